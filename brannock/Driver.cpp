@@ -1,0 +1,62 @@
+#include "brannock/Driver.h"
+
+#include "brannock/CEmitter.h"
+#include "brannock/CppEmitter.h"
+#include "brannock/GeneratorCore.h"
+#include "brannock/JavaEmitter.h"
+#include "brannock/Messages.h"
+#include "brannock/Switches.h"
+
+namespace brannock {
+
+namespace {
+
+const toolframe::ToolIdentity kIdentity{"Brannock", 'Y', "2.07", "y.tab.c", messages()};
+
+template <class LanguageEmitter>
+std::unique_ptr<TargetEmitter> make(const EmitterContext& context)
+{
+    return std::make_unique<LanguageEmitter>(context);
+}
+
+// Indexed by the target language.
+constexpr std::unique_ptr<TargetEmitter> (*kEmitterFactories[])(const EmitterContext&) = {
+    make<CEmitter>, make<CppEmitter>, make<JavaEmitter>};
+
+} // namespace
+
+std::unique_ptr<TargetEmitter> createEmitter(const EmitterContext& context)
+{
+    return kEmitterFactories[static_cast<int>(context.options.targetLanguage)](context);
+}
+
+Driver::Driver(std::FILE* out) : toolframe::Driver(kIdentity, out) {}
+
+Driver::~Driver() = default;
+
+toolframe::CommandLineOutcome Driver::readCommandLine(std::span<const std::string_view> arguments)
+{
+    toolframe::CommandLineParser<ToolOptions> parser(switches(), helpLayout(), diagnostics(), out());
+    return parser.parse(arguments, options_);
+}
+
+void Driver::createStages()
+{
+    input_ = std::make_unique<GrammarInput>();
+    emitter_ = createEmitter(EmitterContext{options_, codePage(), stamp(), diagnostics()});
+    verbose_ = std::make_unique<VerboseWriter>(diagnostics());
+    diagnostics().connect(input_.get(), emitter_.get(), verbose_.get());
+}
+
+toolframe::RunOutputs Driver::outputs()
+{
+    return toolframe::RunOutputs{&emitter_->includeStream(), &emitter_->sourceStream(), &verbose_->file()};
+}
+
+void Driver::runStages(std::FILE* source)
+{
+    GeneratorCore core(options_, codePage(), *input_, *emitter_, *verbose_, diagnostics());
+    core.run(source);
+}
+
+} // namespace brannock

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <memory>
+
+#include "brannock/GrammarInput.h"
+#include "brannock/TargetEmitter.h"
+#include "brannock/ToolOptions.h"
+#include "brannock/VerboseWriter.h"
+#include "toolframe/Driver.h"
+
+namespace brannock {
+
+// Brannock's run on the shared frame.
+class Driver : public toolframe::Driver {
+public:
+    explicit Driver(std::FILE* out = stdout);
+    ~Driver() override;
+
+protected:
+    toolframe::ToolOptions& options() override { return options_; }
+    toolframe::CommandLineOutcome readCommandLine(std::span<const std::string_view> arguments) override;
+    void createStages() override;
+    toolframe::LanguageFrame& language() override { return *emitter_; }
+    toolframe::RunOutputs outputs() override;
+    void runStages(std::FILE* source) override;
+
+private:
+    ToolOptions options_;
+    std::unique_ptr<GrammarInput> input_;
+    std::unique_ptr<TargetEmitter> emitter_;
+    std::unique_ptr<VerboseWriter> verbose_;
+};
+
+// The emitter for the options' target language.
+std::unique_ptr<TargetEmitter> createEmitter(const EmitterContext& context);
+
+} // namespace brannock

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string_view>
+
+#include "toolframe/platform/CodePage.h"
+#include "toolframe/platform/LocalClock.h"
+
+namespace toolframe {
+
+class OutputStream;
+
+// The comment box at the top of every generated file.
+struct BannerBox {
+    static constexpr std::string_view kTop =
+        "/****************************************************************************";
+    static constexpr std::string_view kLinePrefix = "* ";
+    static constexpr std::string_view kBottom =
+        "****************************************************************************/";
+};
+
+struct BannerText {
+    std::string_view outputPath;  // the generated file
+    std::string_view kind;        // "C source file", "C++ header file", ...
+    std::string_view sourcePath;  // the grammar or scanner specification
+    std::string_view toolName;    // "Brannock", "Lindle"
+    std::string_view version;     // "2.07"
+    const DateTimeStamp* stamp;
+};
+
+void writeBanner(OutputStream& stream, const BannerText& text, const CodePage& codePage);
+
+} // namespace toolframe
