@@ -1,0 +1,124 @@
+#include "toolframe/OutputFile.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "CapturedOutput.h"
+#include "toolframe/testing/TemporaryDirectory.h"
+
+using toolframe::OutputFile;
+
+namespace {
+
+const toolframe::MessageText kNoMessages[] = {{0, L""}};
+
+class OutputFileTest : public ::testing::Test {
+protected:
+    CapturedOutput messages_;
+    toolframe::Diagnostics diagnostics_{'Y', toolframe::MessageCatalog(kNoMessages), messages_.file()};
+    toolframe::testing::TemporaryDirectory directory_;
+};
+
+} // namespace
+
+TEST_F(OutputFileTest, WritesAndCloses)
+{
+    OutputFile file(diagnostics_);
+    file.open(directory_ / "g.c");
+    file.write("text\n");
+    file.close();
+    EXPECT_EQ(directory_.read("g.c"), "text\n");
+    file.write("ignored after close");
+    EXPECT_EQ(directory_.read("g.c"), "text\n");
+}
+
+TEST_F(OutputFileTest, DiscardRemovesTheFileItWrote)
+{
+    OutputFile file(diagnostics_);
+    file.open(directory_ / "g.c");
+    file.write("partial");
+    file.discard();
+    EXPECT_FALSE(directory_.exists("g.c"));
+    file.write("after discard");
+    EXPECT_FALSE(directory_.exists("g.c"));
+}
+
+TEST_F(OutputFileTest, DiscardRemovesAFileAlreadyClosed)
+{
+    OutputFile file(diagnostics_);
+    file.open(directory_ / "g.h");
+    file.write("#endif\n");
+    file.close();
+    file.discard();
+    EXPECT_FALSE(directory_.exists("g.h"));
+}
+
+TEST_F(OutputFileTest, DiscardLeavesADeviceAlone)
+{
+    OutputFile file(diagnostics_);
+    file.open("/dev/null");
+    file.write("x");
+    file.discard();
+    struct stat status;
+    ASSERT_EQ(::stat("/dev/null", &status), 0);
+    EXPECT_TRUE(S_ISCHR(status.st_mode));
+}
+
+TEST_F(OutputFileTest, DiscardLeavesALinkAndItsTarget)
+{
+    directory_.write("target.c", "");
+    ASSERT_EQ(::symlink((directory_ / "target.c").c_str(), (directory_ / "link.c").c_str()), 0);
+    OutputFile file(diagnostics_);
+    file.open(directory_ / "link.c");
+    file.write("through the link");
+    file.discard();
+    EXPECT_TRUE(directory_.exists("link.c"));
+    EXPECT_TRUE(directory_.exists("target.c"));
+}
+
+TEST_F(OutputFileTest, DiscardLeavesAFilePutInItsPlace)
+{
+    OutputFile file(diagnostics_);
+    file.open(directory_ / "g.c");
+    file.close();
+    // Moved aside, not removed, so that the new file cannot reuse its inode.
+    ASSERT_EQ(::rename((directory_ / "g.c").c_str(), (directory_ / "old.c").c_str()), 0);
+    directory_.write("g.c", "someone else's");
+    file.discard();
+    EXPECT_EQ(directory_.read("g.c"), "someone else's");
+}
+
+TEST_F(OutputFileTest, UnopenableFileIsFatal1010)
+{
+    OutputFile file(diagnostics_);
+    EXPECT_THROW(file.open(directory_ / "missing/g.c"), toolframe::RunAborted);
+    EXPECT_EQ(messages_.text(), "fatal error Y1010: unable to open file '" + (directory_ / "missing/g.c") + "'\n");
+    EXPECT_EQ(diagnostics_.errors(), 1);
+}
+
+TEST_F(OutputFileTest, FailedWriteIsFatal1011AndLeavesTheDevice)
+{
+    OutputFile file(diagnostics_);
+    file.open("/dev/full");
+    EXPECT_THROW(
+        {
+            file.write(std::string(OutputFile::kBufferSize * 2, 'x'));
+            file.close();
+        },
+        toolframe::RunAborted);
+    EXPECT_EQ(messages_.text(), "fatal error Y1011: file output error\n");
+    struct stat status;
+    ASSERT_EQ(::stat("/dev/full", &status), 0);
+    EXPECT_TRUE(S_ISCHR(status.st_mode));
+}
+
+TEST_F(OutputFileTest, FailedCloseIsFatal1011)
+{
+    OutputFile file(diagnostics_);
+    file.open("/dev/full");
+    file.write("fits in the buffer");
+    EXPECT_THROW(file.close(), toolframe::RunAborted);
+    EXPECT_EQ(messages_.text(), "fatal error Y1011: file output error\n");
+}
