@@ -141,10 +141,11 @@ bool TerminalSession::readSome(std::chrono::milliseconds timeout)
 bool TerminalSession::readUntil(const std::string& needle, std::chrono::milliseconds timeout)
 {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (raw_.find(needle) == std::string::npos) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    while (output().find(needle) == std::string::npos) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0 || !readSome(left))
-            return raw_.find(needle) != std::string::npos;
+            return output().find(needle) != std::string::npos;
     }
     return true;
 }

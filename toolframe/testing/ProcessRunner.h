@@ -36,7 +36,7 @@ public:
     TerminalSession(const TerminalSession&) = delete;
     TerminalSession& operator=(const TerminalSession&) = delete;
 
-    // Reads until the output so far contains needle, or the time is up;
+    // Reads until the output so far (as output() gives it) contains needle, or the time is up;
     // true when it does.
     bool readUntil(const std::string& needle, std::chrono::milliseconds timeout = std::chrono::seconds(10));
     void send(const std::string& keys);

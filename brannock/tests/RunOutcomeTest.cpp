@@ -1,0 +1,168 @@
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "BrannockRun.h"
+
+using brannock::testing::runBrannock;
+using brannock::testing::kBanner;
+using brannock::testing::kGrammar;
+using toolframe::testing::TemporaryDirectory;
+using Names = std::vector<std::string>;
+
+// How a run ends: counts, summary line, exit status, and which files it
+// leaves behind.
+namespace {
+
+class RunOutcomeTest : public ::testing::Test {
+protected:
+    RunOutcomeTest() { directory_.write("g.y", kGrammar); }
+    TemporaryDirectory directory_;
+};
+
+std::string repeated(const std::string& line, int count)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += line;
+    return text;
+}
+
+} // namespace
+
+TEST_F(RunOutcomeTest, CleanRunKeepsEveryFile)
+{
+    const auto result = runBrannock(directory_, {"g.y", "-i", "-v"});
+    EXPECT_EQ(result.out, kBanner + "g.y - 0 error(s), 0 warning(s)\n");
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_EQ(directory_.entries(), (Names{"g.c", "g.h", "g.v", "g.y"}));
+}
+
+TEST_F(RunOutcomeTest, WarningsOnlyKeepTheFilesAndSucceed)
+{
+    const auto result = runBrannock(directory_, {"g.y", "-i", "-v"}, "4006@2*2,4004@3");
+    EXPECT_EQ(result.out, kBanner +
+                              "g.y(2) : warning Y4006: 'hook' : token is declared but never used\n"
+                              "g.y(2) : warning Y4006: 'hook' : token is declared but never used\n"
+                              "g.y(3) : warning Y4004: 'hook' : symbol is declared but never used\n"
+                              "g.y - 0 error(s), 3 warning(s)\n");
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_EQ(directory_.entries(), (Names{"g.c", "g.h", "g.v", "g.y"}));
+    EXPECT_NE(directory_.read("g.c").find("#include <yypars.h>"), std::string::npos);
+}
+
+TEST_F(RunOutcomeTest, AnErrorLeavesNoGeneratedIncludeOrVerboseFile)
+{
+    // The files have been written to before the error on line 40.
+    const auto result = runBrannock(directory_, {"g.y", "-i", "-v"}, "4006@2,2036@40,2008@41");
+    EXPECT_EQ(result.out, kBanner +
+                              "g.y(2) : warning Y4006: 'hook' : token is declared but never used\n"
+                              "g.y(40) : error Y2036: undefined symbol 'hook'\n"
+                              "g.y(41) : error Y2008: syntax error\n"
+                              "g.y - 2 error(s), 1 warning(s)\n");
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(directory_.entries(), Names{"g.y"});
+}
+
+TEST_F(RunOutcomeTest, ErrorWithoutALineIsAtTheInputsLine)
+{
+    // The source has been read through: the input is at its last line.
+    const auto result = runBrannock(directory_, {"g.y", "-$"}, "2008");
+    EXPECT_EQ(result.out, "g.y(4) : error Y2008: syntax error\n");
+    EXPECT_EQ(result.exitStatus, 1);
+}
+
+TEST_F(RunOutcomeTest, HundredthErrorEndsTheRun)
+{
+    const auto result = runBrannock(directory_, {"g.y", "-i", "-v"}, "2008@7*150");
+    EXPECT_EQ(result.out, kBanner + repeated("g.y(7) : error Y2008: syntax error\n", 100) +
+                              "fatal error Y1001: maximum number of errors reached\n");
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(directory_.entries(), Names{"g.y"});
+}
+
+TEST_F(RunOutcomeTest, OutOfMemoryIsFatal1002)
+{
+    const auto result = runBrannock(directory_, {"g.y", "-i", "-v"}, "oom");
+    EXPECT_EQ(result.out, kBanner + "fatal error Y1002: out of memory\n");
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(directory_.entries(), Names{"g.y"});
+}
+
+TEST_F(RunOutcomeTest, MissingSourceIsFatal1010)
+{
+    const auto result = runBrannock(directory_, {"none.y"});
+    EXPECT_EQ(result.out, kBanner + "fatal error Y1010: unable to open file 'none.y'\n");
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(directory_.entries(), Names{"g.y"});
+}
+
+TEST_F(RunOutcomeTest, DirectoryAsSourceIsFatal1010)
+{
+    std::filesystem::create_directory(directory_ / "d.y");
+    const auto result = runBrannock(directory_, {"d.y", "-$"});
+    EXPECT_EQ(result.out, "fatal error Y1010: unable to open file 'd.y'\n");
+    EXPECT_EQ(result.exitStatus, 1);
+}
+
+TEST_F(RunOutcomeTest, MissingOutputDirectoryIsFatal1010AndLeavesNothing)
+{
+    // The include file opens first and must go again.
+    const auto result = runBrannock(directory_, {"g.y", "-i", "inc.h", "-o", "nodir/g.c", "-v", "g.v"});
+    EXPECT_EQ(result.out, kBanner + "fatal error Y1010: unable to open file 'nodir/g.c'\n");
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(directory_.entries(), Names{"g.y"});
+}
+
+TEST_F(RunOutcomeTest, MissingVerboseDirectoryTakesTheGeneratedFilesWithIt)
+{
+    const auto result = runBrannock(directory_, {"g.y", "-i", "-v", "nodir/g.v", "-$"});
+    EXPECT_EQ(result.out, "fatal error Y1010: unable to open file 'nodir/g.v'\n");
+    EXPECT_EQ(directory_.entries(), Names{"g.y"});
+}
+
+TEST_F(RunOutcomeTest, FailedWriteIsFatal1011AndLeavesNoGeneratedFile)
+{
+    auto setup = brannock::testing::setupIn(directory_);
+    setup.fileSizeLimit = 64;
+    const auto result = toolframe::testing::runProcess(brannock::testing::kProgram, {"g.y", "-i", "-v"}, setup);
+    EXPECT_EQ(result.out, kBanner + "fatal error Y1011: file output error\n");
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(directory_.entries(), Names{"g.y"});
+}
+
+TEST_F(RunOutcomeTest, DiscardNeverRemovesADevice)
+{
+    const auto result = runBrannock(directory_, {"g.y", "-o", "/dev/null", "-i", "g.h", "-$"}, "2008");
+    EXPECT_EQ(result.exitStatus, 1);
+    struct stat status;
+    ASSERT_EQ(::stat("/dev/null", &status), 0);
+    EXPECT_TRUE(S_ISCHR(status.st_mode));
+    EXPECT_EQ(directory_.entries(), Names{"g.y"});
+}
+
+TEST_F(RunOutcomeTest, DeviceOutputOnACleanRun)
+{
+    const auto result = runBrannock(directory_, {"g.y", "-o", "/dev/null", "-v", "/dev/null", "-$"});
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.exitStatus, 0);
+}
+
+TEST_F(RunOutcomeTest, OutputNamingTheSourceIsRefused)
+{
+    // Opening it for writing would truncate the grammar before it is read.
+    const auto result = runBrannock(directory_, {"g.y", "-o", "g.y", "-$"});
+    EXPECT_EQ(result.out, "fatal error Y1010: unable to open file 'g.y'\n");
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(directory_.read("g.y"), kGrammar);
+    const auto viaExtension = runBrannock(directory_, {"g.y", "-ey", "-$"});
+    EXPECT_EQ(viaExtension.out, "fatal error Y1010: unable to open file 'g.y'\n");
+    EXPECT_EQ(directory_.read("g.y"), kGrammar);
+}
+
+TEST_F(RunOutcomeTest, TwoOutputsOfOneNameAreRefused)
+{
+    const auto result = runBrannock(directory_, {"g.y", "-i", "g.c", "-$"});
+    EXPECT_EQ(result.out, "fatal error Y1010: unable to open file 'g.c'\n");
+    EXPECT_EQ(directory_.entries(), Names{"g.y"});
+}
