@@ -55,7 +55,7 @@ toolframe::RunOutputs Driver::outputs()
 
 void Driver::runStages(std::FILE* source)
 {
-    GeneratorCore core(options_, codePage(), *input_, *emitter_, *verbose_, diagnostics());
+    GeneratorCore core(options_, *input_, *emitter_, diagnostics());
     core.run(source);
 }
 

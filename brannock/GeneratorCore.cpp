@@ -5,11 +5,9 @@
 
 namespace brannock {
 
-GeneratorCore::GeneratorCore(const ToolOptions& options, const toolframe::CodePage& codePage,
-                             GrammarInput& input, TargetEmitter& emitter, VerboseWriter& verbose,
+GeneratorCore::GeneratorCore(const ToolOptions& options, GrammarInput& input, TargetEmitter& emitter,
                              toolframe::Diagnostics& diagnostics)
-    : options_(options), codePage_(codePage), input_(input), emitter_(emitter), verbose_(verbose),
-      diagnostics_(diagnostics)
+    : options_(options), input_(input), emitter_(emitter), diagnostics_(diagnostics)
 {
 }
 

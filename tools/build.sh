@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Configures and builds one tree: tools/build.sh DIR [cmake options...]
+# TARGET in the environment builds only that target.
+set -euo pipefail
+dir=$1
+shift
+cmake -S "$(dirname "$0")/.." -B "$dir" -G Ninja -DCORVANE_TESTS=ON "$@" >/dev/null
+cmake --build "$dir" ${TARGET:+--target "$TARGET"}

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: once with g++, once
+# with clang under AddressSanitizer and UndefinedBehaviorSanitizer, where the
+# fuzz targets also run briefly on their corpora.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/install-deps.sh
+
+tools/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+(cd build && ctest --output-on-failure -j2)
+
+CC=clang CXX=clang++ tools/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON -DCORVANE_FUZZ=ON
+(cd build-asan && ctest --output-on-failure -j2)
