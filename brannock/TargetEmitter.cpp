@@ -60,6 +60,27 @@ void TargetEmitter::writeLibraryInclude(toolframe::OutputStream& stream)
     stream.writeNarrow(toolframe::libraryIncludeLine(header, options().quotedLibraryIncludes));
 }
 
+void TargetEmitter::writeSourceFilePrologue(bool repeated, std::string_view kind, std::string_view repeatedMarker,
+                                            bool cLanguage)
+{
+    using namespace toolframe::runtime;
+    if (repeated)
+        source_.writeNarrow(repeatedMarker);
+    else
+        writeBanner(source_, kind);
+    writeLibraryInclude(source_);
+    source_.writeNarrow(cLanguage ? "\n/* namespaces */\n" : "\n// namespaces\n");
+    const std::string_view usings[][2] = {{kStandardLibraryMacro, "std"}, {kNamespaceMacro, kNamespace}};
+    for (const auto& [macro, space] : usings) {
+        source_.writeNarrow(cLanguage ? "#if defined(__cplusplus) && defined(" : "#ifdef ");
+        source_.writeNarrow(macro);
+        source_.writeNarrow(cLanguage ? ")\nusing namespace " : "\nusing namespace ");
+        source_.writeNarrow(space);
+        source_.writeNarrow(";\n#endif\n");
+    }
+    source_.writeCharacter('\n');
+}
+
 void TargetEmitter::writeIncludeFilePrologue(std::string_view kind, std::string_view includePath)
 {
     writeBanner(include_, kind);

@@ -117,6 +117,11 @@ protected:
     void writeLibraryInclude(toolframe::OutputStream& stream);
     // Banner, include guard, library include and an empty line.
     void writeIncludeFilePrologue(std::string_view kind, std::string_view includePath);
+    // The banner (or, repeated, the marker line), the library include and
+    // the using-directives, each guarded by its macro; for C inside a
+    // C++-only condition.
+    void writeSourceFilePrologue(bool repeated, std::string_view kind, std::string_view repeatedMarker,
+                                 bool cLanguage);
 
 private:
     EmitterContext context_;

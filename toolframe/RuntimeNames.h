@@ -12,6 +12,12 @@
 namespace toolframe::runtime {
 
 constexpr std::string_view kNamespace = "yl";
+// Generated C code says which table form it holds before the declarations.
+constexpr std::string_view kFastParserMacro = "YYFASTPARSER";
+constexpr std::string_view kCompactParserMacro = "YYCOMPACTPARSER";
+// Set by the user for "using namespace std;" and "using namespace yl;".
+constexpr std::string_view kStandardLibraryMacro = "YYSTDCPPLIB";
+constexpr std::string_view kNamespaceMacro = "YYNAMESPACE";
 constexpr std::string_view kJavaImport = "import yl.*;";
 
 constexpr std::string_view kNamePrefix = "yy";
