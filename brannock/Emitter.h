@@ -5,6 +5,7 @@
 
 #include "toolframe/Diagnostics.h"
 #include "toolframe/LanguageFrame.h"
+#include "toolframe/OutputStream.h"
 
 namespace brannock {
 
@@ -29,6 +30,12 @@ struct TokenOperand {
 // before every row after the first.
 class Emitter : public toolframe::LanguageFrame, public toolframe::Discardable {
 public:
+    // Not slots: where the reader copies user code. Code blocks, actions
+    // and the program section go to the source; declaration code blocks
+    // to the include file when there is one.
+    virtual toolframe::OutputStream& sourceStream() = 0;
+    virtual toolframe::OutputStream& includeOrSourceStream() = 0;
+
     // 6, 7: the include file's prologue and epilogue.
     virtual void beginIncludeFile(std::string_view includePath) = 0;
     virtual void endIncludeFile() = 0;

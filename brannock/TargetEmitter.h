@@ -29,9 +29,9 @@ public:
     TargetEmitter(const EmitterContext& context, toolframe::LineDirectiveForm form);
 
     toolframe::OutputStream& includeStream() { return include_; }
-    toolframe::OutputStream& sourceStream() { return source_; }
+    toolframe::OutputStream& sourceStream() override { return source_; }
     // The include file when it is open, the source file otherwise.
-    toolframe::OutputStream& includeOrSource() { return include_.isOpen() ? include_ : source_; }
+    toolframe::OutputStream& includeOrSourceStream() override { return include_.isOpen() ? include_ : source_; }
 
     void lineDirective(toolframe::OutputStream& stream, int line, std::string_view name) override;
     void discard() override;

@@ -35,6 +35,20 @@ std::string describe(const std::optional<TokenOperand>& token)
 
 } // namespace
 
+namespace {
+const toolframe::MessageText kNoMessages[] = {{0, L""}};
+} // namespace
+
+RecordingEmitter::RecordingEmitter() : RecordingEmitter(Questions{}) {}
+
+RecordingEmitter::RecordingEmitter(Questions questions)
+    : questions_(questions),
+      diagnostics_('Y', toolframe::MessageCatalog(kNoMessages)),
+      include_(diagnostics_, codePage_, *this, {}),
+      source_(diagnostics_, codePage_, *this, {})
+{
+}
+
 std::string RecordingEmitter::Call::text() const
 {
     std::string result = operation + "(";

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "brannock/Emitter.h"
+#include "toolframe/OutputStream.h"
 
 namespace brannock::testing {
 
@@ -31,8 +32,14 @@ public:
         std::string_view defaultIncludeExtension = "h";
     };
 
-    RecordingEmitter() = default;
-    explicit RecordingEmitter(Questions questions) : questions_(questions) {}
+    RecordingEmitter();
+    explicit RecordingEmitter(Questions questions);
+
+    // The streams are not open: what the reader copies into them is
+    // dropped unless a test opens them.
+    toolframe::OutputStream& sourceStream() override { return source_; }
+    toolframe::OutputStream& includeOrSourceStream() override { return include_.isOpen() ? include_ : source_; }
+    toolframe::OutputStream& includeStream() { return include_; }
 
     const std::vector<Call>& calls() const { return calls_; }
     // Every call's text, in order.
@@ -123,6 +130,10 @@ private:
     void record(int slot, const char* operation, std::vector<std::string> arguments) const;
 
     Questions questions_;
+    toolframe::Diagnostics diagnostics_;
+    toolframe::CodePage codePage_;
+    toolframe::OutputStream include_;
+    toolframe::OutputStream source_;
     mutable std::vector<Call> calls_;
     int discards_ = 0;
 };
