@@ -1,5 +1,8 @@
 #pragma once
 
+#include <initializer_list>
+#include <string>
+
 #include "brannock/TargetEmitter.h"
 
 namespace brannock {
@@ -16,6 +19,28 @@ public:
 
     void beginIncludeFile(std::string_view includePath) override;
     void beginSourceFile(bool repeated) override;
+    void unionBlock(bool begin) override;
+    void beginActionFunction() override;
+    void beginActionCase(int number, std::optional<int> attributeCount) override;
+    void resultAttribute() override;
+    void positionalAttribute(int n, int length) override;
+    void endActionFunction() override;
+    void endSourceFile(bool programSectionPresent) override;
+    void parserName(bool begin, std::string_view name) override;
+
+private:
+    // The multiple models keep the parser in one library object.
+    bool hasParserObject() const;
+    // A template with its placeholders filled in for this model and width.
+    std::string expand(std::string_view text) const;
+    void write(std::string_view text);
+    // The head of a function in both the prototype and the K&R form; the
+    // parser comes first where the function takes it.
+    void writeFunctionHead(std::string_view head, std::initializer_list<std::string_view> parameters,
+                           bool takesParser);
+    void writeAttributeAccess();
+    void writeParserObject();
+    void writeInitialiser(std::string_view member, std::string_view value);
 };
 
 } // namespace brannock

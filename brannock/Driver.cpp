@@ -42,7 +42,7 @@ toolframe::CommandLineOutcome Driver::readCommandLine(std::span<const std::strin
 
 void Driver::createStages()
 {
-    input_ = std::make_unique<GrammarInput>();
+    input_ = std::make_unique<GrammarInput>(codePage(), diagnostics());
     emitter_ = createEmitter(EmitterContext{options_, codePage(), stamp(), diagnostics()});
     verbose_ = std::make_unique<VerboseWriter>(diagnostics());
     diagnostics().connect(input_.get(), emitter_.get(), verbose_.get());
@@ -55,7 +55,7 @@ toolframe::RunOutputs Driver::outputs()
 
 void Driver::runStages(std::FILE* source)
 {
-    GeneratorCore core(options_, *input_, *emitter_, diagnostics());
+    GeneratorCore core(options_, codePage(), *input_, *emitter_, diagnostics());
     core.run(source);
 }
 

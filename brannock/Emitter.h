@@ -30,12 +30,6 @@ struct TokenOperand {
 // before every row after the first.
 class Emitter : public toolframe::LanguageFrame, public toolframe::Discardable {
 public:
-    // Not slots: where the reader copies user code. Code blocks, actions
-    // and the program section go to the source; declaration code blocks
-    // to the include file when there is one.
-    virtual toolframe::OutputStream& sourceStream() = 0;
-    virtual toolframe::OutputStream& includeOrSourceStream() = 0;
-
     // 6, 7: the include file's prologue and epilogue.
     virtual void beginIncludeFile(std::string_view includePath) = 0;
     virtual void endIncludeFile() = 0;
@@ -136,6 +130,12 @@ public:
     virtual void parserName(bool begin, std::string_view name) = 0;
     virtual void constructorBlock(bool begin, std::string_view name) = 0;
     virtual void destructorBlock(bool begin, std::string_view name) = 0;
+
+    // Not slots: where the reader copies user code. Code blocks, actions
+    // and the program section go to the source; declaration code blocks
+    // to the include file when there is one.
+    virtual toolframe::OutputStream& sourceStream() = 0;
+    virtual toolframe::OutputStream& includeOrSourceStream() = 0;
 };
 
 } // namespace brannock

@@ -1,29 +1,15 @@
 #include "brannock/GeneratorCore.h"
 
+#include "brannock/Grammar.h"
+#include "brannock/GrammarParser.h"
 #include "toolframe/DiagnosticsTestHook.h"
-#include "toolframe/platform/PathServices.h"
 
 namespace brannock {
 
-GeneratorCore::GeneratorCore(const ToolOptions& options, GrammarInput& input, TargetEmitter& emitter,
-                             toolframe::Diagnostics& diagnostics)
-    : options_(options), input_(input), emitter_(emitter), diagnostics_(diagnostics)
+GeneratorCore::GeneratorCore(const ToolOptions& options, const toolframe::CodePage& codePage, GrammarInput& input,
+                             Emitter& emitter, toolframe::Diagnostics& diagnostics)
+    : options_(options), codePage_(codePage), input_(input), emitter_(emitter), diagnostics_(diagnostics)
 {
-}
-
-void GeneratorCore::writeRepeatedPreamble()
-{
-    emitter_.beginSourceFile(true);
-    if (!options_.generateIncludeFile)
-        return;
-    // The header as the generated source sees it.
-    std::string include = options_.includeFile;
-    std::string source = options_.outputFile;
-    if (options_.shortFileNames) {
-        include = toolframe::path::shortPath(include);
-        source = toolframe::path::shortPath(source);
-    }
-    emitter_.includeGeneratedHeader(toolframe::path::relativePath(source, include));
 }
 
 void GeneratorCore::run(std::FILE* source)
@@ -31,10 +17,20 @@ void GeneratorCore::run(std::FILE* source)
     emitter_.beginSourceFile(false);
     if (options_.generateIncludeFile)
         emitter_.beginIncludeFile(options_.includeFile);
-    input_.readThrough(source);
+    input_.open(source);
+    Grammar grammar(options_, codePage_, emitter_, diagnostics_);
+    GrammarParser parser(options_, input_, grammar, emitter_, diagnostics_);
+    parser.readDeclarationsAndRules();
+    if (parser.actionCount() > 0)
+        emitter_.endActionSwitch();
+    emitter_.endActionFunction();
     toolframe::injectTestDiagnosticsFromEnvironment(diagnostics_);
-    // With nothing declared, the declarations end before anything else.
-    writeRepeatedPreamble();
+    if (diagnostics_.errors() == 0)
+        grammar.checkDefinitions(input_.currentLine());
+    if (diagnostics_.errors() == 0)
+        grammar.orderTokens();
+    parser.readProgramSection();
+    emitter_.endSourceFile(parser.programSectionPresent());
     if (options_.generateIncludeFile)
         emitter_.endIncludeFile();
 }

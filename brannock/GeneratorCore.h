@@ -5,23 +5,23 @@
 #include "brannock/GrammarInput.h"
 #include "brannock/TargetEmitter.h"
 #include "brannock/ToolOptions.h"
+#include "toolframe/platform/CodePage.h"
 
 namespace brannock {
 
 // Drives one grammar through the stages, writing through the emitter.
 class GeneratorCore {
 public:
-    GeneratorCore(const ToolOptions& options, GrammarInput& input, TargetEmitter& emitter,
-                  toolframe::Diagnostics& diagnostics);
+    GeneratorCore(const ToolOptions& options, const toolframe::CodePage& codePage, GrammarInput& input,
+                  Emitter& emitter, toolframe::Diagnostics& diagnostics);
 
     void run(std::FILE* source);
 
 private:
-    void writeRepeatedPreamble();
-
     const ToolOptions& options_;
+    const toolframe::CodePage& codePage_;
     GrammarInput& input_;
-    TargetEmitter& emitter_;
+    Emitter& emitter_;
     toolframe::Diagnostics& diagnostics_;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "brannock/TargetEmitter.h"
 
 namespace brannock {
@@ -19,6 +21,22 @@ public:
     void endIncludeFile() override {}
     void beginSourceFile(bool repeated) override;
     void includeGeneratedHeader(std::string_view) override {}
+    void unionBlock(bool begin) override;
+    void tokenConstant(std::string_view name, unsigned number) override;
+    void beginActionFunction() override;
+    void beginActionSwitch() override;
+    void beginActionCase(int number, std::optional<int> attributeCount) override;
+    void resultAttribute() override;
+    void endActionCase(bool ofRule) override;
+    void endActionSwitch() override;
+    void endActionFunction() override;
+    void endSourceFile(bool programSectionPresent) override;
+    void parserName(bool begin, std::string_view name) override;
+    void constructorBlock(bool begin, std::string_view name) override;
+
+private:
+    // The table form's entry in the library's pairs of classes.
+    std::string_view ofTableForm(const std::array<std::string_view, 2>& classes) const;
 };
 
 } // namespace brannock

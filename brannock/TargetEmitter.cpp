@@ -46,6 +46,125 @@ void TargetEmitter::includeGeneratedHeader(std::string_view name)
     source_.writeNarrow("\"\n\n");
 }
 
+void TargetEmitter::unionBlock(bool begin)
+{
+    includeOrSourceStream().writeNarrow(begin ? "#ifndef YYSTYPE\nunion tagYYSTYPE {\n"
+                                              : "};\n\n#define YYSTYPE union tagYYSTYPE\n#endif\n\n");
+}
+
+void TargetEmitter::tokenConstant(std::string_view name, unsigned number)
+{
+    includeOrSourceStream().writeFormatted("#define %s %u\n", constantName(name).c_str(), number);
+}
+
+void TargetEmitter::beginActionSwitch() { source_.writeNarrow("\tswitch (action) {\n"); }
+
+void TargetEmitter::positionalAttribute(int n, int length)
+{
+    source_.writeFormatted("yyattribute(%d - %d)", n, length);
+}
+
+void TargetEmitter::attributeMember(std::string_view tag)
+{
+    source_.writeCharacter('.');
+    source_.writeNarrow(tag);
+}
+
+void TargetEmitter::endActionCase(bool ofRule)
+{
+    // An action of a rule has its own block inside the debugging one.
+    if (ofRule)
+        source_.writeNarrow("\t\t\t}\n");
+    source_.writeNarrow("\t\t}\n\t\tbreak;\n");
+}
+
+void TargetEmitter::endActionSwitch() { source_.writeNarrow("\tdefault:\n\t\tyyassert(0);\n\t\tbreak;\n\t}\n"); }
+
+std::string TargetEmitter::constantName(std::string_view spelling) const
+{
+    std::string name;
+    context_.codePage.forEachCharacter(spelling, [&name](std::string_view character) {
+        if (character != "'" && character != "\"")
+            name += character;
+    });
+    return name;
+}
+
+void TargetEmitter::writeActionCase(int number, std::optional<int> attributeCount, std::string_view element,
+                                    std::string_view initCall)
+{
+    source_.writeFormatted("\tcase %d:\n\t\t{\n", number);
+    if (!attributeCount)
+        return;
+    source_.writeNarrow("#ifdef YYDEBUG\n\t\t\t");
+    source_.writeNarrow(element);
+    source_.writeFormatted("yya[%d];\n\t\t\t", *attributeCount);
+    source_.writeNarrow(initCall);
+    source_.writeFormatted("yya, %d);\n#endif\n\t\t\t{\n", *attributeCount);
+}
+
+std::string TargetEmitter::macroDefaults(std::span<const MacroDefault> defaults)
+{
+    std::string text;
+    for (const MacroDefault& d : defaults) {
+        const std::string define = "#define " + std::string(d.macro) + " ";
+        text += "#ifndef " + std::string(d.macro) + "\n";
+        if (d.condition.empty()) {
+            text += define + std::string(d.value) + "\n";
+        } else {
+            text += std::string(d.condition) + "\n" + define + std::string(d.value) + "\n#else\n" + define +
+                    std::string(d.otherwise) + "\n#endif\n";
+        }
+        text += "#endif\n";
+    }
+    return text;
+}
+
+void TargetEmitter::writeValueDefaults()
+{
+    static constexpr MacroDefault kDefaults[] = {
+        {"YYSTYPE", "int"}, {"YYSTACK_SIZE", "100"}, {"YYSTACK_MAX", "0"}};
+    source_.writeNarrow(macroDefaults(kDefaults));
+    source_.writeCharacter('\n');
+}
+
+void TargetEmitter::writeMissingNameNote()
+{
+    static constexpr std::string_view kLines[] = {
+        "N O T E",
+        "",
+        "A compile error that names YYPARSERNAME means that the grammar has no",
+        "%name declaration. Name the parser in the declarations section, for",
+        "instance:",
+        "",
+        "%name myparser",
+    };
+    using toolframe::BannerBox;
+    source_.writeNarrow(BannerBox::kTop);
+    source_.writeCharacter('\n');
+    for (std::string_view line : kLines) {
+        source_.writeNarrow(BannerBox::kLinePrefix);
+        source_.writeNarrow(line);
+        source_.writeCharacter('\n');
+    }
+    source_.writeNarrow(BannerBox::kBottom);
+    source_.writeNarrow("\n\n");
+}
+
+void TargetEmitter::writeSeparatorHeading(toolframe::OutputStream& stream, std::string_view heading)
+{
+    stream.writeNarrow("/////////////////////////////////////////////////////////////////////////////\n// ");
+    stream.writeNarrow(heading);
+    stream.writeNarrow("\n\n");
+}
+
+void TargetEmitter::writeParserNameMacro(toolframe::OutputStream& stream, std::string_view name)
+{
+    stream.writeNarrow("#ifndef YYPARSERNAME\n#define YYPARSERNAME ");
+    stream.writeNarrow(name);
+    stream.writeNarrow("\n#endif\n\n");
+}
+
 void TargetEmitter::writeBanner(toolframe::OutputStream& stream, std::string_view kind)
 {
     const toolframe::BannerText text{stream.path(), kind, context_.options.sourceFile, kToolName, kVersion,

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <span>
+#include <string>
 #include <string_view>
 
 #include "brannock/Emitter.h"
@@ -17,6 +20,16 @@ struct EmitterContext {
     const toolframe::CodePage& codePage;
     const toolframe::DateTimeStamp& stamp;
     toolframe::Diagnostics& diagnostics;
+};
+
+// A macro that generated C and C++ code defines unless the user already
+// has. With a condition, value is the default where the condition holds and
+// otherwise where it does not.
+struct MacroDefault {
+    std::string_view macro;
+    std::string_view value;
+    std::string_view condition = {};
+    std::string_view otherwise = {};
 };
 
 // What the C, C++ and Java emitters share: the include and source streams,
@@ -39,17 +52,19 @@ public:
     // The C-family forms; Java has no include file and overrides them.
     void endIncludeFile() override;
     void includeGeneratedHeader(std::string_view name) override;
+    // The C-family forms as well, the same in C and C++; Java overrides
+    // them all but the attribute member.
+    void unionBlock(bool begin) override;
+    void tokenConstant(std::string_view name, unsigned number) override;
+    void beginActionSwitch() override;
+    void positionalAttribute(int n, int length) override;
+    void attributeMember(std::string_view tag) override;
+    void endActionCase(bool ofRule) override;
+    void endActionSwitch() override;
 
-    void unionBlock(bool) override {}
-    void tokenConstant(std::string_view, unsigned) override {}
     void beginActionFunction() override {}
-    void beginActionSwitch() override {}
     void beginActionCase(int, std::optional<int>) override {}
     void resultAttribute() override {}
-    void positionalAttribute(int, int) override {}
-    void attributeMember(std::string_view) override {}
-    void endActionCase(bool) override {}
-    void endActionSwitch() override {}
     void endActionFunction() override {}
     void endSourceFile(bool) override {}
     void beginTables() override {}
@@ -111,6 +126,24 @@ public:
 
 protected:
     const ToolOptions& options() const { return context_.options; }
+    // A token's spelling made a name: its quotes left out.
+    std::string constantName(std::string_view spelling) const;
+    // The C-family case label of an action and, for an action of a rule,
+    // the debugging array of its attributes: declared with element before
+    // the name and filled by the call that initCall opens.
+    void writeActionCase(int number, std::optional<int> attributeCount, std::string_view element,
+                         std::string_view initCall);
+    static std::string macroDefaults(std::span<const MacroDefault> defaults);
+    // YYSTYPE, YYSTACK_SIZE and YYSTACK_MAX, which every C-family prologue
+    // template opens with.
+    void writeValueDefaults();
+    // The comment box that explains a compile error on YYPARSERNAME.
+    void writeMissingNameNote();
+    // A line of slashes and a comment with the heading, which set off a
+    // generated class and each of the C++ class's special members.
+    void writeSeparatorHeading(toolframe::OutputStream& stream, std::string_view heading);
+    // YYPARSERNAME, by which the generated code refers to the parser.
+    void writeParserNameMacro(toolframe::OutputStream& stream, std::string_view name);
     // The banner at the top of a generated file, with its kind text.
     void writeBanner(toolframe::OutputStream& stream, std::string_view kind);
     // The library include line for the parser header of this language.

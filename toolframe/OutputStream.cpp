@@ -94,8 +94,12 @@ void OutputStream::writeFormatted(const char* format, ...)
 
 void OutputStream::setGrammarLine(int line)
 {
-    if (grammarLine_ == line)
+    // Still in step with the source: no directive, and none back to this
+    // file either, or the text to come would be put down to the wrong file.
+    if (grammarLine_ == line) {
+        resyncPending_ = false;
         return;
+    }
     resyncPending_ = false;
     grammarLine_ = 0;
     owner_.lineDirective(*this, line, names_.grammar);

@@ -76,4 +76,16 @@ constexpr std::array<std::string_view, 8> kCppBaseClasses = {
     "yyflexer",  "yyclexer",  "yywflexer",  "yywclexer",
 };
 
+// The C++ parser base class for a table form and character width.
+constexpr std::string_view cppParserBaseClass(bool compactTables, bool unicode)
+{
+    return kCppBaseClasses[(unicode ? 2 : 0) + (compactTables ? 1 : 0)];
+}
+
+// Java: the parser base class and the class of the tables all instances
+// share, by table form (fast, compact), and the base of the YYSTYPE class.
+constexpr std::array<std::string_view, 2> kJavaParserBaseClasses = {"yyfparser", "yycparser"};
+constexpr std::array<std::string_view, 2> kJavaTablesClasses = {"yyftables", "yyctables"};
+constexpr std::string_view kJavaAttributeClass = "yyattribute";
+
 } // namespace toolframe::runtime

@@ -55,6 +55,15 @@ std::string cppPreamble(const std::string& header)
 const char* const kCRepeat = "/* repeated because of possible precompiled header */\n";
 const char* const kCppRepeat = "// repeated because of possible precompiled header\n";
 
+// The framing comes first; what the grammar adds follows it.
+::testing::AssertionResult startsWith(const std::string& text, const std::string& prefix)
+{
+    if (text.compare(0, prefix.size(), prefix) == 0)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "\n" << text.substr(0, prefix.size() + 40) << "\ndoes not start with\n"
+                                         << prefix;
+}
+
 class GeneratedFilesTest : public ::testing::Test {
 protected:
     GeneratedFilesTest() { directory_.write("g.y", kGrammar); }
@@ -73,17 +82,20 @@ protected:
 TEST_F(GeneratedFilesTest, CSourceAndHeader)
 {
     generate({"g.y", "-i"});
-    EXPECT_EQ(directory_.read("g.c"), banner("g.c", "C source file", "g.y") + cPreamble("#include <yypars.h>\n") +
-                                          kCRepeat + cPreamble("#include <yypars.h>\n") + "#include \"g.h\"\n\n");
+    EXPECT_TRUE(startsWith(directory_.read("g.c"), banner("g.c", "C source file", "g.y") +
+                                                       cPreamble("#include <yypars.h>\n") + kCRepeat +
+                                                       cPreamble("#include <yypars.h>\n") + "#include \"g.h\"\n\n"));
     EXPECT_EQ(directory_.read("g.h"), banner("g.h", "C header file", "g.y") +
-                                          "#ifndef _G_H\n#define _G_H\n\n#include <yypars.h>\n\n#endif\n");
+                                          "#ifndef _G_H\n#define _G_H\n\n#include <yypars.h>\n\n"
+                                          "#define NUMBER 257\n#endif\n");
 }
 
 TEST_F(GeneratedFilesTest, CSourceWithoutHeader)
 {
     generate({"g.y"});
-    EXPECT_EQ(directory_.read("g.c"), banner("g.c", "C source file", "g.y") + cPreamble("#include <yypars.h>\n") +
-                                          kCRepeat + cPreamble("#include <yypars.h>\n"));
+    EXPECT_TRUE(startsWith(directory_.read("g.c"), banner("g.c", "C source file", "g.y") +
+                                                       cPreamble("#include <yypars.h>\n") + kCRepeat +
+                                                       cPreamble("#include <yypars.h>\n") + "#define NUMBER 257\n"));
 }
 
 TEST_F(GeneratedFilesTest, CLibraryHeaderFollowsModelWidthAndQuotes)
@@ -103,8 +115,9 @@ TEST_F(GeneratedFilesTest, CLibraryHeaderFollowsModelWidthAndQuotes)
         std::vector<std::string> arguments{"g.y"};
         arguments.insert(arguments.end(), c.switches.begin(), c.switches.end());
         generate(arguments);
-        EXPECT_EQ(directory_.read("g.c"), banner("g.c", "C source file", "g.y") + cPreamble(c.include, c.tables) +
-                                              kCRepeat + cPreamble(c.include, c.tables))
+        EXPECT_TRUE(startsWith(directory_.read("g.c"), banner("g.c", "C source file", "g.y") +
+                                                           cPreamble(c.include, c.tables) + kCRepeat +
+                                                           cPreamble(c.include, c.tables)))
             << c.switches[0];
     }
 }
@@ -112,12 +125,13 @@ TEST_F(GeneratedFilesTest, CLibraryHeaderFollowsModelWidthAndQuotes)
 TEST_F(GeneratedFilesTest, CppSourceAndHeader)
 {
     generate({"g.y", "-Tcpp", "-i", "myparser.h", "-W", "-q"});
-    EXPECT_EQ(directory_.read("g.cpp"), banner("g.cpp", "C++ source file", "g.y") +
-                                            cppPreamble("#include \"yywcpars.h\"\n") + kCppRepeat +
-                                            cppPreamble("#include \"yywcpars.h\"\n") + "#include \"myparser.h\"\n\n");
+    EXPECT_TRUE(startsWith(directory_.read("g.cpp"), banner("g.cpp", "C++ source file", "g.y") +
+                                                         cppPreamble("#include \"yywcpars.h\"\n") + kCppRepeat +
+                                                         cppPreamble("#include \"yywcpars.h\"\n") +
+                                                         "#include \"myparser.h\"\n\n"));
     EXPECT_EQ(directory_.read("myparser.h"),
               banner("myparser.h", "C++ header file", "g.y") +
-                  "#ifndef _MYPARSER_H\n#define _MYPARSER_H\n\n#include \"yywcpars.h\"\n\n#endif\n");
+                  "#ifndef _MYPARSER_H\n#define _MYPARSER_H\n\n#include \"yywcpars.h\"\n\n#define NUMBER 65537\n#endif\n");
 }
 
 TEST_F(GeneratedFilesTest, CppHeaderIgnoresTheModel)
@@ -129,7 +143,7 @@ TEST_F(GeneratedFilesTest, CppHeaderIgnoresTheModel)
 TEST_F(GeneratedFilesTest, JavaSource)
 {
     generate({"g.y", "-Tj"});
-    EXPECT_EQ(directory_.read("g.java"), banner("g.java", "Java source file", "g.y") + "import yl.*;\n\n");
+    EXPECT_TRUE(startsWith(directory_.read("g.java"), banner("g.java", "Java source file", "g.y") + "import yl.*;\n\n"));
 }
 
 TEST_F(GeneratedFilesTest, GrammarNameWithABlankIsQuoted)

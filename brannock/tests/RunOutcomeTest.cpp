@@ -66,9 +66,9 @@ TEST_F(RunOutcomeTest, AnErrorLeavesNoGeneratedIncludeOrVerboseFile)
 
 TEST_F(RunOutcomeTest, ErrorWithoutALineIsAtTheInputsLine)
 {
-    // The source has been read through: the input is at its last line.
+    // The rules have been read: the input is at the last line it read.
     const auto result = runBrannock(directory_, {"g.y", "-$"}, "2008");
-    EXPECT_EQ(result.out, "g.y(4) : error Y2008: syntax error\n");
+    EXPECT_EQ(result.out, "g.y(3) : error Y2008: syntax error\n");
     EXPECT_EQ(result.exitStatus, 1);
 }
 

@@ -76,6 +76,27 @@ TEST_F(OutputStreamTest, CopiedBlockIsFramedByDirectives)
               "more\n");
 }
 
+TEST_F(OutputStreamTest, BlockRightAfterABlockStaysInStep)
+{
+    // Two code blocks on consecutive lines: the second needs no directive,
+    // and must not get one naming the generated file.
+    EXPECT_EQ(written(LineDirectiveForm::C, {},
+                      [](OutputStream& s) {
+                          s.setGrammarLine(3);
+                          s.writeNarrow("int a;\n");
+                          s.requestResync();
+                          s.setGrammarLine(4);
+                          s.writeNarrow("int b;\n");
+                          s.requestResync();
+                          s.writeNarrow("generated\n");
+                      }),
+              "#line 3 \"my dir\\\\it\\'s \\\"g\\\".y\"\n"
+              "int a;\n"
+              "int b;\n"
+              "#line 5 \"g.c\"\n"
+              "generated\n");
+}
+
 TEST_F(OutputStreamTest, DisabledDirectivesStayAsComments)
 {
     EXPECT_EQ(written(LineDirectiveForm::C, {false, false}, copyBlockThenGenerate),

@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# Times brannock against bison (and byacc, when installed) on one generated
+# grammar of 20,000 rules and prints the times and the ratios.
+#
+#   bench/read_large_grammar.sh [BUILD_DIR]
+#
+# BUILD_DIR (default: the repository's build) must already hold
+# bin/brannock and bin/grammar_generator; nothing is built here. RULES and
+# REPETITIONS in the environment change the grammar size (20000) and how many
+# runs each tool gets (5); the best run counts, since noise only ever adds time.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build}
+# The tools run from a temporary directory, so a relative build directory is
+# made absolute: against the current directory, else against the repository.
+if [ -d "$build" ]; then
+  build=$(cd "$build" && pwd)
+elif [ -d "$root/$build" ]; then
+  build=$(cd "$root/$build" && pwd)
+fi
+rules=${RULES:-20000}
+repetitions=${REPETITIONS:-5}
+
+brannock=$build/bin/brannock
+generator=$build/bin/grammar_generator
+for program in "$brannock" "$generator"; do
+  if [ ! -x "$program" ]; then
+    echo "missing $program: build it first (tools/build.sh $build)" >&2
+    exit 2
+  fi
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+grammar=$work/big.y
+"$generator" "$rules" >"$grammar"
+
+# best_of NAME COMMAND...: runs COMMAND in $work, leaves the fastest wall time
+# in nanoseconds in $best. A failing run ends the benchmark, since its time
+# would say nothing about reading the grammar.
+best_of() {
+  local name=$1
+  shift
+  best=
+  local run start end elapsed
+  for ((run = 0; run < repetitions; ++run)); do
+    start=$(date +%s%N)
+    if ! (cd "$work" && "$@") >"$work/$name.out" 2>&1; then
+      echo "$name failed on the generated grammar:" >&2
+      head -n 20 "$work/$name.out" >&2
+      exit 1
+    fi
+    end=$(date +%s%N)
+    elapsed=$((end - start))
+    if [ -z "$best" ] || [ "$elapsed" -lt "$best" ]; then
+      best=$elapsed
+    fi
+  done
+}
+
+# seconds NANOSECONDS: prints the time as seconds to the tenth of a millisecond.
+seconds() {
+  printf '%d.%04d s' $(($1 / 1000000000)) $(($1 / 100000 % 10000))
+}
+
+# ratio A B: prints A/B rounded to four decimals; a fast reader against a full
+# generator gives ratios far below one hundredth.
+ratio() {
+  local parts=$(((20000 * $1 / $2 + 1) / 2))
+  printf '%d.%04d' $((parts / 10000)) $((parts % 10000))
+}
+
+echo "grammar: $rules rules, $(wc -c <"$grammar") bytes; best of $repetitions runs"
+
+best_of brannock "$brannock" -\$ "$grammar" -o /dev/null
+brannock_time=$best
+printf '%-9s %s\n' brannock "$(seconds "$brannock_time")"
+
+peers=()
+if command -v bison >/dev/null; then
+  best_of bison bison -y -o /dev/null "$grammar"
+  bison_time=$best
+  printf '%-9s %s\n' bison "$(seconds "$bison_time")"
+  peers+=(bison)
+else
+  echo "bison     not installed, skipped"
+fi
+if command -v byacc >/dev/null; then
+  best_of byacc byacc -o "$work/byacc.c" "$grammar"
+  byacc_time=$best
+  printf '%-9s %s\n' byacc "$(seconds "$byacc_time")"
+  peers+=(byacc)
+else
+  echo "byacc     not installed, skipped"
+fi
+
+for peer in "${peers[@]}"; do
+  peer_time_name=${peer}_time
+  peer_time=${!peer_time_name}
+  # A run below the clock's resolution would divide by zero.
+  [ "$peer_time" -gt 0 ] || peer_time=1
+  echo "ratio brannock/$peer: $(ratio "$brannock_time" "$peer_time")"
+done

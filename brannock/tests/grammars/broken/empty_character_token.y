@@ -1,0 +1,5 @@
+%token NUMBER
+%%
+expr : NUMBER
+	| expr '' NUMBER
+	;

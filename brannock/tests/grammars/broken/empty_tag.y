@@ -1,0 +1,6 @@
+%union {
+	int number;
+}
+%token <> NUMBER
+%%
+expr : NUMBER ;

@@ -1,0 +1,3 @@
+%token NUMBER 0x
+%%
+expr : NUMBER ;

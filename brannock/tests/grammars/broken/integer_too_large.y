@@ -1,0 +1,3 @@
+%token NUMBER 123456789012
+%%
+expr : NUMBER ;

@@ -1,0 +1,3 @@
+%tokens NUMBER
+%%
+expr : NUMBER ;

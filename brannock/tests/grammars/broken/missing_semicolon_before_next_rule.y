@@ -1,0 +1,6 @@
+%token NUMBER NAME
+%%
+list : item
+	| list item
+
+item : NUMBER | NAME ;

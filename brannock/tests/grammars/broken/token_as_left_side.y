@@ -1,0 +1,6 @@
+%token NUMBER PLUS
+%%
+expr : NUMBER
+	| expr PLUS NUMBER
+	;
+PLUS : '+' ;

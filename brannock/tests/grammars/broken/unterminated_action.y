@@ -1,0 +1,5 @@
+%token NUMBER
+%%
+expr : NUMBER { $$ = $1;
+	| expr '+' NUMBER
+	;

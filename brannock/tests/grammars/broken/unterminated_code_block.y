@@ -1,0 +1,6 @@
+%{
+#include <stdio.h>
+
+%token NUMBER
+%%
+expr : NUMBER ;

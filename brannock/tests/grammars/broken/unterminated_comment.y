@@ -1,0 +1,4 @@
+%token NUMBER
+/* the comment that never ends
+%%
+expr : NUMBER ;
