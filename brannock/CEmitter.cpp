@@ -12,8 +12,8 @@ namespace {
 // model keeps the attribute stack and its top, and $a for the argument that
 // passes the parser to the attribute functions, where the model needs one.
 
-// The stacks that the single and the multiple model provide; with a stack
-// size of 0 the library allocates them.
+// The stacks that the single and the multiple model provide; a stack size
+// of 0 leaves them to the library.
 constexpr std::string_view kStaticStacks =
     "/* stacks */\n"
     "#if (YYSTACK_SIZE) != 0\n"
@@ -182,6 +182,19 @@ constexpr Initialiser kDebugInitialisers[] = {
 
 const ModelForms& formsOf(toolframe::CodeModel model) { return kModelForms[static_cast<int>(model)]; }
 
+// What $s, $t and $a stand for.
+std::string_view modelPlaceholder(const ModelForms& forms, char name)
+{
+    switch (name) {
+    case 's':
+        return forms.attributeStack;
+    case 't':
+        return forms.top;
+    default:
+        return forms.attributesTakeParser ? "yy, " : "";
+    }
+}
+
 } // namespace
 
 CEmitter::CEmitter(const EmitterContext& context) : TargetEmitter(context, toolframe::LineDirectiveForm::C) {}
@@ -264,24 +277,22 @@ std::string CEmitter::expand(std::string_view text) const
 {
     using namespace toolframe::runtime;
     const bool unicode = options().unicode;
-    const ModelForms& forms = formsOf(options().model);
     std::string result;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '@')
+        switch (text[i]) {
+        case '@':
             result += unicode ? kUnicodeNamePrefix : kNamePrefix;
-        else if (c == '^')
+            break;
+        case '^':
             result += unicode ? kUnicodeMacroPrefix : kMacroPrefix;
-        else if (c == '$' && i + 1 < text.size()) {
-            const char piece = text[++i];
-            if (piece == 's')
-                result += expand(forms.attributeStack);
-            else if (piece == 't')
-                result += expand(forms.top);
-            else if (piece == 'a' && forms.attributesTakeParser)
-                result += "yy, ";
-        } else
-            result += c;
+            break;
+        case '$':
+            if (i + 1 < text.size())
+                result += expand(modelPlaceholder(formsOf(options().model), text[++i]));
+            break;
+        default:
+            result += text[i];
+        }
     }
     return result;
 }

@@ -33,8 +33,7 @@ bool spellsIdentifier(const std::vector<long>& values)
 
 Grammar::Grammar(const ToolOptions& options, const toolframe::CodePage& codePage, Emitter& emitter,
                  toolframe::Diagnostics& diagnostics)
-    : options_(options),
-      emitter_(emitter),
+    : emitter_(emitter),
       diagnostics_(diagnostics),
       symbols_(codePage),
       unicode_(options.unicode),

@@ -85,7 +85,6 @@ private:
     void resolveDestructor(Symbol& symbol);
     void reportAt(int line, int number, const Symbol& symbol);
 
-    const ToolOptions& options_;
     Emitter& emitter_;
     toolframe::Diagnostics& diagnostics_;
     SymbolTable symbols_;

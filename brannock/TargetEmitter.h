@@ -52,8 +52,9 @@ public:
     // The C-family forms; Java has no include file and overrides them.
     void endIncludeFile() override;
     void includeGeneratedHeader(std::string_view name) override;
-    // The C-family forms as well, the same in C and C++; Java overrides
-    // them all but the attribute member.
+    // Also the C-family forms, the same in C and C++; Java overrides all
+    // but the attribute forms, which it shares with C++ (C has its own
+    // positional form).
     void unionBlock(bool begin) override;
     void tokenConstant(std::string_view name, unsigned number) override;
     void beginActionSwitch() override;

@@ -9,5 +9,5 @@ tools/install-deps.sh
 tools/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 (cd build && ctest --output-on-failure -j2)
 
-CC=clang CXX=clang++ tools/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON -DCORVANE_FUZZ=ON
+CC=clang CXX=clang++ tools/build.sh build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_SANITIZE=ON -DCORVANE_FUZZ=ON
 (cd build-asan && ctest --output-on-failure -j2)
