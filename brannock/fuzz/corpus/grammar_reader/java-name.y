@@ -1,0 +1,7 @@
+%name P
+%union { int v; }
+%token <v> A
+%%
+s : A { $$ = $1; } ;
+%%
+}
