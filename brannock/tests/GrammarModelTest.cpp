@@ -211,3 +211,24 @@ TEST(TokenOrder, StableSortMatchesTheExchangeSort)
         EXPECT_EQ(stable, exchanged);
     }
 }
+
+TEST(TokenNumbering, KeywordsInAnyCaseAndWithEitherIntroducer)
+{
+    GrammarReading reading("%TOKEN A\n\\token B\n%Left C\n\\%\ns : A B C ;\n");
+    EXPECT_EQ(reading.messages(), "");
+    EXPECT_EQ(reading.number("A"), 257);
+    EXPECT_EQ(reading.number("B"), 258);
+    EXPECT_EQ(reading.symbol("C")->associativity, brannock::Associativity::Left);
+}
+
+TEST(TokenNumbering, CharacterBeyondSixteenBitsIsTwoUnitsInAUnicodeParser)
+{
+    GrammarReading reading("%%\ns : '\xf0\x9f\x98\x80' '\\x41' ;\n", unicodeOptions());
+    EXPECT_EQ(reading.messages(), "");
+    // Two UTF-16 code units: a two-character token that is not name-like.
+    const brannock::Symbol* emoji = reading.symbol("'\xf0\x9f\x98\x80'");
+    ASSERT_NE(emoji, nullptr);
+    EXPECT_FALSE(emoji->nameLike);
+    EXPECT_EQ(emoji->number, 65537);
+    EXPECT_EQ(reading.number("'\\x41'"), 65);
+}
