@@ -44,7 +44,7 @@ void Driver::createStages()
 {
     input_ = std::make_unique<GrammarInput>(codePage(), diagnostics());
     emitter_ = createEmitter(EmitterContext{options_, codePage(), stamp(), diagnostics()});
-    verbose_ = std::make_unique<VerboseWriter>(diagnostics());
+    verbose_ = std::make_unique<VerboseWriter>(diagnostics(), codePage());
     diagnostics().connect(input_.get(), emitter_.get(), verbose_.get());
 }
 
@@ -55,8 +55,9 @@ toolframe::RunOutputs Driver::outputs()
 
 void Driver::runStages(std::FILE* source)
 {
-    GeneratorCore core(options_, codePage(), *input_, *emitter_, diagnostics());
-    core.run(source);
+    GeneratorCore core(options_, codePage(), stamp(), *input_, *emitter_, *verbose_, diagnostics());
+    const RunCounts counts = core.run(source);
+    verbose_->writeSummary(counts.tokens, counts.nonterminals, counts.rules, counts.states);
 }
 
 } // namespace brannock

@@ -1,38 +1,59 @@
 #include "brannock/GeneratorCore.h"
 
+#include "brannock/Automaton.h"
 #include "brannock/Grammar.h"
+#include "brannock/GrammarAnalysis.h"
 #include "brannock/GrammarParser.h"
+#include "brannock/NeverUsedReport.h"
+#include "brannock/ParseActions.h"
 #include "toolframe/DiagnosticsTestHook.h"
 
 namespace brannock {
 
-GeneratorCore::GeneratorCore(const ToolOptions& options, const toolframe::CodePage& codePage, GrammarInput& input,
-                             Emitter& emitter, toolframe::Diagnostics& diagnostics)
-    : options_(options), codePage_(codePage), input_(input), emitter_(emitter), diagnostics_(diagnostics)
+GeneratorCore::GeneratorCore(const ToolOptions& options, const toolframe::CodePage& codePage,
+                             const toolframe::DateTimeStamp& stamp, GrammarInput& input, Emitter& emitter,
+                             VerboseWriter& verbose, toolframe::Diagnostics& diagnostics)
+    : options_(options), codePage_(codePage), stamp_(stamp), input_(input), emitter_(emitter), verbose_(verbose),
+      diagnostics_(diagnostics)
 {
 }
 
-void GeneratorCore::run(std::FILE* source)
+RunCounts GeneratorCore::run(std::FILE* source)
 {
     emitter_.beginSourceFile(false);
     if (options_.generateIncludeFile)
         emitter_.beginIncludeFile(options_.includeFile);
+    verbose_.writeHeader(options_.sourceFile, stamp_);
     input_.open(source);
     Grammar grammar(options_, codePage_, emitter_, diagnostics_);
+    grammar.setRuleListener(&verbose_);
     GrammarParser parser(options_, input_, grammar, emitter_, diagnostics_);
     parser.readDeclarationsAndRules();
     if (parser.actionCount() > 0)
         emitter_.endActionSwitch();
     emitter_.endActionFunction();
     toolframe::injectTestDiagnosticsFromEnvironment(diagnostics_);
+    RunCounts counts;
     if (diagnostics_.errors() == 0)
         grammar.checkDefinitions(input_.currentLine());
-    if (diagnostics_.errors() == 0)
+    if (diagnostics_.errors() == 0) {
         grammar.orderTokens();
+        verbose_.writeStatesTitle();
+        const GrammarAnalysis analysis(grammar, options_.parserKind);
+        Automaton automaton(grammar, analysis);
+        automaton.build();
+        ParseActions actions(automaton, options_, diagnostics_, verbose_);
+        actions.build();
+        actions.markReachable();
+        reportNeverUsed(grammar, diagnostics_, verbose_);
+        counts = RunCounts{static_cast<int>(grammar.usedTokens().size()), static_cast<int>(grammar.nonterminals().size()),
+                           static_cast<int>(grammar.rules().size()), static_cast<int>(automaton.states().size())};
+    }
     parser.readProgramSection();
     emitter_.endSourceFile(parser.programSectionPresent());
     if (options_.generateIncludeFile)
         emitter_.endIncludeFile();
+    return counts;
 }
 
 } // namespace brannock

@@ -2,26 +2,38 @@
 
 #include <cstdio>
 
+#include "brannock/Emitter.h"
 #include "brannock/GrammarInput.h"
-#include "brannock/TargetEmitter.h"
 #include "brannock/ToolOptions.h"
+#include "brannock/VerboseWriter.h"
 #include "toolframe/platform/CodePage.h"
+#include "toolframe/platform/LocalClock.h"
 
 namespace brannock {
+
+// The counts the verbose summary closes with.
+struct RunCounts {
+    int tokens = 0;
+    int nonterminals = 0;
+    int rules = 0;
+    int states = 0;
+};
 
 // Drives one grammar through the stages, writing through the emitter.
 class GeneratorCore {
 public:
-    GeneratorCore(const ToolOptions& options, const toolframe::CodePage& codePage, GrammarInput& input,
-                  Emitter& emitter, toolframe::Diagnostics& diagnostics);
+    GeneratorCore(const ToolOptions& options, const toolframe::CodePage& codePage, const toolframe::DateTimeStamp& stamp,
+                  GrammarInput& input, Emitter& emitter, VerboseWriter& verbose, toolframe::Diagnostics& diagnostics);
 
-    void run(std::FILE* source);
+    RunCounts run(std::FILE* source);
 
 private:
     const ToolOptions& options_;
     const toolframe::CodePage& codePage_;
+    const toolframe::DateTimeStamp& stamp_;
     GrammarInput& input_;
     Emitter& emitter_;
+    VerboseWriter& verbose_;
     toolframe::Diagnostics& diagnostics_;
 };
 

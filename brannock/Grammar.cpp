@@ -280,6 +280,10 @@ void Grammar::finishRule(Rule& rule)
     ruleList_.push_back(&rule);
     Nonterminal& nonterminal = nonterminalOf(*rule.leftSide, rule.line);
     nonterminal.rules.push_back(&rule);
+    if (&rule == ruleList_.front())
+        rule.reduced = true;
+    if (ruleListener_ != nullptr)
+        ruleListener_->ruleCompleted(rule);
 }
 
 void Grammar::setRulePrecedence(Rule& rule, Symbol& symbol, int line)

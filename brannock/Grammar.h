@@ -15,6 +15,13 @@
 
 namespace brannock {
 
+// Told of each rule as it gets its number (the verbose report lists them).
+class RuleListener {
+public:
+    virtual ~RuleListener() = default;
+    virtual void ruleCompleted(const Rule& rule) = 0;
+};
+
 // What the grammar reader learns: symbols, numbering, precedence, types,
 // destructors, nonterminals and rules, and the checks run on them once the
 // rules are read. Every problem is reported through the diagnostics at the
@@ -31,6 +38,8 @@ public:
     Symbol& endOfInput() { return *endOfInput_; }
     Symbol& errorToken() { return *error_; }
     Symbol& accept() { return *accept_; }
+    const Symbol& endOfInput() const { return *endOfInput_; }
+    const Symbol& errorToken() const { return *error_; }
     bool unicode() const { return unicode_; }
     bool compactTables() const { return compact_; }
 
@@ -70,6 +79,8 @@ public:
     // Before the automaton: the used tokens in ascending number order.
     void orderTokens();
 
+    void setRuleListener(RuleListener* listener) { ruleListener_ = listener; }
+
     const Symbol* start() const { return start_; }
     const std::vector<Nonterminal*>& nonterminals() const { return nonterminalList_; }
     const std::vector<Rule*>& rules() const { return ruleList_; }
@@ -105,6 +116,7 @@ private:
     int precedenceLevels_ = 0;
     int untypedDestructor_ = -1;
     int midRuleCounter_ = 1;
+    RuleListener* ruleListener_ = nullptr;
 };
 
 } // namespace brannock

@@ -31,6 +31,7 @@ struct Symbol {
     int destructor = -1;          // action number of the destructor
     Nonterminal* nonterminal = nullptr;
     Symbol* next = nullptr; // in its hash bucket
+    int creationIndex = 0;  // position in the table's creation order
 
     // Tokens.
     bool nameLike = false;

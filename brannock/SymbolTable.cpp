@@ -51,6 +51,7 @@ Symbol& SymbolTable::create(std::string_view name, int line, bool ignoreCase)
     Symbol& symbol = storage_.emplace_back();
     symbol.name = std::string(name);
     symbol.line = line;
+    symbol.creationIndex = static_cast<int>(creationOrder_.size());
     Symbol*& bucket = buckets_[static_cast<std::size_t>(bucketOf(name, codePage_, ignoreCase))];
     symbol.next = bucket;
     bucket = &symbol;

@@ -9,6 +9,7 @@
 #include "brannock/GeneratorCore.h"
 #include "brannock/GrammarInput.h"
 #include "brannock/Messages.h"
+#include "brannock/VerboseWriter.h"
 #include "toolframe/Diagnostics.h"
 
 namespace {
@@ -50,8 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (options.generateIncludeFile)
             emitter->includeStream().open(options.includeFile, {"null", "fuzz.y"});
         emitter->sourceStream().open(options.outputFile, {"null", "fuzz.y"});
-        brannock::GeneratorCore core(options, codePage, input, *emitter, diagnostics);
-        core.run(source);
+        brannock::VerboseWriter verbose(diagnostics, codePage);
+        brannock::GeneratorCore core(options, codePage, stamp, input, *emitter, verbose, diagnostics);
+        const brannock::RunCounts counts = core.run(source);
+        verbose.writeSummary(counts.tokens, counts.nonterminals, counts.rules, counts.states);
         emitter->includeStream().close();
         emitter->sourceStream().close();
     } catch (const toolframe::RunAborted&) {
