@@ -5,7 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "brannock/Automaton.h"
 #include "brannock/Grammar.h"
+#include "brannock/GrammarAnalysis.h"
+#include "brannock/NeverUsedReport.h"
+#include "brannock/ParseActions.h"
+#include "brannock/VerboseWriter.h"
+#include "toolframe/testing/TemporaryDirectory.h"
 #include "brannock/GrammarInput.h"
 #include "brannock/GrammarParser.h"
 #include "brannock/Messages.h"
@@ -18,12 +24,19 @@ namespace brannock::testing {
 
 class GrammarReading {
 public:
-    explicit GrammarReading(const std::string& text, ToolOptions options = {})
+    // With automaton set, the automaton is built and its actions settled
+    // as a run does, the verbose report going to a file of its own.
+    explicit GrammarReading(const std::string& text, ToolOptions options = {}, bool automaton = false)
         : options_(std::move(options)),
           out_(open_memstream(&messages_, &messagesSize_)),
           diagnostics_('Y', toolframe::MessageCatalog(brannock::messages()), out_),
-          input_(codePage_, diagnostics_)
+          input_(codePage_, diagnostics_),
+          verbose_(diagnostics_, codePage_)
     {
+        if (automaton) {
+            verbose_.file().open(directory_ / "g.v");
+            verbose_.writeHeader("g.y", stamp_);
+        }
         options_.sourceFile = "g.y";
         diagnostics_.setSourceName("g.y");
         diagnostics_.connect(&input_, nullptr, nullptr);
@@ -32,6 +45,7 @@ public:
             source_ = std::fopen("/dev/null", "r");
         input_.open(source_);
         grammar_ = std::make_unique<Grammar>(options_, codePage_, emitter_, diagnostics_);
+        grammar_->setRuleListener(&verbose_);
         GrammarParser parser(options_, input_, *grammar_, emitter_, diagnostics_);
         try {
             parser.readDeclarationsAndRules();
@@ -39,6 +53,8 @@ public:
                 grammar_->checkDefinitions(input_.currentLine());
             if (diagnostics_.errors() == 0)
                 grammar_->orderTokens();
+            if (automaton && diagnostics_.errors() == 0)
+                buildAutomaton();
             parser.readProgramSection();
             programSection_ = parser.programSectionPresent();
         } catch (const toolframe::RunAborted&) {
@@ -46,6 +62,22 @@ public:
         }
         std::fclose(source_);
     }
+    void buildAutomaton()
+    {
+        verbose_.writeStatesTitle();
+        analysis_ = std::make_unique<GrammarAnalysis>(*grammar_, options_.parserKind);
+        automaton_ = std::make_unique<Automaton>(*grammar_, *analysis_);
+        automaton_->build();
+        ParseActions actions(*automaton_, options_, diagnostics_, verbose_);
+        actions.build();
+        actions.markReachable();
+        reportNeverUsed(*grammar_, diagnostics_, verbose_);
+        verbose_.writeSummary(static_cast<int>(grammar_->usedTokens().size()),
+                              static_cast<int>(grammar_->nonterminals().size()),
+                              static_cast<int>(grammar_->rules().size()),
+                              static_cast<int>(automaton_->states().size()));
+    }
+
     ~GrammarReading()
     {
         std::fclose(out_);
@@ -73,6 +105,13 @@ public:
     const Symbol* symbol(const std::string& name) const { return grammar_->symbols().find(name); }
     long number(const std::string& name) const { return symbol(name)->number; }
     int errors() const { return diagnostics_.errors(); }
+    const std::vector<LrState*>& states() const { return automaton_->states(); }
+    const LrState& state(std::size_t number) const { return *automaton_->states().at(number); }
+    std::string report()
+    {
+        verbose_.file().close();
+        return directory_.read("g.v");
+    }
     int warnings() const { return diagnostics_.warnings(); }
     bool aborted() const { return aborted_; }
     bool programSection() const { return programSection_; }
@@ -85,8 +124,13 @@ private:
     toolframe::Diagnostics diagnostics_;
     toolframe::CodePage codePage_{toolframe::CodePage::kUtf8};
     GrammarInput input_;
+    toolframe::testing::TemporaryDirectory directory_;
+    toolframe::DateTimeStamp stamp_{"01/01/70", "00:00:00"};
+    VerboseWriter verbose_;
     RecordingEmitter emitter_;
     std::unique_ptr<Grammar> grammar_;
+    std::unique_ptr<GrammarAnalysis> analysis_;
+    std::unique_ptr<Automaton> automaton_;
     std::FILE* source_ = nullptr;
     bool aborted_ = false;
     bool programSection_ = false;
