@@ -2,9 +2,11 @@
  * Rule precedence through %prec: unary minus and unary plus take the level
  * of UMINUS, above '*', and a postfix factorial binds tightest of all. The
  * conditional operator's rule names with %prec a token that has no
- * precedence, so its conflicts stay: after "a ? b : c" each of the six
- * operators that could continue c gives one shift-reduce conflict, settled
- * by shifting.
+ * precedence, and its last token ':' has none either, so the rule has no
+ * level whether a precedence-less %prec token falls back to the last token
+ * or not. Its conflicts stay: after "a ? b : c" each of the six operators
+ * that could continue c gives one shift-reduce conflict, settled by
+ * shifting.
  *
  * As the peer tools count them (states, shift/reduce, reduce/reduce):
  *   bison -y                : 27 states, 6 shift/reduce, 0 reduce/reduce
@@ -21,7 +23,7 @@ void yyerror(const char *message);
 %token NUMBER NAME
 %token NOPREC
 
-%right '?' ':'
+%right '?'
 %left '+' '-'
 %left '*' '/'
 %right UMINUS
