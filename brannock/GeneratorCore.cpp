@@ -6,6 +6,7 @@
 #include "brannock/GrammarParser.h"
 #include "brannock/NeverUsedReport.h"
 #include "brannock/ParseActions.h"
+#include "brannock/ParserTables.h"
 #include "toolframe/DiagnosticsTestHook.h"
 
 namespace brannock {
@@ -45,9 +46,12 @@ RunCounts GeneratorCore::run(std::FILE* source)
         ParseActions actions(automaton, options_, diagnostics_, verbose_);
         actions.build();
         actions.markReachable();
+        ParserTables tables(automaton, options_);
+        tables.compress();
+        tables.write(emitter_);
         reportNeverUsed(grammar, diagnostics_, verbose_);
         counts = RunCounts{static_cast<int>(grammar.usedTokens().size()), static_cast<int>(grammar.nonterminals().size()),
-                           static_cast<int>(grammar.rules().size()), static_cast<int>(automaton.states().size())};
+                           static_cast<int>(grammar.rules().size()), tables.stateCount()};
     }
     parser.readProgramSection();
     emitter_.endSourceFile(parser.programSectionPresent());

@@ -10,6 +10,7 @@
 #include "brannock/GrammarAnalysis.h"
 #include "brannock/NeverUsedReport.h"
 #include "brannock/ParseActions.h"
+#include "brannock/ParserTables.h"
 #include "brannock/VerboseWriter.h"
 #include "toolframe/testing/TemporaryDirectory.h"
 #include "brannock/GrammarInput.h"
@@ -62,6 +63,9 @@ public:
         }
         std::fclose(source_);
     }
+    // A grammar of the test corpus.
+    static std::string readFile(const std::string& name);
+
     void buildAutomaton()
     {
         verbose_.writeStatesTitle();
@@ -71,11 +75,14 @@ public:
         ParseActions actions(*automaton_, options_, diagnostics_, verbose_);
         actions.build();
         actions.markReachable();
+        tables_ = std::make_unique<ParserTables>(*automaton_, options_);
+        tables_->compress();
+        tables_->write(emitter_);
         reportNeverUsed(*grammar_, diagnostics_, verbose_);
         verbose_.writeSummary(static_cast<int>(grammar_->usedTokens().size()),
                               static_cast<int>(grammar_->nonterminals().size()),
                               static_cast<int>(grammar_->rules().size()),
-                              static_cast<int>(automaton_->states().size()));
+                              tables_->stateCount());
     }
 
     ~GrammarReading()
@@ -106,6 +113,22 @@ public:
     long number(const std::string& name) const { return symbol(name)->number; }
     int errors() const { return diagnostics_.errors(); }
     const std::vector<LrState*>& states() const { return automaton_->states(); }
+    const ParserTables& tables() const { return *tables_; }
+    // The calls of one table: from its begin operation up to its end.
+    std::vector<std::string> table(const std::string& begin) const
+    {
+        std::vector<std::string> rows;
+        bool inside = false;
+        for (const std::string& call : calls()) {
+            if (call.rfind(begin, 0) == 0)
+                inside = true;
+            else if (inside && call.rfind("end", 0) == 0)
+                break;
+            if (inside)
+                rows.push_back(call);
+        }
+        return rows;
+    }
     const LrState& state(std::size_t number) const { return *automaton_->states().at(number); }
     std::string report()
     {
@@ -131,10 +154,16 @@ private:
     std::unique_ptr<Grammar> grammar_;
     std::unique_ptr<GrammarAnalysis> analysis_;
     std::unique_ptr<Automaton> automaton_;
+    std::unique_ptr<ParserTables> tables_;
     std::FILE* source_ = nullptr;
     bool aborted_ = false;
     bool programSection_ = false;
 };
+
+inline std::string GrammarReading::readFile(const std::string& name)
+{
+    return toolframe::testing::readFile(std::string(GRAMMARS_DIR) + "/" + name);
+}
 
 inline ToolOptions unicodeOptions()
 {
