@@ -254,6 +254,20 @@ const Symbol* GrammarParser::optionalTag()
     return tag;
 }
 
+template <class Item>
+void GrammarParser::symbolList(TokenCodeSet items, Item&& item)
+{
+    for (;;) {
+        if (token() == TokenCode::Comma) {
+            advance();
+            continue;
+        }
+        if (!items.contains(token()))
+            return;
+        item(*lexeme().symbol, line());
+    }
+}
+
 void GrammarParser::tokenDeclaration(Associativity associativity, bool hasAssociativity)
 {
     writeRepeatedPreamble();
@@ -261,15 +275,7 @@ void GrammarParser::tokenDeclaration(Associativity associativity, bool hasAssoci
     const int level = hasAssociativity ? grammar_.nextPrecedenceLevel() : 0;
     advance();
     const Symbol* tag = optionalTag();
-    for (;;) {
-        if (token() == TokenCode::Comma) {
-            advance();
-            continue;
-        }
-        if (!kSymbol.contains(token()))
-            return;
-        Symbol& symbol = *lexeme().symbol;
-        const int at = line();
+    symbolList(kSymbol, [&](Symbol& symbol, int at) {
         grammar_.declareToken(symbol, at);
         if (tag != nullptr)
             grammar_.setType(symbol, tag, at);
@@ -284,7 +290,7 @@ void GrammarParser::tokenDeclaration(Associativity associativity, bool hasAssoci
         } else {
             grammar_.numberAutomatically(symbol, at);
         }
-    }
+    });
 }
 
 void GrammarParser::typeDeclaration()
@@ -292,35 +298,22 @@ void GrammarParser::typeDeclaration()
     typeDeclarationSeen_ = true;
     advance();
     const Symbol* tag = optionalTag();
-    for (;;) {
-        if (token() == TokenCode::Comma) {
-            advance();
-            continue;
-        }
-        if (!kSymbol.contains(token()))
-            return;
-        grammar_.setType(*lexeme().symbol, tag, line());
+    symbolList(kSymbol, [&](Symbol& symbol, int at) {
+        grammar_.setType(symbol, tag, at);
         advance();
-    }
+    });
 }
 
 void GrammarParser::nonterminalDeclaration()
 {
     advance();
     const Symbol* tag = optionalTag();
-    for (;;) {
-        if (token() == TokenCode::Comma) {
-            advance();
-            continue;
-        }
-        if (token() != TokenCode::Identifier)
-            return;
-        Symbol& symbol = *lexeme().symbol;
-        grammar_.declareNonterminal(symbol, line());
+    symbolList({TokenCode::Identifier}, [&](Symbol& symbol, int at) {
+        grammar_.declareNonterminal(symbol, at);
         if (tag != nullptr)
-            grammar_.setType(symbol, tag, line());
+            grammar_.setType(symbol, tag, at);
         advance();
-    }
+    });
 }
 
 // Rules.

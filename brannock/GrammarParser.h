@@ -60,6 +60,9 @@ private:
     void typeDeclaration();
     void nonterminalDeclaration();
     const Symbol* optionalTag();
+    // Items separated by optional commas; item(symbol, line) consumes one.
+    template <class Item>
+    void symbolList(TokenCodeSet items, Item&& item);
     void writeRepeatedPreamble();
 
     void rules(TokenCodeSet follow);
