@@ -281,7 +281,10 @@ TokenOperand ParserTables::operandOf(int tokenIndex) const
         return TokenOperand{TokenOperand::Kind::EndOfInput, token.name};
     if (&token == &grammar_.errorToken())
         return TokenOperand{TokenOperand::Kind::Error, token.name};
-    return TokenOperand{token.characterToken ? TokenOperand::Kind::Literal : TokenOperand::Kind::Named, token.name};
+    // A name-like literal such as 'if' has a constant of its own; as a C
+    // character constant it would have some other value.
+    const bool literal = token.characterToken && !token.nameLike;
+    return TokenOperand{literal ? TokenOperand::Kind::Literal : TokenOperand::Kind::Named, token.name};
 }
 
 void ParserTables::writeDebugTables(Emitter& emitter) const

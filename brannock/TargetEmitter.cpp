@@ -1,5 +1,7 @@
 #include "brannock/TargetEmitter.h"
 
+#include <cstddef>
+
 #include "toolframe/BannerBox.h"
 #include "toolframe/IncludeGuard.h"
 #include "toolframe/RuntimeNames.h"
@@ -79,6 +81,74 @@ void TargetEmitter::endActionCase(bool ofRule)
 }
 
 void TargetEmitter::endActionSwitch() { source_.writeNarrow("\tdefault:\n\t\tyyassert(0);\n\t\tbreak;\n\t}\n"); }
+
+std::string_view TargetEmitter::stemOf(Table table)
+{
+    static_assert(toolframe::runtime::kParserTableStems.size() ==
+                  static_cast<std::size_t>(Table::CompactTokenDestructor) + 1);
+    return toolframe::runtime::kParserTableStems[static_cast<std::size_t>(table)];
+}
+
+std::string TargetEmitter::macroStemOf(Table table)
+{
+    // The stems are lower-case letters only.
+    std::string stem(stemOf(table));
+    for (char& c : stem)
+        c = static_cast<char>(c - 'a' + 'A');
+    return stem;
+}
+
+std::string_view TargetEmitter::actionKindName(ActionKind kind)
+{
+    using namespace toolframe::runtime;
+    static constexpr std::string_view kNames[] = {kActionError, kActionShift, kActionReduce, kActionAccept,
+                                                  kActionDefault};
+    return kNames[static_cast<int>(kind)];
+}
+
+std::string TargetEmitter::tokenOperand(const TokenOperand& token, bool wide) const
+{
+    switch (token.kind) {
+    case TokenOperand::Kind::EndOfInput:
+        return "0";
+    case TokenOperand::Kind::Error:
+        return toolframe::runtime::macro(toolframe::runtime::kTokenErrorStem, wide);
+    case TokenOperand::Kind::Named:
+        // The constant the generated code defines for the token.
+        return constantName(token.spelling);
+    case TokenOperand::Kind::Literal:
+        break;
+    }
+    // A literal stands for its own value.
+    return (wide ? "L" : "") + std::string(token.spelling);
+}
+
+std::string TargetEmitter::stringLiteral(std::string_view text, toolframe::LiteralDialect dialect, bool wide) const
+{
+    return (wide ? "L\"" : "\"") + toolframe::escapeForLiteral(text, dialect, context_.codePage) + "\"";
+}
+
+std::string_view TargetEmitter::characterType() const { return options().unicode ? "wchar_t" : "char"; }
+
+void TargetEmitter::writeRow(toolframe::OutputStream& stream, int index, std::string_view lead, std::string_view open,
+                             std::initializer_list<std::string_view> values, std::string_view close)
+{
+    if (index > 0)
+        stream.writeCharacter(',');
+    stream.writeNarrow(lead);
+    if (values.size() == 1) {
+        stream.writeNarrow(*values.begin());
+        return;
+    }
+    stream.writeNarrow(open);
+    const char* separator = "";
+    for (std::string_view value : values) {
+        stream.writeNarrow(separator);
+        stream.writeNarrow(value);
+        separator = ", ";
+    }
+    stream.writeNarrow(close);
+}
 
 std::string TargetEmitter::constantName(std::string_view spelling) const
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -9,6 +10,7 @@
 #include "brannock/ToolOptions.h"
 #include "toolframe/LineDirectiveForms.h"
 #include "toolframe/OutputStream.h"
+#include "toolframe/StringEscaping.h"
 #include "toolframe/platform/CodePage.h"
 #include "toolframe/platform/LocalClock.h"
 
@@ -33,10 +35,10 @@ struct MacroDefault {
 };
 
 // What the C, C++ and Java emitters share: the include and source streams,
-// routing to include-or-source, discarding, and the banner and library
-// include lines. The operations that copy user code and write the tables
-// are each language's own; until a language writes one, it writes nothing
-// here.
+// routing to include-or-source, discarding, the banner and library include
+// lines, and the values the table rows are made of. The operations that
+// copy user code are each language's own, and until a language writes one
+// it writes nothing here; every language writes all the table operations.
 class TargetEmitter : public Emitter {
 public:
     TargetEmitter(const EmitterContext& context, toolframe::LineDirectiveForm form);
@@ -68,64 +70,50 @@ public:
     void resultAttribute() override {}
     void endActionFunction() override {}
     void endSourceFile(bool) override {}
-    void beginTables() override {}
-    void endTables() override {}
-    void beginDebugTables() override {}
-    void endDebugTables() override {}
-    void beginSymbolTable() override {}
-    void symbolRow(int, std::string_view, std::optional<int>) override {}
-    void endSymbolTable() override {}
-    void beginRuleTable() override {}
-    void ruleRow(int, std::string_view) override {}
-    void endRuleTable() override {}
-    void beginReductionTable() override {}
-    void reductionRow(int, int, int, int) override {}
-    void endReductionTable() override {}
-    void beginTokenActionTable(int) override {}
-    void tokenActionRow(int, int, ActionKind, int) override {}
-    void endTokenActionTable() override {}
-    void beginStateActionTable() override {}
-    void stateActionRow(int, int, bool, ActionKind, int) override {}
-    void endStateActionTable() override {}
-    void beginCompactTokenActionTable() override {}
-    void compactTokenActionRow(int, std::optional<TokenOperand>, ActionKind, int) override {}
-    void endCompactTokenActionTable() override {}
-    void beginCompactStateActionTable() override {}
-    void compactStateActionRow(int, int) override {}
-    void endCompactStateActionTable() override {}
-    void beginNonterminalGotoTable(int) override {}
-    void nonterminalGotoRow(int, int, int) override {}
-    void endNonterminalGotoTable() override {}
-    void beginStateGotoTable() override {}
-    void stateGotoRow(int, int, int) override {}
-    void endStateGotoTable() override {}
-    void beginCompactNonterminalGotoTable() override {}
-    void compactNonterminalGotoRow(int, int, int) override {}
-    void endCompactNonterminalGotoTable() override {}
-    void beginCompactStateGotoTable() override {}
-    void compactStateGotoRow(int, int) override {}
-    void endCompactStateGotoTable() override {}
-    void beginStateDestructorTable() override {}
-    void stateDestructorRow(int, int) override {}
-    void endStateDestructorTable() override {}
-    void noStateDestructorTable() override {}
-    void beginTokenDestructorTable() override {}
-    void tokenDestructorRow(int, int, int) override {}
-    void endTokenDestructorTable(int) override {}
-    void noTokenDestructorTable() override {}
-    void beginTokenDestructorBaseTable() override {}
-    void tokenDestructorBaseRow(int, int) override {}
-    void endTokenDestructorBaseTable(int) override {}
-    void noTokenDestructorBaseTable() override {}
-    void beginCompactTokenDestructorTable() override {}
-    void compactTokenDestructorRow(int, std::optional<TokenOperand>, int) override {}
-    void endCompactTokenDestructorTable() override {}
-    void noCompactTokenDestructorTable() override {}
     void parserName(bool, std::string_view) override {}
     void constructorBlock(bool, std::string_view) override {}
     void destructorBlock(bool, std::string_view) override {}
 
 protected:
+    // The tables in the order they are written, which is the order of
+    // runtime::kParserTableStems; each language lists what it writes for
+    // them in this order.
+    enum class Table {
+        Symbol,
+        Rule,
+        Reduction,
+        TokenAction,
+        StateAction,
+        CompactTokenAction,
+        CompactStateAction,
+        NonterminalGoto,
+        StateGoto,
+        CompactNonterminalGoto,
+        CompactStateGoto,
+        StateDestructor,
+        TokenDestructor,
+        TokenDestructorBase,
+        CompactTokenDestructor,
+    };
+    static std::string_view stemOf(Table table);
+    // The library reaches the destructor tables through a pointer (Java: a
+    // reference), which says by being null that a table is absent.
+    static bool isDestructorTable(Table table) { return table >= Table::StateDestructor; }
+    // The stem in capitals, as the macros of the C multiple models carry it.
+    static std::string macroStemOf(Table table);
+    static std::string_view actionKindName(ActionKind kind);
+    // A token as the tables name it; wide (C and C++ in Unicode) takes the
+    // YYW placeholder and puts an L before a literal.
+    std::string tokenOperand(const TokenOperand& token, bool wide) const;
+    // Text as a string literal of the language; wide puts an L before it.
+    std::string stringLiteral(std::string_view text, toolframe::LiteralDialect dialect, bool wide) const;
+    // The element type of the C-family string tables.
+    std::string_view characterType() const;
+    // One row on a line of its own, begun by lead and preceded by a comma
+    // unless it is the first; several values go between open and close.
+    static void writeRow(toolframe::OutputStream& stream, int index, std::string_view lead, std::string_view open,
+                         std::initializer_list<std::string_view> values, std::string_view close);
+
     const ToolOptions& options() const { return context_.options; }
     // A token's spelling made a name: its quotes left out.
     std::string constantName(std::string_view spelling) const;

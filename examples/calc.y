@@ -58,3 +58,8 @@ void yyerror(const char *text)
 {
 	fprintf(stderr, "%s\n", text);
 }
+
+int main(void)
+{
+	return yyparse();
+}

@@ -46,6 +46,16 @@ constexpr std::array<std::string_view, 14> kRowTypeStems = {
     "tokendest_t",   "tokendestbase_t", "ctokendest_t", "symbol_t",
 };
 
+// The parser tables by their stems, in the order generated code holds them:
+// yy<stem> is the table in C and the member or field it is handed to in C++
+// and Java, yy<stem>_t its row type (the rule table holds strings), and a
+// destructor table is handed over as yy<stem>ptr (Java: yy<stem>ref).
+constexpr std::array<std::string_view, 15> kParserTableStems = {
+    "symbol",      "rule",         "reduction",      "tokenaction", "stateaction",
+    "ctokenaction", "cstateaction", "nontermgoto",   "stategoto",   "cnontermgoto",
+    "cstategoto",  "destructor",   "tokendest",      "tokendestbase", "ctokendest",
+};
+
 // Action kinds and token placeholders written into the tables; Unicode C
 // and C++ use the YYW form of the placeholders.
 constexpr std::string_view kActionError = "YYAT_ERROR";

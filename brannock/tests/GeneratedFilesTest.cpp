@@ -176,3 +176,15 @@ TEST_F(GeneratedFilesTest, DateAndTimeComeFromTheClockWithoutAFixedEpoch)
     ASSERT_EQ(toolframe::testing::runProcess(brannock::testing::kProgram, {"g.y"}, setup).exitStatus, 0);
     EXPECT_EQ(directory_.read("g.c").find("* Date: 01/01/70\n"), std::string::npos);
 }
+
+TEST_F(GeneratedFilesTest, NameLikeLiteralIsWrittenByItsConstantInCompactTables)
+{
+    // As a C character constant 'if' would not have the token's number.
+    directory_.write("k.y", "%token 'if' ID\n%%\ns : 'if' ID | ID ;\n");
+    const auto result = brannock::testing::runBrannock(directory_, {"k.y", "-s", "-$"});
+    ASSERT_EQ(result.exitStatus, 0) << result.out;
+    const std::string source = directory_.read("k.c");
+    EXPECT_NE(source.find("#define if 257\n"), std::string::npos);
+    EXPECT_EQ(source.find("{ 'if',"), std::string::npos);
+    EXPECT_NE(source.find("{ if,"), std::string::npos);
+}

@@ -1,0 +1,236 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "toolframe/testing/ProcessRunner.h"
+#include "toolframe/testing/TemporaryDirectory.h"
+
+using toolframe::testing::ProcessResult;
+using toolframe::testing::ProcessSetup;
+using toolframe::testing::runProcess;
+using toolframe::testing::TemporaryDirectory;
+
+// Generated C parsers built with gcc against the yl runtime and run: the
+// only place where the tables, the action function and the engine are
+// checked together.
+namespace {
+
+struct Variant {
+    const char* name;
+    std::vector<std::string> switches;
+    bool unicode;
+    bool asCpp;
+};
+
+const std::vector<Variant> kVariants = {
+    {"fast_c", {}, false, false},
+    {"compact_c", {"-s"}, false, false},
+    {"fast_unicode_c", {"-W"}, true, false},
+    {"compact_unicode_c", {"-W", "-s"}, true, false},
+    {"fast_cpp", {}, false, true},
+    {"compact_cpp", {"-s"}, false, true},
+    {"fast_unicode_cpp", {"-W"}, true, true},
+    {"compact_unicode_cpp", {"-W", "-s"}, true, true},
+};
+
+std::string quoted(const std::string& text)
+{
+    std::string result = "'";
+    for (char c : text) {
+        result += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return result + "'";
+}
+
+ProcessResult shell(const std::string& command, const std::string& directory)
+{
+    ProcessSetup setup;
+    setup.workingDirectory = directory;
+    return runProcess("/bin/sh", {"-c", command}, setup);
+}
+
+bool haveCompilers()
+{
+    return shell("command -v gcc && command -v g++", "/").exitStatus == 0;
+}
+
+// Generates the parser for grammar into dir and builds program from it;
+// extra goes to the compiler (macros such as YYSTACK_SIZE).
+void build(const TemporaryDirectory& dir, const std::string& grammar, const Variant& variant,
+           const std::string& extra = {})
+{
+    std::vector<std::string> arguments = {grammar, "-$", "-i", "-o", dir / "parser.c"};
+    arguments.insert(arguments.end(), variant.switches.begin(), variant.switches.end());
+    const ProcessResult generated = runProcess(BRANNOCK_PROGRAM, arguments);
+    ASSERT_EQ(generated.exitStatus, 0) << generated.out << generated.err;
+
+    const std::string compiler = variant.asCpp ? "g++ -x c++" : "gcc -x c";
+    const std::string library = variant.unicode ? YLW_LIBRARY : YL_LIBRARY;
+    const std::string command = compiler + " -Wall -Wextra -Werror " + extra + " -I" + quoted(YL_INCLUDE_DIR) +
+                                " parser.c -x none " + quoted(library) + " -o program";
+    const ProcessResult compiled = shell(command, dir.path());
+    ASSERT_EQ(compiled.exitStatus, 0) << command << "\n" << compiled.out << compiled.err;
+}
+
+ProcessResult run(const TemporaryDirectory& dir, const std::string& input)
+{
+    dir.write("input.txt", input);
+    return shell("./program < input.txt", dir.path());
+}
+
+const std::string kCalculator = EXAMPLES_DIR "/calc.y";
+
+// Values are malloc'ed by the lexer and freed by the rules or by the
+// destructor, so "live 0" at the end shows that error recovery and the end
+// of the parse discarded every value exactly once.
+const char* const kDestructorGrammar = R"(%{
+#include <stdio.h>
+#include <stdlib.h>
+int yylex(void);
+void yyerror(const char *text);
+static int live;
+%}
+
+%union {
+	int *p;
+}
+
+%token <p> ITEM
+%type <p> item list
+
+%%
+
+~ <p> : { free($$); live--; }
+
+input : /* empty */
+	| input line
+	;
+
+line : list ';'		{ free($1); live--; printf("ok\n"); }
+	| error ';'		{ yyerrok; printf("recovered\n"); }
+	;
+
+list : item
+	| list ',' item		{ free($3); live--; }
+	;
+
+item : ITEM
+	;
+
+%%
+
+int yylex(void)
+{
+	int c;
+	while ((c = getchar()) == ' ' || c == '\n')
+		;
+	if (c == 'a') {
+		yylval.p = (int *) malloc(sizeof(int));
+		live++;
+		return ITEM;
+	}
+	return c == EOF ? 0 : c;
+}
+
+void yyerror(const char *text)
+{
+	printf("%s\n", text);
+}
+
+int main(void)
+{
+	int result = yyparse();
+	printf("live %d\n", live);
+	return result;
+}
+)";
+
+class CParserEndToEnd : public ::testing::TestWithParam<Variant> {
+protected:
+    void SetUp() override
+    {
+        if (!haveCompilers()) {
+            GTEST_SKIP() << "gcc and g++ are needed to build generated parsers";
+        }
+    }
+};
+
+TEST_P(CParserEndToEnd, CalculatorEvaluatesLines)
+{
+    TemporaryDirectory dir;
+    ASSERT_NO_FATAL_FAILURE(build(dir, kCalculator, GetParam()));
+    const ProcessResult result = run(dir, "1+2*3\n(4-1)/2\n-5\n");
+    EXPECT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(result.out, "7\n1.5\n-5\n");
+    EXPECT_EQ(result.err, "");
+}
+
+TEST_P(CParserEndToEnd, CalculatorRecoversAfterSyntaxErrors)
+{
+    TemporaryDirectory dir;
+    ASSERT_NO_FATAL_FAILURE(build(dir, kCalculator, GetParam()));
+    const ProcessResult result = run(dir, "1+\n2*3\n1 2 3\n)\n\n-(2-5)\n");
+    EXPECT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(result.out, "6\n3\n");
+    EXPECT_EQ(result.err, "syntax error\nsyntax error\nsyntax error\n");
+}
+
+TEST_P(CParserEndToEnd, CalculatorAbortsWhenRecoveryFindsNoLineEnd)
+{
+    TemporaryDirectory dir;
+    ASSERT_NO_FATAL_FAILURE(build(dir, kCalculator, GetParam()));
+    const ProcessResult result = run(dir, "4\n1+");
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(result.out, "4\n");
+    EXPECT_EQ(result.err, "syntax error\n");
+}
+
+TEST_P(CParserEndToEnd, StacksGrowFromNothing)
+{
+    TemporaryDirectory dir;
+    ASSERT_NO_FATAL_FAILURE(build(dir, kCalculator, GetParam(), "-DYYSTACK_SIZE=0"));
+    const std::string deep = std::string(300, '(') + "2" + std::string(300, ')') + "\n";
+    const ProcessResult result = run(dir, deep + "1+2*3\n");
+    EXPECT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(result.out, "2\n7\n");
+}
+
+TEST_P(CParserEndToEnd, StackLimitStopsTheParse)
+{
+    TemporaryDirectory dir;
+    ASSERT_NO_FATAL_FAILURE(build(dir, kCalculator, GetParam(), "-DYYSTACK_SIZE=4 -DYYSTACK_MAX=20"));
+    const ProcessResult shallow = run(dir, "((1))\n");
+    EXPECT_EQ(shallow.exitStatus, 0) << shallow.err;
+    EXPECT_EQ(shallow.out, "1\n");
+    const ProcessResult deep = run(dir, std::string(40, '(') + "1" + std::string(40, ')') + "\n");
+    EXPECT_EQ(deep.exitStatus, 1);
+    EXPECT_EQ(deep.err, "yacc stack overflow\n");
+}
+
+TEST_P(CParserEndToEnd, DebugBuildTracesAndStillComputes)
+{
+    TemporaryDirectory dir;
+    ASSERT_NO_FATAL_FAILURE(build(dir, kCalculator, GetParam(), "-DYYDEBUG"));
+    const ProcessResult result = run(dir, "1+2*3\n");
+    EXPECT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(result.out, "7\n");
+}
+
+TEST_P(CParserEndToEnd, DestructorsDiscardEveryValueOnce)
+{
+    TemporaryDirectory dir;
+    dir.write("values.y", kDestructorGrammar);
+    ASSERT_NO_FATAL_FAILURE(build(dir, dir / "values.y", GetParam()));
+    const ProcessResult recovered = run(dir, "a,a;a a;a,;a,a;");
+    EXPECT_EQ(recovered.exitStatus, 0);
+    EXPECT_EQ(recovered.out, "ok\nsyntax error\nrecovered\nsyntax error\nrecovered\nok\nlive 0\n");
+    const ProcessResult aborted = run(dir, "a;a,a,a");
+    EXPECT_EQ(aborted.exitStatus, 1);
+    EXPECT_EQ(aborted.out, "ok\nsyntax error\nlive 0\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, CParserEndToEnd, ::testing::ValuesIn(kVariants),
+                         [](const ::testing::TestParamInfo<Variant>& param) { return std::string(param.param.name); });
+
+} // namespace

@@ -1,0 +1,10 @@
+/*
+[MBCS]
+Default yyerror for programs that bring none.
+*/
+#include "yypars.h"
+
+void YYCDECL yyerror(YYCONST char *text)
+{
+	fprintf(stderr, "%s\n", text);
+}

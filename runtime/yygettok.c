@@ -1,0 +1,10 @@
+/*
+[MBCS]
+Default token source: the user's yacc lexer.
+*/
+#include "yypars.h"
+
+int YYCDECL yygettoken(void)
+{
+	return yylex();
+}
