@@ -74,7 +74,7 @@ bool sameAction(const Entry& a, const Entry& b) { return a == b; }
 } // namespace
 
 ParserTables::ParserTables(const Automaton& automaton, const ToolOptions& options)
-    : automaton_(automaton), grammar_(automaton.grammar()), options_(options)
+    : grammar_(automaton.grammar()), options_(options)
 {
     const auto& tokens = grammar_.usedTokens();
     for (const LrState* state : automaton.states()) {

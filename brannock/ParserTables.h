@@ -75,7 +75,6 @@ private:
     void writeDestructors(Emitter& emitter) const;
     TokenOperand operandOf(int tokenIndex) const;
 
-    const Automaton& automaton_;
     const Grammar& grammar_;
     const ToolOptions& options_;
     std::vector<Row> rows_;
