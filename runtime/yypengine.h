@@ -1,46 +1,69 @@
-/* The single-model parsing engine, compiled once per width: the including
-   source defines YYPN, YYPCHAR, YYPTK_ERROR, YYPTK_ALL and YYPTRACESTR (the
-   printf conversion of the width's strings) and includes the width's
-   header first. Not installed. */
+/* The parsing engine, compiled once per width and parser model: the
+   including source defines YYPN, YYPCHAR, YYPTK_ERROR, YYPTK_ALL and
+   YYPTRACESTR (the printf conversion of the width's strings) and includes
+   the width's header first. A source for the multiple models also defines
+   YYPMULTI and the access macros below, so that every name reaches the
+   parser object instead of the file-scope variables. Not installed. */
 
 #include <stdlib.h>
 #include <string.h>
+
+#ifndef YYPMULTI
+/* The single model keeps its state in globals named by the width. */
+#define YYPV(stem) YYPN(stem)
+#define YYPF(stem) YYPN(stem)
+#define YYPT(stem) YYPN(stem)
+#define YYPP0 void
+#define YYPP
+#define YYPA0
+#define YYPA
+#define YYPGETTOKEN() YYPN(gettoken)()
+#define YYPSYNTAXERROR() YYPN(syntaxerror)()
+#define YYPSTACKOVERFLOW() YYPN(stackoverflow)()
+#define YYPDISCARD(token) YYPN(discard)(token)
+#define YYPACTION(action) YYPN(parseraction)(action)
+#define YYPDEBUGON YYPN(debug)
+#define YYPDEBUGOUT YYPN(debugout)
+#define YYPSYMBOL YYPN(symbol)
+#define YYPRULE YYPN(rule)
+
 
 /* The generated source holds either the fast or the compact tables, the
    debug tables only under YYDEBUG, and it is compiled after the library.
    Weak references let one engine serve every form: whatever the program
    did not define reads as NULL, and the form is chosen by what is there. */
 #define YYPWEAK __attribute__((weak))
-extern YYCONST YYPN(symbol_t) YYPN(symbol)[] YYPWEAK;
-extern YYCONST YYPCHAR *YYCONST YYPN(rule)[] YYPWEAK;
-extern int YYPN(tokenaction_size) YYPWEAK;
-extern YYCONST YYPN(tokenaction_t) YYPN(tokenaction)[] YYPWEAK;
-extern YYCONST YYPN(stateaction_t) YYPN(stateaction)[] YYPWEAK;
-extern int YYPN(nontermgoto_size) YYPWEAK;
-extern YYCONST YYPN(nontermgoto_t) YYPN(nontermgoto)[] YYPWEAK;
-extern YYCONST YYPN(stategoto_t) YYPN(stategoto)[] YYPWEAK;
-extern YYCONST YYPN(tokendest_t) *YYPN(tokendestptr) YYPWEAK;
-extern int YYPN(tokendest_size) YYPWEAK;
-extern YYCONST YYPN(tokendestbase_t) *YYPN(tokendestbaseptr) YYPWEAK;
-extern int YYPN(tokendestbase_size) YYPWEAK;
-extern YYCONST YYPN(ctokenaction_t) YYPN(ctokenaction)[] YYPWEAK;
-extern YYCONST YYPN(cstateaction_t) YYPN(cstateaction)[] YYPWEAK;
-extern YYCONST YYPN(cnontermgoto_t) YYPN(cnontermgoto)[] YYPWEAK;
-extern YYCONST YYPN(cstategoto_t) YYPN(cstategoto)[] YYPWEAK;
-extern YYCONST YYPN(ctokendest_t) *YYPN(ctokendestptr) YYPWEAK;
-extern YYCONST YYPN(destructor_t) *YYPN(destructorptr) YYPWEAK;
+extern YYCONST YYPT(symbol_t) YYPSYMBOL[] YYPWEAK;
+extern YYCONST YYPCHAR *YYCONST YYPRULE[] YYPWEAK;
+extern int YYPV(tokenaction_size) YYPWEAK;
+extern YYCONST YYPT(tokenaction_t) YYPV(tokenaction)[] YYPWEAK;
+extern YYCONST YYPT(stateaction_t) YYPV(stateaction)[] YYPWEAK;
+extern int YYPV(nontermgoto_size) YYPWEAK;
+extern YYCONST YYPT(nontermgoto_t) YYPV(nontermgoto)[] YYPWEAK;
+extern YYCONST YYPT(stategoto_t) YYPV(stategoto)[] YYPWEAK;
+extern YYCONST YYPT(tokendest_t) *YYPV(tokendestptr) YYPWEAK;
+extern int YYPV(tokendest_size) YYPWEAK;
+extern YYCONST YYPT(tokendestbase_t) *YYPV(tokendestbaseptr) YYPWEAK;
+extern int YYPV(tokendestbase_size) YYPWEAK;
+extern YYCONST YYPT(ctokenaction_t) YYPV(ctokenaction)[] YYPWEAK;
+extern YYCONST YYPT(cstateaction_t) YYPV(cstateaction)[] YYPWEAK;
+extern YYCONST YYPT(cnontermgoto_t) YYPV(cnontermgoto)[] YYPWEAK;
+extern YYCONST YYPT(cstategoto_t) YYPV(cstategoto)[] YYPWEAK;
+extern YYCONST YYPT(ctokendest_t) *YYPV(ctokendestptr) YYPWEAK;
+extern YYCONST YYPT(destructor_t) *YYPV(destructorptr) YYPWEAK;
 
-int YYNEAR YYDCDECL YYPN(top) = -1;
-int YYNEAR YYDCDECL YYPN(char) = -1;
-int YYNEAR YYDCDECL YYPN(lookahead) = 0;
-int YYNEAR YYDCDECL YYPN(skip) = 0;
-int YYNEAR YYDCDECL YYPN(errorcount) = 0;
-int YYNEAR YYDCDECL YYPN(exitflg) = 0;
-int YYNEAR YYDCDECL YYPN(exitcode) = 0;
-int YYNEAR YYDCDECL YYPN(errorflg) = 0;
-int YYNEAR YYDCDECL YYPN(stackgrow) = 1;
-int YYNEAR YYDCDECL YYPN(debug) = 0;
-FILE *YYNEAR YYDCDECL YYPN(debugout) = NULL;
+int YYNEAR YYDCDECL YYPV(top) = -1;
+int YYNEAR YYDCDECL YYPV(char) = -1;
+int YYNEAR YYDCDECL YYPV(lookahead) = 0;
+int YYNEAR YYDCDECL YYPV(skip) = 0;
+int YYNEAR YYDCDECL YYPV(errorcount) = 0;
+int YYNEAR YYDCDECL YYPV(exitflg) = 0;
+int YYNEAR YYDCDECL YYPV(exitcode) = 0;
+int YYNEAR YYDCDECL YYPV(errorflg) = 0;
+int YYNEAR YYDCDECL YYPV(stackgrow) = 1;
+int YYNEAR YYDCDECL YYPDEBUGON = 0;
+FILE *YYNEAR YYDCDECL YYPDEBUGOUT = NULL;
+#endif
 
 /* Recovery counts this many shifted tokens before errors are reported
    again. */
@@ -50,90 +73,90 @@ FILE *YYNEAR YYDCDECL YYPN(debugout) = NULL;
    loop, so reaching it means the tables are corrupt. */
 #define YYPCHAINMAX 100000
 
-void YYCDECL YYPN(exit)(int exitcode)
+void YYCDECL YYPF(exit)(YYPP int exitcode)
 {
-	YYPN(exitflg) = 1;
-	YYPN(exitcode) = exitcode;
+	YYPV(exitflg) = 1;
+	YYPV(exitcode) = exitcode;
 }
 
-void YYCDECL YYPN(forceerror)(void)
+void YYCDECL YYPF(forceerror)(YYPP0)
 {
-	YYPN(errorflg) = 1;
+	YYPV(errorflg) = 1;
 }
 
-static char *YYPN(attributeat)(int index)
+static char *YYPF(attributeat)(YYPP int index)
 {
-	return (char *) YYPN(attributestackptr) + (size_t) index * YYPN(attribute_size);
+	return (char *) YYPV(attributestackptr) + (size_t) index * YYPV(attribute_size);
 }
 
-static FILE *YYPN(traceout)(void)
+static FILE *YYPF(traceout)(YYPP0)
 {
-	return YYPN(debugout) != NULL ? YYPN(debugout) : stdout;
+	return YYPDEBUGOUT != NULL ? YYPDEBUGOUT : stdout;
 }
 
-static YYCONST YYPCHAR *YYPN(tokenname)(int token)
+static YYCONST YYPCHAR *YYPF(tokenname)(YYPP int token)
 {
 	int i;
-	if (YYPN(symbol) == NULL) {
+	if (YYPSYMBOL == NULL) {
 		return NULL;
 	}
-	for (i = 0; YYPN(symbol)[i].name != NULL; i++) {
-		if (YYPN(symbol)[i].token == token) {
-			return YYPN(symbol)[i].name;
+	for (i = 0; YYPSYMBOL[i].name != NULL; i++) {
+		if (YYPSYMBOL[i].token == token) {
+			return YYPSYMBOL[i].name;
 		}
 	}
 	return NULL;
 }
 
-static void YYPN(tracetoken)(YYCONST char *what, int token)
+static void YYPF(tracetoken)(YYPP YYCONST char *what, int token)
 {
 	YYCONST YYPCHAR *name;
-	if (!YYPN(debug)) {
+	if (!YYPDEBUGON) {
 		return;
 	}
-	name = YYPN(tokenname)(token);
+	name = YYPF(tokenname)(YYPA token);
 	if (name != NULL) {
-		fprintf(YYPN(traceout)(), "%s token " YYPTRACESTR " (%d)\n", what, name, token);
+		fprintf(YYPF(traceout)(YYPA0), "%s token " YYPTRACESTR " (%d)\n", what, name, token);
 	}
 	else {
-		fprintf(YYPN(traceout)(), "%s token %d\n", what, token);
+		fprintf(YYPF(traceout)(YYPA0), "%s token %d\n", what, token);
 	}
 }
 
-static void YYPN(tracerule)(int rule)
+static void YYPF(tracerule)(YYPP int rule)
 {
-	if (!YYPN(debug)) {
+	if (!YYPDEBUGON) {
 		return;
 	}
-	if (YYPN(rule) != NULL) {
-		fprintf(YYPN(traceout)(), "reduce rule (%d) " YYPTRACESTR "\n", rule, YYPN(rule)[rule]);
+	if (YYPRULE != NULL) {
+		fprintf(YYPF(traceout)(YYPA0), "reduce rule (%d) " YYPTRACESTR "\n", rule, YYPRULE[rule]);
 	}
 	else {
-		fprintf(YYPN(traceout)(), "reduce rule (%d)\n", rule);
+		fprintf(YYPF(traceout)(YYPA0), "reduce rule (%d)\n", rule);
 	}
 }
 
-static void YYPN(tracestate)(YYCONST char *what, int state)
+static void YYPF(tracestate)(YYPP YYCONST char *what, int state)
 {
-	if (YYPN(debug)) {
-		fprintf(YYPN(traceout)(), "%s state %d (stack depth %d)\n", what, state, YYPN(top) + 1);
+	if (YYPDEBUGON) {
+		fprintf(YYPF(traceout)(YYPA0), "%s state %d (stack depth %d)\n", what, state, YYPV(top) + 1);
 	}
 }
 
-static int YYPN(compact)(void)
+static int YYPF(compact)(YYPP0)
 {
-	return YYPN(stateaction) == NULL && YYPN(cstateaction) != NULL;
+	return YYPV(stateaction) == NULL && YYPV(cstateaction) != NULL;
 }
 
 /* The action for a token, following default action states. A token of -1
    asks only for the state's own default, which is exact when the state
    lists no tokens and its default is not another state. */
-static void YYPN(lookupaction)(int state, int token, int *type, int *sr)
+static void YYPF(lookupaction)(YYPP int state, int token, int *type, int *sr)
 {
 	int n;
 	for (n = 0; n < YYPCHAINMAX; n++) {
-		if (YYPN(compact)()) {
-			YYCONST YYPN(ctokenaction_t) *row = &YYPN(ctokenaction)[YYPN(cstateaction)[state]];
+		if (YYPF(compact)(YYPA0)) {
+			YYCONST YYPT(ctokenaction_t) *row = &YYPV(ctokenaction)[YYPV(cstateaction)[state]];
 			while (row->token != YYPTK_ALL && row->token != token) {
 				row++;
 			}
@@ -146,12 +169,12 @@ static void YYPN(lookupaction)(int state, int token, int *type, int *sr)
 			return;
 		}
 		else {
-			YYCONST YYPN(stateaction_t) *sa = &YYPN(stateaction)[state];
+			YYCONST YYPT(stateaction_t) *sa = &YYPV(stateaction)[state];
 			if (sa->lookahead && token >= 0) {
 				int i = sa->base + token;
-				if (i >= 0 && i < YYPN(tokenaction_size) && YYPN(tokenaction)[i].check == state) {
-					*type = YYPN(tokenaction)[i].type;
-					*sr = YYPN(tokenaction)[i].sr;
+				if (i >= 0 && i < YYPV(tokenaction_size) && YYPV(tokenaction)[i].check == state) {
+					*type = YYPV(tokenaction)[i].type;
+					*sr = YYPV(tokenaction)[i].sr;
 					return;
 				}
 			}
@@ -171,25 +194,25 @@ static void YYPN(lookupaction)(int state, int token, int *type, int *sr)
 /* Whether the state's action depends on the lookahead: a state that lists
    no tokens and reduces by default reduces without reading one, so that
    an interactive parser acts on a line as soon as the line ends. */
-static int YYPN(needstoken)(int state)
+static int YYPF(needstoken)(YYPP int state)
 {
-	if (YYPN(compact)()) {
-		YYCONST YYPN(ctokenaction_t) *row = &YYPN(ctokenaction)[YYPN(cstateaction)[state]];
+	if (YYPF(compact)(YYPA0)) {
+		YYCONST YYPT(ctokenaction_t) *row = &YYPV(ctokenaction)[YYPV(cstateaction)[state]];
 		return row->token != YYPTK_ALL || row->type != YYAT_REDUCE;
 	}
 	else {
-		YYCONST YYPN(stateaction_t) *sa = &YYPN(stateaction)[state];
+		YYCONST YYPT(stateaction_t) *sa = &YYPV(stateaction)[state];
 		return sa->lookahead || sa->type != YYAT_REDUCE;
 	}
 }
 
 /* The state entered after reducing to a nonterminal, -1 for none. */
-static int YYPN(lookupgoto)(int state, int nonterm)
+static int YYPF(lookupgoto)(YYPP int state, int nonterm)
 {
 	int n;
 	for (n = 0; n < YYPCHAINMAX && state >= 0; n++) {
-		if (YYPN(compact)()) {
-			YYCONST YYPN(cnontermgoto_t) *row = &YYPN(cnontermgoto)[YYPN(cstategoto)[state]];
+		if (YYPF(compact)(YYPA0)) {
+			YYCONST YYPT(cnontermgoto_t) *row = &YYPV(cnontermgoto)[YYPV(cstategoto)[state]];
 			while (row->nonterm != -1 && row->nonterm != nonterm) {
 				row++;
 			}
@@ -199,20 +222,20 @@ static int YYPN(lookupgoto)(int state, int nonterm)
 			state = row->next;
 		}
 		else {
-			int i = YYPN(stategoto)[state].base + nonterm;
-			if (i >= 0 && i < YYPN(nontermgoto_size) && YYPN(nontermgoto)[i].check == state) {
-				return YYPN(nontermgoto)[i].next;
+			int i = YYPV(stategoto)[state].base + nonterm;
+			if (i >= 0 && i < YYPV(nontermgoto_size) && YYPV(nontermgoto)[i].check == state) {
+				return YYPV(nontermgoto)[i].next;
 			}
-			state = YYPN(stategoto)[state].def;
+			state = YYPV(stategoto)[state].def;
 		}
 	}
 	return -1;
 }
 
-static int YYPN(tokendestructor)(int token)
+static int YYPF(tokendestructor)(YYPP int token)
 {
-	if (YYPN(compact)()) {
-		YYCONST YYPN(ctokendest_t) *row = YYPN(ctokendestptr);
+	if (YYPF(compact)(YYPA0)) {
+		YYCONST YYPT(ctokendest_t) *row = YYPV(ctokendestptr);
 		if (row == NULL) {
 			return -1;
 		}
@@ -225,15 +248,15 @@ static int YYPN(tokendestructor)(int token)
 	}
 	else {
 		int run;
-		if (YYPN(tokendestptr) == NULL || YYPN(tokendestbaseptr) == NULL) {
+		if (YYPV(tokendestptr) == NULL || YYPV(tokendestbaseptr) == NULL) {
 			return -1;
 		}
 		/* Runs cover disjoint token ranges, so at most one run owns the
 		   position the token maps to. */
-		for (run = 0; run < YYPN(tokendestbase_size); run++) {
-			int i = YYPN(tokendestbaseptr)[run] + token;
-			if (i >= 0 && i < YYPN(tokendest_size) && YYPN(tokendestptr)[i].check == run) {
-				return YYPN(tokendestptr)[i].action;
+		for (run = 0; run < YYPV(tokendestbase_size); run++) {
+			int i = YYPV(tokendestbaseptr)[run] + token;
+			if (i >= 0 && i < YYPV(tokendest_size) && YYPV(tokendestptr)[i].check == run) {
+				return YYPV(tokendestptr)[i].action;
 			}
 		}
 		return -1;
@@ -241,264 +264,264 @@ static int YYPN(tokendestructor)(int token)
 }
 
 /* Destructor code reads the doomed value as $$, which is yyval. */
-static void YYPN(destroy)(int action, YYCONST void *value)
+static void YYPF(destroy)(YYPP int action, YYCONST void *value)
 {
 	if (action < 0) {
 		return;
 	}
-	memcpy(YYPN(valptr), value, YYPN(attribute_size));
-	YYPN(parseraction)(action);
+	memcpy(YYPV(valptr), value, YYPV(attribute_size));
+	YYPACTION(action);
 }
 
-static void YYPN(destroytop)(void)
+static void YYPF(destroytop)(YYPP0)
 {
-	int state = YYPN(stackptr)[YYPN(top)];
-	if (YYPN(destructorptr) != NULL) {
-		if (YYPN(debug)) {
-			fprintf(YYPN(traceout)(), "discard value of state %d\n", state);
+	int state = YYPV(stackptr)[YYPV(top)];
+	if (YYPV(destructorptr) != NULL) {
+		if (YYPDEBUGON) {
+			fprintf(YYPF(traceout)(YYPA0), "discard value of state %d\n", state);
 		}
-		YYPN(destroy)(YYPN(destructorptr)[state], YYPN(attributeat)(YYPN(top)));
+		YYPF(destroy)(YYPA YYPV(destructorptr)[state], YYPF(attributeat)(YYPA YYPV(top)));
 	}
-	YYPN(top)--;
+	YYPV(top)--;
 }
 
-static void YYPN(destroylookahead)(void)
+static void YYPF(destroylookahead)(YYPP0)
 {
-	if (!YYPN(lookahead)) {
+	if (!YYPV(lookahead)) {
 		return;
 	}
-	YYPN(lookahead) = 0;
+	YYPV(lookahead) = 0;
 	/* The end of input carries no value and is never thrown away. */
-	if (YYPN(char) != 0) {
-		YYPN(tracetoken)("discard", YYPN(char));
-		YYPN(destroy)(YYPN(tokendestructor)(YYPN(char)), YYPN(lvalptr));
-		YYPN(discard)(YYPN(char));
+	if (YYPV(char) != 0) {
+		YYPF(tracetoken)(YYPA "discard", YYPV(char));
+		YYPF(destroy)(YYPA YYPF(tokendestructor)(YYPA YYPV(char)), YYPV(lvalptr));
+		YYPDISCARD(YYPV(char));
 	}
-	YYPN(char) = -1;
+	YYPV(char) = -1;
 }
 
-void YYCDECL YYPN(clearlookahead)(void)
+void YYCDECL YYPF(clearlookahead)(YYPP0)
 {
-	YYPN(destroylookahead)();
+	YYPF(destroylookahead)(YYPA0);
 }
 
 /* Doubles the stacks until yystack_max (0: no limit). The initial arrays
    belong to the generated source and are never freed; once outgrown the
    stacks move to the heap and return to the initial arrays at the end of
    the parse. */
-static int YYPN(grow)(void)
+static int YYPF(grow)(YYPP0)
 {
 	int size;
 	void *states;
 	void *attributes;
-	size_t count = (size_t) (YYPN(top) + 1);
-	if (!YYPN(stackgrow) && YYPN(stackptr) != NULL) {
+	size_t count = (size_t) (YYPV(top) + 1);
+	if (!YYPV(stackgrow) && YYPV(stackptr) != NULL) {
 		return 0;
 	}
-	if (YYPN(stack_max) > 0 && YYPN(stack_size) >= YYPN(stack_max)) {
+	if (YYPV(stack_max) > 0 && YYPV(stack_size) >= YYPV(stack_max)) {
 		return 0;
 	}
-	if (YYPN(stack_size) < 8) {
+	if (YYPV(stack_size) < 8) {
 		size = 16;
 	}
-	else if (YYPN(stack_size) > 0x3fffffff) {
+	else if (YYPV(stack_size) > 0x3fffffff) {
 		return 0;
 	}
 	else {
-		size = YYPN(stack_size) * 2;
+		size = YYPV(stack_size) * 2;
 	}
-	if (YYPN(stack_max) > 0 && size > YYPN(stack_max)) {
-		size = YYPN(stack_max);
+	if (YYPV(stack_max) > 0 && size > YYPV(stack_max)) {
+		size = YYPV(stack_max);
 	}
-	states = malloc((size_t) size * sizeof(YYPN(stack_t)));
-	attributes = malloc((size_t) size * YYPN(attribute_size));
+	states = malloc((size_t) size * sizeof(YYPT(stack_t)));
+	attributes = malloc((size_t) size * YYPV(attribute_size));
 	if (states == NULL || attributes == NULL) {
 		free(states);
 		free(attributes);
 		return 0;
 	}
 	if (count > 0) {
-		memcpy(states, YYPN(stackptr), count * sizeof(YYPN(stack_t)));
-		memcpy(attributes, YYPN(attributestackptr), count * YYPN(attribute_size));
+		memcpy(states, YYPV(stackptr), count * sizeof(YYPT(stack_t)));
+		memcpy(attributes, YYPV(attributestackptr), count * YYPV(attribute_size));
 	}
-	if (YYPN(stackptr) != YYPN(sstackptr)) {
-		free(YYPN(stackptr));
-		free(YYPN(attributestackptr));
+	if (YYPV(stackptr) != YYPV(sstackptr)) {
+		free(YYPV(stackptr));
+		free(YYPV(attributestackptr));
 	}
-	YYPN(stackptr) = (YYPN(stack_t) *) states;
-	YYPN(attributestackptr) = attributes;
-	YYPN(stack_size) = size;
-	if (YYPN(debug)) {
-		fprintf(YYPN(traceout)(), "stack grown to %d\n", size);
+	YYPV(stackptr) = (YYPT(stack_t) *) states;
+	YYPV(attributestackptr) = attributes;
+	YYPV(stack_size) = size;
+	if (YYPDEBUGON) {
+		fprintf(YYPF(traceout)(YYPA0), "stack grown to %d\n", size);
 	}
 	return 1;
 }
 
-static void YYPN(releasestack)(void)
+static void YYPF(releasestack)(YYPP0)
 {
-	if (YYPN(stackptr) != YYPN(sstackptr)) {
-		free(YYPN(stackptr));
-		free(YYPN(attributestackptr));
-		YYPN(stackptr) = YYPN(sstackptr);
-		YYPN(attributestackptr) = YYPN(sattributestackptr);
-		YYPN(stack_size) = YYPN(sstack_size);
+	if (YYPV(stackptr) != YYPV(sstackptr)) {
+		free(YYPV(stackptr));
+		free(YYPV(attributestackptr));
+		YYPV(stackptr) = YYPV(sstackptr);
+		YYPV(attributestackptr) = YYPV(sattributestackptr);
+		YYPV(stack_size) = YYPV(sstack_size);
 	}
 }
 
 /* Pushes a state with its value; on overflow reports it and returns 0. */
-static int YYPN(push)(int state, YYCONST void *value)
+static int YYPF(push)(YYPP int state, YYCONST void *value)
 {
-	if (YYPN(top) + 1 >= YYPN(stack_size) && !YYPN(grow)()) {
-		YYPN(stackoverflow)();
+	if (YYPV(top) + 1 >= YYPV(stack_size) && !YYPF(grow)(YYPA0)) {
+		YYPSTACKOVERFLOW();
 		return 0;
 	}
-	YYPN(top)++;
-	YYPN(stackptr)[YYPN(top)] = state;
+	YYPV(top)++;
+	YYPV(stackptr)[YYPV(top)] = state;
 	if (value != NULL) {
-		memcpy(YYPN(attributeat)(YYPN(top)), value, YYPN(attribute_size));
+		memcpy(YYPF(attributeat)(YYPA YYPV(top)), value, YYPV(attribute_size));
 	}
 	else {
-		memset(YYPN(attributeat)(YYPN(top)), 0, YYPN(attribute_size));
+		memset(YYPF(attributeat)(YYPA YYPV(top)), 0, YYPV(attribute_size));
 	}
 	return 1;
 }
 
 /* Ends the parse: every value still held is discarded through its
    destructor, whether the parse succeeded or not. */
-static int YYPN(finish)(int code)
+static int YYPF(finish)(YYPP int code)
 {
-	YYPN(destroylookahead)();
-	while (YYPN(top) >= 0) {
-		YYPN(destroytop)();
+	YYPF(destroylookahead)(YYPA0);
+	while (YYPV(top) >= 0) {
+		YYPF(destroytop)(YYPA0);
 	}
-	YYPN(releasestack)();
-	if (YYPN(debug)) {
-		fprintf(YYPN(traceout)(), "%s\n", code == 0 ? "accept" : "abort");
+	YYPF(releasestack)(YYPA0);
+	if (YYPDEBUGON) {
+		fprintf(YYPF(traceout)(YYPA0), "%s\n", code == 0 ? "accept" : "abort");
 	}
 	return code;
 }
 
 /* Pops until a state shifts the error token and shifts it; returns 0 when
    the stack runs out. */
-static int YYPN(recover)(void)
+static int YYPF(recover)(YYPP0)
 {
-	while (YYPN(top) >= 0) {
+	while (YYPV(top) >= 0) {
 		int type;
 		int sr;
-		YYPN(lookupaction)(YYPN(stackptr)[YYPN(top)], YYPTK_ERROR, &type, &sr);
+		YYPF(lookupaction)(YYPA YYPV(stackptr)[YYPV(top)], YYPTK_ERROR, &type, &sr);
 		if (type == YYAT_SHIFT) {
-			YYPN(tracetoken)("shift", YYPTK_ERROR);
-			YYPN(skip) = YYPSKIP;
-			return YYPN(push)(sr, NULL);
+			YYPF(tracetoken)(YYPA "shift", YYPTK_ERROR);
+			YYPV(skip) = YYPSKIP;
+			return YYPF(push)(YYPA sr, NULL);
 		}
-		YYPN(destroytop)();
+		YYPF(destroytop)(YYPA0);
 	}
 	return 0;
 }
 
-int YYCDECL YYPN(parse)(void)
+int YYCDECL YYPF(parse)(YYPP0)
 {
-	YYPN(top) = -1;
-	YYPN(char) = -1;
-	YYPN(lookahead) = 0;
-	YYPN(skip) = 0;
-	YYPN(errorcount) = 0;
-	YYPN(exitflg) = 0;
-	YYPN(exitcode) = 0;
-	YYPN(errorflg) = 0;
-	if (YYPN(stateaction) == NULL && YYPN(cstateaction) == NULL) {
+	YYPV(top) = -1;
+	YYPV(char) = -1;
+	YYPV(lookahead) = 0;
+	YYPV(skip) = 0;
+	YYPV(errorcount) = 0;
+	YYPV(exitflg) = 0;
+	YYPV(exitcode) = 0;
+	YYPV(errorflg) = 0;
+	if (YYPV(stateaction) == NULL && YYPV(cstateaction) == NULL) {
 		/* A program without a generated parser in it. */
 		return 1;
 	}
-	if (!YYPN(push)(0, NULL)) {
-		return YYPN(finish)(1);
+	if (!YYPF(push)(YYPA 0, NULL)) {
+		return YYPF(finish)(YYPA 1);
 	}
 	for (;;) {
-		int state = YYPN(stackptr)[YYPN(top)];
+		int state = YYPV(stackptr)[YYPV(top)];
 		int type;
 		int sr;
-		YYPN(tracestate)("in", state);
-		if (!YYPN(lookahead) && YYPN(needstoken)(state)) {
-			YYPN(char) = YYPN(gettoken)();
-			if (YYPN(char) < 0) {
-				YYPN(char) = 0;
+		YYPF(tracestate)(YYPA "in", state);
+		if (!YYPV(lookahead) && YYPF(needstoken)(YYPA state)) {
+			YYPV(char) = YYPGETTOKEN();
+			if (YYPV(char) < 0) {
+				YYPV(char) = 0;
 			}
-			YYPN(lookahead) = 1;
-			YYPN(tracetoken)("read", YYPN(char));
+			YYPV(lookahead) = 1;
+			YYPF(tracetoken)(YYPA "read", YYPV(char));
 		}
-		YYPN(lookupaction)(state, YYPN(lookahead) ? YYPN(char) : -1, &type, &sr);
+		YYPF(lookupaction)(YYPA state, YYPV(lookahead) ? YYPV(char) : -1, &type, &sr);
 		switch (type) {
 		case YYAT_SHIFT:
-			YYPN(tracetoken)("shift", YYPN(char));
-			if (!YYPN(push)(sr, YYPN(lvalptr))) {
-				return YYPN(finish)(1);
+			YYPF(tracetoken)(YYPA "shift", YYPV(char));
+			if (!YYPF(push)(YYPA sr, YYPV(lvalptr))) {
+				return YYPF(finish)(YYPA 1);
 			}
-			YYPN(lookahead) = 0;
-			YYPN(char) = -1;
-			if (YYPN(skip) > 0) {
-				YYPN(skip)--;
+			YYPV(lookahead) = 0;
+			YYPV(char) = -1;
+			if (YYPV(skip) > 0) {
+				YYPV(skip)--;
 			}
 			break;
 		case YYAT_REDUCE: {
-			YYCONST YYPN(reduction_t) *r = &YYPN(reduction)[sr];
+			YYCONST YYPT(reduction_t) *r = &YYPV(reduction)[sr];
 			int next;
-			YYPN(tracerule)(sr);
+			YYPF(tracerule)(YYPA sr);
 			/* $$ = $1 unless the action says otherwise; an empty rule
 			   starts from a zero value so that destructors never see
 			   garbage. */
 			if (r->length > 0) {
-				memcpy(YYPN(valptr), YYPN(attributeat)(YYPN(top) - r->length + 1), YYPN(attribute_size));
+				memcpy(YYPV(valptr), YYPF(attributeat)(YYPA YYPV(top) - r->length + 1), YYPV(attribute_size));
 			}
 			else {
-				memset(YYPN(valptr), 0, YYPN(attribute_size));
+				memset(YYPV(valptr), 0, YYPV(attribute_size));
 			}
 			if (r->action >= 0) {
-				YYPN(parseraction)(r->action);
+				YYPACTION(r->action);
 			}
 			/* The values of a rule whose action stopped the parse or
 			   raised an error belong to that action now. */
-			YYPN(top) -= r->length;
-			if (YYPN(exitflg)) {
-				return YYPN(finish)(YYPN(exitcode));
+			YYPV(top) -= r->length;
+			if (YYPV(exitflg)) {
+				return YYPF(finish)(YYPA YYPV(exitcode));
 			}
-			if (YYPN(errorflg)) {
-				YYPN(errorflg) = 0;
-				if (!YYPN(recover)()) {
-					return YYPN(finish)(1);
+			if (YYPV(errorflg)) {
+				YYPV(errorflg) = 0;
+				if (!YYPF(recover)(YYPA0)) {
+					return YYPF(finish)(YYPA 1);
 				}
 				break;
 			}
-			next = YYPN(lookupgoto)(YYPN(stackptr)[YYPN(top)], r->nonterm);
+			next = YYPF(lookupgoto)(YYPA YYPV(stackptr)[YYPV(top)], r->nonterm);
 			if (next < 0) {
-				return YYPN(finish)(1);
+				return YYPF(finish)(YYPA 1);
 			}
-			if (!YYPN(push)(next, YYPN(valptr))) {
-				return YYPN(finish)(1);
+			if (!YYPF(push)(YYPA next, YYPV(valptr))) {
+				return YYPF(finish)(YYPA 1);
 			}
 			break;
 		}
 		case YYAT_ACCEPT:
-			return YYPN(finish)(0);
+			return YYPF(finish)(YYPA 0);
 		case YYAT_ERROR:
 		default:
-			if (YYPN(skip) == YYPSKIP) {
+			if (YYPV(skip) == YYPSKIP) {
 				/* Recovery has shifted error but nothing since: this
 				   token cannot follow, so it goes. */
-				if (YYPN(char) == 0) {
-					return YYPN(finish)(1);
+				if (YYPV(char) == 0) {
+					return YYPF(finish)(YYPA 1);
 				}
-				YYPN(destroylookahead)();
+				YYPF(destroylookahead)(YYPA0);
 				break;
 			}
-			if (YYPN(skip) == 0) {
-				YYPN(errorcount)++;
-				YYPN(syntaxerror)();
-				if (YYPN(exitflg)) {
-					return YYPN(finish)(YYPN(exitcode));
+			if (YYPV(skip) == 0) {
+				YYPV(errorcount)++;
+				YYPSYNTAXERROR();
+				if (YYPV(exitflg)) {
+					return YYPF(finish)(YYPA YYPV(exitcode));
 				}
 			}
-			if (!YYPN(recover)()) {
-				return YYPN(finish)(1);
+			if (!YYPF(recover)(YYPA0)) {
+				return YYPF(finish)(YYPA 1);
 			}
 			break;
 		}

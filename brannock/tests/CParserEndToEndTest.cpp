@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -232,5 +234,197 @@ TEST_P(CParserEndToEnd, DestructorsDiscardEveryValueOnce)
 
 INSTANTIATE_TEST_SUITE_P(Forms, CParserEndToEnd, ::testing::ValuesIn(kVariants),
                          [](const ::testing::TestParamInfo<Variant>& param) { return std::string(param.param.name); });
+
+// The multiple models keep the parser in an object named by %name: -mm
+// defines it ready to use, -mi defines a constant template that each
+// instance is created from.
+struct ModelVariant {
+    Variant variant;
+    bool instance;
+};
+
+const std::vector<ModelVariant> kModelVariants = {
+    {{"multiple_fast_c", {"-mm"}, false, false}, false},
+    {{"multiple_compact_c", {"-mm", "-s"}, false, false}, false},
+    {{"multiple_fast_unicode_c", {"-mm", "-W"}, true, false}, false},
+    {{"multiple_compact_unicode_c", {"-mm", "-W", "-s"}, true, false}, false},
+    {{"multiple_fast_cpp", {"-mm"}, false, true}, false},
+    {{"multiple_compact_unicode_cpp", {"-mm", "-W", "-s"}, true, true}, false},
+    {{"instance_fast_c", {"-mi"}, false, false}, true},
+    {{"instance_compact_c", {"-mi", "-s"}, false, false}, true},
+    {{"instance_fast_unicode_c", {"-mi", "-W"}, true, false}, true},
+    {{"instance_compact_unicode_c", {"-mi", "-W", "-s"}, true, false}, true},
+    {{"instance_fast_cpp", {"-mi"}, false, true}, true},
+    {{"instance_compact_unicode_cpp", {"-mi", "-W", "-s"}, true, true}, true},
+};
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void replaceOnce(std::string& text, const std::string& from, const std::string& to)
+{
+    const std::size_t at = text.find(from);
+    ASSERT_NE(at, std::string::npos) << "calc.y no longer holds: " << from;
+    text.replace(at, from.size(), to);
+}
+
+// A single-model grammar moved to the model: named "calc", with yyparse()
+// replaced by a function that parses with the object. Without an object
+// the lexer cannot reach an instance's yylval, so for -mi it keeps the
+// value (lexValue, a valueType, for the union member) aside and a token
+// hook of the program's own stores it.
+struct LexerValue {
+    std::string reference; // how the grammar's lexer names yylval's member
+    std::string replacement;
+    std::string type;
+    std::string member;
+};
+
+void writeModelGrammar(const TemporaryDirectory& dir, const std::string& file, std::string grammar,
+                       const ModelVariant& model, const LexerValue& value)
+{
+    const std::string prefix = model.variant.unicode ? "yywm" : "yym";
+    const std::string type = prefix + "parser_t";
+    ASSERT_NO_FATAL_FAILURE(replaceOnce(grammar, "%union", "%name calc\n\n%union"));
+    std::string helpers;
+    if (model.instance) {
+        ASSERT_NO_FATAL_FAILURE(replaceOnce(grammar, "int yylex(void);\n",
+                                            "int yylex(void);\nstatic " + value.type +
+                                                " lexvalue;\n#define YYMGETTOKEN calcgettoken\n"
+                                                "static int calcgettoken(" + type + " *yy);\n"));
+        ASSERT_NO_FATAL_FAILURE(replaceOnce(grammar, value.reference, value.replacement));
+        helpers = "static int calcgettoken(" + type + " *yy)\n{\n\tint token = yylex();\n\t((YYSTYPE *) yy->yymlvalptr)->" +
+                  value.member + " = lexvalue;\n\treturn token;\n}\n\n"
+                  "static int runparser(void)\n{\n\t" + type + " parser;\n\tint result;\n\tif (!" + prefix +
+                  "createparser(&parser, &calc))\n\t\treturn 2;\n#ifdef YYDEBUG\n\tparser.yymdebug = 1;\n#endif\n"
+                  "\tresult = " + prefix + "parse(&parser);\n\t" + prefix + "destroyparser(&parser);\n\treturn result;\n}\n\n";
+    }
+    else {
+        helpers = "static int runparser(void)\n{\n#ifdef YYDEBUG\n\tcalc.yymdebug = 1;\n#endif\n\treturn " + prefix +
+                  "parse(&calc);\n}\n\n";
+    }
+    ASSERT_NO_FATAL_FAILURE(replaceOnce(grammar, "int main(void)\n", helpers + "int main(void)\n"));
+    ASSERT_NO_FATAL_FAILURE(replaceOnce(grammar, "yyparse()", "runparser()"));
+    dir.write(file, grammar);
+}
+
+void writeModelCalculator(const TemporaryDirectory& dir, const ModelVariant& model)
+{
+    ASSERT_NO_FATAL_FAILURE(writeModelGrammar(dir, "calc.y", readFile(kCalculator), model,
+                                              {"&yylval.value", "&lexvalue", "double", "value"}));
+}
+
+class CParserModelEndToEnd : public ::testing::TestWithParam<ModelVariant> {
+protected:
+    void SetUp() override
+    {
+        if (!haveCompilers()) {
+            GTEST_SKIP() << "gcc and g++ are needed to build generated parsers";
+        }
+    }
+
+    void buildCalculator(const TemporaryDirectory& dir, const std::string& extra = {})
+    {
+        ASSERT_NO_FATAL_FAILURE(writeModelCalculator(dir, GetParam()));
+        ASSERT_NO_FATAL_FAILURE(build(dir, dir / "calc.y", GetParam().variant, extra));
+    }
+};
+
+TEST_P(CParserModelEndToEnd, CalculatorEvaluatesLines)
+{
+    TemporaryDirectory dir;
+    ASSERT_NO_FATAL_FAILURE(buildCalculator(dir));
+    const ProcessResult result = run(dir, "1+2*3\n(4-1)/2\n-5\n");
+    EXPECT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(result.out, "7\n1.5\n-5\n");
+    EXPECT_EQ(result.err, "");
+}
+
+TEST_P(CParserModelEndToEnd, CalculatorRecoversAfterSyntaxErrors)
+{
+    TemporaryDirectory dir;
+    ASSERT_NO_FATAL_FAILURE(buildCalculator(dir));
+    const ProcessResult result = run(dir, "1+\n2*3\n1 2 3\n)\n\n-(2-5)\n");
+    EXPECT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(result.out, "6\n3\n");
+    EXPECT_EQ(result.err, "syntax error\nsyntax error\nsyntax error\n");
+}
+
+TEST_P(CParserModelEndToEnd, CalculatorAbortsWhenRecoveryFindsNoLineEnd)
+{
+    TemporaryDirectory dir;
+    ASSERT_NO_FATAL_FAILURE(buildCalculator(dir));
+    const ProcessResult result = run(dir, "4\n1+");
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(result.out, "4\n");
+    EXPECT_EQ(result.err, "syntax error\n");
+}
+
+TEST_P(CParserModelEndToEnd, StacksGrowFromNothing)
+{
+    TemporaryDirectory dir;
+    ASSERT_NO_FATAL_FAILURE(buildCalculator(dir, "-DYYSTACK_SIZE=0"));
+    const std::string deep = std::string(300, '(') + "2" + std::string(300, ')') + "\n";
+    const ProcessResult result = run(dir, deep + "1+2*3\n");
+    EXPECT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(result.out, "2\n7\n");
+}
+
+TEST_P(CParserModelEndToEnd, StackLimitStopsTheParse)
+{
+    TemporaryDirectory dir;
+    ASSERT_NO_FATAL_FAILURE(buildCalculator(dir, "-DYYSTACK_SIZE=4 -DYYSTACK_MAX=20"));
+    const ProcessResult shallow = run(dir, "((1))\n");
+    EXPECT_EQ(shallow.exitStatus, 0) << shallow.err;
+    EXPECT_EQ(shallow.out, "1\n");
+    const ProcessResult deep = run(dir, std::string(40, '(') + "1" + std::string(40, ')') + "\n");
+    EXPECT_EQ(deep.exitStatus, 1);
+    EXPECT_EQ(deep.err, "yacc stack overflow\n");
+}
+
+// Under YYDEBUG the object is longer by its debug members and the
+// program's main() sets yymdebug, so the trace goes to stdout with the
+// results.
+TEST_P(CParserModelEndToEnd, DebugBuildTracesAndStillComputes)
+{
+    TemporaryDirectory dir;
+    ASSERT_NO_FATAL_FAILURE(buildCalculator(dir, "-DYYDEBUG"));
+    const ProcessResult result = run(dir, "1+2*3\n");
+    EXPECT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_NE(result.out.find("\n7\n"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("reduce rule (6) expr: expr '+' expr\n"), std::string::npos) << result.out;
+    // Unicode numbers its tokens after the error token 65536.
+    const std::string number = GetParam().variant.unicode ? "65537" : "257";
+    EXPECT_NE(result.out.find("shift token NUMBER (" + number + ")\n"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("accept\n"), std::string::npos) << result.out;
+}
+
+TEST_P(CParserModelEndToEnd, DestructorsDiscardEveryValueOnce)
+{
+    TemporaryDirectory dir;
+    ASSERT_NO_FATAL_FAILURE(
+        writeModelGrammar(dir, "values.y", kDestructorGrammar, GetParam(), {"yylval.p", "lexvalue", "int *", "p"}));
+    ASSERT_NO_FATAL_FAILURE(build(dir, dir / "values.y", GetParam().variant));
+    // The object reports through its own error hook, which writes to
+    // stderr, not through the grammar's yyerror.
+    const ProcessResult recovered = run(dir, "a,a;a a;a,;a,a;");
+    EXPECT_EQ(recovered.exitStatus, 0);
+    EXPECT_EQ(recovered.out, "ok\nrecovered\nrecovered\nok\nlive 0\n");
+    EXPECT_EQ(recovered.err, "syntax error\nsyntax error\n");
+    const ProcessResult aborted = run(dir, "a;a,a,a");
+    EXPECT_EQ(aborted.exitStatus, 1);
+    EXPECT_EQ(aborted.out, "ok\nlive 0\n");
+    EXPECT_EQ(aborted.err, "syntax error\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, CParserModelEndToEnd, ::testing::ValuesIn(kModelVariants),
+                         [](const ::testing::TestParamInfo<ModelVariant>& param) {
+                             return std::string(param.param.variant.name);
+                         });
 
 } // namespace

@@ -1,0 +1,15 @@
+/*
+[MBCS]
+The multiple-model parsing engine for objects built under YYDEBUG: it
+traces when the object's yymdebug is set.
+*/
+#define YYDEBUG
+#include "yympars.h"
+
+#define YYPN(stem) yy##stem
+#define YYPM(stem) yym##stem
+#define YYPCHAR char
+#define YYPTK_ERROR YYTK_ERROR
+#define YYPTK_ALL YYTK_ALL
+#define YYPTRACESTR "%s"
+#include "yypmengine.h"

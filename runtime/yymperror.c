@@ -1,0 +1,11 @@
+/*
+[MBCS]
+Default error hook of a parser object. A NULL stream stands for stderr,
+which is what a C object gets in place of stderr (see the header).
+*/
+#include "yympars.h"
+
+void YYCDECL yymparsererror(yymparser_t YYFAR *yy, YYCONST char YYFAR *text)
+{
+	fprintf(yy->yymerr != NULL ? yy->yymerr : stderr, "%s\n", text);
+}

@@ -1,0 +1,16 @@
+/*
+[Unicode]
+The multiple-model parsing engine for objects built under YYDEBUG: it
+traces when the object's yymdebug is set.
+*/
+#define YYDEBUG
+#define YYWNOYACCNAMES
+#include "yywmpars.h"
+
+#define YYPN(stem) yyw##stem
+#define YYPM(stem) yywm##stem
+#define YYPCHAR wchar_t
+#define YYPTK_ERROR YYWTK_ERROR
+#define YYPTK_ALL YYWTK_ALL
+#define YYPTRACESTR "%ls"
+#include "yypmengine.h"
