@@ -1,0 +1,57 @@
+/* Writes a token stream of statements "expr ;" drawn at random (fixed
+   seed) as native ints; 'n' stands for a number. */
+#include <stdio.h>
+#include <stdlib.h>
+
+static FILE *out;
+static unsigned long long written;
+static unsigned long long state = 88172645463325252ULL;
+
+static unsigned next(void)
+{
+	state ^= state << 13;
+	state ^= state >> 7;
+	state ^= state << 17;
+	return (unsigned) (state >> 32);
+}
+
+static void put(int token)
+{
+	fwrite(&token, sizeof token, 1, out);
+	written++;
+}
+
+static void expr(int depth)
+{
+	unsigned pick = next() % 10;
+	if (depth > 6 || pick < 3) {
+		put('n');
+	} else if (pick < 8) {
+		static const int operators[] = {'+', '-', '*', '/'};
+		expr(depth + 1);
+		put(operators[next() % 4]);
+		expr(depth + 1);
+	} else if (pick < 9) {
+		put('-');
+		expr(depth + 1);
+	} else {
+		put('(');
+		expr(depth + 1);
+		put(')');
+	}
+}
+
+int main(int argc, char **argv)
+{
+	unsigned long long wanted;
+	if (argc != 3 || (out = fopen(argv[2], "wb")) == NULL)
+		return 2;
+	wanted = strtoull(argv[1], NULL, 10);
+	while (written < wanted) {
+		expr(0);
+		put(';');
+	}
+	fclose(out);
+	printf("%llu\n", written);
+	return 0;
+}

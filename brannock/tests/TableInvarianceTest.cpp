@@ -1,0 +1,772 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <climits>
+#include <deque>
+#include <fstream>
+#include <map>
+#include <random>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "toolframe/testing/ProcessRunner.h"
+#include "toolframe/testing/TemporaryDirectory.h"
+
+using toolframe::testing::ProcessResult;
+using toolframe::testing::ProcessSetup;
+using toolframe::testing::runProcess;
+using toolframe::testing::TemporaryDirectory;
+
+// The table switches only choose how the same automaton is packed, so a
+// parser built with any of them must accept exactly the same strings and,
+// for the strings it accepts without an error, reduce by the same rules in
+// the same order. Default reductions may move the point where an error is
+// noticed, which is why reductions of erroneous strings are not compared.
+// bison serves as an independent oracle for the same grammars.
+namespace {
+
+struct TestGrammar {
+    const char* name;
+    const char* declarations;
+    // One alternative a line, "lhs : symbols [%prec X]"; every line becomes
+    // a rule of its own whose action prints its position.
+    const char* rules;
+    // Whether bison's reductions must equal ours: true when the grammar's
+    // conflicts (if any) are settled the same way by every yacc.
+    bool compareReductionsWithBison;
+};
+
+const std::vector<TestGrammar> kGrammars = {
+    {"expr",
+     "%token NUMBER VARIABLE EQ NE LE GE OR AND NL\n"
+     "%right '='\n%left OR\n%left AND\n%nonassoc EQ NE '<' '>' LE GE\n"
+     "%left '+' '-'\n%left '*' '/' '%'\n%right UMINUS '!'\n%right '^'\n%start session\n",
+     "session :\n"
+     "session : session line\n"
+     "line : NL\n"
+     "line : expr NL\n"
+     "line : error NL\n"
+     "expr : NUMBER\n"
+     "expr : VARIABLE\n"
+     "expr : VARIABLE '=' expr\n"
+     "expr : expr OR expr\n"
+     "expr : expr AND expr\n"
+     "expr : expr EQ expr\n"
+     "expr : expr NE expr\n"
+     "expr : expr '<' expr\n"
+     "expr : expr '>' expr\n"
+     "expr : expr LE expr\n"
+     "expr : expr GE expr\n"
+     "expr : expr '+' expr\n"
+     "expr : expr '-' expr\n"
+     "expr : expr '*' expr\n"
+     "expr : expr '/' expr\n"
+     "expr : expr '%' expr\n"
+     "expr : expr '^' expr\n"
+     "expr : '-' expr %prec UMINUS\n"
+     "expr : '!' expr\n"
+     "expr : '(' expr ')'\n",
+     true},
+    {"calc_errors",
+     "%token NUMBER VARIABLE PRINT NL\n%start input\n",
+     "input :\n"
+     "input : input line\n"
+     "line : NL\n"
+     "line : statement NL\n"
+     "line : '{' statements '}' NL\n"
+     "line : error NL\n"
+     "statements :\n"
+     "statements : statements statement ';'\n"
+     "statements : statements error ';'\n"
+     "statement : VARIABLE '=' expression\n"
+     "statement : PRINT expression\n"
+     "expression : term\n"
+     "expression : expression '+' term\n"
+     "expression : expression '-' term\n"
+     "term : factor\n"
+     "term : term '*' factor\n"
+     "term : term '/' factor\n"
+     "factor : NUMBER\n"
+     "factor : VARIABLE\n"
+     "factor : '(' expression ')'\n"
+     "factor : '(' error ')'\n"
+     "factor : '-' factor\n",
+     true},
+    {"json",
+     "%token STRING NUMBER TRUE FALSE NULL_\n%start text\n",
+     "text : value\n"
+     "value : object\n"
+     "value : array\n"
+     "value : STRING\n"
+     "value : NUMBER\n"
+     "value : TRUE\n"
+     "value : FALSE\n"
+     "value : NULL_\n"
+     "object : '{' '}'\n"
+     "object : '{' members '}'\n"
+     "members : pair\n"
+     "members : members ',' pair\n"
+     "pair : STRING ':' value\n"
+     "array : '[' ']'\n"
+     "array : '[' elements ']'\n"
+     "elements : value\n"
+     "elements : elements ',' value\n",
+     true},
+    {"lisp",
+     "%token SYMBOL STRING NUMBER\n%start program\n",
+     "program :\n"
+     "program : program datum\n"
+     "datum : atom\n"
+     "datum : list\n"
+     "datum : vector\n"
+     "datum : '\\'' datum\n"
+     "datum : '`' datum\n"
+     "datum : ',' datum\n"
+     "datum : ',' '@' datum\n"
+     "list : '(' ')'\n"
+     "list : '(' sequence ')'\n"
+     "list : '(' sequence '.' datum ')'\n"
+     "vector : '#' '(' ')'\n"
+     "vector : '#' '(' sequence ')'\n"
+     "sequence : datum\n"
+     "sequence : sequence datum\n"
+     "atom : SYMBOL\n"
+     "atom : STRING\n"
+     "atom : NUMBER\n",
+     true},
+    {"dangling_else",
+     "%token IF THEN ELSE ID OTHER\n%start statement\n",
+     "statement : IF expression THEN statement\n"
+     "statement : IF expression THEN statement ELSE statement\n"
+     "statement : OTHER\n"
+     "expression : ID\n",
+     true},
+    // Error tokens in the middle of rules, empty rules reached through
+    // chains of single-symbol rules, and a nonassociative level: the
+    // places where the default action and goto states pay off most.
+    {"statements",
+     "%token ID NUM IF ELSE WHILE RETURN\n%nonassoc LOWER\n%nonassoc ELSE\n"
+     "%left '+' '-'\n%left '*'\n%nonassoc '<'\n%start block\n",
+     "block : '{' list '}'\n"
+     "list :\n"
+     "list : list stmt\n"
+     "list : list error ';'\n"
+     "stmt : ';'\n"
+     "stmt : e ';'\n"
+     "stmt : RETURN opt ';'\n"
+     "stmt : IF '(' e ')' stmt %prec LOWER\n"
+     "stmt : IF '(' e ')' stmt ELSE stmt\n"
+     "stmt : WHILE '(' e ')' stmt\n"
+     "stmt : block\n"
+     "stmt : '(' error ')' ';'\n"
+     "opt :\n"
+     "opt : e\n"
+     "e : e '+' e\n"
+     "e : e '-' e\n"
+     "e : e '*' e\n"
+     "e : e '<' e\n"
+     "e : p\n"
+     "p : ID\n"
+     "p : NUM\n"
+     "p : ID '(' args ')'\n"
+     "p : '(' e ')'\n"
+     "args :\n"
+     "args : e\n"
+     "args : args ',' e\n",
+     true},
+};
+
+struct SwitchSet {
+    std::vector<std::string> switches;
+    // Switches that take default reductions away, or change the automaton,
+    // may find an error while the stack still holds states that the
+    // default tables would have reduced away; recovery then resumes from
+    // another stack and may end differently. Only strings parsed without
+    // an error must then agree.
+    bool movesErrorDetection;
+};
+
+// Every combination must behave as the default tables do.
+const std::vector<SwitchSet> kSwitchSets = {
+    {{"-Rn"}, true}, {{"-Ro"}, true}, {{"-Re"}, true}, {{"-Rf"}, true}, {{"-Rd"}, false},
+    {{"-N"}, true}, {{"-S"}, false}, {{"-E"}, false}, {{"-G"}, false}, {{"-I"}, false},
+    {{"-L:1"}, false}, {{"-M:1"}, false}, {{"-S", "-G", "-Rn"}, true}, {{"-L:1", "-G", "-N"}, true},
+    {{"-S", "-E", "-I", "-G", "-L:1", "-M:1"}, false}, {{"-pc"}, true},
+};
+
+// The compact form: these combinations still change the language (see the
+// disabled test below).
+const std::vector<SwitchSet> kCompactSwitchSets = {
+    {{"-s"}, false}, {{"-s", "-Rn"}, true}, {{"-s", "-S", "-E", "-I"}, false},
+    {{"-s", "-Ro", "-N"}, true}, {{"-pc", "-s", "-Rn"}, true},
+};
+
+struct Rule {
+    std::string lhs;
+    std::vector<std::string> rhs;
+    std::string text;
+};
+
+struct Model {
+    std::vector<Rule> rules;
+    std::set<std::string> nonterminals;
+    std::vector<std::string> terminals;  // every terminal but error
+    std::vector<std::string> namedTerminals;
+    std::string start;
+};
+
+bool isLiteral(const std::string& symbol)
+{
+    return !symbol.empty() && symbol.front() == '\'';
+}
+
+// The character a literal stands for; only the escapes the grammars use.
+char literalChar(const std::string& symbol)
+{
+    return symbol[1] == '\\' ? symbol[2] : symbol[1];
+}
+
+Model modelOf(const TestGrammar& grammar)
+{
+    Model model;
+    std::istringstream lines(grammar.rules);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream words(line);
+        Rule rule;
+        std::string colon;
+        words >> rule.lhs >> colon;
+        rule.text = line.substr(line.find(':') + 1);
+        std::string word;
+        while (words >> word) {
+            if (word == "%prec") {
+                words >> word;
+                continue;
+            }
+            rule.rhs.push_back(word);
+        }
+        model.nonterminals.insert(rule.lhs);
+        model.rules.push_back(rule);
+    }
+    std::istringstream declarations(grammar.declarations);
+    while (std::getline(declarations, line)) {
+        if (line.rfind("%start ", 0) == 0)
+            model.start = line.substr(7);
+    }
+    std::set<std::string> seen;
+    for (const Rule& rule : model.rules) {
+        for (const std::string& symbol : rule.rhs) {
+            if (model.nonterminals.count(symbol) || symbol == "error" || !seen.insert(symbol).second)
+                continue;
+            model.terminals.push_back(symbol);
+            if (!isLiteral(symbol))
+                model.namedTerminals.push_back(symbol);
+        }
+    }
+    return model;
+}
+
+// The grammar with a printing action on every rule and the driver appended
+// in its last section, valid input for brannock and bison alike.
+std::string grammarText(const TestGrammar& grammar, const Model& model)
+{
+    std::string text = "%{\n#include <stdio.h>\nint yylex(void);\nvoid yyerror(const char *message);\n"
+                       "static void reduced(int rule);\n%}\n";
+    text += grammar.declarations;
+    text += "%%\n";
+    for (size_t i = 0; i < model.rules.size(); ++i)
+        text += model.rules[i].lhs + " :" + model.rules[i].text + " { reduced(" + std::to_string(i) + "); } ;\n";
+    text += "%%\nstatic const struct { const char *name; int token; } names[] = {\n";
+    for (const std::string& name : model.namedTerminals)
+        text += "\t{ \"" + name + "\", " + name + " },\n";
+    text += "\t{ 0, 0 }\n};\n#include \"driver.h\"\n";
+    return text;
+}
+
+// One parse per input line; prints "result errors|reductions" for each.
+const char* const kDriver = R"(#include <stdlib.h>
+#include <string.h>
+
+static char line[1 << 16];
+static const char *position;
+static char reductions[1 << 16];
+static size_t used;
+static int errors;
+
+static void reduced(int rule)
+{
+	if (used + 16 < sizeof reductions)
+		used += (size_t) sprintf(reductions + used, " %d", rule);
+}
+
+int yylex(void)
+{
+	const char *start;
+	size_t length;
+	int i;
+	while (*position == ' ')
+		position++;
+	if (*position == '\0')
+		return 0;
+	start = position;
+	while (*position != ' ' && *position != '\0')
+		position++;
+	length = (size_t) (position - start);
+	for (i = 0; names[i].name != 0; i++)
+		if (strlen(names[i].name) == length && strncmp(names[i].name, start, length) == 0)
+			return names[i].token;
+	return length == 1 ? (unsigned char) *start : '?';
+}
+
+void yyerror(const char *message)
+{
+	(void) message;
+	errors++;
+}
+
+int main(void)
+{
+	while (fgets(line, sizeof line, stdin) != NULL) {
+		int result;
+		line[strcspn(line, "\n")] = '\0';
+		position = line;
+		used = 0;
+		reductions[0] = '\0';
+		errors = 0;
+		result = yyparse();
+		printf("%d %d|%s\n", result, errors, reductions);
+	}
+	return 0;
+}
+)";
+
+class SentenceMaker {
+public:
+    explicit SentenceMaker(const Model& model) : model_(model)
+    {
+        for (const std::string& n : model.nonterminals)
+            height_[n] = INT_MAX / 2;
+        // The least derivation depth of each nonterminal, so that deep
+        // derivations can be closed off by the shortest way out.
+        for (bool changed = true; changed;) {
+            changed = false;
+            for (const Rule& rule : model.rules) {
+                int h = 1;
+                for (const std::string& s : rule.rhs)
+                    if (model.nonterminals.count(s))
+                        h = std::max(h, height_[s] + 1);
+                if (h < height_[rule.lhs]) {
+                    height_[rule.lhs] = h;
+                    changed = true;
+                }
+            }
+        }
+    }
+
+    std::vector<std::string> sentence(std::mt19937& random, int depthLimit)
+    {
+        std::vector<std::string> out;
+        expand(model_.start, 0, depthLimit, random, out);
+        return out;
+    }
+
+private:
+    int ruleHeight(const Rule& rule) const
+    {
+        int h = 1;
+        for (const std::string& s : rule.rhs)
+            if (model_.nonterminals.count(s))
+                h = std::max(h, height_.at(s) + 1);
+        return h;
+    }
+
+    void expand(const std::string& symbol, int depth, int depthLimit, std::mt19937& random,
+                std::vector<std::string>& out)
+    {
+        if (!model_.nonterminals.count(symbol)) {
+            if (symbol != "error")
+                out.push_back(symbol);
+            return;
+        }
+        std::vector<const Rule*> choices;
+        for (const Rule& rule : model_.rules) {
+            if (rule.lhs != symbol)
+                continue;
+            // error stands for tokens nobody can predict; sentences keep to
+            // the language proper.
+            if (std::find(rule.rhs.begin(), rule.rhs.end(), "error") != rule.rhs.end())
+                continue;
+            choices.push_back(&rule);
+        }
+        if (depth >= depthLimit || out.size() > 60) {
+            int best = INT_MAX;
+            for (const Rule* rule : choices)
+                best = std::min(best, ruleHeight(*rule));
+            choices.erase(std::remove_if(choices.begin(), choices.end(),
+                                         [&](const Rule* rule) { return ruleHeight(*rule) != best; }),
+                          choices.end());
+        }
+        const Rule& rule = *choices[std::uniform_int_distribution<size_t>(0, choices.size() - 1)(random)];
+        for (const std::string& s : rule.rhs)
+            expand(s, depth + 1, depthLimit, random, out);
+    }
+
+    const Model& model_;
+    std::map<std::string, int> height_;
+};
+
+std::string inputWord(const std::string& terminal)
+{
+    return isLiteral(terminal) ? std::string(1, literalChar(terminal)) : terminal;
+}
+
+// Sentences, sentences with one token deleted, inserted or replaced, and
+// random token strings: the first must be accepted, the others exercise
+// every way of detecting and recovering from an error.
+std::string inputFor(const Model& model)
+{
+    std::mt19937 random(20261208);
+    SentenceMaker maker(model);
+    std::vector<std::vector<std::string>> strings;
+    auto anyTerminal = [&]() {
+        return model.terminals[std::uniform_int_distribution<size_t>(0, model.terminals.size() - 1)(random)];
+    };
+    for (int i = 0; i < 1500; ++i)
+        strings.push_back(maker.sentence(random, 2 + i % 9));
+    for (int i = 0; i < 1500; ++i) {
+        std::vector<std::string> s = maker.sentence(random, 2 + i % 7);
+        const size_t at = std::uniform_int_distribution<size_t>(0, s.size())(random);
+        switch (i % 3) {
+        case 0:
+            if (at < s.size())
+                s.erase(s.begin() + static_cast<long>(at));
+            break;
+        case 1:
+            s.insert(s.begin() + static_cast<long>(at), anyTerminal());
+            break;
+        default:
+            if (at < s.size())
+                s[at] = anyTerminal();
+            break;
+        }
+        strings.push_back(s);
+    }
+    for (int i = 0; i < 1000; ++i) {
+        std::vector<std::string> s(std::uniform_int_distribution<size_t>(0, 12)(random));
+        for (std::string& t : s)
+            t = anyTerminal();
+        strings.push_back(s);
+    }
+    std::string text;
+    for (const auto& s : strings) {
+        std::string line;
+        for (const std::string& t : s)
+            line += (line.empty() ? "" : " ") + inputWord(t);
+        text += line + "\n";
+    }
+    return text;
+}
+
+std::string quoted(const std::string& text)
+{
+    std::string result = "'";
+    for (char c : text)
+        result += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return result + "'";
+}
+
+ProcessResult shell(const std::string& command, const std::string& directory)
+{
+    ProcessSetup setup;
+    setup.workingDirectory = directory;
+    return runProcess("/bin/sh", {"-c", command}, setup);
+}
+
+std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+
+// Compares a variant's results with the reference's; returns how many
+// strings differ and reports the first few. A parse without a syntax error
+// is membership of the language and has one right sequence of reductions;
+// how many errors recovery reports, and what it reduces on the way, may
+// differ.
+int compare(const std::string& what, const std::vector<std::string>& reference,
+            const std::vector<std::string>& variant, const std::vector<std::string>& input, bool reductionsToo,
+            bool recoveredAcceptanceToo)
+{
+    if (reference.size() != variant.size()) {
+        ADD_FAILURE() << what << ": " << variant.size() << " results for " << reference.size() << " strings";
+        return 1;
+    }
+    int mismatches = 0;
+    for (size_t i = 0; i < reference.size(); ++i) {
+        const std::string& a = reference[i];
+        const std::string& b = variant[i];
+        const bool cleanA = a.rfind("0 0|", 0) == 0;
+        const bool cleanB = b.rfind("0 0|", 0) == 0;
+        bool differ = cleanA != cleanB;
+        if (!differ && recoveredAcceptanceToo)
+            differ = (a.rfind("0 ", 0) == 0) != (b.rfind("0 ", 0) == 0);
+        if (!differ && reductionsToo && cleanA)
+            differ = a != b;
+        if (differ && ++mismatches <= 5)
+            ADD_FAILURE() << what << " on \"" << input[i] << "\": got \"" << b << "\", expected \"" << a << "\"";
+    }
+    return mismatches;
+}
+
+// One grammar's parsers in a directory of their own, all fed the same
+// strings.
+class Workbench {
+public:
+    explicit Workbench(const TestGrammar& grammar) : model_(modelOf(grammar))
+    {
+        dir_.write("grammar.y", grammarText(grammar, model_));
+        dir_.write("driver.h", kDriver);
+        const std::string input = inputFor(model_);
+        dir_.write("input.txt", input);
+        inputs_ = linesOf(input);
+    }
+
+    const std::vector<std::string>& inputs() const { return inputs_; }
+
+    // The results of the brannock parser built with switches.
+    std::vector<std::string> ours(const std::vector<std::string>& switches)
+    {
+        const std::string tag = "parser" + std::to_string(built_++);
+        std::vector<std::string> arguments = {"grammar.y", "-$", "-o", tag + ".c"};
+        arguments.insert(arguments.end(), switches.begin(), switches.end());
+        ProcessSetup setup;
+        setup.workingDirectory = dir_.path();
+        const ProcessResult generated = runProcess(BRANNOCK_PROGRAM, arguments, setup);
+        EXPECT_EQ(generated.exitStatus, 0) << tag << "\n" << generated.out << generated.err;
+        return run("gcc -Wall -O1 -I" + quoted(RUNTIME_DIR) + " " + tag + ".c " + quoted(YL_LIBRARY) + " -o " + tag +
+                   " && ./" + tag + " < input.txt");
+    }
+
+    std::vector<std::string> bison()
+    {
+        return run("bison -y -Wnone -o bison.c grammar.y && gcc -O1 bison.c -o bison && ./bison < input.txt");
+    }
+
+private:
+    std::vector<std::string> run(const std::string& command)
+    {
+        const ProcessResult ran = shell(command, dir_.path());
+        EXPECT_EQ(ran.exitStatus, 0) << command << "\n" << ran.out << ran.err;
+        return linesOf(ran.out);
+    }
+
+    Model model_;
+    TemporaryDirectory dir_;
+    std::vector<std::string> inputs_;
+    int built_ = 0;
+};
+
+std::string nameOf(const std::vector<std::string>& switches)
+{
+    std::string name;
+    for (const std::string& s : switches)
+        name += (name.empty() ? "" : " ") + s;
+    return name;
+}
+
+void checkSwitches(const TestGrammar& grammar, const std::vector<SwitchSet>& switchSets)
+{
+    if (shell("command -v gcc", "/").exitStatus != 0)
+        GTEST_SKIP() << "gcc is not installed";
+    Workbench bench(grammar);
+    const std::vector<std::string>& inputs = bench.inputs();
+    ASSERT_GE(inputs.size(), 4000u);
+    const std::vector<std::string> reference = bench.ours({});
+    ASSERT_EQ(reference.size(), inputs.size());
+    // The sentences come first and are all in the language.
+    for (size_t i = 0; i < 1500; ++i)
+        EXPECT_EQ(reference[i].rfind("0 0|", 0), 0u) << "sentence \"" << inputs[i] << "\" gave " << reference[i];
+    for (const SwitchSet& set : switchSets) {
+        const std::string name = nameOf(set.switches);
+        EXPECT_EQ(compare(grammar.name + std::string(" with ") + name, reference, bench.ours(set.switches), inputs,
+                          true, !set.movesErrorDetection),
+                  0)
+            << "strings that differ with " << name;
+    }
+}
+
+void checkBison(const TestGrammar& grammar)
+{
+    if (shell("command -v gcc && command -v bison", "/").exitStatus != 0)
+        GTEST_SKIP() << "gcc or bison is not installed";
+    Workbench bench(grammar);
+    const std::vector<std::string> expected = bench.bison();
+    EXPECT_EQ(compare(grammar.name + std::string(" against bison"), expected, bench.ours({}), bench.inputs(),
+                      grammar.compareReductionsWithBison, true),
+              0);
+}
+
+bool hasNonassoc(const TestGrammar& grammar)
+{
+    return std::string(grammar.declarations).find("%nonassoc") != std::string::npos;
+}
+
+// A corpus grammar with its actions, types and code left out, in the form
+// the test grammars are written in; the language stays the same.
+TestGrammar corpusGrammar(const char* name)
+{
+    static std::deque<std::string> storage;
+    std::ifstream file(std::string(GRAMMARS_DIR) + "/" + name + ".y");
+    std::stringstream buffer;
+    buffer << file.rdbuf();
+    const std::string text = buffer.str();
+    const size_t rulesStart = text.find("\n%%\n");
+    const size_t rulesEnd = text.find("\n%%\n", rulesStart + 1);
+    std::string declarations;
+    std::istringstream head(text.substr(0, rulesStart));
+    for (std::string line; std::getline(head, line);) {
+        static const std::regex kept("^%(token|left|right|nonassoc|start)\\b.*");
+        if (std::regex_match(line, kept))
+            declarations += std::regex_replace(line, std::regex("<[^>]*>"), "") + "\n";
+    }
+    const std::string body = text.substr(rulesStart + 4, rulesEnd - rulesStart - 4);
+    std::string rules;
+    std::string lhs;
+    std::string alternative;
+    std::string previous;
+    bool open = false;
+    for (size_t i = 0; i < body.size();) {
+        const char c = body[i];
+        if (isspace(static_cast<unsigned char>(c))) {
+            ++i;
+        } else if (body.compare(i, 2, "/*") == 0) {
+            i = body.find("*/", i) + 2;
+        } else if (c == '{') {
+            // Actions are C: braces inside strings and characters do not
+            // count.
+            int depth = 0;
+            do {
+                if (body.compare(i, 2, "/*") == 0) {
+                    i = body.find("*/", i) + 1;
+                } else if (body[i] == '"' || body[i] == '\'') {
+                    const char quote = body[i++];
+                    while (body[i] != quote)
+                        i += body[i] == '\\' ? 2 : 1;
+                } else if (body[i] == '{') {
+                    ++depth;
+                } else if (body[i] == '}') {
+                    --depth;
+                }
+                ++i;
+            } while (depth > 0);
+        } else if (c == ':' || c == '|' || c == ';') {
+            if (open)
+                rules += lhs + " :" + alternative + "\n";
+            if (c == ':')
+                lhs = previous;
+            open = c != ';';
+            alternative.clear();
+            previous.clear();
+            ++i;
+        } else {
+            size_t end = i + 1;
+            if (c == '\'') {
+                end = body.find('\'', i + (body[i + 1] == '\\' ? 3 : 2)) + 1;
+            } else {
+                while (end < body.size() && (isalnum(static_cast<unsigned char>(body[end])) || body[end] == '_' ||
+                                             body[end] == '.'))
+                    ++end;
+            }
+            const std::string word = body.substr(i, end - i);
+            // A name followed by a colon starts the next rule.
+            size_t after = end;
+            while (after < body.size() && isspace(static_cast<unsigned char>(body[after])))
+                ++after;
+            if (after < body.size() && body[after] == ':') {
+                if (open)
+                    rules += lhs + " :" + alternative + "\n";
+                open = false;
+                alternative.clear();
+            } else {
+                alternative += " " + word;
+            }
+            previous = word;
+            i = end;
+        }
+    }
+    storage.push_back(declarations);
+    const char* kept = storage.back().c_str();
+    storage.push_back(rules);
+    return {name, kept, storage.back().c_str(), true};
+}
+
+std::vector<TestGrammar> grammarsWith(bool nonassoc)
+{
+    std::vector<TestGrammar> chosen;
+    for (const TestGrammar& grammar : kGrammars)
+        if (hasNonassoc(grammar) == nonassoc)
+            chosen.push_back(grammar);
+    if (!nonassoc)
+        chosen.push_back(corpusGrammar("ansic"));
+    return chosen;
+}
+
+std::string parameterName(const ::testing::TestParamInfo<TestGrammar>& parameter)
+{
+    return parameter.param.name;
+}
+
+class TableInvarianceTest : public ::testing::TestWithParam<TestGrammar> {};
+
+TEST_P(TableInvarianceTest, EverySwitchParsesTheSameLanguage)
+{
+    checkSwitches(GetParam(), kSwitchSets);
+}
+
+// Compact tables accept strings outside the language and reject strings in
+// it (lisp: "` , @ , ) SYMBOL" accepted; calc_errors: "} NL" rejected
+// without a syntax error; json with -pc -s -Rn: "STRING" rejected).
+TEST_P(TableInvarianceTest, DISABLED_CompactTablesParseTheSameLanguage)
+{
+    checkSwitches(GetParam(), kCompactSwitchSets);
+}
+
+TEST_P(TableInvarianceTest, BisonAgrees)
+{
+    checkBison(GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Grammars, TableInvarianceTest, ::testing::ValuesIn(grammarsWith(false)), parameterName);
+
+// With default reductions a %nonassoc error becomes the state's default
+// reduction, so "a < b < c" is accepted; -Rn and bison reject it. These
+// grammars wait for that to be mended.
+class NonassocTableInvarianceTest : public ::testing::TestWithParam<TestGrammar> {};
+
+TEST_P(NonassocTableInvarianceTest, DISABLED_EverySwitchParsesTheSameLanguage)
+{
+    checkSwitches(GetParam(), kSwitchSets);
+}
+
+TEST_P(NonassocTableInvarianceTest, DISABLED_CompactTablesParseTheSameLanguage)
+{
+    checkSwitches(GetParam(), kCompactSwitchSets);
+}
+
+TEST_P(NonassocTableInvarianceTest, DISABLED_BisonAgrees)
+{
+    checkBison(GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Grammars, NonassocTableInvarianceTest, ::testing::ValuesIn(grammarsWith(true)),
+                         parameterName);
+
+} // namespace
