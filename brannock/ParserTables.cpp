@@ -79,8 +79,12 @@ ParserTables::ParserTables(const Automaton& automaton, const ToolOptions& option
     const auto& tokens = grammar_.usedTokens();
     for (const LrState* state : automaton.states()) {
         Row row;
+        // Compact tables leave literals unnumbered (all 0): there the token's
+        // place in the token order tells tokens apart.
         for (const ParseAction& action : state->actions)
-            row.actions.push_back(Entry{tokens[static_cast<std::size_t>(action.tokenIndex)]->number, action.tokenIndex,
+            row.actions.push_back(Entry{options.compactTables ? action.tokenIndex
+                                                              : tokens[static_cast<std::size_t>(action.tokenIndex)]->number,
+                                        action.tokenIndex,
                                         action.kind, action.kind == ActionKind::Accept ? 0 : action.target});
         row.defaultReduction = state->defaultReduction != nullptr ? state->defaultReduction->number : -1;
         for (const auto& [nonterminal, target] : state->nonterminalSuccessors)
