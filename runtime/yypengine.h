@@ -191,21 +191,6 @@ static void YYPF(lookupaction)(YYPP int state, int token, int *type, int *sr)
 	*sr = 0;
 }
 
-/* Whether the state's action depends on the lookahead: a state that lists
-   no tokens and reduces by default reduces without reading one, so that
-   an interactive parser acts on a line as soon as the line ends. */
-static int YYPF(needstoken)(YYPP int state)
-{
-	if (YYPF(compact)(YYPA0)) {
-		YYCONST YYPT(ctokenaction_t) *row = &YYPV(ctokenaction)[YYPV(cstateaction)[state]];
-		return row->token != YYPTK_ALL || row->type != YYAT_REDUCE;
-	}
-	else {
-		YYCONST YYPT(stateaction_t) *sa = &YYPV(stateaction)[state];
-		return sa->lookahead || sa->type != YYAT_REDUCE;
-	}
-}
-
 /* The state entered after reducing to a nonterminal, -1 for none. */
 static int YYPF(lookupgoto)(YYPP int state, int nonterm)
 {
@@ -419,6 +404,380 @@ static int YYPF(recover)(YYPP0)
 	return 0;
 }
 
+/* Copies one attribute. The usual sizes get a copy of fixed length that
+   the compiler does inline: a library call for every shift and reduction
+   would cost more than the table lookups around it. */
+static void YYPF(copyvalue)(size_t size, void *to, YYCONST void *from)
+{
+	if (size == sizeof(int)) {
+		memcpy(to, from, sizeof(int));
+	}
+	else if (size == sizeof(double)) {
+		memcpy(to, from, sizeof(double));
+	}
+	else {
+		memcpy(to, from, size);
+	}
+}
+
+/* Reads the lookahead unless one is held. */
+static void YYPF(readtoken)(YYPP0)
+{
+	if (YYPV(lookahead)) {
+		return;
+	}
+	YYPV(char) = YYPGETTOKEN();
+	if (YYPV(char) < 0) {
+		YYPV(char) = 0;
+	}
+	YYPV(lookahead) = 1;
+	YYPF(tracetoken)(YYPA "read", YYPV(char));
+}
+
+/* The action of a state of the compact tables, reading the lookahead when
+   the action depends on it: a state that lists no tokens and reduces by
+   default reduces without reading one, so that an interactive parser acts
+   on a line as soon as the line ends. */
+static void YYPF(compactaction)(YYPP int state, int *type, int *sr)
+{
+	YYCONST YYPT(ctokenaction_t) *row = &YYPV(ctokenaction)[YYPV(cstateaction)[state]];
+	int token;
+	if (row->token == YYPTK_ALL && row->type == YYAT_REDUCE) {
+		*type = YYAT_REDUCE;
+		*sr = row->sr;
+		return;
+	}
+	YYPF(readtoken)(YYPA0);
+	token = YYPV(char);
+	while (row->token != YYPTK_ALL && row->token != token) {
+		row++;
+	}
+	if (row->token == YYPTK_ALL && row->type == YYAT_DEFAULT) {
+		YYPF(lookupaction)(YYPA row->sr, token, type, sr);
+		return;
+	}
+	*type = row->type;
+	*sr = row->sr;
+}
+
+/* Handles a token the state cannot take: returns -1 to go on parsing, or
+   the result of the parse. */
+static int YYPF(rejecttoken)(YYPP0)
+{
+	if (YYPV(skip) == YYPSKIP) {
+		/* Recovery has shifted error but nothing since: this token
+		   cannot follow, so it goes. */
+		if (YYPV(char) == 0) {
+			return YYPF(finish)(YYPA 1);
+		}
+		YYPF(destroylookahead)(YYPA0);
+		return -1;
+	}
+	if (YYPV(skip) == 0) {
+		YYPV(errorcount)++;
+		YYPSYNTAXERROR();
+		if (YYPV(exitflg)) {
+			return YYPF(finish)(YYPA YYPV(exitcode));
+		}
+	}
+	if (!YYPF(recover)(YYPA0)) {
+		return YYPF(finish)(YYPA 1);
+	}
+	return -1;
+}
+
+/* Runs the action of a rule whose values are on top of the stack and pops
+   them: returns -1 when the parse goes on with the goto, -2 when the action
+   raised an error and recovery has put the parse in its place, or the
+   result of the parse. $$ = $1 unless the action says otherwise; an empty
+   rule starts from a zero value so that destructors never see garbage. */
+static int YYPF(runaction)(YYPP YYCONST YYPT(reduction_t) *r)
+{
+	if (r->length > 0) {
+		YYPF(copyvalue)(YYPV(attribute_size), YYPV(valptr), YYPF(attributeat)(YYPA YYPV(top) - r->length + 1));
+	}
+	else {
+		memset(YYPV(valptr), 0, YYPV(attribute_size));
+	}
+	YYPACTION(r->action);
+	/* The values of a rule whose action stopped the parse or raised an
+	   error belong to that action now. */
+	YYPV(top) -= r->length;
+	if (YYPV(exitflg)) {
+		return YYPF(finish)(YYPA YYPV(exitcode));
+	}
+	if (YYPV(errorflg)) {
+		YYPV(errorflg) = 0;
+		if (!YYPF(recover)(YYPA0)) {
+			return YYPF(finish)(YYPA 1);
+		}
+		return -2;
+	}
+	return -1;
+}
+
+/* Pushes the state a reduction leads to, with the rule's value unless the
+   value is already in place; returns 0 after reporting an overflow. */
+static int YYPF(pushgoto)(YYPP YYCONST YYPT(reduction_t) *r, int next)
+{
+	if (r->action >= 0) {
+		return YYPF(push)(YYPA next, YYPV(valptr));
+	}
+	if (r->length == 0) {
+		return YYPF(push)(YYPA next, NULL);
+	}
+	/* $$ = $1 already holds: the first value sits where the result goes. */
+	YYPV(top)++;
+	YYPV(stackptr)[YYPV(top)] = next;
+	return 1;
+}
+
+/* The action of a state of the fast tables, as stepaction of the compact
+   ones. */
+static void YYPF(fastaction)(YYPP int state, int *type, int *sr)
+{
+	YYCONST YYPT(stateaction_t) *sa = &YYPV(stateaction)[state];
+	if (!sa->lookahead && sa->type == YYAT_REDUCE) {
+		*type = YYAT_REDUCE;
+		*sr = sa->sr;
+		return;
+	}
+	YYPF(readtoken)(YYPA0);
+	YYPF(lookupaction)(YYPA state, YYPV(char), type, sr);
+}
+
+/* The loop that serves every table form and traces each step: the compact
+   tables always run here, the fast ones whenever tracing is on. */
+static int YYPF(steploop)(YYPP0)
+{
+	for (;;) {
+		int state = YYPV(stackptr)[YYPV(top)];
+		int type;
+		int sr;
+		int result;
+		YYPF(tracestate)(YYPA "in", state);
+		if (YYPF(compact)(YYPA0)) {
+			YYPF(compactaction)(YYPA state, &type, &sr);
+		}
+		else {
+			YYPF(fastaction)(YYPA state, &type, &sr);
+		}
+		switch (type) {
+		case YYAT_SHIFT:
+			YYPF(tracetoken)(YYPA "shift", YYPV(char));
+			if (!YYPF(push)(YYPA sr, YYPV(lvalptr))) {
+				return YYPF(finish)(YYPA 1);
+			}
+			YYPV(lookahead) = 0;
+			YYPV(char) = -1;
+			if (YYPV(skip) > 0) {
+				YYPV(skip)--;
+			}
+			break;
+		case YYAT_REDUCE: {
+			YYCONST YYPT(reduction_t) *r = &YYPV(reduction)[sr];
+			int next;
+			YYPF(tracerule)(YYPA sr);
+			if (r->action >= 0) {
+				result = YYPF(runaction)(YYPA r);
+				if (result == -2) {
+					break;
+				}
+				if (result != -1) {
+					return result;
+				}
+			}
+			else {
+				YYPV(top) -= r->length;
+			}
+			next = YYPF(lookupgoto)(YYPA YYPV(stackptr)[YYPV(top)], r->nonterm);
+			if (next < 0 || !YYPF(pushgoto)(YYPA r, next)) {
+				return YYPF(finish)(YYPA 1);
+			}
+			break;
+		}
+		case YYAT_ACCEPT:
+			return YYPF(finish)(YYPA 0);
+		default:
+			result = YYPF(rejecttoken)(YYPA0);
+			if (result != -1) {
+				return result;
+			}
+			break;
+		}
+	}
+}
+
+/* Reduces by a rule the fast loop does not handle itself: one with an
+   action, or an empty one. Returns -1 to go on, or the result of the
+   parse. */
+static int YYPF(reduceslowly)(YYPP YYCONST YYPT(reduction_t) *r)
+{
+	int next;
+	if (r->action >= 0) {
+		int result = YYPF(runaction)(YYPA r);
+		if (result == -2) {
+			return -1;
+		}
+		if (result != -1) {
+			return result;
+		}
+	}
+	else {
+		YYPV(top) -= r->length;
+	}
+	next = YYPF(lookupgoto)(YYPA YYPV(stackptr)[YYPV(top)], r->nonterm);
+	if (next < 0 || !YYPF(pushgoto)(YYPA r, next)) {
+		return YYPF(finish)(YYPA 1);
+	}
+	return -1;
+}
+
+/* The loop over fast tables while tracing is off. This is where a parse
+   spends its time, so the stack top, the stacks, the current state and
+   the lookahead live in locals and reach the parser's variables only where
+   other code reads or changes them (actions, growth, error handling):
+   SAVE writes them back, LOAD reads them again. Returns the result of the
+   parse, or -1 when tracing was switched on and steploop is to go on. */
+static int YYPF(fastloop)(YYPP0)
+{
+	YYCONST size_t size = YYPV(attribute_size);
+	YYCONST void *YYCONST lval = YYPV(lvalptr);
+	YYPT(stack_t) *sp;
+	YYPT(stack_t) *last;
+	char *vp;
+	int token;
+	int state;
+	int result;
+#define YYPSAVE() (YYPV(top) = (int) (sp - YYPV(stackptr)), YYPV(char) = token, YYPV(lookahead) = token >= 0)
+#define YYPLOAD() (sp = YYPV(stackptr) + YYPV(top), token = YYPV(lookahead) ? YYPV(char) : -1, \
+	vp = (char *) YYPV(attributestackptr) + (size_t) YYPV(top) * size, \
+	last = YYPV(stackptr) + YYPV(stack_size) - 1, state = *sp)
+	YYPLOAD();
+	for (;;) {
+		YYCONST YYPT(stateaction_t) *sa = &YYPV(stateaction)[state];
+		int type;
+		int sr;
+		int n;
+		/* One test rather than two: this branch follows the input and
+		   cannot be predicted well. A state that lists no tokens and
+		   reduces by default reduces without reading one, so that an
+		   interactive parser acts on a line as soon as the line ends. */
+		if ((sa->lookahead | (sa->type ^ YYAT_REDUCE)) == 0) {
+			sr = sa->sr;
+			goto reduce;
+		}
+		if (token < 0) {
+			token = YYPGETTOKEN();
+			if (token < 0) {
+				token = 0;
+			}
+			if (YYPDEBUGON) {
+				YYPSAVE();
+				YYPF(tracetoken)(YYPA "read", token);
+				return -1;
+			}
+		}
+		if (sa->lookahead) {
+			unsigned i = (unsigned) (sa->base + token);
+			if (i < (unsigned) YYPV(tokenaction_size) && YYPV(tokenaction)[i].check == state) {
+				type = YYPV(tokenaction)[i].type;
+				sr = YYPV(tokenaction)[i].sr;
+				goto act;
+			}
+		}
+		/* The state's tokens do not hold this one: follow its default
+		   states, which the tables never let loop. */
+		for (n = 0; sa->type == YYAT_DEFAULT && n < YYPCHAINMAX; n++) {
+			int other = sa->sr;
+			sa = &YYPV(stateaction)[other];
+			if (sa->lookahead) {
+				unsigned i = (unsigned) (sa->base + token);
+				if (i < (unsigned) YYPV(tokenaction_size) && YYPV(tokenaction)[i].check == other) {
+					sa = NULL;
+					type = YYPV(tokenaction)[i].type;
+					sr = YYPV(tokenaction)[i].sr;
+					break;
+				}
+			}
+		}
+		if (sa != NULL) {
+			type = sa->type == YYAT_DEFAULT ? YYAT_ERROR : sa->type;
+			sr = sa->sr;
+		}
+	act:
+		if (type == YYAT_SHIFT) {
+			if (sp >= last) {
+				YYPSAVE();
+				if (!YYPF(grow)(YYPA0)) {
+					YYPSTACKOVERFLOW();
+					return YYPF(finish)(YYPA 1);
+				}
+				YYPLOAD();
+			}
+			*++sp = state = sr;
+			vp += size;
+			YYPF(copyvalue)(size, vp, lval);
+			token = -1;
+			if (YYPV(skip) > 0) {
+				YYPV(skip)--;
+			}
+			continue;
+		}
+		if (type != YYAT_REDUCE) {
+			YYPSAVE();
+			if (type == YYAT_ACCEPT) {
+				return YYPF(finish)(YYPA 0);
+			}
+			result = YYPF(rejecttoken)(YYPA0);
+			if (result != -1) {
+				return result;
+			}
+			YYPLOAD();
+			if (YYPDEBUGON) {
+				return -1;
+			}
+			continue;
+		}
+	reduce: {
+			YYCONST YYPT(reduction_t) *r = &YYPV(reduction)[sr];
+			if (r->action < 0 && r->length > 0) {
+				/* $$ = $1 already holds: the first value sits where
+				   the result goes, and the stack gets no deeper. */
+				unsigned i;
+				sp -= r->length;
+				vp -= (size_t) r->length * size;
+				state = *sp;
+				i = (unsigned) (YYPV(stategoto)[state].base + r->nonterm);
+				if (i < (unsigned) YYPV(nontermgoto_size) && YYPV(nontermgoto)[i].check == state) {
+					state = YYPV(nontermgoto)[i].next;
+				}
+				else {
+					state = YYPF(lookupgoto)(YYPA YYPV(stategoto)[state].def, r->nonterm);
+					if (state < 0) {
+						YYPSAVE();
+						return YYPF(finish)(YYPA 1);
+					}
+				}
+				*++sp = state;
+				vp += size;
+				continue;
+			}
+			YYPSAVE();
+			result = YYPF(reduceslowly)(YYPA r);
+			if (result != -1) {
+				return result;
+			}
+			YYPLOAD();
+			if (YYPDEBUGON) {
+				return -1;
+			}
+		}
+	}
+#undef YYPSAVE
+#undef YYPLOAD
+}
+
 int YYCDECL YYPF(parse)(YYPP0)
 {
 	YYPV(top) = -1;
@@ -436,94 +795,11 @@ int YYCDECL YYPF(parse)(YYPP0)
 	if (!YYPF(push)(YYPA 0, NULL)) {
 		return YYPF(finish)(YYPA 1);
 	}
-	for (;;) {
-		int state = YYPV(stackptr)[YYPV(top)];
-		int type;
-		int sr;
-		YYPF(tracestate)(YYPA "in", state);
-		if (!YYPV(lookahead) && YYPF(needstoken)(YYPA state)) {
-			YYPV(char) = YYPGETTOKEN();
-			if (YYPV(char) < 0) {
-				YYPV(char) = 0;
-			}
-			YYPV(lookahead) = 1;
-			YYPF(tracetoken)(YYPA "read", YYPV(char));
-		}
-		YYPF(lookupaction)(YYPA state, YYPV(lookahead) ? YYPV(char) : -1, &type, &sr);
-		switch (type) {
-		case YYAT_SHIFT:
-			YYPF(tracetoken)(YYPA "shift", YYPV(char));
-			if (!YYPF(push)(YYPA sr, YYPV(lvalptr))) {
-				return YYPF(finish)(YYPA 1);
-			}
-			YYPV(lookahead) = 0;
-			YYPV(char) = -1;
-			if (YYPV(skip) > 0) {
-				YYPV(skip)--;
-			}
-			break;
-		case YYAT_REDUCE: {
-			YYCONST YYPT(reduction_t) *r = &YYPV(reduction)[sr];
-			int next;
-			YYPF(tracerule)(YYPA sr);
-			/* $$ = $1 unless the action says otherwise; an empty rule
-			   starts from a zero value so that destructors never see
-			   garbage. */
-			if (r->length > 0) {
-				memcpy(YYPV(valptr), YYPF(attributeat)(YYPA YYPV(top) - r->length + 1), YYPV(attribute_size));
-			}
-			else {
-				memset(YYPV(valptr), 0, YYPV(attribute_size));
-			}
-			if (r->action >= 0) {
-				YYPACTION(r->action);
-			}
-			/* The values of a rule whose action stopped the parse or
-			   raised an error belong to that action now. */
-			YYPV(top) -= r->length;
-			if (YYPV(exitflg)) {
-				return YYPF(finish)(YYPA YYPV(exitcode));
-			}
-			if (YYPV(errorflg)) {
-				YYPV(errorflg) = 0;
-				if (!YYPF(recover)(YYPA0)) {
-					return YYPF(finish)(YYPA 1);
-				}
-				break;
-			}
-			next = YYPF(lookupgoto)(YYPA YYPV(stackptr)[YYPV(top)], r->nonterm);
-			if (next < 0) {
-				return YYPF(finish)(YYPA 1);
-			}
-			if (!YYPF(push)(YYPA next, YYPV(valptr))) {
-				return YYPF(finish)(YYPA 1);
-			}
-			break;
-		}
-		case YYAT_ACCEPT:
-			return YYPF(finish)(YYPA 0);
-		case YYAT_ERROR:
-		default:
-			if (YYPV(skip) == YYPSKIP) {
-				/* Recovery has shifted error but nothing since: this
-				   token cannot follow, so it goes. */
-				if (YYPV(char) == 0) {
-					return YYPF(finish)(YYPA 1);
-				}
-				YYPF(destroylookahead)(YYPA0);
-				break;
-			}
-			if (YYPV(skip) == 0) {
-				YYPV(errorcount)++;
-				YYPSYNTAXERROR();
-				if (YYPV(exitflg)) {
-					return YYPF(finish)(YYPA YYPV(exitcode));
-				}
-			}
-			if (!YYPF(recover)(YYPA0)) {
-				return YYPF(finish)(YYPA 1);
-			}
-			break;
+	if (!YYPF(compact)(YYPA0) && !YYPDEBUGON) {
+		int result = YYPF(fastloop)(YYPA0);
+		if (result != -1) {
+			return result;
 		}
 	}
+	return YYPF(steploop)(YYPA0);
 }

@@ -232,6 +232,32 @@ TEST_P(CParserEndToEnd, DestructorsDiscardEveryValueOnce)
     EXPECT_EQ(aborted.out, "ok\nsyntax error\nlive 0\n");
 }
 
+// The lexer switches tracing on halfway through: the parse must carry on
+// where it stands, tracing from then on, with every value still freed.
+TEST_P(CParserEndToEnd, TracingSwitchedOnMidParseCarriesOn)
+{
+    TemporaryDirectory dir;
+    std::string grammar = kDestructorGrammar;
+    const std::string skipBlanks = "while ((c = getchar()) == ' ' || c == '\\n')\n\t\t;\n";
+    const std::size_t at = grammar.find(skipBlanks);
+    ASSERT_NE(at, std::string::npos);
+    grammar.insert(at + skipBlanks.size(), "\tif (c == '!') {\n\t\tyydebug = 1;\n\t\treturn yylex();\n\t}\n");
+    dir.write("values.y", grammar);
+    ASSERT_NO_FATAL_FAILURE(build(dir, dir / "values.y", GetParam()));
+    const ProcessResult result = run(dir, "a,a;a ! a;a,a;");
+    EXPECT_EQ(result.exitStatus, 0) << result.err;
+    const std::string& out = result.out;
+    // The first line ended before tracing began; the token after the
+    // switch is read while tracing.
+    EXPECT_EQ(out.rfind("ok\nread token ", 0), 0U) << out;
+    EXPECT_NE(out.find("\nsyntax error\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("recovered\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("\nok\n"), std::string::npos) << out;
+    const std::string ending = "accept\nlive 0\n";
+    ASSERT_GE(out.size(), ending.size());
+    EXPECT_EQ(out.substr(out.size() - ending.size()), ending) << out;
+}
+
 INSTANTIATE_TEST_SUITE_P(Forms, CParserEndToEnd, ::testing::ValuesIn(kVariants),
                          [](const ::testing::TestParamInfo<Variant>& param) { return std::string(param.param.name); });
 
