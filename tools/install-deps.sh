@@ -3,7 +3,7 @@
 # what is already there.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev clang libclang-rt-14-dev bison byacc)
+packages=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev clang libclang-rt-14-dev bison byacc valgrind)
 
 missing=()
 for package in "${packages[@]}"; do
