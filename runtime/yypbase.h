@@ -23,12 +23,15 @@
 
 /* The C library keeps its names global so that C and C++ translation units
    share one set of symbols; the namespace exists only so that generated
-   "using namespace yl;" compiles. */
-#if defined(__cplusplus) && defined(YYNAMESPACE)
+   "using namespace yl;" compiles. The C++ classes live in it, and their
+   headers define _YL before this one to qualify them. */
+#if defined(__cplusplus)
 namespace yl {
 }
 #endif
+#ifndef _YL
 #define _YL
+#endif
 
 #ifndef yyassert
 #define yyassert(expr) assert(expr)

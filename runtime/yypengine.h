@@ -89,6 +89,33 @@ static char *YYPF(attributeat)(YYPP int index)
 	return (char *) YYPV(attributestackptr) + (size_t) index * YYPV(attribute_size);
 }
 
+/* How values are moved, kept and thrown away. A C program's values are
+   plain bytes; a binding whose values are objects (C++) defines these to
+   go through its attribute functions instead. */
+#ifndef YYPCOPY
+/* Copies one attribute. The usual sizes get a copy of fixed length that
+   the compiler does inline: a library call for every shift and reduction
+   would cost more than the table lookups around it. */
+static void YYPF(copyvalue)(size_t size, void *to, YYCONST void *from)
+{
+	if (size == sizeof(int)) {
+		memcpy(to, from, sizeof(int));
+	}
+	else if (size == sizeof(double)) {
+		memcpy(to, from, sizeof(double));
+	}
+	else {
+		memcpy(to, from, size);
+	}
+}
+
+#define YYPCOPY(size, to, from) YYPF(copyvalue)(size, to, from)
+#define YYPCLEAR(to) memset(to, 0, YYPV(attribute_size))
+#define YYPNEWATTRIBUTES(count) malloc((size_t) (count) * YYPV(attribute_size))
+#define YYPCOPYATTRIBUTES(to, from, count) memcpy(to, from, (size_t) (count) * YYPV(attribute_size))
+#define YYPDELETEATTRIBUTES(attributes) free(attributes)
+#endif
+
 static FILE *YYPF(traceout)(YYPP0)
 {
 	return YYPDEBUGOUT != NULL ? YYPDEBUGOUT : stdout;
@@ -254,7 +281,7 @@ static void YYPF(destroy)(YYPP int action, YYCONST void *value)
 	if (action < 0) {
 		return;
 	}
-	memcpy(YYPV(valptr), value, YYPV(attribute_size));
+	YYPCOPY(YYPV(attribute_size), YYPV(valptr), value);
 	YYPACTION(action);
 }
 
@@ -319,19 +346,21 @@ static int YYPF(grow)(YYPP0)
 		size = YYPV(stack_max);
 	}
 	states = malloc((size_t) size * sizeof(YYPT(stack_t)));
-	attributes = malloc((size_t) size * YYPV(attribute_size));
+	attributes = YYPNEWATTRIBUTES(size);
 	if (states == NULL || attributes == NULL) {
 		free(states);
-		free(attributes);
+		if (attributes != NULL) {
+			YYPDELETEATTRIBUTES(attributes);
+		}
 		return 0;
 	}
 	if (count > 0) {
 		memcpy(states, YYPV(stackptr), count * sizeof(YYPT(stack_t)));
-		memcpy(attributes, YYPV(attributestackptr), count * YYPV(attribute_size));
+		YYPCOPYATTRIBUTES(attributes, YYPV(attributestackptr), count);
 	}
 	if (YYPV(stackptr) != YYPV(sstackptr)) {
 		free(YYPV(stackptr));
-		free(YYPV(attributestackptr));
+		YYPDELETEATTRIBUTES(YYPV(attributestackptr));
 	}
 	YYPV(stackptr) = (YYPT(stack_t) *) states;
 	YYPV(attributestackptr) = attributes;
@@ -346,7 +375,7 @@ static void YYPF(releasestack)(YYPP0)
 {
 	if (YYPV(stackptr) != YYPV(sstackptr)) {
 		free(YYPV(stackptr));
-		free(YYPV(attributestackptr));
+		YYPDELETEATTRIBUTES(YYPV(attributestackptr));
 		YYPV(stackptr) = YYPV(sstackptr);
 		YYPV(attributestackptr) = YYPV(sattributestackptr);
 		YYPV(stack_size) = YYPV(sstack_size);
@@ -363,10 +392,10 @@ static int YYPF(push)(YYPP int state, YYCONST void *value)
 	YYPV(top)++;
 	YYPV(stackptr)[YYPV(top)] = state;
 	if (value != NULL) {
-		memcpy(YYPF(attributeat)(YYPA YYPV(top)), value, YYPV(attribute_size));
+		YYPCOPY(YYPV(attribute_size), YYPF(attributeat)(YYPA YYPV(top)), value);
 	}
 	else {
-		memset(YYPF(attributeat)(YYPA YYPV(top)), 0, YYPV(attribute_size));
+		YYPCLEAR(YYPF(attributeat)(YYPA YYPV(top)));
 	}
 	return 1;
 }
@@ -402,22 +431,6 @@ static int YYPF(recover)(YYPP0)
 		YYPF(destroytop)(YYPA0);
 	}
 	return 0;
-}
-
-/* Copies one attribute. The usual sizes get a copy of fixed length that
-   the compiler does inline: a library call for every shift and reduction
-   would cost more than the table lookups around it. */
-static void YYPF(copyvalue)(size_t size, void *to, YYCONST void *from)
-{
-	if (size == sizeof(int)) {
-		memcpy(to, from, sizeof(int));
-	}
-	else if (size == sizeof(double)) {
-		memcpy(to, from, sizeof(double));
-	}
-	else {
-		memcpy(to, from, size);
-	}
 }
 
 /* Reads the lookahead unless one is held. */
@@ -494,10 +507,10 @@ static int YYPF(rejecttoken)(YYPP0)
 static int YYPF(runaction)(YYPP YYCONST YYPT(reduction_t) *r)
 {
 	if (r->length > 0) {
-		YYPF(copyvalue)(YYPV(attribute_size), YYPV(valptr), YYPF(attributeat)(YYPA YYPV(top) - r->length + 1));
+		YYPCOPY(YYPV(attribute_size), YYPV(valptr), YYPF(attributeat)(YYPA YYPV(top) - r->length + 1));
 	}
 	else {
-		memset(YYPV(valptr), 0, YYPV(attribute_size));
+		YYPCLEAR(YYPV(valptr));
 	}
 	YYPACTION(r->action);
 	/* The values of a rule whose action stopped the parse or raised an
@@ -717,7 +730,7 @@ static int YYPF(fastloop)(YYPP0)
 			}
 			*++sp = state = sr;
 			vp += size;
-			YYPF(copyvalue)(size, vp, lval);
+			YYPCOPY(size, vp, lval);
 			token = -1;
 			if (YYPV(skip) > 0) {
 				YYPV(skip)--;

@@ -1,0 +1,264 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "toolframe/testing/ProcessRunner.h"
+#include "toolframe/testing/TemporaryDirectory.h"
+
+using toolframe::testing::ProcessResult;
+using toolframe::testing::ProcessSetup;
+using toolframe::testing::runProcess;
+using toolframe::testing::TemporaryDirectory;
+
+// Generated C++ parsers built with g++ against the C++ classes of the yl
+// runtime and run beside the C parser of the same calculator: both must
+// print the same, errors included.
+namespace {
+
+struct Variant {
+    const char* name;
+    std::vector<std::string> switches;
+    bool unicode;
+};
+
+const std::vector<Variant> kVariants = {
+    {"fast", {}, false},
+    {"compact", {"-s"}, false},
+    {"fast_unicode", {"-W"}, true},
+    {"compact_unicode", {"-W", "-s"}, true},
+};
+
+ProcessResult shell(const std::string& command, const std::string& directory)
+{
+    ProcessSetup setup;
+    setup.workingDirectory = directory;
+    return runProcess("/bin/sh", {"-c", command}, setup);
+}
+
+// Generates grammar (a file in dir) with the switches and builds program
+// from it with compiler; extra goes to the compiler.
+void build(const TemporaryDirectory& dir, const std::string& grammar, const std::vector<std::string>& switches,
+           const std::string& compiler, const std::string& library, const std::string& program,
+           const std::string& extra = {})
+{
+    std::vector<std::string> arguments = {grammar, "-$", "-i"};
+    arguments.insert(arguments.end(), switches.begin(), switches.end());
+    ProcessSetup setup;
+    setup.workingDirectory = dir.path();
+    const ProcessResult generated = runProcess(BRANNOCK_PROGRAM, arguments, setup);
+    ASSERT_EQ(generated.exitStatus, 0) << generated.out << generated.err;
+    const std::string stem = grammar.substr(0, grammar.rfind('.'));
+    const std::string source = stem + (compiler == "gcc" ? ".c" : ".cpp");
+    const std::string command = compiler + " -Wall -Werror " + extra + " -I" YL_INCLUDE_DIR " " + source + " " +
+                                library + " -o " + program;
+    const ProcessResult compiled = shell(command, dir.path());
+    ASSERT_EQ(compiled.exitStatus, 0) << command << "\n" << compiled.out << compiled.err;
+}
+
+ProcessResult run(const TemporaryDirectory& dir, const std::string& program, const std::string& input)
+{
+    dir.write("input.txt", input);
+    return shell("./" + program + " < input.txt", dir.path());
+}
+
+ProcessResult runChecked(const TemporaryDirectory& dir, const std::string& program, const std::string& input)
+{
+    if (shell("command -v valgrind", "/").exitStatus != 0)
+        return run(dir, program, input);
+    dir.write("input.txt", input);
+    const ProcessResult result = shell("valgrind -q --error-exitcode=99 --leak-check=full "
+                                       "--errors-for-leak-kinds=definite,indirect --log-file=valgrind.log ./" +
+                                           program + " < input.txt",
+                                       dir.path());
+    EXPECT_NE(result.exitStatus, 99) << dir.read("valgrind.log");
+    return result;
+}
+
+std::string readExample(const std::string& name)
+{
+    const ProcessResult cat = shell("cat " EXAMPLES_DIR "/" + name, "/");
+    return cat.out;
+}
+
+class CppParserEndToEnd : public ::testing::TestWithParam<Variant> {
+protected:
+    void SetUp() override
+    {
+        if (shell("command -v gcc && command -v g++", "/").exitStatus != 0)
+            GTEST_SKIP() << "gcc and g++ are needed to build generated parsers";
+    }
+
+    // The C++ calculator and, for comparison, the C one.
+    void buildCalculators(const std::string& extra = {})
+    {
+        dir_.write("calc_cpp.y", readExample("calc_cpp.y"));
+        dir_.write("calc.y", readExample("calc.y"));
+        const Variant& variant = GetParam();
+        const std::string library = variant.unicode ? YLW_LIBRARY : YL_LIBRARY;
+        std::vector<std::string> cpp = variant.switches;
+        cpp.push_back("-Tcpp");
+        ASSERT_NO_FATAL_FAILURE(build(dir_, "calc_cpp.y", cpp, "g++", library, "calc_cpp", extra));
+        ASSERT_NO_FATAL_FAILURE(build(dir_, "calc.y", variant.switches, "gcc", library, "calc_c", extra));
+    }
+
+    // Runs both calculators on input; they must agree, and the C++ result
+    // is returned for the test's own expectations.
+    ProcessResult both(const std::string& input)
+    {
+        const ProcessResult c = run(dir_, "calc_c", input);
+        const ProcessResult cpp = run(dir_, "calc_cpp", input);
+        EXPECT_EQ(cpp.out, c.out) << "on " << input;
+        EXPECT_EQ(cpp.err, c.err) << "on " << input;
+        EXPECT_EQ(cpp.exitStatus, c.exitStatus) << "on " << input;
+        return cpp;
+    }
+
+    TemporaryDirectory dir_;
+};
+
+TEST_P(CppParserEndToEnd, CalculatorAgreesWithTheCParser)
+{
+    ASSERT_NO_FATAL_FAILURE(buildCalculators());
+    EXPECT_EQ(both("1+2*3\n(4-1)/2\n-5\n").out, "7\n1.5\n-5\n");
+    const ProcessResult recovered = both("1+\n2*3\n1 2 3\n)\n\n-(2-5)\n");
+    EXPECT_EQ(recovered.out, "6\n3\n");
+    EXPECT_EQ(recovered.err, "syntax error\nsyntax error\nsyntax error\n");
+    const ProcessResult aborted = both("4\n1+");
+    EXPECT_EQ(aborted.exitStatus, 1);
+    EXPECT_EQ(aborted.out, "4\n");
+}
+
+TEST_P(CppParserEndToEnd, StacksGrowFromNothing)
+{
+    ASSERT_NO_FATAL_FAILURE(buildCalculators("-DYYSTACK_SIZE=0"));
+    const std::string deep = std::string(300, '(') + "2" + std::string(300, ')') + "\n";
+    EXPECT_EQ(both(deep + "1+2*3\n").out, "2\n7\n");
+}
+
+TEST_P(CppParserEndToEnd, StackLimitStopsTheParse)
+{
+    ASSERT_NO_FATAL_FAILURE(buildCalculators("-DYYSTACK_SIZE=4 -DYYSTACK_MAX=20"));
+    EXPECT_EQ(both("((1))\n").out, "1\n");
+    const ProcessResult deep = both(std::string(40, '(') + "1" + std::string(40, ')') + "\n");
+    EXPECT_EQ(deep.exitStatus, 1);
+    EXPECT_EQ(deep.err, "yacc stack overflow\n");
+}
+
+// The debug tables change the class's yytables() but not its results;
+// the trace itself is checked with the destructor grammar below.
+TEST_P(CppParserEndToEnd, DebugBuildComputesTheSame)
+{
+    ASSERT_NO_FATAL_FAILURE(buildCalculators("-DYYDEBUG"));
+    EXPECT_EQ(both("1+2*3\n1+\n").out, "7\n");
+}
+
+// Values are allocated by the lexer and freed by the rules or by the
+// destructor; "live 0" shows that recovery and the end of the parse freed
+// each exactly once, and valgrind that nothing leaked.
+const char* const kDestructorGrammar = R"(%{
+#include <stdio.h>
+#include <stdlib.h>
+static int live;
+%}
+
+%name values
+{
+	virtual int yygettoken();
+	virtual void yyerror(const char *text);
+}
+
+%union {
+	int *p;
+}
+
+%token <p> ITEM
+%type <p> item list
+
+%%
+
+~ <p> : { delete $$; live--; }
+
+input : /* empty */
+	| input line
+	;
+
+line : list ';'		{ delete $1; live--; printf("ok\n"); }
+	| error ';'		{ yyerrok; printf("recovered\n"); }
+	;
+
+list : item
+	| list ',' item		{ delete $3; live--; }
+	;
+
+item : ITEM
+	;
+
+%%
+
+int values::yygettoken()
+{
+	int c;
+	while ((c = getchar()) == ' ' || c == '\n')
+		;
+	if (c == '!') {
+		yydebug = 1;
+		yydebugout = stdout;
+		return yygettoken();
+	}
+	if (c == 'a') {
+		((YYSTYPE *) yylvalptr)->p = new int(1);
+		live++;
+		return ITEM;
+	}
+	return c == EOF ? 0 : c;
+}
+
+void values::yyerror(const char *text)
+{
+	printf("%s\n", text);
+}
+
+int main()
+{
+	int result;
+	{
+		values parser;
+		if (!parser.yycreate())
+			return 2;
+		result = parser.yyparse();
+	}
+	printf("live %d\n", live);
+	return result;
+}
+)";
+
+TEST_P(CppParserEndToEnd, DestructorsDiscardEveryValueOnce)
+{
+    dir_.write("values.y", kDestructorGrammar);
+    const Variant& variant = GetParam();
+    std::vector<std::string> switches = variant.switches;
+    switches.push_back("-Tcpp");
+    ASSERT_NO_FATAL_FAILURE(
+        build(dir_, "values.y", switches, "g++", variant.unicode ? YLW_LIBRARY : YL_LIBRARY, "values"));
+    const ProcessResult recovered = runChecked(dir_, "values", "a,a;a a;a,;a,a;");
+    EXPECT_EQ(recovered.exitStatus, 0);
+    EXPECT_EQ(recovered.out, "ok\nsyntax error\nrecovered\nsyntax error\nrecovered\nok\nlive 0\n");
+    const ProcessResult aborted = runChecked(dir_, "values", "a;a,a,a");
+    EXPECT_EQ(aborted.exitStatus, 1);
+    EXPECT_EQ(aborted.out, "ok\nsyntax error\nlive 0\n");
+    // Tracing switched on by the lexer halfway through, with the debug
+    // tables compiled in.
+    ASSERT_NO_FATAL_FAILURE(build(dir_, "values.y", switches, "g++", variant.unicode ? YLW_LIBRARY : YL_LIBRARY,
+                                  "traced", "-DYYDEBUG"));
+    const ProcessResult traced = runChecked(dir_, "traced", "a,a; ! a,a;");
+    EXPECT_EQ(traced.exitStatus, 0);
+    EXPECT_EQ(traced.out.rfind("ok\nread token ITEM (", 0), 0U) << traced.out;
+    EXPECT_NE(traced.out.find("reduce rule (6) list: list ',' item\n"), std::string::npos) << traced.out;
+    EXPECT_NE(traced.out.find("accept\nlive 0\n"), std::string::npos) << traced.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, CppParserEndToEnd, ::testing::ValuesIn(kVariants),
+                         [](const ::testing::TestParamInfo<Variant>& param) { return std::string(param.param.name); });
+
+} // namespace
