@@ -53,9 +53,9 @@ public:
 	void yyclearlookahead();
 	int yyrecovering() const { return yyskip != 0; }
 
-	/* Hooks. The token source must be given; the others report on yyerr
-	   and can be replaced. */
-	virtual int yygettoken() = 0;
+	/* Hooks, each to be replaced as the program needs. Without a token
+	   source of its own the input is empty; the others report on yyerr. */
+	virtual int yygettoken();
 	virtual void yysyntaxerror();
 	virtual void yystackoverflow();
 	virtual void yyerror(const char YYFAR *text);

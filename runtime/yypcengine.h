@@ -147,6 +147,11 @@ void YYPOBJ::yyclearlookahead()
 	YYPF(clearlookahead)(this);
 }
 
+int YYPOBJ::yygettoken()
+{
+	return 0;
+}
+
 void YYPOBJ::yysyntaxerror()
 {
 	yyerror("syntax error");

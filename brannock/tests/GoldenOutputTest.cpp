@@ -20,12 +20,17 @@ namespace {
 struct Form {
     const char* name;
     std::vector<std::string> switches;
+    std::vector<std::string> files = {".c", ".h"};
+    std::string grammar = "sum";
 };
 
 const std::vector<Form> kForms = {
     {"single", {"-ms"}},          {"single_unicode", {"-ms", "-W"}},       {"multiple", {"-mm"}},
     {"multiple_unicode", {"-mm", "-W"}}, {"instance", {"-mi"}},          {"instance_unicode", {"-mi", "-W"}},
     {"single_compact", {"-ms", "-s"}}, {"instance_unicode_compact", {"-mi", "-W", "-s"}},
+    {"cpp", {"-Tcpp"}, {".cpp", ".h"}}, {"cpp_unicode_compact", {"-Tcpp", "-W", "-s"}, {".cpp", ".h"}},
+    {"cpp_single_file", {"-Tcpp", "-W"}, {".cpp"}}, {"java", {"-Tj"}, {".java"}, "Sum"},
+    {"java_compact", {"-Tj", "-s"}, {".java"}, "Sum"},
 };
 
 const std::string kGolden = GOLDEN_DIR;
@@ -43,32 +48,49 @@ void writeFile(const std::string& path, const std::string& text)
     std::ofstream(path, std::ios::binary) << text;
 }
 
+ProcessResult shell(const std::string& command, const std::string& directory)
+{
+    toolframe::testing::ProcessSetup setup;
+    setup.workingDirectory = directory;
+    return toolframe::testing::runProcess("/bin/sh", {"-c", command}, setup);
+}
+
 class GoldenOutput : public ::testing::TestWithParam<Form> {};
 
 TEST_P(GoldenOutput, MatchesTheFileOnRecord)
 {
     const Form& form = GetParam();
     TemporaryDirectory dir;
-    dir.write("sum.y", readFile(kGolden + "/sum.y"));
-    std::vector<std::string> arguments = {"sum.y", "-i"};
+    const std::string grammar = form.grammar + ".y";
+    dir.write(grammar, readFile(kGolden + "/" + grammar));
+    std::vector<std::string> arguments = {grammar};
+    if (form.files.size() > 1)
+        arguments.push_back("-i");
     arguments.insert(arguments.end(), form.switches.begin(), form.switches.end());
     const ProcessResult result = runBrannock(dir, arguments);
     ASSERT_EQ(result.exitStatus, 0) << result.out << result.err;
     const bool update = std::getenv("CORVANE_UPDATE_GOLDEN") != nullptr;
-    for (const char* extension : {".c", ".h"}) {
-        const std::string generated = readFile(dir / (std::string("sum") + extension));
-        const std::string golden = kGolden + "/sum_" + form.name + extension;
+    for (const std::string& extension : form.files) {
+        const std::string generated = readFile(dir / (form.grammar + extension));
+        const std::string golden = kGolden + "/" + form.grammar + "_" + form.name + extension;
         if (update)
             writeFile(golden, generated);
         EXPECT_EQ(generated, readFile(golden)) << golden;
     }
-    // What is on record must also build, as C and as C++.
-    for (const char* compiler : {"gcc -x c", "g++ -x c++"}) {
-        const std::string command = std::string(compiler) + " -Wall -Werror -I" + YL_INCLUDE_DIR +
-                                    " -c sum.c -o sum.o";
-        toolframe::testing::ProcessSetup setup;
-        setup.workingDirectory = dir.path();
-        const ProcessResult compiled = toolframe::testing::runProcess("/bin/sh", {"-c", command}, setup);
+    // What is on record must also build: C as C and as C++.
+    const std::string& kind = form.files.front();
+    std::vector<std::string> commands;
+    if (kind == ".java") {
+        if (shell("command -v javac && test -f " YL_JAR, "/").exitStatus == 0)
+            commands.push_back("javac -Xlint:all -Werror -cp " YL_JAR " -d classes Sum.java");
+    } else {
+        const std::string flags = " -Wall -Werror -I" YL_INCLUDE_DIR " -c sum" + kind + " -o sum.o";
+        commands.push_back("g++ -x c++" + flags);
+        if (kind == ".c")
+            commands.push_back("gcc -x c" + flags);
+    }
+    for (const std::string& command : commands) {
+        const ProcessResult compiled = shell(command, dir.path());
         EXPECT_EQ(compiled.exitStatus, 0) << command << "\n" << compiled.out << compiled.err;
     }
 }

@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "toolframe/testing/ProcessRunner.h"
+#include "toolframe/testing/TemporaryDirectory.h"
+
+using toolframe::testing::ProcessResult;
+using toolframe::testing::ProcessSetup;
+using toolframe::testing::runProcess;
+using toolframe::testing::TemporaryDirectory;
+
+// Generated Java parsers compiled with javac against the yl package and run
+// beside the C parser of the same calculator: both must print the same,
+// errors included.
+namespace {
+
+ProcessResult shell(const std::string& command, const std::string& directory)
+{
+    ProcessSetup setup;
+    setup.workingDirectory = directory;
+    return runProcess("/bin/sh", {"-c", command}, setup);
+}
+
+void generate(const TemporaryDirectory& dir, const std::string& grammar, const std::vector<std::string>& switches)
+{
+    std::vector<std::string> arguments = {grammar, "-$"};
+    arguments.insert(arguments.end(), switches.begin(), switches.end());
+    ProcessSetup setup;
+    setup.workingDirectory = dir.path();
+    const ProcessResult generated = runProcess(BRANNOCK_PROGRAM, arguments, setup);
+    ASSERT_EQ(generated.exitStatus, 0) << generated.out << generated.err;
+}
+
+// Compiles the generated Java sources of dir into dir/classes.
+void compileJava(const TemporaryDirectory& dir, const std::string& sources)
+{
+    const std::string command = "javac -Xlint:all -Werror -cp " YL_JAR " -d classes " + sources;
+    const ProcessResult compiled = shell(command, dir.path());
+    ASSERT_EQ(compiled.exitStatus, 0) << command << "\n" << compiled.out << compiled.err;
+}
+
+ProcessResult runJava(const TemporaryDirectory& dir, const std::string& mainClass, const std::string& input)
+{
+    dir.write("input.txt", input);
+    return shell("java -cp " YL_JAR ":classes " + mainClass + " < input.txt", dir.path());
+}
+
+ProcessResult runC(const TemporaryDirectory& dir, const std::string& input)
+{
+    dir.write("input.txt", input);
+    return shell("./calc_c < input.txt", dir.path());
+}
+
+std::string readExample(const std::string& name)
+{
+    return shell("cat " EXAMPLES_DIR "/" + name, "/").out;
+}
+
+class JavaParserEndToEnd : public ::testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override
+    {
+        if (shell("command -v javac && command -v java && command -v gcc && test -f " YL_JAR, "/").exitStatus != 0)
+            GTEST_SKIP() << "a JDK, gcc and yl.jar are needed";
+    }
+
+    std::vector<std::string> switches() const
+    {
+        return std::string(GetParam()).empty() ? std::vector<std::string>{} : std::vector<std::string>{GetParam()};
+    }
+
+    TemporaryDirectory dir_;
+};
+
+// Several inputs in one run of each program: the JVM takes long to start.
+TEST_P(JavaParserEndToEnd, CalculatorAgreesWithTheCParser)
+{
+    dir_.write("Calc.y", readExample("Calc.y"));
+    dir_.write("calc.y", readExample("calc.y"));
+    std::vector<std::string> java = switches();
+    java.push_back("-Tj");
+    ASSERT_NO_FATAL_FAILURE(generate(dir_, "Calc.y", java));
+    ASSERT_NO_FATAL_FAILURE(compileJava(dir_, "Calc.java"));
+    ASSERT_NO_FATAL_FAILURE(generate(dir_, "calc.y", switches()));
+    const ProcessResult built = shell("gcc -Wall -Werror -I" YL_INCLUDE_DIR " calc.c " YL_LIBRARY " -o calc_c", dir_.path());
+    ASSERT_EQ(built.exitStatus, 0) << built.err;
+    const std::vector<std::string> inputs = {"1+2*3\n(4-1)/2\n-5\n1.25*4\n", "1+\n2*3\n1 2 3\n)\n\n-(2-5)\n", "4\n1+",
+                                             std::string(300, '(') + "2" + std::string(300, ')') + "\n"};
+    for (const std::string& input : inputs) {
+        const ProcessResult c = runC(dir_, input);
+        const ProcessResult j = runJava(dir_, "Calc", input);
+        EXPECT_EQ(j.out, c.out) << "on " << input;
+        EXPECT_EQ(j.err, c.err) << "on " << input;
+        EXPECT_EQ(j.exitStatus, c.exitStatus) << "on " << input;
+    }
+}
+
+// Each value is counted when the lexer makes it and when a rule or the
+// destructor frees it: "live 0" shows that recovery and the end of the
+// parse freed each exactly once. With the debug tables on, the trace names
+// the tokens and rules.
+const char* const kDestructorGrammar = R"(%name Values
+{
+	static int live;
+	static final boolean YYDEBUG = true;
+	private final java.io.InputStream in = System.in;
+}
+
+%union {
+	public Integer p;
+}
+
+%token <p> ITEM
+%type <p> item list
+
+%%
+
+~ <p> : { live--; }
+
+input : /* empty */
+	| input line
+	;
+
+line : list ';'		{ live--; System.out.println("ok"); }
+	| error ';'		{ yyerrok(); System.out.println("recovered"); }
+	;
+
+list : item
+	| list ',' item		{ live--; }
+	;
+
+item : ITEM
+	;
+
+%%
+
+	public int yygettoken() {
+		try {
+			int c;
+			while ((c = in.read()) == ' ' || c == '\n')
+				;
+			if (c == '!') {
+				yydebug = true;
+				return yygettoken();
+			}
+			if (c == 'a') {
+				((YYSTYPE) yylvalref).p = Integer.valueOf(1);
+				live++;
+				return ITEM;
+			}
+			return c < 0 ? 0 : c;
+		} catch (java.io.IOException e) {
+			return 0;
+		}
+	}
+
+	public void yyerror(String text) {
+		System.out.println(text);
+	}
+
+	public static void main(String args[]) {
+		int result = new Values().yyparse();
+		System.out.println("live " + live);
+		System.exit(result);
+	}
+}
+)";
+
+TEST_P(JavaParserEndToEnd, DestructorsDiscardEveryValueOnce)
+{
+    dir_.write("Values.y", kDestructorGrammar);
+    std::vector<std::string> java = switches();
+    java.push_back("-Tj");
+    ASSERT_NO_FATAL_FAILURE(generate(dir_, "Values.y", java));
+    ASSERT_NO_FATAL_FAILURE(compileJava(dir_, "Values.java"));
+    const ProcessResult recovered = runJava(dir_, "Values", "a,a;a a;a,;a,a;");
+    EXPECT_EQ(recovered.exitStatus, 0) << recovered.err;
+    EXPECT_EQ(recovered.out, "ok\nsyntax error\nrecovered\nsyntax error\nrecovered\nok\nlive 0\n");
+    const ProcessResult aborted = runJava(dir_, "Values", "a;a,a,a");
+    EXPECT_EQ(aborted.exitStatus, 1);
+    EXPECT_EQ(aborted.out, "ok\nsyntax error\nlive 0\n");
+    const ProcessResult traced = runJava(dir_, "Values", "a,a; ! a,a;");
+    EXPECT_EQ(traced.exitStatus, 0) << traced.err;
+    EXPECT_EQ(traced.out.rfind("ok\nread token ITEM (", 0), 0U) << traced.out;
+    EXPECT_NE(traced.out.find("reduce rule (6) list: list ',' item\n"), std::string::npos) << traced.out;
+    EXPECT_NE(traced.out.find("accept\nlive 0\n"), std::string::npos) << traced.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, JavaParserEndToEnd, ::testing::Values("", "-s"),
+                         [](const ::testing::TestParamInfo<const char*>& param) {
+                             return std::string(param.param).empty() ? std::string("fast") : std::string("compact");
+                         });
+
+} // namespace

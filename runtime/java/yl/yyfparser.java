@@ -1,0 +1,5 @@
+package yl;
+
+/** The base of a parser generated with fast tables. */
+public abstract class yyfparser extends yyparser {
+}

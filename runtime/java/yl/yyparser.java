@@ -1,0 +1,509 @@
+package yl;
+
+import java.io.PrintStream;
+
+/**
+ * The parsing engine behind every generated Java parser. The generated class fills the table fields in
+ * yytables(), defines yyaction and yynewattribute, and the program gives the token source, yygettoken. The engine
+ * reads the fast or the compact tables, whichever are set, and behaves as the C and C++ runtimes do: default
+ * states and default reductions, yacc error recovery on the error token, destructors for every value it throws
+ * away, a stack that grows up to yystack_max (0: no limit) and a trace under yydebug.
+ */
+public abstract class yyparser {
+	public static final int YYAT_ERROR = 0;
+	public static final int YYAT_SHIFT = 1;
+	public static final int YYAT_REDUCE = 2;
+	public static final int YYAT_ACCEPT = 3;
+	public static final int YYAT_DEFAULT = 4;
+	public static final int YYTK_ALL = -1;
+	public static final int YYTK_ERROR = 65536;
+	public static final int YYTK_END = 0;
+
+	/** Whether the generated class builds its debugging tables; a parser class declares its own to change it. */
+	protected static final boolean YYDEBUG = false;
+
+	/** Recovery counts this many shifted tokens before errors are reported again. */
+	private static final int SKIP = 3;
+	/** Longest chain of default states followed in one lookup; the tables never loop. */
+	private static final int CHAIN_MAX = 100000;
+
+	// Tables, set by the generated yytables().
+	protected yysymbol yysymbol[];
+	protected String yyrule[];
+	protected yyreduction yyreduction[];
+	protected yytokenaction yytokenaction[];
+	protected yystateaction yystateaction[];
+	protected yynontermgoto yynontermgoto[];
+	protected yystategoto yystategoto[];
+	protected yyctokenaction yyctokenaction[];
+	protected short yycstateaction[];
+	protected yycnontermgoto yycnontermgoto[];
+	protected short yycstategoto[];
+	protected short yydestructorref[];
+	protected yytokendest yytokendestref[];
+	protected int yytokendestbaseref[];
+	protected yyctokendest yyctokendestref[];
+	protected int yysstack_size = 100;
+	protected int yystack_max = 0;
+
+	// The stacks and the values the generated code reads.
+	protected int yytop = -1;
+	protected yyattribute yyvalref;
+	protected yyattribute yylvalref;
+	protected yyattribute yyattributestackref[];
+	private int yystack[];
+	private yyattribute blank;
+
+	// Parse state.
+	public int yychar = -1;
+	private boolean lookahead;
+	public int yyskip;
+	public int yyerrorcount;
+	private boolean exitflg;
+	private int exitcode;
+	private boolean errorflg;
+	public boolean yystackgrow = true;
+	public boolean yydebug;
+	public PrintStream yydebugout = System.out;
+	public PrintStream yyerr = System.err;
+
+	/** The action function; case numbers come from the reduction table. */
+	public abstract void yyaction(int action);
+
+	/** A new value of the grammar's YYSTYPE. */
+	protected abstract yyattribute yynewattribute();
+
+	/**
+	 * The next token, 0 (or less) at the end of the input; its value goes into yylvalref. A parser gives its own;
+	 * without one the input is empty, so that a generated class compiles before its program section is written.
+	 */
+	public int yygettoken() {
+		return 0;
+	}
+
+	/** Reports a syntax error through yyerror. */
+	public void yysyntaxerror() {
+		yyerror("syntax error");
+	}
+
+	/** Reports that the stack cannot grow any further through yyerror. */
+	public void yystackoverflow() {
+		yyerror("yacc stack overflow");
+	}
+
+	public void yyerror(String text) {
+		if (yyerr != null) {
+			yyerr.println(text);
+		}
+	}
+
+	/** Called for every token that error recovery throws away. */
+	public void yydiscard(int token) {
+	}
+
+	/** Allocates the values; yyparse does it when it was not done. */
+	public boolean yycreate() {
+		if (yyvalref == null) {
+			yyvalref = yynewattribute();
+			yylvalref = yynewattribute();
+			blank = yynewattribute();
+		}
+		return true;
+	}
+
+	/** Ends the parse from an action: yyparse returns exitcode. */
+	public final void yyexit(int exitcode) {
+		exitflg = true;
+		this.exitcode = exitcode;
+	}
+
+	/** Raises a syntax error from an action, as YYERROR does. */
+	public final void yyforceerror() {
+		errorflg = true;
+	}
+
+	/** Throws the lookahead token away, as yyclearin does. */
+	public final void yyclearin() {
+		destroyLookahead();
+	}
+
+	/** Ends error recovery at once, as yyerrok does. */
+	public final void yyerrok() {
+		yyskip = 0;
+	}
+
+	public final boolean yyrecovering() {
+		return yyskip != 0;
+	}
+
+	private boolean compact() {
+		return yystateaction == null && yycstateaction != null;
+	}
+
+	/** Parses one input: 0 when it was accepted, the code of yyexit when an action ended it, 1 otherwise. */
+	public int yyparse() {
+		yycreate();
+		yytop = -1;
+		yychar = -1;
+		lookahead = false;
+		yyskip = 0;
+		yyerrorcount = 0;
+		exitflg = false;
+		exitcode = 0;
+		errorflg = false;
+		if (yystateaction == null && yycstateaction == null) {
+			return 1;
+		}
+		if (!push(0, null)) {
+			return finish(1);
+		}
+		final boolean compact = compact();
+		int[] action = new int[2];
+		for (;;) {
+			int state = yystack[yytop];
+			if (yydebug) {
+				yydebugout.println("in state " + state + " (stack depth " + (yytop + 1) + ")");
+			}
+			if (compact) {
+				compactAction(state, action);
+			} else {
+				fastAction(state, action);
+			}
+			int sr = action[1];
+			switch (action[0]) {
+			case YYAT_SHIFT:
+				traceToken("shift", yychar);
+				if (!push(sr, yylvalref)) {
+					return finish(1);
+				}
+				lookahead = false;
+				yychar = -1;
+				if (yyskip > 0) {
+					yyskip--;
+				}
+				break;
+			case YYAT_REDUCE: {
+				int result = reduce(sr, compact);
+				if (result >= 0) {
+					return result;
+				}
+				break;
+			}
+			case YYAT_ACCEPT:
+				return finish(0);
+			default: {
+				int result = rejectToken();
+				if (result >= 0) {
+					return result;
+				}
+				break;
+			}
+			}
+		}
+	}
+
+	private void readToken() {
+		if (lookahead) {
+			return;
+		}
+		yychar = yygettoken();
+		if (yychar < 0) {
+			yychar = 0;
+		}
+		lookahead = true;
+		traceToken("read", yychar);
+	}
+
+	/**
+	 * The action of a fast-table state. A state that lists no tokens and reduces by default reduces without
+	 * reading one, so that an interactive parser acts on a line as soon as the line ends.
+	 */
+	private void fastAction(int state, int[] action) {
+		yystateaction sa = yystateaction[state];
+		if (!sa.lookahead && sa.type == YYAT_REDUCE) {
+			action[0] = YYAT_REDUCE;
+			action[1] = sa.sr;
+			return;
+		}
+		readToken();
+		lookupAction(state, yychar, action);
+	}
+
+	private void compactAction(int state, int[] action) {
+		int row = yycstateaction[state];
+		yyctokenaction first = yyctokenaction[row];
+		if (first.token == YYTK_ALL && first.type == YYAT_REDUCE) {
+			action[0] = YYAT_REDUCE;
+			action[1] = first.sr;
+			return;
+		}
+		readToken();
+		lookupAction(state, yychar, action);
+	}
+
+	/** The action for a token in a state, following default action states. */
+	private void lookupAction(int state, int token, int[] action) {
+		for (int n = 0; n < CHAIN_MAX; n++) {
+			if (compact()) {
+				int row = yycstateaction[state];
+				while (yyctokenaction[row].token != YYTK_ALL && yyctokenaction[row].token != token) {
+					row++;
+				}
+				yyctokenaction entry = yyctokenaction[row];
+				if (entry.token == YYTK_ALL && entry.type == YYAT_DEFAULT) {
+					state = entry.sr;
+					continue;
+				}
+				action[0] = entry.type;
+				action[1] = entry.sr;
+				return;
+			}
+			yystateaction sa = yystateaction[state];
+			if (sa.lookahead) {
+				int i = sa.base + token;
+				if (i >= 0 && i < yytokenaction.length && yytokenaction[i].check == state) {
+					action[0] = yytokenaction[i].type;
+					action[1] = yytokenaction[i].sr;
+					return;
+				}
+			}
+			if (sa.type != YYAT_DEFAULT) {
+				action[0] = sa.type;
+				action[1] = sa.sr;
+				return;
+			}
+			state = sa.sr;
+		}
+		action[0] = YYAT_ERROR;
+		action[1] = 0;
+	}
+
+	/** The state entered after reducing to a nonterminal, -1 for none. */
+	private int lookupGoto(int state, int nonterm) {
+		for (int n = 0; n < CHAIN_MAX && state >= 0; n++) {
+			if (compact()) {
+				int row = yycstategoto[state];
+				while (yycnontermgoto[row].nonterm != -1 && yycnontermgoto[row].nonterm != nonterm) {
+					row++;
+				}
+				if (yycnontermgoto[row].nonterm != -1) {
+					return yycnontermgoto[row].next;
+				}
+				state = yycnontermgoto[row].next;
+			} else {
+				int i = yystategoto[state].base + nonterm;
+				if (i >= 0 && i < yynontermgoto.length && yynontermgoto[i].check == state) {
+					return yynontermgoto[i].next;
+				}
+				state = yystategoto[state].def;
+			}
+		}
+		return -1;
+	}
+
+	/** Reduces by a rule: -1 to go on, or the result of the parse. */
+	private int reduce(int rule, boolean compact) {
+		yyreduction r = yyreduction[rule];
+		if (yydebug) {
+			yydebugout.println("reduce rule (" + rule + ")" + (yyrule != null ? " " + yyrule[rule] : ""));
+		}
+		if (r.action >= 0) {
+			// $$ = $1 unless the action says otherwise; an empty rule starts from a fresh value.
+			yyvalref.yycopy(r.length > 0 ? yyattributestackref[yytop - r.length + 1] : blank);
+			yyaction(r.action);
+			// The values of a rule whose action stopped the parse or raised an error belong to that action now.
+			yytop -= r.length;
+			if (exitflg) {
+				return finish(exitcode);
+			}
+			if (errorflg) {
+				errorflg = false;
+				return recover() ? -1 : finish(1);
+			}
+		} else {
+			yytop -= r.length;
+		}
+		int next = lookupGoto(yystack[yytop], r.nonterm);
+		if (next < 0) {
+			return finish(1);
+		}
+		if (r.action < 0 && r.length > 0) {
+			// $$ = $1 already holds: the first value sits where the result goes.
+			yystack[++yytop] = next;
+			return -1;
+		}
+		return push(next, r.action >= 0 ? yyvalref : blank) ? -1 : finish(1);
+	}
+
+	/** A token the state cannot take: -1 to go on, or the result of the parse. */
+	private int rejectToken() {
+		if (yyskip == SKIP) {
+			// Recovery has shifted error but nothing since: this token cannot follow, so it goes.
+			if (yychar == 0) {
+				return finish(1);
+			}
+			destroyLookahead();
+			return -1;
+		}
+		if (yyskip == 0) {
+			yyerrorcount++;
+			yysyntaxerror();
+			if (exitflg) {
+				return finish(exitcode);
+			}
+		}
+		return recover() ? -1 : finish(1);
+	}
+
+	/** Pops until a state shifts the error token and shifts it; false when the stack runs out. */
+	private boolean recover() {
+		int[] action = new int[2];
+		while (yytop >= 0) {
+			lookupAction(yystack[yytop], YYTK_ERROR, action);
+			if (action[0] == YYAT_SHIFT) {
+				traceToken("shift", YYTK_ERROR);
+				yyskip = SKIP;
+				return push(action[1], blank);
+			}
+			destroyTop();
+		}
+		return false;
+	}
+
+	private boolean grow() {
+		if (yystack != null && !yystackgrow) {
+			return false;
+		}
+		int current = yystack == null ? 0 : yystack.length;
+		if (yystack_max > 0 && current >= yystack_max) {
+			return false;
+		}
+		// The first stacks have yysstack_size entries; after that the stacks double, as in C.
+		int size = yystack == null && yysstack_size > 0 ? yysstack_size : current < 8 ? 16 : current * 2;
+		if (yystack_max > 0 && size > yystack_max) {
+			size = yystack_max;
+		}
+		int[] states = new int[size];
+		yyattribute[] values = new yyattribute[size];
+		int kept = 0;
+		if (yystack != null) {
+			kept = yystack.length;
+			System.arraycopy(yystack, 0, states, 0, kept);
+			System.arraycopy(yyattributestackref, 0, values, 0, kept);
+		}
+		for (int i = kept; i < size; i++) {
+			values[i] = yynewattribute();
+		}
+		yystack = states;
+		yyattributestackref = values;
+		if (yydebug && kept > 0) {
+			yydebugout.println("stack grown to " + size);
+		}
+		return true;
+	}
+
+	/** Pushes a state with a copy of its value; on overflow reports it and returns false. */
+	private boolean push(int state, yyattribute value) {
+		if ((yystack == null || yytop + 1 >= yystack.length) && !grow()) {
+			yystackoverflow();
+			return false;
+		}
+		yytop++;
+		yystack[yytop] = state;
+		yyattributestackref[yytop].yycopy(value != null ? value : blank);
+		return true;
+	}
+
+	private int tokenDestructor(int token) {
+		if (compact()) {
+			if (yyctokendestref == null) {
+				return -1;
+			}
+			for (yyctokendest row : yyctokendestref) {
+				if (row.token == -1) {
+					break;
+				}
+				if (row.token == token) {
+					return row.action;
+				}
+			}
+			return -1;
+		}
+		if (yytokendestref == null || yytokendestbaseref == null) {
+			return -1;
+		}
+		// Runs cover disjoint token ranges, so at most one run owns the position.
+		for (int run = 0; run < yytokendestbaseref.length; run++) {
+			int i = yytokendestbaseref[run] + token;
+			if (i >= 0 && i < yytokendestref.length && yytokendestref[i].check == run) {
+				return yytokendestref[i].action;
+			}
+		}
+		return -1;
+	}
+
+	/** Destructor code reads the doomed value as $$. */
+	private void destroy(int action, yyattribute value) {
+		if (action < 0) {
+			return;
+		}
+		yyvalref.yycopy(value);
+		yyaction(action);
+	}
+
+	private void destroyTop() {
+		if (yydestructorref != null) {
+			int state = yystack[yytop];
+			if (yydebug) {
+				yydebugout.println("discard value of state " + state);
+			}
+			destroy(yydestructorref[state], yyattributestackref[yytop]);
+		}
+		yytop--;
+	}
+
+	private void destroyLookahead() {
+		if (!lookahead) {
+			return;
+		}
+		lookahead = false;
+		// The end of input carries no value and is never thrown away.
+		if (yychar != 0) {
+			traceToken("discard", yychar);
+			destroy(tokenDestructor(yychar), yylvalref);
+			yydiscard(yychar);
+		}
+		yychar = -1;
+	}
+
+	/** Ends the parse: every value still held is discarded through its destructor. */
+	private int finish(int code) {
+		destroyLookahead();
+		while (yytop >= 0) {
+			destroyTop();
+		}
+		if (yydebug) {
+			yydebugout.println(code == 0 ? "accept" : "abort");
+		}
+		return code;
+	}
+
+	private void traceToken(String what, int token) {
+		if (!yydebug) {
+			return;
+		}
+		String name = null;
+		if (yysymbol != null) {
+			for (yysymbol symbol : yysymbol) {
+				if (symbol.name == null) {
+					break;
+				}
+				if (symbol.token == token) {
+					name = symbol.name;
+					break;
+				}
+			}
+		}
+		yydebugout.println(name != null ? what + " token " + name + " (" + token + ")" : what + " token " + token);
+	}
+}
