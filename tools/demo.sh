@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Brannock and the runtime library, then
-# generates the example calculator, compiles it and runs it on a sample.
+# generates the example calculator in C, C++ and Java, compiles each with
+# the runtime and runs it on the same sample.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_TESTS=ON >/dev/null
-cmake --build build --target brannock yl
+targets=(brannock yl)
+command -v javac >/dev/null && targets+=(yljava)
+cmake --build build --target "${targets[@]}"
 
 out=build/examples
 mkdir -p "$out"
@@ -16,3 +19,18 @@ cat "$out/calc.h"
 gcc -Wall -Werror -I runtime -I "$out" "$out/calc.c" build/lib/libyl.a -o "$out/calc"
 printf '\n==> calc on: 1+2*3, (4-1)/2, -5 <==\n'
 printf '1+2*3\n(4-1)/2\n-5\n' | "$out/calc"
+
+sample='1+2*3\n(4-1)/2\n-5\n'
+cp examples/calc_cpp.y "$out/"
+(cd "$out" && ../bin/brannock -$ -Tcpp calc_cpp.y -i)
+g++ -Wall -Werror -I runtime -I "$out" "$out/calc_cpp.cpp" build/lib/libyl.a -o "$out/calc_cpp"
+printf '\n==> C++ calc on the same <==\n'
+printf "$sample" | "$out/calc_cpp"
+
+if command -v javac >/dev/null; then
+  cp examples/Calc.y "$out/"
+  (cd "$out" && ../bin/brannock -$ -Tj Calc.y)
+  javac -cp build/lib/yl.jar -d "$out/classes" "$out/Calc.java"
+  printf '\n==> Java Calc on the same <==\n'
+  printf "$sample" | java -cp "build/lib/yl.jar:$out/classes" Calc
+fi
