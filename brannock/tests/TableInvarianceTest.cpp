@@ -286,6 +286,89 @@ std::string grammarText(const TestGrammar& grammar, const Model& model)
     return text;
 }
 
+// The same grammar for the C++ and Java targets: the class is named first
+// (Java requires it before the token declarations) and its members reach
+// the driver's token source and error count.
+std::string rulesText(const Model& model)
+{
+    std::string text;
+    for (size_t i = 0; i < model.rules.size(); ++i)
+        text += model.rules[i].lhs + " :" + model.rules[i].text + " { reduced(" + std::to_string(i) + "); } ;\n";
+    return text;
+}
+
+std::string cppGrammarText(const TestGrammar& grammar, const Model& model)
+{
+    std::string text = "%{\n#include <stdio.h>\nint yylex(void);\nvoid yyerror(const char *message);\n"
+                       "static void reduced(int rule);\n%}\n"
+                       "%name P\n{\n\tvirtual int yygettoken() { return yylex(); }\n"
+                       "\tvirtual void yyerror(const char *message) { ::yyerror(message); }\n}\n";
+    text += grammar.declarations;
+    text += "%%\n" + rulesText(model);
+    text += "%%\nstatic const struct { const char *name; int token; } names[] = {\n";
+    for (const std::string& name : model.namedTerminals)
+        text += "\t{ \"" + name + "\", " + name + " },\n";
+    text += "\t{ 0, 0 }\n};\nstatic int yyparse()\n{\n\tstatic P parser;\n\treturn parser.yyparse();\n}\n"
+            "#include \"driver.h\"\n";
+    return text;
+}
+
+// The Java driver does what the C one does, line by line.
+std::string javaGrammarText(const TestGrammar& grammar, const Model& model)
+{
+    std::string text = "%name P\n%union {\n}\n";
+    text += grammar.declarations;
+    text += "%%\n" + rulesText(model);
+    text += "%%\n\tprivate static final String NAMES[] = {";
+    for (const std::string& name : model.namedTerminals)
+        text += " \"" + name + "\",";
+    text += " };\n\tprivate static final int TOKENS[] = {";
+    for (const std::string& name : model.namedTerminals)
+        text += " " + name + ",";
+    text += R"( };
+	private static StringBuilder reductions;
+	private static int errors;
+	private String words[];
+	private int next;
+
+	private static void reduced(int rule) {
+		reductions.append(' ').append(rule);
+	}
+
+	public int yygettoken() {
+		if (next >= words.length)
+			return 0;
+		String word = words[next++];
+		for (int i = 0; i < NAMES.length; i++)
+			if (NAMES[i].equals(word))
+				return TOKENS[i];
+		return word.length() == 1 ? word.charAt(0) : '?';
+	}
+
+	public void yyerror(String message) {
+		errors++;
+	}
+
+	public static void main(String args[]) throws java.io.IOException {
+		java.io.BufferedReader in = new java.io.BufferedReader(new java.io.InputStreamReader(System.in));
+		P parser = new P();
+		StringBuilder out = new StringBuilder();
+		for (String line; (line = in.readLine()) != null;) {
+			String trimmed = line.trim();
+			parser.words = trimmed.isEmpty() ? new String[0] : trimmed.split(" +");
+			parser.next = 0;
+			reductions = new StringBuilder();
+			errors = 0;
+			int result = parser.yyparse();
+			out.append(result).append(' ').append(errors).append('|').append(reductions).append('\n');
+		}
+		System.out.print(out);
+	}
+}
+)";
+    return text;
+}
+
 // One parse per input line; prints "result errors|reductions" for each.
 const char* const kDriver = R"(#include <stdlib.h>
 #include <string.h>
@@ -532,6 +615,8 @@ public:
     explicit Workbench(const TestGrammar& grammar) : model_(modelOf(grammar))
     {
         dir_.write("grammar.y", grammarText(grammar, model_));
+        dir_.write("cppgrammar.y", cppGrammarText(grammar, model_));
+        dir_.write("P.y", javaGrammarText(grammar, model_));
         dir_.write("driver.h", kDriver);
         const std::string input = inputFor(model_);
         dir_.write("input.txt", input);
@@ -552,6 +637,31 @@ public:
         EXPECT_EQ(generated.exitStatus, 0) << tag << "\n" << generated.out << generated.err;
         return run("gcc -Wall -O1 -I" + quoted(RUNTIME_DIR) + " " + tag + ".c " + quoted(YL_LIBRARY) + " -o " + tag +
                    " && ./" + tag + " < input.txt");
+    }
+
+    // The results of the C++ and the Java parser of the grammar.
+    std::vector<std::string> cpp(const std::vector<std::string>& switches)
+    {
+        std::vector<std::string> arguments = {"cppgrammar.y", "-$", "-Tcpp", "-o", "cpp.cpp"};
+        arguments.insert(arguments.end(), switches.begin(), switches.end());
+        ProcessSetup setup;
+        setup.workingDirectory = dir_.path();
+        const ProcessResult generated = runProcess(BRANNOCK_PROGRAM, arguments, setup);
+        EXPECT_EQ(generated.exitStatus, 0) << generated.out << generated.err;
+        return run("g++ -Wall -O1 -I" + quoted(RUNTIME_DIR) + " cpp.cpp " + quoted(YL_LIBRARY) +
+                   " -o cpp && ./cpp < input.txt");
+    }
+
+    std::vector<std::string> java(const std::vector<std::string>& switches)
+    {
+        std::vector<std::string> arguments = {"P.y", "-$", "-Tj"};
+        arguments.insert(arguments.end(), switches.begin(), switches.end());
+        ProcessSetup setup;
+        setup.workingDirectory = dir_.path();
+        const ProcessResult generated = runProcess(BRANNOCK_PROGRAM, arguments, setup);
+        EXPECT_EQ(generated.exitStatus, 0) << generated.out << generated.err;
+        return run("rm -rf classes && javac -nowarn -cp " + quoted(YL_JAR) + " -d classes P.java && java -cp " +
+                   quoted(YL_JAR) + ":classes P < input.txt");
     }
 
     std::vector<std::string> bison()
@@ -730,6 +840,31 @@ std::vector<TestGrammar> grammarsWith(bool nonassoc)
     return chosen;
 }
 
+// The C++ and Java parsers run the same tables through their own
+// runtimes: every string gets the same result, error count and reductions
+// as in C, recovery included.
+void checkLanguages(const TestGrammar& grammar)
+{
+    if (shell("command -v gcc && command -v g++ && command -v javac && test -f " + quoted(YL_JAR), "/").exitStatus != 0)
+        GTEST_SKIP() << "gcc, g++, a JDK and yl.jar are needed";
+    Workbench bench(grammar);
+    for (const std::vector<std::string>& switches : {std::vector<std::string>{}, std::vector<std::string>{"-s"}}) {
+        SCOPED_TRACE(nameOf(switches));
+        const std::vector<std::string> c = bench.ours(switches);
+        const std::vector<std::string> cpp = bench.cpp(switches);
+        const std::vector<std::string> java = bench.java(switches);
+        ASSERT_EQ(c.size(), bench.inputs().size());
+        int differences = 0;
+        for (size_t i = 0; i < c.size(); ++i) {
+            const bool same = i < cpp.size() && i < java.size() && c[i] == cpp[i] && c[i] == java[i];
+            if (!same && ++differences <= 5)
+                ADD_FAILURE() << "on \"" << bench.inputs()[i] << "\": C " << c[i] << ", C++ "
+                              << (i < cpp.size() ? cpp[i] : "-") << ", Java " << (i < java.size() ? java[i] : "-");
+        }
+        EXPECT_EQ(differences, 0);
+    }
+}
+
 std::string parameterName(const ::testing::TestParamInfo<TestGrammar>& parameter)
 {
     return parameter.param.name;
@@ -752,6 +887,11 @@ TEST_P(TableInvarianceTest, CompactTablesParseTheSameLanguage)
 TEST_P(TableInvarianceTest, BisonAgrees)
 {
     checkBison(GetParam());
+}
+
+TEST_P(TableInvarianceTest, ThreeLanguagesAgree)
+{
+    checkLanguages(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Grammars, TableInvarianceTest, ::testing::ValuesIn(grammarsWith(false)), parameterName);
@@ -825,6 +965,11 @@ TEST_P(NonassocTableInvarianceTest, DefaultReductionsOnlyAcceptMore)
         SCOPED_TRACE(mode);
         checkAcceptsAtLeast(GetParam(), {"-Rn"}, {mode}, mustGain);
     }
+}
+
+TEST_P(NonassocTableInvarianceTest, ThreeLanguagesAgree)
+{
+    checkLanguages(GetParam());
 }
 
 TEST_P(NonassocTableInvarianceTest, BisonAgreesWithoutDefaultReductions)
