@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Times a brannock parser against bison's for one expression grammar without
 # actions, parsing the same stream of at least 10 million tokens from memory,
-# and prints the times, the ratio and the bytes of each one's tables.
+# and prints the times, the ratio and the bytes of each one's tables; then
+# the same in C++ (against bison's lalr1.cc) and in Java (against bison's
+# Java skeleton) when g++ and a JDK are there. In every language the lexer
+# is compiled apart from the parser, so that no parser inlines it.
 #
 #   bench/parse_speed.sh [BUILD_DIR]
 #
 # BUILD_DIR (default: the repository's build) must already hold bin/brannock
-# and lib/libyl.a; nothing is built there. TOKENS and REPETITIONS in the
+# and lib/libyl.a (and lib/yl.jar for Java); nothing is built there. TOKENS and REPETITIONS in the
 # environment change the stream length (10000000) and how many parses each
 # parser gets (3); the best one counts, since noise only ever adds time.
 set -euo pipefail
@@ -105,3 +108,41 @@ table_bytes "$work/bison.o" yytranslate yypact yydefact yypgoto yydefgoto yytabl
 bison_bytes=$bytes
 echo "ratio brannock/bison tables: $(ratio "$ours_bytes" "$bison_bytes")"
 echo "ratio brannock -s/bison tables: $(ratio "$ours_compact_bytes" "$bison_bytes")"
+
+# The C++ parsers: ours derives from yyfparser, bison's is lalr1.cc.
+if command -v g++ >/dev/null; then
+  cp "$sources/expr_cpp.y" "$sources/expr_bison_cpp.y" "$sources/driver_cpp.h" "$work/"
+  (cd "$work" && "$brannock" -\$ -Tcpp expr_cpp.y) >"$work/cpp.log" 2>&1 || { cat "$work/cpp.log" >&2; exit 1; }
+  g++ -O2 -I"$root/runtime" "$work/expr_cpp.cpp" "$work/lexer.o" "$library" -o "$work/ours_cpp"
+  (cd "$work" && bison -Wnone -o bison_cpp.cc expr_bison_cpp.y)
+  g++ -O2 "$work/bison_cpp.cc" "$work/lexer.o" -o "$work/bison_cpp"
+  parse_best ours_cpp
+  ours_cpp_time=$best
+  parse_best bison_cpp
+  bison_cpp_time=$best
+  printf '%-12s %s\n' "brannock C++" "$(seconds "$ours_cpp_time")" "bison C++" "$(seconds "$bison_cpp_time")"
+  echo "ratio brannock/bison C++: $(ratio "$ours_cpp_time" "$bison_cpp_time")"
+fi
+
+# The Java parsers: each parses the stream several times in its JVM and
+# reports its fastest parse, after the JIT has compiled it.
+jar=$build/lib/yl.jar
+if command -v javac >/dev/null && [ -f "$jar" ]; then
+  cp "$sources/ExprParser.y" "$sources/BisonExpr.y" "$sources/TokenStream.java" "$work/"
+  (cd "$work" && "$brannock" -\$ -Tj ExprParser.y) >"$work/java.log" 2>&1 || { cat "$work/java.log" >&2; exit 1; }
+  (cd "$work" && bison -Wnone -o BisonExpr.java BisonExpr.y)
+  (cd "$work" && javac -nowarn -cp "$jar" -d classes ExprParser.java BisonExpr.java TokenStream.java)
+  java_best() {
+    best=$(java -Drepetitions="$repetitions" -cp "$jar:$work/classes" "$1" "$work/tokens.bin")
+    if [ "$best" -lt 0 ]; then
+      echo "$1 failed to parse the stream" >&2
+      exit 1
+    fi
+  }
+  java_best ExprParser
+  ours_java_time=$best
+  java_best BisonExpr
+  bison_java_time=$best
+  printf '%-12s %s\n' "brannock Java" "$(seconds "$ours_java_time")" "bison Java" "$(seconds "$bison_java_time")"
+  echo "ratio brannock/bison Java: $(ratio "$ours_java_time" "$bison_java_time")"
+fi
