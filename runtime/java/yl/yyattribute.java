@@ -28,10 +28,13 @@ public abstract class yyattribute {
 		}
 	};
 
+	/** The fields yycopy copies, looked up once per value rather than once per copy. */
+	private final Field fields[] = FIELDS.get(getClass());
+
 	/** Makes this value a copy of source, which is of the same class. */
 	public void yycopy(yyattribute source) {
 		try {
-			for (Field field : FIELDS.get(getClass())) {
+			for (Field field : fields) {
 				field.set(this, field.get(source));
 			}
 		} catch (IllegalAccessException e) {

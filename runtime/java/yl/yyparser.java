@@ -158,6 +158,12 @@ public abstract class yyparser {
 			return finish(1);
 		}
 		final boolean compact = compact();
+		if (!compact && !yydebug) {
+			int result = fastLoop();
+			if (result >= 0) {
+				return result;
+			}
+		}
 		int[] action = new int[2];
 		for (;;) {
 			int state = yystack[yytop];
@@ -199,6 +205,113 @@ public abstract class yyparser {
 				break;
 			}
 			}
+		}
+	}
+
+	/**
+	 * The loop over fast tables while tracing is off, where a parse spends its time: the tables and the current
+	 * state live in locals. Returns the result of the parse, or -1 when tracing was switched on and the stepping
+	 * loop is to go on.
+	 */
+	private int fastLoop() {
+		final yyflattables tables = yyflattables.of(this);
+		final int stateaction[] = tables.stateaction;
+		final int tokenaction[] = tables.tokenaction;
+		final int tokenactions = tokenaction.length / 3;
+		final int stategoto[] = tables.stategoto;
+		final int nontermgoto[] = tables.nontermgoto;
+		final int nontermgotos = nontermgoto.length / 2;
+		final int reduction[] = tables.reduction;
+		int state = yystack[yytop];
+		for (;;) {
+			int type;
+			int sr;
+			int row = 4 * state;
+			if (stateaction[row + 1] == 0 && stateaction[row + 2] == YYAT_REDUCE) {
+				type = YYAT_REDUCE;
+				sr = stateaction[row + 3];
+			} else {
+				if (!lookahead) {
+					int token = yygettoken();
+					yychar = token < 0 ? 0 : token;
+					lookahead = true;
+					if (yydebug) {
+						traceToken("read", yychar);
+						return -1;
+					}
+				}
+				final int token = yychar;
+				int owner = state;
+				type = YYAT_ERROR;
+				sr = 0;
+				for (int n = 0; n < CHAIN_MAX; n++) {
+					if (stateaction[row + 1] != 0) {
+						int i = stateaction[row] + token;
+						if (i >= 0 && i < tokenactions && tokenaction[3 * i] == owner) {
+							type = tokenaction[3 * i + 1];
+							sr = tokenaction[3 * i + 2];
+							break;
+						}
+					}
+					if (stateaction[row + 2] != YYAT_DEFAULT) {
+						type = stateaction[row + 2];
+						sr = stateaction[row + 3];
+						break;
+					}
+					owner = stateaction[row + 3];
+					row = 4 * owner;
+				}
+			}
+			if (type == YYAT_SHIFT) {
+				if (yytop + 1 >= yystack.length && !grow()) {
+					yystackoverflow();
+					return finish(1);
+				}
+				yytop++;
+				yystack[yytop] = state = sr;
+				yyattributestackref[yytop].yycopy(yylvalref);
+				lookahead = false;
+				yychar = -1;
+				if (yyskip > 0) {
+					yyskip--;
+				}
+				continue;
+			}
+			if (type == YYAT_REDUCE) {
+				int length = reduction[3 * sr + 1];
+				if (reduction[3 * sr + 2] < 0 && length > 0) {
+					// $$ = $1 already holds: the first value sits where the result goes.
+					int nonterm = reduction[3 * sr];
+					yytop -= length;
+					int from = yystack[yytop];
+					int i = stategoto[2 * from] + nonterm;
+					if (i >= 0 && i < nontermgotos && nontermgoto[2 * i] == from) {
+						state = nontermgoto[2 * i + 1];
+					} else {
+						state = lookupGoto(stategoto[2 * from + 1], nonterm);
+						if (state < 0) {
+							return finish(1);
+						}
+					}
+					yystack[++yytop] = state;
+					continue;
+				}
+				int result = reduce(sr, false);
+				if (result >= 0) {
+					return result;
+				}
+			} else if (type == YYAT_ACCEPT) {
+				return finish(0);
+			} else {
+				int result = rejectToken();
+				if (result >= 0) {
+					return result;
+				}
+			}
+			if (yydebug) {
+				return -1;
+			}
+			state = yystack[yytop];
 		}
 	}
 
