@@ -145,6 +145,14 @@ TEST_P(CppParserEndToEnd, StackLimitStopsTheParse)
     EXPECT_EQ(deep.err, "yacc stack overflow\n");
 }
 
+// The library's classes are in namespace yl, reached through _YL; the
+// generated "using" directives must compile with and without the switches.
+TEST_P(CppParserEndToEnd, NamespaceSwitchesKeepTheParserWorking)
+{
+    ASSERT_NO_FATAL_FAILURE(buildCalculators("-DYYNAMESPACE -DYYSTDCPPLIB"));
+    EXPECT_EQ(both("1+2*3\n").out, "7\n");
+}
+
 // The debug tables change the class's yytables() but not its results;
 // the trace itself is checked with the destructor grammar below.
 TEST_P(CppParserEndToEnd, DebugBuildComputesTheSame)
@@ -256,6 +264,26 @@ TEST_P(CppParserEndToEnd, DestructorsDiscardEveryValueOnce)
     EXPECT_EQ(traced.out.rfind("ok\nread token ITEM (", 0), 0U) << traced.out;
     EXPECT_NE(traced.out.find("reduce rule (6) list: list ',' item\n"), std::string::npos) << traced.out;
     EXPECT_NE(traced.out.find("accept\nlive 0\n"), std::string::npos) << traced.out;
+}
+
+// Without %name there is no class: the definitions the source makes for
+// YYPARSERNAME do not compile, and the compiler's complaint names it, as
+// the note in the source says it will.
+TEST_P(CppParserEndToEnd, WithoutANameTheCompilerNamesTheMissingClass)
+{
+    dir_.write("unnamed.y", "%token NUM\n%%\nsum : sum '+' NUM { $$ = $1; } | NUM ;\n");
+    std::vector<std::string> arguments = {"unnamed.y", "-$", "-Tcpp"};
+    arguments.insert(arguments.end(), GetParam().switches.begin(), GetParam().switches.end());
+    ProcessSetup setup;
+    setup.workingDirectory = dir_.path();
+    const ProcessResult generated = runProcess(BRANNOCK_PROGRAM, arguments, setup);
+    ASSERT_EQ(generated.exitStatus, 0) << generated.out;
+    const std::string source = dir_.read("unnamed.cpp");
+    EXPECT_EQ(source.find("class YYEXPPARSER"), std::string::npos);
+    EXPECT_NE(source.find("%name myparser"), std::string::npos);
+    const ProcessResult compiled = shell("g++ -c -I" YL_INCLUDE_DIR " unnamed.cpp -o unnamed.o", dir_.path());
+    EXPECT_NE(compiled.exitStatus, 0);
+    EXPECT_NE(compiled.err.find("YYPARSERNAME"), std::string::npos) << compiled.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, CppParserEndToEnd, ::testing::ValuesIn(kVariants),
