@@ -545,8 +545,33 @@ static int YYPF(pushgoto)(YYPP YYCONST YYPT(reduction_t) *r, int next)
 	return 1;
 }
 
-/* The action of a state of the fast tables, as stepaction of the compact
-   ones. */
+/* Reduces by a rule, in the stepping loop and where the fast loop does
+   not do it itself (a rule with an action, or an empty one). Returns -1 to
+   go on, or the result of the parse. */
+static int YYPF(reduceslowly)(YYPP YYCONST YYPT(reduction_t) *r)
+{
+	int next;
+	if (r->action >= 0) {
+		int result = YYPF(runaction)(YYPA r);
+		if (result == -2) {
+			return -1;
+		}
+		if (result != -1) {
+			return result;
+		}
+	}
+	else {
+		YYPV(top) -= r->length;
+	}
+	next = YYPF(lookupgoto)(YYPA YYPV(stackptr)[YYPV(top)], r->nonterm);
+	if (next < 0 || !YYPF(pushgoto)(YYPA r, next)) {
+		return YYPF(finish)(YYPA 1);
+	}
+	return -1;
+}
+
+/* The action of a state of the fast tables, as compactaction gives it for
+   the compact ones. */
 static void YYPF(fastaction)(YYPP int state, int *type, int *sr)
 {
 	YYCONST YYPT(stateaction_t) *sa = &YYPV(stateaction)[state];
@@ -587,28 +612,13 @@ static int YYPF(steploop)(YYPP0)
 				YYPV(skip)--;
 			}
 			break;
-		case YYAT_REDUCE: {
-			YYCONST YYPT(reduction_t) *r = &YYPV(reduction)[sr];
-			int next;
+		case YYAT_REDUCE:
 			YYPF(tracerule)(YYPA sr);
-			if (r->action >= 0) {
-				result = YYPF(runaction)(YYPA r);
-				if (result == -2) {
-					break;
-				}
-				if (result != -1) {
-					return result;
-				}
-			}
-			else {
-				YYPV(top) -= r->length;
-			}
-			next = YYPF(lookupgoto)(YYPA YYPV(stackptr)[YYPV(top)], r->nonterm);
-			if (next < 0 || !YYPF(pushgoto)(YYPA r, next)) {
-				return YYPF(finish)(YYPA 1);
+			result = YYPF(reduceslowly)(YYPA &YYPV(reduction)[sr]);
+			if (result != -1) {
+				return result;
 			}
 			break;
-		}
 		case YYAT_ACCEPT:
 			return YYPF(finish)(YYPA 0);
 		default:
@@ -619,31 +629,6 @@ static int YYPF(steploop)(YYPP0)
 			break;
 		}
 	}
-}
-
-/* Reduces by a rule the fast loop does not handle itself: one with an
-   action, or an empty one. Returns -1 to go on, or the result of the
-   parse. */
-static int YYPF(reduceslowly)(YYPP YYCONST YYPT(reduction_t) *r)
-{
-	int next;
-	if (r->action >= 0) {
-		int result = YYPF(runaction)(YYPA r);
-		if (result == -2) {
-			return -1;
-		}
-		if (result != -1) {
-			return result;
-		}
-	}
-	else {
-		YYPV(top) -= r->length;
-	}
-	next = YYPF(lookupgoto)(YYPA YYPV(stackptr)[YYPV(top)], r->nonterm);
-	if (next < 0 || !YYPF(pushgoto)(YYPA r, next)) {
-		return YYPF(finish)(YYPA 1);
-	}
-	return -1;
 }
 
 /* The loop over fast tables while tracing is off. This is where a parse
