@@ -692,17 +692,17 @@ static int YYPF(fastloop)(YYPP0)
 			if (sa->lookahead) {
 				unsigned i = (unsigned) (sa->base + token);
 				if (i < (unsigned) YYPV(tokenaction_size) && YYPV(tokenaction)[i].check == other) {
-					sa = NULL;
 					type = YYPV(tokenaction)[i].type;
 					sr = YYPV(tokenaction)[i].sr;
-					break;
+					goto act;
 				}
 			}
 		}
-		if (sa != NULL) {
-			type = sa->type == YYAT_DEFAULT ? YYAT_ERROR : sa->type;
-			sr = sa->sr;
-		}
+		/* The chain's last state gives the default; one that still
+		   points on after the limit means corrupt tables, and the
+		   token is an error there. */
+		type = sa->type == YYAT_DEFAULT ? YYAT_ERROR : sa->type;
+		sr = sa->sr;
 	act:
 		if (type == YYAT_SHIFT) {
 			if (sp >= last) {
