@@ -631,16 +631,260 @@ static int YYPF(steploop)(YYPP0)
 	}
 }
 
-/* The loop over fast tables while tracing is off. This is where a parse
-   spends its time, so the stack top, the stacks, the current state and
-   the lookahead live in locals and reach the parser's variables only where
-   other code reads or changes them (actions, growth, error handling):
-   SAVE writes them back, LOAD reads them again. Returns the result of the
-   parse, or -1 when tracing was switched on and steploop is to go on. */
-static int YYPF(fastloop)(YYPP0)
+/* The fast tables as the fast loop reads them, made once for each table
+   set and kept for the rest of the process: one word per state packing its
+   default (sr << 4 | type << 1 | whether it lists tokens), with a state
+   that lists no tokens and names a default state taking that state's word,
+   base and owner; the token actions' owners and packed actions (sr << 3 |
+   type) in two arrays; and every goto resolved, defaults followed, in a
+   matrix with a row of 1 << shift entries per state (a shift rather than
+   a multiplication on the way from one state to the next), -1 where there
+   is none. The generated
+   tables are the same in substance; this form saves a load or two on each
+   step, which is where a parse without actions spends its time. */
+typedef struct {
+	YYCONST void *source;
+	YYCONST void *tokens;
+	int states;
+	int nonterms;
+	int shift;
+	int *word;
+	int *base;
+	int *owner;
+	int *check;
+	int *action;
+	int *gotos;
+} YYPF(layout_t);
+
+/* Parsers with more tables than this in one program, or a goto matrix
+   larger than this, parse with the stepping loop instead. */
+#define YYPLAYOUTSLOTS 16
+#define YYPLAYOUTMAX (1L << 20)
+
+static YYPF(layout_t) *YYPF(layouts)[YYPLAYOUTSLOTS];
+
+/* The number of states: one more than the highest any entry names. Every
+   state a parse can enter is a shift or goto target, and continuation
+   states are named by the default links that lead to them. Returns 0 for
+   tables too large to lay out. */
+static int YYPF(countstates)(YYPP0)
+{
+	long n = 1;
+	long s;
+	int i;
+	for (i = 0; i < YYPV(tokenaction_size); i++) {
+		YYCONST YYPT(tokenaction_t) *entry = &YYPV(tokenaction)[i];
+		if (entry->check >= n) {
+			n = entry->check + 1L;
+		}
+		if (entry->type == YYAT_SHIFT && entry->sr >= n) {
+			n = entry->sr + 1L;
+		}
+	}
+	for (i = 0; i < YYPV(nontermgoto_size); i++) {
+		if (YYPV(nontermgoto)[i].check >= n) {
+			n = YYPV(nontermgoto)[i].check + 1L;
+		}
+		if (YYPV(nontermgoto)[i].next >= n) {
+			n = YYPV(nontermgoto)[i].next + 1L;
+		}
+	}
+	for (s = 0; s < n && n <= YYPLAYOUTMAX; s++) {
+		if (YYPV(stateaction)[s].type == YYAT_DEFAULT && YYPV(stateaction)[s].sr >= n) {
+			n = YYPV(stateaction)[s].sr + 1L;
+		}
+		if (YYPV(stategoto)[s].def >= n) {
+			n = YYPV(stategoto)[s].def + 1L;
+		}
+	}
+	return n <= YYPLAYOUTMAX ? (int) n : 0;
+}
+
+/* The number of nonterminals a reduction can lead to; -1 when the rules
+   name more than can be packed. */
+static int YYPF(countnonterms)(YYPP int states)
+{
+	int rules = 0;
+	int nonterms = 0;
+	int i;
+	for (i = 0; i < YYPV(tokenaction_size); i++) {
+		if (YYPV(tokenaction)[i].type == YYAT_REDUCE && YYPV(tokenaction)[i].sr >= rules) {
+			rules = YYPV(tokenaction)[i].sr + 1;
+		}
+	}
+	for (i = 0; i < states; i++) {
+		if (YYPV(stateaction)[i].type == YYAT_REDUCE && YYPV(stateaction)[i].sr >= rules) {
+			rules = YYPV(stateaction)[i].sr + 1;
+		}
+	}
+	for (i = 0; i < rules; i++) {
+		if (YYPV(reduction)[i].nonterm >= nonterms) {
+			nonterms = YYPV(reduction)[i].nonterm + 1;
+		}
+	}
+	return nonterms;
+}
+
+/* Whether every chain of default states ends, so that the fast loop can
+   follow them without counting. The chains only ever meet, so each state
+   is walked once: a state is marked when its chain is known to end. */
+static int YYPF(chainsend)(YYCONST YYPF(layout_t) *layout)
+{
+	char *ends = (char *) calloc((size_t) layout->states, 1);
+	int s;
+	if (ends == NULL) {
+		return 0;
+	}
+	for (s = 0; s < layout->states; s++) {
+		int t = s;
+		int steps = 0;
+		while (!ends[t] && (layout->word[t] >> 1 & 7) == YYAT_DEFAULT) {
+			t = layout->word[t] >> 4;
+			if (++steps > layout->states) {
+				free(ends);
+				return 0;
+			}
+		}
+		for (t = s; !ends[t]; t = layout->word[t] >> 4) {
+			ends[t] = 1;
+			if ((layout->word[t] >> 1 & 7) != YYAT_DEFAULT) {
+				break;
+			}
+		}
+	}
+	free(ends);
+	return 1;
+}
+
+static YYPF(layout_t) *YYPF(makelayout)(YYPP0)
+{
+	YYPF(layout_t) *layout;
+	int *ints;
+	int states = YYPF(countstates)(YYPA0);
+	int nonterms = states > 0 ? YYPF(countnonterms)(YYPA states) : 0;
+	int size = YYPV(tokenaction_size);
+	int shift = 0;
+	int s;
+	int i;
+	while ((1 << shift) < nonterms) {
+		shift++;
+	}
+	if (states == 0 || ((long) states << shift) > YYPLAYOUTMAX || states >= (1 << 27)) {
+		return NULL;
+	}
+	for (i = 0; i < size; i++) {
+		if (YYPV(tokenaction)[i].sr < 0 || YYPV(tokenaction)[i].sr >= 1 << 27 ||
+		    YYPV(tokenaction)[i].type < 0 || YYPV(tokenaction)[i].type > YYAT_DEFAULT) {
+			return NULL;
+		}
+	}
+	for (s = 0; s < states; s++) {
+		if (YYPV(stateaction)[s].sr < 0 || YYPV(stateaction)[s].sr >= 1 << 27 ||
+		    YYPV(stateaction)[s].type < 0 || YYPV(stateaction)[s].type > YYAT_DEFAULT) {
+			return NULL;
+		}
+	}
+	layout = (YYPF(layout_t) *) malloc(sizeof *layout);
+	ints = (int *) malloc(((size_t) states * (3 + ((size_t) 1 << shift)) + 2 * (size_t) size + 1) * sizeof(int));
+	if (layout == NULL || ints == NULL) {
+		free(layout);
+		free(ints);
+		return NULL;
+	}
+	layout->source = YYPV(stateaction);
+	layout->tokens = YYPV(tokenaction);
+	layout->states = states;
+	layout->nonterms = nonterms;
+	layout->shift = shift;
+	layout->word = ints;
+	layout->base = layout->word + states;
+	layout->owner = layout->base + states;
+	layout->check = layout->owner + states;
+	layout->action = layout->check + size;
+	layout->gotos = layout->action + size;
+	for (s = 0; s < states; s++) {
+		int owner = s;
+		int n;
+		for (n = 0; n < YYPCHAINMAX && !YYPV(stateaction)[owner].lookahead &&
+		     YYPV(stateaction)[owner].type == YYAT_DEFAULT; n++) {
+			owner = YYPV(stateaction)[owner].sr;
+		}
+		layout->word[s] = YYPV(stateaction)[owner].sr << 4 | YYPV(stateaction)[owner].type << 1 |
+		                  (YYPV(stateaction)[owner].lookahead ? 1 : 0);
+		layout->base[s] = YYPV(stateaction)[owner].base;
+		layout->owner[s] = owner;
+		for (i = 0; i < 1 << shift; i++) {
+			layout->gotos[((long) s << shift) + i] = i < nonterms ? YYPF(lookupgoto)(YYPA s, i) : -1;
+		}
+	}
+	for (i = 0; i < size; i++) {
+		layout->check[i] = YYPV(tokenaction)[i].check;
+		layout->action[i] = YYPV(tokenaction)[i].sr << 3 | YYPV(tokenaction)[i].type;
+	}
+	if (!YYPF(chainsend)(layout)) {
+		free(ints);
+		free(layout);
+		return NULL;
+	}
+	return layout;
+}
+
+/* The layout of the parser's fast tables, made on first use; NULL when it
+   cannot be had, and the stepping loop parses. A layout, once published,
+   never changes, so parsers in several threads share it safely. */
+static YYCONST YYPF(layout_t) *YYPF(layout)(YYPP0)
+{
+	YYPF(layout_t) *made;
+	int i;
+	for (i = 0; i < YYPLAYOUTSLOTS; i++) {
+		YYPF(layout_t) *layout = __atomic_load_n(&YYPF(layouts)[i], __ATOMIC_ACQUIRE);
+		if (layout == NULL) {
+			break;
+		}
+		if (layout->source == (YYCONST void *) YYPV(stateaction) &&
+		    layout->tokens == (YYCONST void *) YYPV(tokenaction)) {
+			return layout;
+		}
+	}
+	if (i == YYPLAYOUTSLOTS || (made = YYPF(makelayout)(YYPA0)) == NULL) {
+		return NULL;
+	}
+	for (; i < YYPLAYOUTSLOTS; i++) {
+		YYPF(layout_t) *expected = NULL;
+		if (__atomic_compare_exchange_n(&YYPF(layouts)[i], &expected, made, 0, __ATOMIC_ACQ_REL,
+		                                __ATOMIC_ACQUIRE)) {
+			return made;
+		}
+		if (expected->source == made->source && expected->tokens == made->tokens) {
+			free(made->word);
+			free(made);
+			return expected;
+		}
+	}
+	free(made->word);
+	free(made);
+	return NULL;
+}
+
+/* The loop over fast tables while tracing is off, reading their layout.
+   This is where a parse spends its time, so the stack top, the stacks,
+   the current state and the lookahead live in locals and reach the
+   parser's variables only where other code reads or changes them
+   (actions, growth, error handling): SAVE writes them back, LOAD reads
+   them again. Returns the result of the parse, or -1 when tracing was
+   switched on and steploop is to go on. */
+static int YYPF(fastloop)(YYPP YYCONST YYPF(layout_t) *layout)
 {
 	YYCONST size_t size = YYPV(attribute_size);
 	YYCONST void *YYCONST lval = YYPV(lvalptr);
+	YYCONST int *YYCONST word = layout->word;
+	YYCONST int *YYCONST base = layout->base;
+	YYCONST int *YYCONST owner = layout->owner;
+	YYCONST int *YYCONST check = layout->check;
+	YYCONST int *YYCONST action = layout->action;
+	YYCONST int *YYCONST gotos = layout->gotos;
+	YYCONST int shift = layout->shift;
+	YYCONST unsigned entries = (unsigned) YYPV(tokenaction_size);
 	YYPT(stack_t) *sp;
 	YYPT(stack_t) *last;
 	char *vp;
@@ -653,16 +897,15 @@ static int YYPF(fastloop)(YYPP0)
 	last = YYPV(stackptr) + YYPV(stack_size) - 1, state = *sp)
 	YYPLOAD();
 	for (;;) {
-		YYCONST YYPT(stateaction_t) *sa = &YYPV(stateaction)[state];
+		int w = word[state];
 		int type;
 		int sr;
-		int n;
-		/* One test rather than two: this branch follows the input and
-		   cannot be predicted well. A state that lists no tokens and
-		   reduces by default reduces without reading one, so that an
-		   interactive parser acts on a line as soon as the line ends. */
-		if ((sa->lookahead | (sa->type ^ YYAT_REDUCE)) == 0) {
-			sr = sa->sr;
+		int s;
+		/* A state that lists no tokens and reduces by default reduces
+		   without reading one, so that an interactive parser acts on a
+		   line as soon as the line ends. */
+		if ((w & 15) == YYAT_REDUCE << 1) {
+			sr = w >> 4;
 			goto reduce;
 		}
 		if (token < 0) {
@@ -676,33 +919,26 @@ static int YYPF(fastloop)(YYPP0)
 				return -1;
 			}
 		}
-		if (sa->lookahead) {
-			unsigned i = (unsigned) (sa->base + token);
-			if (i < (unsigned) YYPV(tokenaction_size) && YYPV(tokenaction)[i].check == state) {
-				type = YYPV(tokenaction)[i].type;
-				sr = YYPV(tokenaction)[i].sr;
-				goto act;
-			}
-		}
-		/* The state's tokens do not hold this one: follow its default
-		   states, which the tables never let loop. */
-		for (n = 0; sa->type == YYAT_DEFAULT && n < YYPCHAINMAX; n++) {
-			int other = sa->sr;
-			sa = &YYPV(stateaction)[other];
-			if (sa->lookahead) {
-				unsigned i = (unsigned) (sa->base + token);
-				if (i < (unsigned) YYPV(tokenaction_size) && YYPV(tokenaction)[i].check == other) {
-					type = YYPV(tokenaction)[i].type;
-					sr = YYPV(tokenaction)[i].sr;
+		/* The state's tokens, then those of its default states, which
+		   the tables never let loop; the last one's default applies. */
+		s = state;
+		for (;;) {
+			if (w & 1) {
+				unsigned i = (unsigned) (base[s] + token);
+				if (i < entries && check[i] == owner[s]) {
+					type = action[i] & 7;
+					sr = action[i] >> 3;
 					goto act;
 				}
 			}
+			if ((w >> 1 & 7) != YYAT_DEFAULT) {
+				break;
+			}
+			s = w >> 4;
+			w = word[s];
 		}
-		/* The chain's last state gives the default; one that still
-		   points on after the limit means corrupt tables, and the
-		   token is an error there. */
-		type = sa->type == YYAT_DEFAULT ? YYAT_ERROR : sa->type;
-		sr = sa->sr;
+		type = (w >> 1 & 7) == YYAT_DEFAULT ? YYAT_ERROR : w >> 1 & 7;
+		sr = w >> 4;
 	act:
 		if (type == YYAT_SHIFT) {
 			if (sp >= last) {
@@ -742,20 +978,12 @@ static int YYPF(fastloop)(YYPP0)
 			if (r->action < 0 && r->length > 0) {
 				/* $$ = $1 already holds: the first value sits where
 				   the result goes, and the stack gets no deeper. */
-				unsigned i;
 				sp -= r->length;
 				vp -= (size_t) r->length * size;
-				state = *sp;
-				i = (unsigned) (YYPV(stategoto)[state].base + r->nonterm);
-				if (i < (unsigned) YYPV(nontermgoto_size) && YYPV(nontermgoto)[i].check == state) {
-					state = YYPV(nontermgoto)[i].next;
-				}
-				else {
-					state = YYPF(lookupgoto)(YYPA YYPV(stategoto)[state].def, r->nonterm);
-					if (state < 0) {
-						YYPSAVE();
-						return YYPF(finish)(YYPA 1);
-					}
+				state = gotos[((long) *sp << shift) + r->nonterm];
+				if (state < 0) {
+					YYPSAVE();
+					return YYPF(finish)(YYPA 1);
 				}
 				*++sp = state;
 				vp += size;
@@ -794,9 +1022,12 @@ int YYCDECL YYPF(parse)(YYPP0)
 		return YYPF(finish)(YYPA 1);
 	}
 	if (!YYPF(compact)(YYPA0) && !YYPDEBUGON) {
-		int result = YYPF(fastloop)(YYPA0);
-		if (result != -1) {
-			return result;
+		YYCONST YYPF(layout_t) *layout = YYPF(layout)(YYPA0);
+		if (layout != NULL) {
+			int result = YYPF(fastloop)(YYPA layout);
+			if (result != -1) {
+				return result;
+			}
 		}
 	}
 	return YYPF(steploop)(YYPA0);
