@@ -66,31 +66,33 @@ done
 gcc -O2 -c "$work/bison.c" -o "$work/bison.o"
 gcc -O2 "$work/bison.o" "$work/lexer.o" -o "$work/bison"
 
-# parse_best NAME: the fastest of $repetitions parses, in nanoseconds as the
-# program measures them around yyparse, in $best.
-parse_best() {
-  local name=$1 run elapsed
-  best=
+# parse_all NAME...: the fastest of $repetitions parses of each program, in
+# nanoseconds as the program measures them around its parse, in best[NAME].
+# The programs take turns, so that a machine getting busier or quieter
+# during the run treats them alike.
+declare -A best
+parse_all() {
+  local name run elapsed
+  for name in "$@"; do best[$name]=; done
   for ((run = 0; run < repetitions; ++run)); do
-    if ! elapsed=$("$work/$name" "$work/tokens.bin"); then
-      echo "$name failed to parse the stream" >&2
-      exit 1
-    fi
-    if [ -z "$best" ] || [ "$elapsed" -lt "$best" ]; then
-      best=$elapsed
-    fi
+    for name in "$@"; do
+      if ! elapsed=$("$work/$name" "$work/tokens.bin"); then
+        echo "$name failed to parse the stream" >&2
+        exit 1
+      fi
+      if [ -z "${best[$name]}" ] || [ "$elapsed" -lt "${best[$name]}" ]; then
+        best[$name]=$elapsed
+      fi
+    done
   done
 }
 
 echo "stream: $written tokens; best of $repetitions parses"
-parse_best ours
-ours_time=$best
-printf '%-12s %s\n' brannock "$(seconds "$ours_time")"
-parse_best ours_compact
-ours_compact_time=$best
-printf '%-12s %s\n' "brannock -s" "$(seconds "$ours_compact_time")"
-parse_best bison
-bison_time=$best
+parse_all ours ours_compact bison
+ours_time=${best[ours]}
+ours_compact_time=${best[ours_compact]}
+bison_time=${best[bison]}
+printf '%-12s %s\n' brannock "$(seconds "$ours_time")" "brannock -s" "$(seconds "$ours_compact_time")"
 printf '%-12s %s\n' bison "$(seconds "$bison_time")"
 [ "$bison_time" -gt 0 ] || bison_time=1
 echo "ratio brannock/bison: $(ratio "$ours_time" "$bison_time")"
@@ -116,10 +118,9 @@ if command -v g++ >/dev/null; then
   g++ -O2 -I"$root/runtime" "$work/expr_cpp.cpp" "$work/lexer.o" "$library" -o "$work/ours_cpp"
   (cd "$work" && bison -Wnone -o bison_cpp.cc expr_bison_cpp.y)
   g++ -O2 "$work/bison_cpp.cc" "$work/lexer.o" -o "$work/bison_cpp"
-  parse_best ours_cpp
-  ours_cpp_time=$best
-  parse_best bison_cpp
-  bison_cpp_time=$best
+  parse_all ours_cpp bison_cpp
+  ours_cpp_time=${best[ours_cpp]}
+  bison_cpp_time=${best[bison_cpp]}
   printf '%-12s %s\n' "brannock C++" "$(seconds "$ours_cpp_time")" "bison C++" "$(seconds "$bison_cpp_time")"
   echo "ratio brannock/bison C++: $(ratio "$ours_cpp_time" "$bison_cpp_time")"
 fi
@@ -133,16 +134,16 @@ if command -v javac >/dev/null && [ -f "$jar" ]; then
   (cd "$work" && bison -Wnone -o BisonExpr.java BisonExpr.y)
   (cd "$work" && javac -nowarn -cp "$jar" -d classes ExprParser.java BisonExpr.java TokenStream.java)
   java_best() {
-    best=$(java -Drepetitions="$repetitions" -cp "$jar:$work/classes" "$1" "$work/tokens.bin")
-    if [ "$best" -lt 0 ]; then
+    java_time=$(java -Drepetitions="$repetitions" -cp "$jar:$work/classes" "$1" "$work/tokens.bin")
+    if [ "$java_time" -lt 0 ]; then
       echo "$1 failed to parse the stream" >&2
       exit 1
     fi
   }
   java_best ExprParser
-  ours_java_time=$best
+  ours_java_time=$java_time
   java_best BisonExpr
-  bison_java_time=$best
+  bison_java_time=$java_time
   printf '%-12s %s\n' "brannock Java" "$(seconds "$ours_java_time")" "bison Java" "$(seconds "$bison_java_time")"
   echo "ratio brannock/bison Java: $(ratio "$ours_java_time" "$bison_java_time")"
 fi

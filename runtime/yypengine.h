@@ -648,6 +648,7 @@ typedef struct {
 	int states;
 	int nonterms;
 	int shift;
+	int entries;
 	int *word;
 	int *base;
 	int *owner;
@@ -756,20 +757,121 @@ static int YYPF(chainsend)(YYCONST YYPF(layout_t) *layout)
 	return 1;
 }
 
+/* Each state's own token actions, in token order, for merging the rows of
+   default-state chains: the entries of state s are token[first[s]] ...
+   token[first[s + 1] - 1] with their packed actions. */
+typedef struct {
+	int *first;
+	int *token;
+	int *action;
+	int maxtoken;
+} YYPF(rows_t);
+
+static int YYPF(makerows)(YYPP int states, YYPF(rows_t) *rows)
+{
+	int size = YYPV(tokenaction_size);
+	int *fill;
+	int i;
+	int s;
+	rows->first = (int *) calloc((size_t) states + 1, sizeof(int));
+	rows->token = (int *) malloc(((size_t) size + 1) * sizeof(int));
+	rows->action = (int *) malloc(((size_t) size + 1) * sizeof(int));
+	fill = (int *) malloc(((size_t) states + 1) * sizeof(int));
+	rows->maxtoken = 0;
+	if (rows->first == NULL || rows->token == NULL || rows->action == NULL || fill == NULL) {
+		free(fill);
+		return 0;
+	}
+	for (i = 0; i < size; i++) {
+		int owner = YYPV(tokenaction)[i].check;
+		if (owner >= 0 && owner < states) {
+			rows->first[owner + 1]++;
+		}
+	}
+	for (s = 0; s < states; s++) {
+		rows->first[s + 1] += rows->first[s];
+		fill[s] = rows->first[s];
+	}
+	/* Ascending positions give ascending tokens within each state. */
+	for (i = 0; i < size; i++) {
+		int owner = YYPV(tokenaction)[i].check;
+		if (owner >= 0 && owner < states) {
+			int token = i - YYPV(stateaction)[owner].base;
+			rows->token[fill[owner]] = token;
+			rows->action[fill[owner]++] = YYPV(tokenaction)[i].sr << 3 | YYPV(tokenaction)[i].type;
+			if (token > rows->maxtoken) {
+				rows->maxtoken = token;
+			}
+		}
+	}
+	free(fill);
+	return 1;
+}
+
+static void YYPF(freerows)(YYPF(rows_t) *rows)
+{
+	free(rows->first);
+	free(rows->token);
+	free(rows->action);
+}
+
+/* How far the merged row of state s would reach, in low and high, with
+   marks stamped s + 1 on its tokens; 0 when the state keeps its chain (it
+   lists no tokens of its own, has no default state, or its chain loops,
+   which chainsend refuses later). */
+static int YYPF(mergedspan)(YYPP int states, YYCONST YYPF(rows_t) *rows, int *mark, int s, int *low,
+                            int *high)
+{
+	int t = s;
+	int steps;
+	int k;
+	if (!YYPV(stateaction)[s].lookahead || YYPV(stateaction)[s].type != YYAT_DEFAULT) {
+		return 0;
+	}
+	*low = rows->maxtoken;
+	*high = 0;
+	for (steps = 0; steps <= states; steps++) {
+		for (k = rows->first[t]; k < rows->first[t + 1]; k++) {
+			if (mark[rows->token[k]] != s + 1) {
+				mark[rows->token[k]] = s + 1;
+				*low = rows->token[k] < *low ? rows->token[k] : *low;
+				*high = rows->token[k] > *high ? rows->token[k] : *high;
+			}
+		}
+		if (YYPV(stateaction)[t].type != YYAT_DEFAULT) {
+			return *high >= *low ? *high - *low + 1 : 0;
+		}
+		t = YYPV(stateaction)[t].sr;
+	}
+	return 0;
+}
+
+/* Room for merged rows beyond the packed table: rows are appended whole,
+   and a state whose merged row finds no room keeps its chain. */
+#define YYPMERGEROOM(size) (2L * (size) + 4096L)
+
 static YYPF(layout_t) *YYPF(makelayout)(YYPP0)
 {
 	YYPF(layout_t) *layout;
+	YYPF(rows_t) rows;
 	int *ints;
+	int *mark;
+	int *span;
+	int *lowest;
 	int states = YYPF(countstates)(YYPA0);
 	int nonterms = states > 0 ? YYPF(countnonterms)(YYPA states) : 0;
 	int size = YYPV(tokenaction_size);
+	long extra = 0;
+	long end = size;
 	int shift = 0;
+	int low = 0;
+	int high = 0;
 	int s;
 	int i;
 	while ((1 << shift) < nonterms) {
 		shift++;
 	}
-	if (states == 0 || ((long) states << shift) > YYPLAYOUTMAX || states >= (1 << 27)) {
+	if (states == 0 || ((long) states << shift) > YYPLAYOUTMAX || states >= (1 << 26)) {
 		return NULL;
 	}
 	for (i = 0; i < size; i++) {
@@ -784,11 +886,40 @@ static YYPF(layout_t) *YYPF(makelayout)(YYPP0)
 			return NULL;
 		}
 	}
+	if (!YYPF(makerows)(YYPA states, &rows)) {
+		YYPF(freerows)(&rows);
+		return NULL;
+	}
+	mark = (int *) calloc((size_t) rows.maxtoken + 1, sizeof(int));
+	span = (int *) malloc((size_t) states * sizeof(int));
+	lowest = (int *) malloc((size_t) states * sizeof(int));
+	if (mark == NULL || span == NULL || lowest == NULL) {
+		free(mark);
+		free(span);
+		free(lowest);
+		YYPF(freerows)(&rows);
+		return NULL;
+	}
+	/* First the room the merged rows take, so that the layout is
+	   allocated once and no larger than it needs. */
+	for (s = 0; s < states; s++) {
+		span[s] = YYPF(mergedspan)(YYPA states, &rows, mark, s, &low, &high);
+		lowest[s] = low;
+		if (extra + span[s] > YYPMERGEROOM(size)) {
+			span[s] = 0;
+		}
+		extra += span[s];
+	}
 	layout = (YYPF(layout_t) *) malloc(sizeof *layout);
-	ints = (int *) malloc(((size_t) states * (3 + ((size_t) 1 << shift)) + 2 * (size_t) size + 1) * sizeof(int));
+	ints = (int *) malloc(((size_t) states * (3 + ((size_t) 1 << shift)) + 2 * ((size_t) size + (size_t) extra) + 1) *
+	                      sizeof(int));
+	free(mark);
 	if (layout == NULL || ints == NULL) {
 		free(layout);
 		free(ints);
+		free(span);
+		free(lowest);
+		YYPF(freerows)(&rows);
 		return NULL;
 	}
 	layout->source = YYPV(stateaction);
@@ -796,31 +927,74 @@ static YYPF(layout_t) *YYPF(makelayout)(YYPP0)
 	layout->states = states;
 	layout->nonterms = nonterms;
 	layout->shift = shift;
+	layout->entries = (int) (size + extra);
 	layout->word = ints;
 	layout->base = layout->word + states;
 	layout->owner = layout->base + states;
 	layout->check = layout->owner + states;
-	layout->action = layout->check + size;
-	layout->gotos = layout->action + size;
-	for (s = 0; s < states; s++) {
-		int owner = s;
-		int n;
-		for (n = 0; n < YYPCHAINMAX && !YYPV(stateaction)[owner].lookahead &&
-		     YYPV(stateaction)[owner].type == YYAT_DEFAULT; n++) {
-			owner = YYPV(stateaction)[owner].sr;
-		}
-		layout->word[s] = YYPV(stateaction)[owner].sr << 4 | YYPV(stateaction)[owner].type << 1 |
-		                  (YYPV(stateaction)[owner].lookahead ? 1 : 0);
-		layout->base[s] = YYPV(stateaction)[owner].base;
-		layout->owner[s] = owner;
-		for (i = 0; i < 1 << shift; i++) {
-			layout->gotos[((long) s << shift) + i] = i < nonterms ? YYPF(lookupgoto)(YYPA s, i) : -1;
-		}
-	}
+	layout->action = layout->check + size + extra;
+	layout->gotos = layout->action + size + extra;
 	for (i = 0; i < size; i++) {
 		layout->check[i] = YYPV(tokenaction)[i].check;
 		layout->action[i] = YYPV(tokenaction)[i].sr << 3 | YYPV(tokenaction)[i].type;
 	}
+	for (i = size; i < size + extra; i++) {
+		layout->check[i] = -1;
+		layout->action[i] = 0;
+	}
+	/* A state with tokens of its own and a default state gets one row
+	   holding its chain's tokens too, the nearer state's action winning,
+	   and the chain's last default; the row is appended and checked
+	   against an owner number of its own, above the states. */
+	for (s = 0; s < states; s++) {
+		int t;
+		layout->word[s] = YYPV(stateaction)[s].sr << 4 | YYPV(stateaction)[s].type << 1 |
+		                  (YYPV(stateaction)[s].lookahead ? 1 : 0);
+		layout->base[s] = YYPV(stateaction)[s].base;
+		layout->owner[s] = s;
+		if (span[s] == 0) {
+			continue;
+		}
+		low = lowest[s];
+		layout->base[s] = (int) (end - low);
+		layout->owner[s] = states + s;
+		for (t = s;; t = YYPV(stateaction)[t].sr) {
+			int k;
+			for (k = rows.first[t]; k < rows.first[t + 1]; k++) {
+				long at = end - low + rows.token[k];
+				if (layout->check[at] != states + s) {
+					layout->check[at] = states + s;
+					layout->action[at] = rows.action[k];
+				}
+			}
+			if (YYPV(stateaction)[t].type != YYAT_DEFAULT) {
+				break;
+			}
+		}
+		layout->word[s] = YYPV(stateaction)[t].sr << 4 | YYPV(stateaction)[t].type << 1 | 1;
+		end += span[s];
+	}
+	/* A state that lists no tokens and names a default state acts as the
+	   first state of its chain that is more than that. */
+	for (s = 0; s < states; s++) {
+		int owner = s;
+		int n;
+		for (n = 0; n < states && !YYPV(stateaction)[owner].lookahead &&
+		     YYPV(stateaction)[owner].type == YYAT_DEFAULT; n++) {
+			owner = YYPV(stateaction)[owner].sr;
+		}
+		if (owner != s) {
+			layout->word[s] = layout->word[owner];
+			layout->base[s] = layout->base[owner];
+			layout->owner[s] = layout->owner[owner];
+		}
+		for (i = 0; i < 1 << shift; i++) {
+			layout->gotos[((long) s << shift) + i] = i < nonterms ? YYPF(lookupgoto)(YYPA s, i) : -1;
+		}
+	}
+	free(span);
+	free(lowest);
+	YYPF(freerows)(&rows);
 	if (!YYPF(chainsend)(layout)) {
 		free(ints);
 		free(layout);
@@ -884,7 +1058,7 @@ static int YYPF(fastloop)(YYPP YYCONST YYPF(layout_t) *layout)
 	YYCONST int *YYCONST action = layout->action;
 	YYCONST int *YYCONST gotos = layout->gotos;
 	YYCONST int shift = layout->shift;
-	YYCONST unsigned entries = (unsigned) YYPV(tokenaction_size);
+	YYCONST unsigned entries = (unsigned) layout->entries;
 	YYPT(stack_t) *sp;
 	YYPT(stack_t) *last;
 	char *vp;

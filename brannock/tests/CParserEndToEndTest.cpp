@@ -273,6 +273,31 @@ TEST_P(CParserEndToEnd, TracingSwitchedOnMidParseCarriesOn)
     EXPECT_EQ(out.substr(out.size() - ending.size()), ending) << out;
 }
 
+// A grammar with more states times nonterminals than the engine lays out
+// for its fast loop is parsed by the stepping loop: same answers.
+TEST_P(CParserEndToEnd, GrammarsTooLargeToLayOutParseTheSame)
+{
+    TemporaryDirectory dir;
+    const int depth = 1100;
+    std::string grammar = "%{\n#include <stdio.h>\nint yylex(void);\nvoid yyerror(const char *text);\n%}\n"
+                          "%token X Y\n%%\nline : n0 { printf(\"accepted\\n\"); } ;\n";
+    for (int i = 0; i < depth; ++i)
+        grammar += "n" + std::to_string(i) + " : n" + std::to_string(i + 1) + " X ;\n";
+    grammar += "n" + std::to_string(depth) + " : Y ;\n%%\n"
+               "int yylex(void)\n{\n\tint c;\n\twhile ((c = getchar()) == ' ' || c == '\\n')\n\t\t;\n"
+               "\treturn c == 'x' ? X : c == 'y' ? Y : c == EOF ? 0 : c;\n}\n"
+               "void yyerror(const char *text)\n{\n\tprintf(\"%s\\n\", text);\n}\n"
+               "int main(void)\n{\n\treturn yyparse();\n}\n";
+    dir.write("deep.y", grammar);
+    ASSERT_NO_FATAL_FAILURE(build(dir, dir / "deep.y", GetParam()));
+    const ProcessResult accepted = run(dir, "y" + std::string(depth, 'x'));
+    EXPECT_EQ(accepted.exitStatus, 0);
+    EXPECT_EQ(accepted.out, "accepted\n");
+    const ProcessResult rejected = run(dir, "y" + std::string(depth - 1, 'x'));
+    EXPECT_EQ(rejected.exitStatus, 1);
+    EXPECT_EQ(rejected.out, "syntax error\n");
+}
+
 INSTANTIATE_TEST_SUITE_P(Forms, CParserEndToEnd, ::testing::ValuesIn(kVariants),
                          [](const ::testing::TestParamInfo<Variant>& param) { return std::string(param.param.name); });
 
