@@ -633,15 +633,17 @@ static int YYPF(steploop)(YYPP0)
 
 /* The fast tables as the fast loop reads them, made once for each table
    set and kept for the rest of the process: one word per state packing its
-   default (sr << 4 | type << 1 | whether it lists tokens), with a state
-   that lists no tokens and names a default state taking that state's word,
-   base and owner; the token actions' owners and packed actions (sr << 3 |
-   type) in two arrays; and every goto resolved, defaults followed, in a
-   matrix with a row of 1 << shift entries per state (a shift rather than
-   a multiplication on the way from one state to the next), -1 where there
-   is none. The generated
-   tables are the same in substance; this form saves a load or two on each
-   step, which is where a parse without actions spends its time. */
+   default (sr << 4 | type << 1 | whether it lists tokens), its base and
+   the owner its entries are checked against; the token actions' owners and
+   packed actions (sr << 3 | type) in two arrays, with one merged row for
+   each state that has tokens and a chain of default states (makelayout);
+   a state that lists no tokens and names a default state taking its
+   chain's row; and every goto resolved, defaults followed, in a matrix
+   with a row of 1 << shift entries per state (a shift rather than a
+   multiplication on the way from one state to the next), -1 where there
+   is none. The generated tables say the same; this form saves a load or
+   two on each step, which is where a parse without actions spends its
+   time. */
 typedef struct {
 	YYCONST void *source;
 	YYCONST void *tokens;
