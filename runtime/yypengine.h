@@ -647,6 +647,10 @@ static int YYPF(steploop)(YYPP0)
 typedef struct {
 	YYCONST void *source;
 	YYCONST void *tokens;
+	YYCONST void *gotos_source;
+	YYCONST void *reductions;
+	int tokens_size;
+	int gotos_size;
 	int states;
 	int nonterms;
 	int shift;
@@ -926,6 +930,10 @@ static YYPF(layout_t) *YYPF(makelayout)(YYPP0)
 	}
 	layout->source = YYPV(stateaction);
 	layout->tokens = YYPV(tokenaction);
+	layout->gotos_source = YYPV(nontermgoto);
+	layout->reductions = YYPV(reduction);
+	layout->tokens_size = YYPV(tokenaction_size);
+	layout->gotos_size = YYPV(nontermgoto_size);
 	layout->states = states;
 	layout->nonterms = nonterms;
 	layout->shift = shift;
@@ -1005,6 +1013,18 @@ static YYPF(layout_t) *YYPF(makelayout)(YYPP0)
 	return layout;
 }
 
+/* Whether a layout was made from the parser's tables. Tables are known by
+   where they are and how large: a library unloaded and another loaded in
+   its place would otherwise inherit its layout. */
+static int YYPF(layoutof)(YYPP YYCONST YYPF(layout_t) *layout)
+{
+	return layout->source == (YYCONST void *) YYPV(stateaction) &&
+	       layout->tokens == (YYCONST void *) YYPV(tokenaction) &&
+	       layout->gotos_source == (YYCONST void *) YYPV(nontermgoto) &&
+	       layout->reductions == (YYCONST void *) YYPV(reduction) &&
+	       layout->tokens_size == YYPV(tokenaction_size) && layout->gotos_size == YYPV(nontermgoto_size);
+}
+
 /* The layout of the parser's fast tables, made on first use; NULL when it
    cannot be had, and the stepping loop parses. A layout, once published,
    never changes, so parsers in several threads share it safely. */
@@ -1017,8 +1037,7 @@ static YYCONST YYPF(layout_t) *YYPF(layout)(YYPP0)
 		if (layout == NULL) {
 			break;
 		}
-		if (layout->source == (YYCONST void *) YYPV(stateaction) &&
-		    layout->tokens == (YYCONST void *) YYPV(tokenaction)) {
+		if (YYPF(layoutof)(YYPA layout)) {
 			return layout;
 		}
 	}
@@ -1031,7 +1050,7 @@ static YYCONST YYPF(layout_t) *YYPF(layout)(YYPP0)
 		                                __ATOMIC_ACQUIRE)) {
 			return made;
 		}
-		if (expected->source == made->source && expected->tokens == made->tokens) {
+		if (YYPF(layoutof)(YYPA expected)) {
 			free(made->word);
 			free(made);
 			return expected;
