@@ -652,7 +652,6 @@ typedef struct {
 	int tokens_size;
 	int gotos_size;
 	int states;
-	int nonterms;
 	int shift;
 	int entries;
 	int *word;
@@ -935,7 +934,6 @@ static YYPF(layout_t) *YYPF(makelayout)(YYPP0)
 	layout->tokens_size = YYPV(tokenaction_size);
 	layout->gotos_size = YYPV(nontermgoto_size);
 	layout->states = states;
-	layout->nonterms = nonterms;
 	layout->shift = shift;
 	layout->entries = (int) (size + extra);
 	layout->word = ints;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "brannock/tests/ProgramRunning.h"
 #include "toolframe/testing/ProcessRunner.h"
 #include "toolframe/testing/TemporaryDirectory.h"
 
@@ -12,6 +13,11 @@ using toolframe::testing::ProcessResult;
 using toolframe::testing::ProcessSetup;
 using toolframe::testing::runProcess;
 using toolframe::testing::TemporaryDirectory;
+using brannock::testing::quoted;
+using brannock::testing::readFile;
+using brannock::testing::runProgram;
+using brannock::testing::runProgramChecked;
+using brannock::testing::shell;
 
 // Generated C parsers built with gcc against the yl runtime and run: the
 // only place where the tables, the action function and the engine are
@@ -35,22 +41,6 @@ const std::vector<Variant> kVariants = {
     {"fast_unicode_cpp", {"-W"}, true, true},
     {"compact_unicode_cpp", {"-W", "-s"}, true, true},
 };
-
-std::string quoted(const std::string& text)
-{
-    std::string result = "'";
-    for (char c : text) {
-        result += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return result + "'";
-}
-
-ProcessResult shell(const std::string& command, const std::string& directory)
-{
-    ProcessSetup setup;
-    setup.workingDirectory = directory;
-    return runProcess("/bin/sh", {"-c", command}, setup);
-}
 
 bool haveCompilers()
 {
@@ -77,23 +67,12 @@ void build(const TemporaryDirectory& dir, const std::string& grammar, const Vari
 
 ProcessResult run(const TemporaryDirectory& dir, const std::string& input)
 {
-    dir.write("input.txt", input);
-    return shell("./program < input.txt", dir.path());
+    return runProgram(dir, "program", input);
 }
 
-// The same run under valgrind, which exits 99 on a memory error or a leak;
-// without valgrind the plain run stands in, so the expectations still hold.
 ProcessResult runChecked(const TemporaryDirectory& dir, const std::string& input)
 {
-    if (shell("command -v valgrind", "/").exitStatus != 0)
-        return run(dir, input);
-    dir.write("input.txt", input);
-    const ProcessResult result = shell("valgrind -q --error-exitcode=99 --leak-check=full "
-                                       "--errors-for-leak-kinds=definite,indirect --log-file=valgrind.log "
-                                       "./program < input.txt",
-                                       dir.path());
-    EXPECT_NE(result.exitStatus, 99) << dir.read("valgrind.log");
-    return result;
+    return runProgramChecked(dir, "program", input);
 }
 
 const std::string kCalculator = EXAMPLES_DIR "/calc.y";
@@ -323,14 +302,6 @@ const std::vector<ModelVariant> kModelVariants = {
     {{"instance_fast_cpp", {"-mi"}, false, true}, true},
     {{"instance_compact_unicode_cpp", {"-mi", "-W", "-s"}, true, true}, true},
 };
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 void replaceOnce(std::string& text, const std::string& from, const std::string& to)
 {

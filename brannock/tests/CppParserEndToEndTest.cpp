@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "brannock/tests/ProgramRunning.h"
 #include "toolframe/testing/ProcessRunner.h"
 #include "toolframe/testing/TemporaryDirectory.h"
 
@@ -10,6 +11,10 @@ using toolframe::testing::ProcessResult;
 using toolframe::testing::ProcessSetup;
 using toolframe::testing::runProcess;
 using toolframe::testing::TemporaryDirectory;
+using brannock::testing::readFile;
+using brannock::testing::runProgram;
+using brannock::testing::runProgramChecked;
+using brannock::testing::shell;
 
 // Generated C++ parsers built with g++ against the C++ classes of the yl
 // runtime and run beside the C parser of the same calculator: both must
@@ -28,13 +33,6 @@ const std::vector<Variant> kVariants = {
     {"fast_unicode", {"-W"}, true},
     {"compact_unicode", {"-W", "-s"}, true},
 };
-
-ProcessResult shell(const std::string& command, const std::string& directory)
-{
-    ProcessSetup setup;
-    setup.workingDirectory = directory;
-    return runProcess("/bin/sh", {"-c", command}, setup);
-}
 
 // Generates grammar (a file in dir) with the switches and builds program
 // from it with compiler; extra goes to the compiler.
@@ -56,31 +54,6 @@ void build(const TemporaryDirectory& dir, const std::string& grammar, const std:
     ASSERT_EQ(compiled.exitStatus, 0) << command << "\n" << compiled.out << compiled.err;
 }
 
-ProcessResult run(const TemporaryDirectory& dir, const std::string& program, const std::string& input)
-{
-    dir.write("input.txt", input);
-    return shell("./" + program + " < input.txt", dir.path());
-}
-
-ProcessResult runChecked(const TemporaryDirectory& dir, const std::string& program, const std::string& input)
-{
-    if (shell("command -v valgrind", "/").exitStatus != 0)
-        return run(dir, program, input);
-    dir.write("input.txt", input);
-    const ProcessResult result = shell("valgrind -q --error-exitcode=99 --leak-check=full "
-                                       "--errors-for-leak-kinds=definite,indirect --log-file=valgrind.log ./" +
-                                           program + " < input.txt",
-                                       dir.path());
-    EXPECT_NE(result.exitStatus, 99) << dir.read("valgrind.log");
-    return result;
-}
-
-std::string readExample(const std::string& name)
-{
-    const ProcessResult cat = shell("cat " EXAMPLES_DIR "/" + name, "/");
-    return cat.out;
-}
-
 class CppParserEndToEnd : public ::testing::TestWithParam<Variant> {
 protected:
     void SetUp() override
@@ -92,8 +65,8 @@ protected:
     // The C++ calculator and, for comparison, the C one.
     void buildCalculators(const std::string& extra = {})
     {
-        dir_.write("calc_cpp.y", readExample("calc_cpp.y"));
-        dir_.write("calc.y", readExample("calc.y"));
+        dir_.write("calc_cpp.y", readFile(EXAMPLES_DIR "/calc_cpp.y"));
+        dir_.write("calc.y", readFile(EXAMPLES_DIR "/calc.y"));
         const Variant& variant = GetParam();
         const std::string library = variant.unicode ? YLW_LIBRARY : YL_LIBRARY;
         std::vector<std::string> cpp = variant.switches;
@@ -106,8 +79,8 @@ protected:
     // is returned for the test's own expectations.
     ProcessResult both(const std::string& input)
     {
-        const ProcessResult c = run(dir_, "calc_c", input);
-        const ProcessResult cpp = run(dir_, "calc_cpp", input);
+        const ProcessResult c = runProgram(dir_, "calc_c", input);
+        const ProcessResult cpp = runProgram(dir_, "calc_cpp", input);
         EXPECT_EQ(cpp.out, c.out) << "on " << input;
         EXPECT_EQ(cpp.err, c.err) << "on " << input;
         EXPECT_EQ(cpp.exitStatus, c.exitStatus) << "on " << input;
@@ -249,17 +222,17 @@ TEST_P(CppParserEndToEnd, DestructorsDiscardEveryValueOnce)
     switches.push_back("-Tcpp");
     ASSERT_NO_FATAL_FAILURE(
         build(dir_, "values.y", switches, "g++", variant.unicode ? YLW_LIBRARY : YL_LIBRARY, "values"));
-    const ProcessResult recovered = runChecked(dir_, "values", "a,a;a a;a,;a,a;");
+    const ProcessResult recovered = runProgramChecked(dir_, "values", "a,a;a a;a,;a,a;");
     EXPECT_EQ(recovered.exitStatus, 0);
     EXPECT_EQ(recovered.out, "ok\nsyntax error\nrecovered\nsyntax error\nrecovered\nok\nlive 0\n");
-    const ProcessResult aborted = runChecked(dir_, "values", "a;a,a,a");
+    const ProcessResult aborted = runProgramChecked(dir_, "values", "a;a,a,a");
     EXPECT_EQ(aborted.exitStatus, 1);
     EXPECT_EQ(aborted.out, "ok\nsyntax error\nlive 0\n");
     // Tracing switched on by the lexer halfway through, with the debug
     // tables compiled in.
     ASSERT_NO_FATAL_FAILURE(build(dir_, "values.y", switches, "g++", variant.unicode ? YLW_LIBRARY : YL_LIBRARY,
                                   "traced", "-DYYDEBUG"));
-    const ProcessResult traced = runChecked(dir_, "traced", "a,a; ! a,a;");
+    const ProcessResult traced = runProgramChecked(dir_, "traced", "a,a; ! a,a;");
     EXPECT_EQ(traced.exitStatus, 0);
     EXPECT_EQ(traced.out.rfind("ok\nread token ITEM (", 0), 0U) << traced.out;
     EXPECT_NE(traced.out.find("reduce rule (6) list: list ',' item\n"), std::string::npos) << traced.out;

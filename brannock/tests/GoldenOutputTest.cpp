@@ -7,8 +7,11 @@
 #include <vector>
 
 #include "brannock/tests/BrannockRun.h"
+#include "brannock/tests/ProgramRunning.h"
 
+using brannock::testing::readFile;
 using brannock::testing::runBrannock;
+using brannock::testing::shell;
 using toolframe::testing::ProcessResult;
 using toolframe::testing::TemporaryDirectory;
 
@@ -35,24 +38,9 @@ const std::vector<Form> kForms = {
 
 const std::string kGolden = GOLDEN_DIR;
 
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 void writeFile(const std::string& path, const std::string& text)
 {
     std::ofstream(path, std::ios::binary) << text;
-}
-
-ProcessResult shell(const std::string& command, const std::string& directory)
-{
-    toolframe::testing::ProcessSetup setup;
-    setup.workingDirectory = directory;
-    return toolframe::testing::runProcess("/bin/sh", {"-c", command}, setup);
 }
 
 class GoldenOutput : public ::testing::TestWithParam<Form> {};

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "brannock/tests/ProgramRunning.h"
 #include "toolframe/testing/ProcessRunner.h"
 #include "toolframe/testing/TemporaryDirectory.h"
 
@@ -10,18 +11,15 @@ using toolframe::testing::ProcessResult;
 using toolframe::testing::ProcessSetup;
 using toolframe::testing::runProcess;
 using toolframe::testing::TemporaryDirectory;
+using brannock::testing::readFile;
+using brannock::testing::runProgram;
+using brannock::testing::runWithInput;
+using brannock::testing::shell;
 
 // Generated Java parsers compiled with javac against the yl package and run
 // beside the C parser of the same calculator: both must print the same,
 // errors included.
 namespace {
-
-ProcessResult shell(const std::string& command, const std::string& directory)
-{
-    ProcessSetup setup;
-    setup.workingDirectory = directory;
-    return runProcess("/bin/sh", {"-c", command}, setup);
-}
 
 void generate(const TemporaryDirectory& dir, const std::string& grammar, const std::vector<std::string>& switches)
 {
@@ -43,19 +41,7 @@ void compileJava(const TemporaryDirectory& dir, const std::string& sources)
 
 ProcessResult runJava(const TemporaryDirectory& dir, const std::string& mainClass, const std::string& input)
 {
-    dir.write("input.txt", input);
-    return shell("java -cp " YL_JAR ":classes " + mainClass + " < input.txt", dir.path());
-}
-
-ProcessResult runC(const TemporaryDirectory& dir, const std::string& input)
-{
-    dir.write("input.txt", input);
-    return shell("./calc_c < input.txt", dir.path());
-}
-
-std::string readExample(const std::string& name)
-{
-    return shell("cat " EXAMPLES_DIR "/" + name, "/").out;
+    return runWithInput(dir, "java -cp " YL_JAR ":classes " + mainClass, input);
 }
 
 class JavaParserEndToEnd : public ::testing::TestWithParam<const char*> {
@@ -77,8 +63,8 @@ protected:
 // Several inputs in one run of each program: the JVM takes long to start.
 TEST_P(JavaParserEndToEnd, CalculatorAgreesWithTheCParser)
 {
-    dir_.write("Calc.y", readExample("Calc.y"));
-    dir_.write("calc.y", readExample("calc.y"));
+    dir_.write("Calc.y", readFile(EXAMPLES_DIR "/Calc.y"));
+    dir_.write("calc.y", readFile(EXAMPLES_DIR "/calc.y"));
     std::vector<std::string> java = switches();
     java.push_back("-Tj");
     ASSERT_NO_FATAL_FAILURE(generate(dir_, "Calc.y", java));
@@ -89,7 +75,7 @@ TEST_P(JavaParserEndToEnd, CalculatorAgreesWithTheCParser)
     const std::vector<std::string> inputs = {"1+2*3\n(4-1)/2\n-5\n1.25*4\n", "1+\n2*3\n1 2 3\n)\n\n-(2-5)\n", "4\n1+",
                                              std::string(300, '(') + "2" + std::string(300, ')') + "\n"};
     for (const std::string& input : inputs) {
-        const ProcessResult c = runC(dir_, input);
+        const ProcessResult c = runProgram(dir_, "calc_c", input);
         const ProcessResult j = runJava(dir_, "Calc", input);
         EXPECT_EQ(j.out, c.out) << "on " << input;
         EXPECT_EQ(j.err, c.err) << "on " << input;

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "brannock/tests/ProgramRunning.h"
 #include "toolframe/testing/ProcessRunner.h"
 #include "toolframe/testing/TemporaryDirectory.h"
 
@@ -20,6 +21,8 @@ using toolframe::testing::ProcessResult;
 using toolframe::testing::ProcessSetup;
 using toolframe::testing::runProcess;
 using toolframe::testing::TemporaryDirectory;
+using brannock::testing::quoted;
+using brannock::testing::shell;
 
 // The table switches only choose how the same automaton is packed, so a
 // parser built with any of them must accept exactly the same strings and,
@@ -551,21 +554,6 @@ std::string inputFor(const Model& model)
         text += line + "\n";
     }
     return text;
-}
-
-std::string quoted(const std::string& text)
-{
-    std::string result = "'";
-    for (char c : text)
-        result += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return result + "'";
-}
-
-ProcessResult shell(const std::string& command, const std::string& directory)
-{
-    ProcessSetup setup;
-    setup.workingDirectory = directory;
-    return runProcess("/bin/sh", {"-c", command}, setup);
 }
 
 std::vector<std::string> linesOf(const std::string& text)
