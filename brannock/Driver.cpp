@@ -1,9 +1,9 @@
 #include "brannock/Driver.h"
 
-#include "brannock/CEmitter.h"
-#include "brannock/CppEmitter.h"
+#include "brannock/emit/CEmitter.h"
+#include "brannock/emit/CppEmitter.h"
 #include "brannock/GeneratorCore.h"
-#include "brannock/JavaEmitter.h"
+#include "brannock/emit/JavaEmitter.h"
 #include "brannock/Messages.h"
 #include "brannock/Switches.h"
 

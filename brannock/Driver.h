@@ -2,11 +2,11 @@
 
 #include <memory>
 
-#include "brannock/GrammarInput.h"
-#include "brannock/TargetEmitter.h"
+#include "brannock/reader/GrammarInput.h"
+#include "brannock/emit/TargetEmitter.h"
 #include "brannock/ToolOptions.h"
-#include "brannock/VerboseWriter.h"
-#include "toolframe/Driver.h"
+#include "brannock/lr/VerboseWriter.h"
+#include "toolframe/run/Driver.h"
 
 namespace brannock {
 

@@ -1,13 +1,13 @@
 #include "brannock/GeneratorCore.h"
 
-#include "brannock/Automaton.h"
-#include "brannock/Grammar.h"
-#include "brannock/GrammarAnalysis.h"
-#include "brannock/GrammarParser.h"
-#include "brannock/NeverUsedReport.h"
-#include "brannock/ParseActions.h"
-#include "brannock/ParserTables.h"
-#include "toolframe/DiagnosticsTestHook.h"
+#include "brannock/lr/Automaton.h"
+#include "brannock/grammar/Grammar.h"
+#include "brannock/grammar/GrammarAnalysis.h"
+#include "brannock/reader/GrammarParser.h"
+#include "brannock/lr/NeverUsedReport.h"
+#include "brannock/lr/ParseActions.h"
+#include "brannock/tables/ParserTables.h"
+#include "toolframe/diagnostics/DiagnosticsTestHook.h"
 
 namespace brannock {
 

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "brannock/Emitter.h"
-#include "brannock/GrammarInput.h"
+#include "brannock/emit/Emitter.h"
+#include "brannock/reader/GrammarInput.h"
 #include "brannock/ToolOptions.h"
-#include "brannock/VerboseWriter.h"
+#include "brannock/lr/VerboseWriter.h"
 #include "toolframe/platform/CodePage.h"
 #include "toolframe/platform/LocalClock.h"
 

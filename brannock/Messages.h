@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "toolframe/MessageCatalog.h"
+#include "toolframe/diagnostics/MessageCatalog.h"
 
 namespace brannock {
 

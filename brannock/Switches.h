@@ -3,7 +3,7 @@
 #include <span>
 
 #include "brannock/ToolOptions.h"
-#include "toolframe/SwitchTable.h"
+#include "toolframe/run/SwitchTable.h"
 
 namespace brannock {
 

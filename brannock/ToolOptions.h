@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolframe/ToolOptions.h"
+#include "toolframe/run/ToolOptions.h"
 
 namespace brannock {
 

@@ -10,11 +10,11 @@
 #include "brannock/Driver.h"
 #include "brannock/Messages.h"
 #include "brannock/Switches.h"
-#include "toolframe/CommandLineParser.h"
-#include "toolframe/FileNameDerivation.h"
-#include "toolframe/IncludeGuard.h"
-#include "toolframe/OutputStream.h"
-#include "toolframe/StringEscaping.h"
+#include "toolframe/run/CommandLineParser.h"
+#include "toolframe/run/FileNameDerivation.h"
+#include "toolframe/output/IncludeGuard.h"
+#include "toolframe/output/OutputStream.h"
+#include "toolframe/output/StringEscaping.h"
 #include "toolframe/platform/PathServices.h"
 
 namespace {

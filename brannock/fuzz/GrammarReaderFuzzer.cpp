@@ -7,10 +7,10 @@
 
 #include "brannock/Driver.h"
 #include "brannock/GeneratorCore.h"
-#include "brannock/GrammarInput.h"
+#include "brannock/reader/GrammarInput.h"
 #include "brannock/Messages.h"
-#include "brannock/VerboseWriter.h"
-#include "toolframe/Diagnostics.h"
+#include "brannock/lr/VerboseWriter.h"
+#include "toolframe/diagnostics/Diagnostics.h"
 
 namespace {
 

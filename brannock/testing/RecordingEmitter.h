@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "brannock/Emitter.h"
-#include "toolframe/OutputStream.h"
+#include "brannock/emit/Emitter.h"
+#include "toolframe/output/OutputStream.h"
 
 namespace brannock::testing {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "brannock/Emitter.h"
+#include "brannock/emit/Emitter.h"
 #include "brannock/testing/RecordingEmitter.h"
-#include "toolframe/OutputStream.h"
+#include "toolframe/output/OutputStream.h"
 
 #include <algorithm>
 #include <cstring>

@@ -4,8 +4,8 @@
 #include <random>
 
 #include "GrammarReading.h"
-#include "brannock/SymbolTable.h"
-#include "brannock/TokenSet.h"
+#include "brannock/grammar/SymbolTable.h"
+#include "brannock/grammar/TokenSet.h"
 
 using brannock::testing::compactOptions;
 using brannock::testing::GrammarReading;

@@ -5,19 +5,19 @@
 #include <string>
 #include <vector>
 
-#include "brannock/Automaton.h"
-#include "brannock/Grammar.h"
-#include "brannock/GrammarAnalysis.h"
-#include "brannock/NeverUsedReport.h"
-#include "brannock/ParseActions.h"
-#include "brannock/ParserTables.h"
-#include "brannock/VerboseWriter.h"
+#include "brannock/lr/Automaton.h"
+#include "brannock/grammar/Grammar.h"
+#include "brannock/grammar/GrammarAnalysis.h"
+#include "brannock/lr/NeverUsedReport.h"
+#include "brannock/lr/ParseActions.h"
+#include "brannock/tables/ParserTables.h"
+#include "brannock/lr/VerboseWriter.h"
 #include "toolframe/testing/TemporaryDirectory.h"
-#include "brannock/GrammarInput.h"
-#include "brannock/GrammarParser.h"
+#include "brannock/reader/GrammarInput.h"
+#include "brannock/reader/GrammarParser.h"
 #include "brannock/Messages.h"
 #include "brannock/testing/RecordingEmitter.h"
-#include "toolframe/Diagnostics.h"
+#include "toolframe/diagnostics/Diagnostics.h"
 
 // Reads a grammar text the way a run does, over a recording emitter, and
 // keeps the model, the calls and the messages for a test to look at.

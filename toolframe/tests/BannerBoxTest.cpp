@@ -1,10 +1,10 @@
-#include "toolframe/BannerBox.h"
+#include "toolframe/output/BannerBox.h"
 
 #include <gtest/gtest.h>
 
 #include "CapturedOutput.h"
-#include "toolframe/LanguageFrame.h"
-#include "toolframe/OutputStream.h"
+#include "toolframe/emit/LanguageFrame.h"
+#include "toolframe/output/OutputStream.h"
 #include "toolframe/testing/TemporaryDirectory.h"
 
 namespace {

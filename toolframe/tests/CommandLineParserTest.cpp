@@ -1,4 +1,4 @@
-#include "toolframe/CommandLineParser.h"
+#include "toolframe/run/CommandLineParser.h"
 
 #include <gtest/gtest.h>
 

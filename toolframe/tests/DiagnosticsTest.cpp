@@ -1,4 +1,4 @@
-#include "toolframe/Diagnostics.h"
+#include "toolframe/diagnostics/Diagnostics.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "toolframe/FileNameDerivation.h"
+#include "toolframe/run/FileNameDerivation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "toolframe/HelpDisplay.h"
+#include "toolframe/run/HelpDisplay.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "toolframe/IncludeGuard.h"
+#include "toolframe/output/IncludeGuard.h"
 
 #include <gtest/gtest.h>
 

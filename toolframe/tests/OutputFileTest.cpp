@@ -1,4 +1,4 @@
-#include "toolframe/OutputFile.h"
+#include "toolframe/output/OutputFile.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,10 +1,10 @@
-#include "toolframe/OutputStream.h"
+#include "toolframe/output/OutputStream.h"
 
 #include <gtest/gtest.h>
 
 #include "CapturedOutput.h"
-#include "toolframe/LanguageFrame.h"
-#include "toolframe/LineDirectiveForms.h"
+#include "toolframe/emit/LanguageFrame.h"
+#include "toolframe/output/LineDirectiveForms.h"
 #include "toolframe/testing/TemporaryDirectory.h"
 
 using toolframe::LineDirectiveForm;

@@ -1,4 +1,4 @@
-#include "toolframe/StringEscaping.h"
+#include "toolframe/output/StringEscaping.h"
 
 #include <gtest/gtest.h>
 

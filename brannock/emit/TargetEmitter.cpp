@@ -1,0 +1,282 @@
+#include "brannock/emit/TargetEmitter.h"
+
+#include <cstddef>
+
+#include "toolframe/output/BannerBox.h"
+#include "toolframe/output/IncludeGuard.h"
+#include "toolframe/emit/RuntimeNames.h"
+
+namespace brannock {
+
+namespace {
+
+constexpr std::string_view kToolName = "Brannock";
+constexpr std::string_view kVersion = "2.07";
+
+toolframe::LineDirectiveSettings lineSettings(const ToolOptions& options)
+{
+    return toolframe::LineDirectiveSettings{options.lineDirectives, options.plainLineNames};
+}
+
+} // namespace
+
+TargetEmitter::TargetEmitter(const EmitterContext& context, toolframe::LineDirectiveForm form)
+    : context_(context),
+      form_(form),
+      include_(context.diagnostics, context.codePage, *this, lineSettings(context.options)),
+      source_(context.diagnostics, context.codePage, *this, lineSettings(context.options))
+{
+}
+
+void TargetEmitter::lineDirective(toolframe::OutputStream& stream, int line, std::string_view name)
+{
+    toolframe::writeLineDirective(stream, form_, line, name);
+}
+
+void TargetEmitter::discard()
+{
+    include_.discard();
+    source_.discard();
+}
+
+void TargetEmitter::endIncludeFile() { include_.writeNarrow("#endif\n"); }
+
+void TargetEmitter::includeGeneratedHeader(std::string_view name)
+{
+    source_.writeNarrow("#include \"");
+    source_.writeNarrow(name);
+    source_.writeNarrow("\"\n\n");
+}
+
+void TargetEmitter::unionBlock(bool begin)
+{
+    includeOrSourceStream().writeNarrow(begin ? "#ifndef YYSTYPE\nunion tagYYSTYPE {\n"
+                                              : "};\n\n#define YYSTYPE union tagYYSTYPE\n#endif\n\n");
+}
+
+void TargetEmitter::tokenConstant(std::string_view name, unsigned number)
+{
+    includeOrSourceStream().writeFormatted("#define %s %u\n", constantName(name).c_str(), number);
+}
+
+void TargetEmitter::beginActionSwitch() { source_.writeNarrow("\tswitch (action) {\n"); }
+
+void TargetEmitter::positionalAttribute(int n, int length)
+{
+    source_.writeFormatted("yyattribute(%d - %d)", n, length);
+}
+
+void TargetEmitter::attributeMember(std::string_view tag)
+{
+    source_.writeCharacter('.');
+    source_.writeNarrow(tag);
+}
+
+void TargetEmitter::endActionCase(bool ofRule)
+{
+    // An action of a rule has its own block inside the debugging one.
+    if (ofRule)
+        source_.writeNarrow("\t\t\t}\n");
+    source_.writeNarrow("\t\t}\n\t\tbreak;\n");
+}
+
+void TargetEmitter::endActionSwitch() { source_.writeNarrow("\tdefault:\n\t\tyyassert(0);\n\t\tbreak;\n\t}\n"); }
+
+std::string_view TargetEmitter::stemOf(Table table)
+{
+    static_assert(toolframe::runtime::kParserTableStems.size() ==
+                  static_cast<std::size_t>(Table::CompactTokenDestructor) + 1);
+    return toolframe::runtime::kParserTableStems[static_cast<std::size_t>(table)];
+}
+
+std::string TargetEmitter::macroStemOf(Table table)
+{
+    // The stems are lower-case letters only.
+    std::string stem(stemOf(table));
+    for (char& c : stem)
+        c = static_cast<char>(c - 'a' + 'A');
+    return stem;
+}
+
+std::string_view TargetEmitter::actionKindName(ActionKind kind)
+{
+    using namespace toolframe::runtime;
+    static constexpr std::string_view kNames[] = {kActionError, kActionShift, kActionReduce, kActionAccept,
+                                                  kActionDefault};
+    return kNames[static_cast<int>(kind)];
+}
+
+std::string TargetEmitter::tokenOperand(const TokenOperand& token, bool wide) const
+{
+    switch (token.kind) {
+    case TokenOperand::Kind::EndOfInput:
+        return "0";
+    case TokenOperand::Kind::Error:
+        return toolframe::runtime::macro(toolframe::runtime::kTokenErrorStem, wide);
+    case TokenOperand::Kind::Named:
+        // The constant the generated code defines for the token.
+        return constantName(token.spelling);
+    case TokenOperand::Kind::Literal:
+        break;
+    }
+    // A literal stands for its own value.
+    return (wide ? "L" : "") + std::string(token.spelling);
+}
+
+std::string TargetEmitter::stringLiteral(std::string_view text, toolframe::LiteralDialect dialect, bool wide) const
+{
+    return (wide ? "L\"" : "\"") + toolframe::escapeForLiteral(text, dialect, context_.codePage) + "\"";
+}
+
+std::string_view TargetEmitter::characterType() const { return options().unicode ? "wchar_t" : "char"; }
+
+void TargetEmitter::writeRow(toolframe::OutputStream& stream, int index, std::string_view lead, std::string_view open,
+                             std::initializer_list<std::string_view> values, std::string_view close)
+{
+    if (index > 0)
+        stream.writeCharacter(',');
+    stream.writeNarrow(lead);
+    if (values.size() == 1) {
+        stream.writeNarrow(*values.begin());
+        return;
+    }
+    stream.writeNarrow(open);
+    const char* separator = "";
+    for (std::string_view value : values) {
+        stream.writeNarrow(separator);
+        stream.writeNarrow(value);
+        separator = ", ";
+    }
+    stream.writeNarrow(close);
+}
+
+std::string TargetEmitter::constantName(std::string_view spelling) const
+{
+    std::string name;
+    context_.codePage.forEachCharacter(spelling, [&name](std::string_view character) {
+        if (character != "'" && character != "\"")
+            name += character;
+    });
+    return name;
+}
+
+void TargetEmitter::writeActionCase(int number, std::optional<int> attributeCount, std::string_view element,
+                                    std::string_view initCall)
+{
+    source_.writeFormatted("\tcase %d:\n\t\t{\n", number);
+    if (!attributeCount)
+        return;
+    source_.writeNarrow("#ifdef YYDEBUG\n\t\t\t");
+    source_.writeNarrow(element);
+    source_.writeFormatted("yya[%d];\n\t\t\t", *attributeCount);
+    source_.writeNarrow(initCall);
+    source_.writeFormatted("yya, %d);\n#endif\n\t\t\t{\n", *attributeCount);
+}
+
+std::string TargetEmitter::macroDefaults(std::span<const MacroDefault> defaults)
+{
+    std::string text;
+    for (const MacroDefault& d : defaults) {
+        const std::string define = "#define " + std::string(d.macro) + " ";
+        text += "#ifndef " + std::string(d.macro) + "\n";
+        if (d.condition.empty()) {
+            text += define + std::string(d.value) + "\n";
+        } else {
+            text += std::string(d.condition) + "\n" + define + std::string(d.value) + "\n#else\n" + define +
+                    std::string(d.otherwise) + "\n#endif\n";
+        }
+        text += "#endif\n";
+    }
+    return text;
+}
+
+void TargetEmitter::writeValueDefaults()
+{
+    static constexpr MacroDefault kDefaults[] = {
+        {"YYSTYPE", "int"}, {"YYSTACK_SIZE", "100"}, {"YYSTACK_MAX", "0"}};
+    source_.writeNarrow(macroDefaults(kDefaults));
+    source_.writeCharacter('\n');
+}
+
+void TargetEmitter::writeMissingNameNote()
+{
+    static constexpr std::string_view kLines[] = {
+        "N O T E",
+        "",
+        "A compile error that names YYPARSERNAME means that the grammar has no",
+        "%name declaration. Name the parser in the declarations section, for",
+        "instance:",
+        "",
+        "%name myparser",
+    };
+    using toolframe::BannerBox;
+    source_.writeNarrow(BannerBox::kTop);
+    source_.writeCharacter('\n');
+    for (std::string_view line : kLines) {
+        source_.writeNarrow(BannerBox::kLinePrefix);
+        source_.writeNarrow(line);
+        source_.writeCharacter('\n');
+    }
+    source_.writeNarrow(BannerBox::kBottom);
+    source_.writeNarrow("\n\n");
+}
+
+void TargetEmitter::writeSeparatorHeading(toolframe::OutputStream& stream, std::string_view heading)
+{
+    stream.writeNarrow("/////////////////////////////////////////////////////////////////////////////\n// ");
+    stream.writeNarrow(heading);
+    stream.writeNarrow("\n\n");
+}
+
+void TargetEmitter::writeParserNameMacro(toolframe::OutputStream& stream, std::string_view name)
+{
+    stream.writeNarrow("#ifndef YYPARSERNAME\n#define YYPARSERNAME ");
+    stream.writeNarrow(name);
+    stream.writeNarrow("\n#endif\n\n");
+}
+
+void TargetEmitter::writeBanner(toolframe::OutputStream& stream, std::string_view kind)
+{
+    const toolframe::BannerText text{stream.path(), kind, context_.options.sourceFile, kToolName, kVersion,
+                                     &context_.stamp};
+    toolframe::writeBanner(stream, text, context_.codePage);
+}
+
+void TargetEmitter::writeLibraryInclude(toolframe::OutputStream& stream)
+{
+    const std::string_view header =
+        toolframe::runtime::parserHeader(options().targetLanguage, options().model, options().unicode);
+    stream.writeNarrow(toolframe::libraryIncludeLine(header, options().quotedLibraryIncludes));
+}
+
+void TargetEmitter::writeSourceFilePrologue(bool repeated, std::string_view kind, std::string_view repeatedMarker,
+                                            bool cLanguage)
+{
+    using namespace toolframe::runtime;
+    if (repeated)
+        source_.writeNarrow(repeatedMarker);
+    else
+        writeBanner(source_, kind);
+    writeLibraryInclude(source_);
+    source_.writeNarrow(cLanguage ? "\n/* namespaces */\n" : "\n// namespaces\n");
+    const std::string_view usings[][2] = {{kStandardLibraryMacro, "std"}, {kNamespaceMacro, kNamespace}};
+    for (const auto& [macro, space] : usings) {
+        source_.writeNarrow(cLanguage ? "#if defined(__cplusplus) && defined(" : "#ifdef ");
+        source_.writeNarrow(macro);
+        source_.writeNarrow(cLanguage ? ")\nusing namespace " : "\nusing namespace ");
+        source_.writeNarrow(space);
+        source_.writeNarrow(";\n#endif\n");
+    }
+    source_.writeCharacter('\n');
+}
+
+void TargetEmitter::writeIncludeFilePrologue(std::string_view kind, std::string_view includePath)
+{
+    writeBanner(include_, kind);
+    const std::string guard = toolframe::includeGuard(includePath, context_.codePage);
+    include_.writeFormatted("#ifndef %s\n#define %s\n\n", guard.c_str(), guard.c_str());
+    writeLibraryInclude(include_);
+    include_.writeCharacter('\n');
+}
+
+} // namespace brannock

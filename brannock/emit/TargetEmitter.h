@@ -1,0 +1,155 @@
+#pragma once
+
+#include <initializer_list>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "brannock/emit/Emitter.h"
+#include "brannock/ToolOptions.h"
+#include "toolframe/output/LineDirectiveForms.h"
+#include "toolframe/output/OutputStream.h"
+#include "toolframe/output/StringEscaping.h"
+#include "toolframe/platform/CodePage.h"
+#include "toolframe/platform/LocalClock.h"
+
+namespace brannock {
+
+// What every language emitter is built from.
+struct EmitterContext {
+    const ToolOptions& options;
+    const toolframe::CodePage& codePage;
+    const toolframe::DateTimeStamp& stamp;
+    toolframe::Diagnostics& diagnostics;
+};
+
+// A macro that generated C and C++ code defines unless the user already
+// has. With a condition, value is the default where the condition holds and
+// otherwise where it does not.
+struct MacroDefault {
+    std::string_view macro;
+    std::string_view value;
+    std::string_view condition = {};
+    std::string_view otherwise = {};
+};
+
+// What the C, C++ and Java emitters share: the include and source streams,
+// routing to include-or-source, discarding, the banner and library include
+// lines, and the values the table rows are made of. The operations that
+// copy user code are each language's own, and until a language writes one
+// it writes nothing here; every language writes all the table operations.
+class TargetEmitter : public Emitter {
+public:
+    TargetEmitter(const EmitterContext& context, toolframe::LineDirectiveForm form);
+
+    toolframe::OutputStream& includeStream() { return include_; }
+    toolframe::OutputStream& sourceStream() override { return source_; }
+    // The include file when it is open, the source file otherwise.
+    toolframe::OutputStream& includeOrSourceStream() override { return include_.isOpen() ? include_ : source_; }
+
+    void lineDirective(toolframe::OutputStream& stream, int line, std::string_view name) override;
+    void discard() override;
+
+    // The C-family forms; Java has no include file and overrides them.
+    void endIncludeFile() override;
+    void includeGeneratedHeader(std::string_view name) override;
+    // Also the C-family forms, the same in C and C++; Java overrides all
+    // but the attribute forms, which it shares with C++ (C has its own
+    // positional form).
+    void unionBlock(bool begin) override;
+    void tokenConstant(std::string_view name, unsigned number) override;
+    void beginActionSwitch() override;
+    void positionalAttribute(int n, int length) override;
+    void attributeMember(std::string_view tag) override;
+    void endActionCase(bool ofRule) override;
+    void endActionSwitch() override;
+
+    void beginActionFunction() override {}
+    void beginActionCase(int, std::optional<int>) override {}
+    void resultAttribute() override {}
+    void endActionFunction() override {}
+    void endSourceFile(bool) override {}
+    void parserName(bool, std::string_view) override {}
+    void constructorBlock(bool, std::string_view) override {}
+    void destructorBlock(bool, std::string_view) override {}
+
+protected:
+    // The tables in the order they are written, which is the order of
+    // runtime::kParserTableStems; each language lists what it writes for
+    // them in this order.
+    enum class Table {
+        Symbol,
+        Rule,
+        Reduction,
+        TokenAction,
+        StateAction,
+        CompactTokenAction,
+        CompactStateAction,
+        NonterminalGoto,
+        StateGoto,
+        CompactNonterminalGoto,
+        CompactStateGoto,
+        StateDestructor,
+        TokenDestructor,
+        TokenDestructorBase,
+        CompactTokenDestructor,
+    };
+    static std::string_view stemOf(Table table);
+    // The library reaches the destructor tables through a pointer (Java: a
+    // reference), which says by being null that a table is absent.
+    static bool isDestructorTable(Table table) { return table >= Table::StateDestructor; }
+    // The stem in capitals, as the macros of the C multiple models carry it.
+    static std::string macroStemOf(Table table);
+    static std::string_view actionKindName(ActionKind kind);
+    // A token as the tables name it; wide (C and C++ in Unicode) takes the
+    // YYW placeholder and puts an L before a literal.
+    std::string tokenOperand(const TokenOperand& token, bool wide) const;
+    // Text as a string literal of the language; wide puts an L before it.
+    std::string stringLiteral(std::string_view text, toolframe::LiteralDialect dialect, bool wide) const;
+    // The element type of the C-family string tables.
+    std::string_view characterType() const;
+    // One row on a line of its own, begun by lead and preceded by a comma
+    // unless it is the first; several values go between open and close.
+    static void writeRow(toolframe::OutputStream& stream, int index, std::string_view lead, std::string_view open,
+                         std::initializer_list<std::string_view> values, std::string_view close);
+
+    const ToolOptions& options() const { return context_.options; }
+    // A token's spelling made a name: its quotes left out.
+    std::string constantName(std::string_view spelling) const;
+    // The C-family case label of an action and, for an action of a rule,
+    // the debugging array of its attributes: declared with element before
+    // the name and filled by the call that initCall opens.
+    void writeActionCase(int number, std::optional<int> attributeCount, std::string_view element,
+                         std::string_view initCall);
+    static std::string macroDefaults(std::span<const MacroDefault> defaults);
+    // YYSTYPE, YYSTACK_SIZE and YYSTACK_MAX, which every C-family prologue
+    // template opens with.
+    void writeValueDefaults();
+    // The comment box that explains a compile error on YYPARSERNAME.
+    void writeMissingNameNote();
+    // A line of slashes and a comment with the heading, which set off a
+    // generated class and each of the C++ class's special members.
+    void writeSeparatorHeading(toolframe::OutputStream& stream, std::string_view heading);
+    // YYPARSERNAME, by which the generated code refers to the parser.
+    void writeParserNameMacro(toolframe::OutputStream& stream, std::string_view name);
+    // The banner at the top of a generated file, with its kind text.
+    void writeBanner(toolframe::OutputStream& stream, std::string_view kind);
+    // The library include line for the parser header of this language.
+    void writeLibraryInclude(toolframe::OutputStream& stream);
+    // Banner, include guard, library include and an empty line.
+    void writeIncludeFilePrologue(std::string_view kind, std::string_view includePath);
+    // The banner (or, repeated, the marker line), the library include and
+    // the using-directives, each guarded by its macro; for C inside a
+    // C++-only condition.
+    void writeSourceFilePrologue(bool repeated, std::string_view kind, std::string_view repeatedMarker,
+                                 bool cLanguage);
+
+private:
+    EmitterContext context_;
+    toolframe::LineDirectiveForm form_;
+    toolframe::OutputStream include_;
+    toolframe::OutputStream source_;
+};
+
+} // namespace brannock

@@ -1,0 +1,68 @@
+#include "toolframe/output/OutputFile.h"
+
+#include <cstdio>
+
+namespace toolframe {
+
+namespace {
+
+constexpr int kUnableToOpenFile = 1010;
+constexpr int kFileOutputError = 1011;
+
+} // namespace
+
+OutputFile::~OutputFile()
+{
+    if (file_ != nullptr)
+        std::fclose(file_);
+}
+
+void OutputFile::open(const std::string& path)
+{
+    path_ = path;
+    file_ = std::fopen(path.c_str(), "w");
+    if (file_ == nullptr)
+        diagnostics_.fatal(kUnableToOpenFile, path);
+    std::setvbuf(file_, buffer_, _IOFBF, kBufferSize);
+    identity_ = identityOfStream(file_);
+}
+
+void OutputFile::reportOutputError()
+{
+    // The stream is unusable; let discard close it without a second report.
+    diagnostics_.fatal(kFileOutputError);
+}
+
+void OutputFile::write(std::string_view bytes)
+{
+    if (file_ == nullptr || bytes.empty())
+        return;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size() || std::ferror(file_))
+        reportOutputError();
+}
+
+void OutputFile::close()
+{
+    if (file_ == nullptr)
+        return;
+    std::FILE* file = file_;
+    file_ = nullptr;
+    if (std::fclose(file) != 0)
+        reportOutputError();
+}
+
+void OutputFile::discard()
+{
+    if (file_ != nullptr) {
+        std::fclose(file_);
+        file_ = nullptr;
+    }
+    if (discarded_ || !identity_ || !identity_->regular)
+        return;
+    discarded_ = true;
+    const auto now = identityOfLink(path_);
+    if (now && now->regular && now->sameFileAs(*identity_))
+        std::remove(path_.c_str());
+}
+
+} // namespace toolframe

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "toolframe/diagnostics/Diagnostics.h"
+#include "toolframe/platform/FileIdentity.h"
+
+namespace toolframe {
+
+// A file a generator writes. Writes to a file that is not open are ignored,
+// so a run that has failed goes on reading without touching its outputs.
+class OutputFile {
+public:
+    static constexpr std::size_t kBufferSize = 5120;
+
+    explicit OutputFile(Diagnostics& diagnostics) : diagnostics_(diagnostics) {}
+    ~OutputFile();
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+
+    // Opens for writing, truncating; fatal error 1010 when it cannot.
+    void open(const std::string& path);
+    bool isOpen() const { return file_ != nullptr; }
+    const std::string& path() const { return path_; }
+    std::optional<FileIdentity> identity() const { return identity_; }
+
+    // A failed write is fatal error 1011.
+    void write(std::string_view bytes);
+
+    // A failed close is fatal error 1011.
+    void close();
+
+    // Closes the file and removes it, also when it has already been closed.
+    // Only the regular file this run created or truncated is removed: a
+    // device, a pipe, a link or a file put in its place stays.
+    void discard();
+
+private:
+    [[noreturn]] void reportOutputError();
+
+    Diagnostics& diagnostics_;
+    std::FILE* file_ = nullptr;
+    std::string path_;
+    std::optional<FileIdentity> identity_;
+    bool discarded_ = false;
+    char buffer_[kBufferSize];
+};
+
+} // namespace toolframe

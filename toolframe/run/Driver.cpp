@@ -1,0 +1,148 @@
+#include "toolframe/run/Driver.h"
+
+#include <unistd.h>
+
+#include "toolframe/run/FileNameDerivation.h"
+#include "toolframe/platform/Locale.h"
+#include "toolframe/platform/MemoryExhaustion.h"
+#include "toolframe/platform/Terminal.h"
+
+namespace toolframe {
+
+const char* const kBannerLine = "Copyright (C) Fernhollow Software. Part of the Corvane 2 suite.";
+
+namespace {
+
+constexpr int kOutOfMemory = 1002;
+constexpr int kUnableToOpenFile = 1010;
+constexpr std::string_view kNoBannerSwitch = "-$";
+
+} // namespace
+
+Driver::Driver(const ToolIdentity& identity, std::FILE* out)
+    : identity_(identity), out_(out), diagnostics_(identity.letter, MessageCatalog(identity.messages), out)
+{
+}
+
+Driver::~Driver()
+{
+    if (sourceFile_ != nullptr)
+        std::fclose(sourceFile_);
+}
+
+int Driver::main(std::span<const std::string_view> arguments)
+{
+    MemoryExhaustionHandler memoryHandler;
+    try {
+        return run(arguments);
+    } catch (const RunAborted&) {
+        return 1;
+    } catch (const CMemoryException&) {
+        reportOutOfMemory();
+        return 1;
+    }
+}
+
+void Driver::reportOutOfMemory()
+{
+    setAnsiCharacterLocale();
+    try {
+        diagnostics_.fatal(kOutOfMemory);
+    } catch (const RunAborted&) {
+    }
+}
+
+void Driver::startUp()
+{
+    codePage_ = setAnsiCharacterLocale();
+    // A workbench reading through a pipe sees each line as it is written.
+    if (!isTerminal(STDOUT_FILENO))
+        std::setvbuf(stdout, nullptr, _IONBF, 0);
+    if (!isTerminal(STDERR_FILENO))
+        std::setvbuf(stderr, nullptr, _IONBF, 0);
+    stamp_ = stampNow();
+}
+
+void Driver::printBanner()
+{
+    std::fprintf(out_, "%.*s, Version %.*s\n%s\n\n", static_cast<int>(identity_.name.size()),
+                 identity_.name.data(), static_cast<int>(identity_.version.size()), identity_.version.data(),
+                 kBannerLine);
+}
+
+int Driver::run(std::span<const std::string_view> arguments)
+{
+    startUp();
+    for (std::string_view argument : arguments)
+        if (argument == kNoBannerSwitch)
+            options().showBanner = false;
+    if (options().showBanner)
+        printBanner();
+    if (readCommandLine(arguments) == CommandLineOutcome::Stop)
+        return 1;
+    diagnostics_.setSourceName(options().sourceFile);
+    createStages();
+    deriveFileNames(options(), language(), identity_.compatibleName, codePage_, diagnostics_);
+    openFiles();
+    runStages(sourceFile_);
+    closeFiles();
+    if (options().showBanner)
+        std::fprintf(out_, "%s - %d error(s), %d warning(s)\n", options().sourceFile.c_str(),
+                     diagnostics_.errors(), diagnostics_.warnings());
+    std::fflush(out_);
+    return diagnostics_.errors() == 0 ? 0 : 1;
+}
+
+void Driver::refuseSecondName(const std::string& path)
+{
+    // Opening a second name of a file already in use would truncate it:
+    // the source itself, or an output about to be written twice over.
+    const auto existing = identityOfPath(path);
+    if (!existing || !existing->regular)
+        return;
+    for (const FileIdentity& opened : openedFiles_)
+        if (opened.regular && opened.sameFileAs(*existing))
+            diagnostics_.fatal(kUnableToOpenFile, path);
+}
+
+void Driver::openOutput(OutputStream& stream, const std::string& path)
+{
+    refuseSecondName(path);
+    const ToolOptions& settings = options();
+    stream.open(path, lineNamesFor(path, settings.sourceFile, settings.fullPathLineNames, settings.shortFileNames,
+                                   codePage_));
+    if (const auto opened = stream.file().identity())
+        openedFiles_.push_back(*opened);
+}
+
+void Driver::openFiles()
+{
+    const ToolOptions& settings = options();
+    sourceFile_ = std::fopen(settings.sourceFile.c_str(), "r");
+    const auto source = identityOfStream(sourceFile_);
+    // A directory opens for reading here, but cannot be read.
+    if (sourceFile_ == nullptr || !source || source->directory)
+        diagnostics_.fatal(kUnableToOpenFile, settings.sourceFile);
+    openedFiles_.push_back(*source);
+
+    const RunOutputs files = outputs();
+    if (settings.generateIncludeFile)
+        openOutput(*files.include, settings.includeFile);
+    openOutput(*files.source, settings.outputFile);
+    if (settings.verbose) {
+        refuseSecondName(settings.verboseFile);
+        files.verbose->open(settings.verboseFile);
+        if (const auto opened = files.verbose->identity())
+            openedFiles_.push_back(*opened);
+    }
+}
+
+void Driver::closeFiles()
+{
+    const RunOutputs files = outputs();
+    files.include->close();
+    files.source->close();
+    files.verbose->close();
+}
+
+} // namespace toolframe
