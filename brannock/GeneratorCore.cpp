@@ -12,7 +12,7 @@
 namespace brannock {
 
 GeneratorCore::GeneratorCore(const ToolOptions& options, const toolframe::CodePage& codePage,
-                             const toolframe::DateTimeStamp& stamp, GrammarInput& input, Emitter& emitter,
+                             const toolframe::DateTimeStamp& stamp, toolframe::SourceInput& input, Emitter& emitter,
                              VerboseWriter& verbose, toolframe::Diagnostics& diagnostics)
     : options_(options), codePage_(codePage), stamp_(stamp), input_(input), emitter_(emitter), verbose_(verbose),
       diagnostics_(diagnostics)

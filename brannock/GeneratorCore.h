@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "brannock/emit/Emitter.h"
-#include "brannock/reader/GrammarInput.h"
+#include "toolframe/source/SourceInput.h"
 #include "brannock/ToolOptions.h"
 #include "brannock/lr/VerboseWriter.h"
 #include "toolframe/platform/CodePage.h"
@@ -23,7 +23,7 @@ struct RunCounts {
 class GeneratorCore {
 public:
     GeneratorCore(const ToolOptions& options, const toolframe::CodePage& codePage, const toolframe::DateTimeStamp& stamp,
-                  GrammarInput& input, Emitter& emitter, VerboseWriter& verbose, toolframe::Diagnostics& diagnostics);
+                  toolframe::SourceInput& input, Emitter& emitter, VerboseWriter& verbose, toolframe::Diagnostics& diagnostics);
 
     RunCounts run(std::FILE* source);
 
@@ -31,7 +31,7 @@ private:
     const ToolOptions& options_;
     const toolframe::CodePage& codePage_;
     const toolframe::DateTimeStamp& stamp_;
-    GrammarInput& input_;
+    toolframe::SourceInput& input_;
     Emitter& emitter_;
     VerboseWriter& verbose_;
     toolframe::Diagnostics& diagnostics_;

@@ -209,7 +209,12 @@ void Grammar::setStart(Symbol& symbol, int line)
 
 Symbol& Grammar::tag(std::string_view name, int line)
 {
-    Symbol& symbol = symbols_.lookup("<" + std::string(name) + ">", line);
+    // Built in place: g++ 12 at -O3 takes "<" + name + ">" for an
+    // overlapping copy (a false -Wrestrict).
+    std::string key;
+    key.reserve(name.size() + 2);
+    key.append(1, '<').append(name).append(1, '>');
+    Symbol& symbol = symbols_.lookup(key, line);
     symbol.kind = SymbolKind::TypeTag;
     return symbol;
 }

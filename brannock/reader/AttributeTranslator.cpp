@@ -11,20 +11,20 @@ namespace {
 
 constexpr long kOffsetLimit = 2147483647L;
 
-bool isDigit(const SourceCharacter& c) { return c.code >= '0' && c.code <= '9'; }
-bool isNameStart(const SourceCharacter& c)
+bool isDigit(const toolframe::SourceCharacter& c) { return c.code >= '0' && c.code <= '9'; }
+bool isNameStart(const toolframe::SourceCharacter& c)
 {
     return (c.code >= 'a' && c.code <= 'z') || (c.code >= 'A' && c.code <= 'Z') || c.code == '_';
 }
-bool isNamePart(const SourceCharacter& c) { return isNameStart(c) || isDigit(c); }
+bool isNamePart(const toolframe::SourceCharacter& c) { return isNameStart(c) || isDigit(c); }
 
 // The characters of a form read so far, so that what turns out to be no
 // form can be written as it stands.
 class FormReader {
 public:
-    FormReader(GrammarInput& input) : input_(input) {}
+    FormReader(toolframe::SourceInput& input) : input_(input) {}
 
-    const SourceCharacter& next()
+    const toolframe::SourceCharacter& next()
     {
         current_ = &input_.next();
         if (!current_->isEndOfFile())
@@ -41,8 +41,8 @@ public:
     const std::string& text() const { return text_; }
 
 private:
-    GrammarInput& input_;
-    const SourceCharacter* current_ = nullptr;
+    toolframe::SourceInput& input_;
+    const toolframe::SourceCharacter* current_ = nullptr;
     std::string text_ = "$";
 };
 
@@ -63,11 +63,11 @@ void AttributeTranslator::writeMember(const Symbol* type, std::string_view formT
         diagnostics_.report(UntypedAttribute, formText);
 }
 
-void AttributeTranslator::translate(GrammarInput& input, toolframe::OutputStream& out)
+void AttributeTranslator::translate(toolframe::SourceInput& input, toolframe::OutputStream& out)
 {
     FormReader form(input);
     std::string tagName;
-    const SourceCharacter* c = &form.next();
+    const toolframe::SourceCharacter* c = &form.next();
     if (c->is('<')) {
         c = &form.next();
         while (isNamePart(*c) && (isNameStart(*c) || !tagName.empty())) {

@@ -2,7 +2,8 @@
 
 #include "brannock/reader/ActionSite.h"
 #include "brannock/emit/Emitter.h"
-#include "brannock/reader/GrammarInput.h"
+#include "toolframe/source/CodeCopier.h"
+#include "toolframe/source/SourceInput.h"
 #include "toolframe/diagnostics/Diagnostics.h"
 #include "toolframe/output/OutputStream.h"
 
@@ -12,7 +13,7 @@ namespace brannock {
 // $$ and $<tag>$ the left-hand side's value, $n, $-n, $+n and $<tag>n the
 // value of the n-th item, each followed by its type's member when it has
 // one. A $ that starts none of these stays as it is.
-class AttributeTranslator {
+class AttributeTranslator : public toolframe::CodeTranslator {
 public:
     AttributeTranslator(Emitter& emitter, toolframe::Diagnostics& diagnostics) : emitter_(emitter), diagnostics_(diagnostics) {}
 
@@ -22,8 +23,9 @@ public:
         typesInUse_ = typesInUse;
     }
 
+    std::uint32_t introducer() const override { return '$'; }
     // Called with the '$' just read; reads the rest of the form.
-    void translate(GrammarInput& input, toolframe::OutputStream& out);
+    void translate(toolframe::SourceInput& input, toolframe::OutputStream& out) override;
 
 private:
     void writeMember(const Symbol* type, std::string_view formText);

@@ -18,7 +18,7 @@ constexpr int kNameBlocks = 3;
 
 } // namespace
 
-GrammarParser::GrammarParser(const ToolOptions& options, GrammarInput& input, Grammar& grammar, Emitter& emitter,
+GrammarParser::GrammarParser(const ToolOptions& options, toolframe::SourceInput& input, Grammar& grammar, Emitter& emitter,
                              toolframe::Diagnostics& diagnostics)
     : options_(options), input_(input), grammar_(grammar), emitter_(emitter), diagnostics_(diagnostics),
       scanner_(input, grammar, emitter, diagnostics, *this)

@@ -6,7 +6,7 @@
 #include "brannock/reader/ActionSite.h"
 #include "brannock/emit/Emitter.h"
 #include "brannock/grammar/Grammar.h"
-#include "brannock/reader/GrammarInput.h"
+#include "toolframe/source/SourceInput.h"
 #include "brannock/reader/GrammarScanner.h"
 #include "brannock/ToolOptions.h"
 #include "toolframe/diagnostics/Diagnostics.h"
@@ -20,7 +20,7 @@ namespace brannock {
 // required token that is missing is reported and taken as read.
 class GrammarParser : public ActionSiteSource {
 public:
-    GrammarParser(const ToolOptions& options, GrammarInput& input, Grammar& grammar, Emitter& emitter,
+    GrammarParser(const ToolOptions& options, toolframe::SourceInput& input, Grammar& grammar, Emitter& emitter,
                   toolframe::Diagnostics& diagnostics);
 
     // Declarations and rules, up to the separator before the program
@@ -76,7 +76,7 @@ private:
     void destructorDefinition();
 
     const ToolOptions& options_;
-    GrammarInput& input_;
+    toolframe::SourceInput& input_;
     Grammar& grammar_;
     Emitter& emitter_;
     toolframe::Diagnostics& diagnostics_;

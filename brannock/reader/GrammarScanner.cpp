@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cwchar>
 
-#include "brannock/reader/CodeCopier.h"
+#include "toolframe/source/CodeCopier.h"
 #include "brannock/MessageNumbers.h"
 
 namespace brannock {
@@ -75,7 +75,7 @@ constexpr NamedEscape kNamedEscapes[] = {
     {'"', '"'}, {'\'', '\''}, {'?', '?'}, {'\\', '\\'},
 };
 
-bool isBlank(const SourceCharacter& c)
+bool isBlank(const toolframe::SourceCharacter& c)
 {
     return c.is(' ') || c.is('\t') || c.is('\n') || c.is('\v') || c.is('\f') || c.is('\r');
 }
@@ -88,14 +88,14 @@ bool isNamePart(std::uint32_t c) { return isNameStart(c) || isDigit(c); }
 int digitValue(char c) { return isDigit(static_cast<unsigned char>(c)) ? c - '0' : (c | 0x20) - 'a' + 10; }
 
 // The code a message quotes for a character.
-toolframe::MessageArgument codeOf(const SourceCharacter& c)
+toolframe::MessageArgument codeOf(const toolframe::SourceCharacter& c)
 {
-    return toolframe::MessageArgument::code(c.code < SourceCharacter::kUnconvertible ? c.code : c.value);
+    return toolframe::MessageArgument::code(c.code < toolframe::SourceCharacter::kUnconvertible ? c.code : c.value);
 }
 
 } // namespace
 
-GrammarScanner::GrammarScanner(GrammarInput& input, Grammar& grammar, Emitter& emitter,
+GrammarScanner::GrammarScanner(toolframe::SourceInput& input, Grammar& grammar, Emitter& emitter,
                                toolframe::Diagnostics& diagnostics, const ActionSiteSource& sites)
     : input_(input), grammar_(grammar), emitter_(emitter), diagnostics_(diagnostics), sites_(sites),
       translator_(emitter, diagnostics)
@@ -123,7 +123,7 @@ TokenCode GrammarScanner::scan()
     State state = State::Start;
     std::uint32_t quote = 0;
     for (;;) {
-        const SourceCharacter& c = input_.next();
+        const toolframe::SourceCharacter& c = input_.next();
         switch (state) {
         case State::Start:
             if (c.isEndOfFile())
@@ -148,7 +148,7 @@ TokenCode GrammarScanner::scan()
             } else if (c.is('<')) {
                 state = State::TagStart;
             } else if (c.is('{')) {
-                return section_ == 0 ? copyDeclarationBlock() : copyAction(CodeEnd::MatchingBrace, lexeme_.line);
+                return section_ == 0 ? copyDeclarationBlock() : copyAction(toolframe::CodeEnd::MatchingBrace, lexeme_.line);
             } else if (c.is('=')) {
                 state = State::Equals;
             } else {
@@ -287,9 +287,9 @@ TokenCode GrammarScanner::scan()
             if (isBlank(c))
                 break;
             if (c.is('{'))
-                return copyAction(CodeEnd::MatchingBrace, input_.currentLine());
+                return copyAction(toolframe::CodeEnd::MatchingBrace, input_.currentLine());
             input_.putBack();
-            return copyAction(CodeEnd::Semicolon, input_.currentLine());
+            return copyAction(toolframe::CodeEnd::Semicolon, input_.currentLine());
         }
     }
 }
@@ -331,8 +331,8 @@ void GrammarScanner::appendCharacter(std::string_view bytes, std::vector<long>& 
     std::mbstate_t state{};
     const std::size_t used = std::mbrtowc(&wide, bytes.data(), bytes.size(), &state);
     long code = used == bytes.size() || (used == 0 && bytes.size() == 1) ? static_cast<long>(wide)
-                                                                         : static_cast<long>(SourceCharacter::kUnconvertible);
-    if (code > 0xFFFF && code < static_cast<long>(SourceCharacter::kUnconvertible)) {
+                                                                         : static_cast<long>(toolframe::SourceCharacter::kUnconvertible);
+    if (code > 0xFFFF && code < static_cast<long>(toolframe::SourceCharacter::kUnconvertible)) {
         // Beyond the 16 bits of a Unicode parser's characters: its two
         // UTF-16 code units.
         code -= 0x10000;
@@ -426,7 +426,7 @@ TokenCode GrammarScanner::copyDeclarationBlock()
     toolframe::OutputStream& out =
         blockTarget_ == BlockTarget::Source ? emitter_.sourceStream() : emitter_.includeOrSourceStream();
     out.setGrammarLine(lexeme_.line);
-    const CopyOutcome outcome = CodeCopier(input_, out, nullptr).copy(CodeEnd::MatchingBrace);
+    const toolframe::CopyOutcome outcome = toolframe::CodeCopier(input_, out, nullptr).copy(toolframe::CodeEnd::MatchingBrace);
     if (!outcome.ended)
         diagnostics_.fatal(outcome.inComment ? EndOfFileInDeclarationCodeBlockComment : EndOfFileInDeclarationCodeBlock);
     out.writeCharacter('\n');
@@ -439,14 +439,14 @@ void GrammarScanner::copyCodeBlock()
 {
     toolframe::OutputStream& out = emitter_.sourceStream();
     out.setGrammarLine(input_.currentLine());
-    const CopyOutcome outcome = CodeCopier(input_, out, nullptr).copy(CodeEnd::PercentBrace);
+    const toolframe::CopyOutcome outcome = toolframe::CodeCopier(input_, out, nullptr).copy(toolframe::CodeEnd::PercentBrace);
     if (!outcome.ended)
         diagnostics_.fatal(outcome.inComment ? EndOfFileInCodeBlockComment : EndOfFileInCodeBlock);
     out.writeCharacter('\n');
     out.requestResync();
 }
 
-TokenCode GrammarScanner::copyAction(CodeEnd end, int line)
+TokenCode GrammarScanner::copyAction(toolframe::CodeEnd end, int line)
 {
     if (actions_ == 0)
         emitter_.beginActionSwitch();
@@ -456,7 +456,7 @@ TokenCode GrammarScanner::copyAction(CodeEnd end, int line)
     toolframe::OutputStream& out = emitter_.sourceStream();
     out.setGrammarLine(line);
     translator_.begin(site, typesInUse_);
-    const CopyOutcome outcome = CodeCopier(input_, out, &translator_).copy(end);
+    const toolframe::CopyOutcome outcome = toolframe::CodeCopier(input_, out, &translator_).copy(end);
     if (!outcome.ended)
         diagnostics_.fatal(outcome.inComment ? EndOfFileInActionComment : EndOfFileInAction);
     out.writeCharacter('\n');
@@ -474,7 +474,7 @@ TokenCode GrammarScanner::copyProgramSection()
     // Blanks alone are no program section.
     std::string leading;
     const int line = input_.currentLine();
-    const SourceCharacter* c = &input_.next();
+    const toolframe::SourceCharacter* c = &input_.next();
     for (; !c->isEndOfFile() && isBlank(*c); c = &input_.next())
         leading += input_.bytesOf(*c);
     if (c->isEndOfFile())

@@ -5,10 +5,10 @@
 
 #include "brannock/reader/ActionSite.h"
 #include "brannock/reader/AttributeTranslator.h"
-#include "brannock/reader/CodeCopier.h"
+#include "toolframe/source/CodeCopier.h"
 #include "brannock/emit/Emitter.h"
 #include "brannock/grammar/Grammar.h"
-#include "brannock/reader/GrammarInput.h"
+#include "toolframe/source/SourceInput.h"
 #include "brannock/reader/Lexeme.h"
 #include "toolframe/diagnostics/Diagnostics.h"
 
@@ -25,7 +25,7 @@ enum class BlockTarget { IncludeOrSource, Source };
 // copied as they are scanned.
 class GrammarScanner {
 public:
-    GrammarScanner(GrammarInput& input, Grammar& grammar, Emitter& emitter, toolframe::Diagnostics& diagnostics,
+    GrammarScanner(toolframe::SourceInput& input, Grammar& grammar, Emitter& emitter, toolframe::Diagnostics& diagnostics,
                    const ActionSiteSource& sites);
 
     const Lexeme& next();
@@ -46,13 +46,13 @@ private:
     TokenCode finishCharacterToken(std::uint32_t quote);
     TokenCode finishTag();
     TokenCode copyDeclarationBlock();
-    TokenCode copyAction(CodeEnd end, int line);
+    TokenCode copyAction(toolframe::CodeEnd end, int line);
     void copyCodeBlock();
     TokenCode copyProgramSection();
     void decodeEscape(std::string_view content, std::size_t& i, std::vector<long>& values);
     void appendCharacter(std::string_view bytes, std::vector<long>& values);
 
-    GrammarInput& input_;
+    toolframe::SourceInput& input_;
     Grammar& grammar_;
     Emitter& emitter_;
     toolframe::Diagnostics& diagnostics_;

@@ -9,65 +9,13 @@
 #include "brannock/grammar/Rule.h"
 #include "brannock/grammar/Symbol.h"
 #include "toolframe/output/TextFormat.h"
+#include "toolframe/packing/FirstFitPacker.h"
 
 namespace brannock {
 
 namespace {
 
 using Entry = ParserTables::Entry;
-
-// Occupied positions of one packed table: lowest fit first.
-class FirstFitPacker {
-public:
-    struct Cell {
-        int owner;
-        int kind;   // ActionKind for token actions
-        int value;
-    };
-
-    // The base at which every key fits into free positions, the lowest.
-    long place(const std::vector<long>& keys, int owner, const std::vector<Cell>& cells)
-    {
-        const long first = keys.front();
-        long position = firstFree_;
-        for (;; ++position) {
-            if (occupied(position))
-                continue;
-            bool fits = true;
-            for (std::size_t i = 1; i < keys.size() && fits; ++i)
-                fits = !occupied(position + keys[i] - first);
-            if (fits)
-                break;
-        }
-        const long base = position - first;
-        for (std::size_t i = 0; i < keys.size(); ++i) {
-            const auto at = static_cast<std::size_t>(base + keys[i]);
-            if (at >= cells_.size())
-                cells_.resize(at + 1, Cell{-1, 0, 0});
-            cells_[at] = cells[i];
-            cells_[at].owner = owner;
-            used_.resize(std::max(used_.size(), at + 1), false);
-            used_[at] = true;
-        }
-        while (occupied(firstFree_))
-            ++firstFree_;
-        return base;
-    }
-
-    std::size_t size() const { return cells_.size(); }
-    bool isUsed(std::size_t position) const { return position < used_.size() && used_[position]; }
-    const Cell& cell(std::size_t position) const { return cells_[position]; }
-
-private:
-    bool occupied(long position) const
-    {
-        return position >= 0 && static_cast<std::size_t>(position) < used_.size() && used_[static_cast<std::size_t>(position)];
-    }
-
-    std::vector<Cell> cells_;
-    std::vector<bool> used_;
-    long firstFree_ = 0;
-};
 
 bool sameAction(const Entry& a, const Entry& b) { return a == b; }
 
@@ -347,14 +295,14 @@ int dataOf(const Entry& entry)
 
 void ParserTables::writeFastActions(Emitter& emitter) const
 {
-    FirstFitPacker packer;
+    toolframe::FirstFitPacker packer;
     std::vector<long> bases(rows_.size(), 0);
     for (int s : packingOrder(ListKind::Actions)) {
         const Row& row = rows_[static_cast<std::size_t>(s)];
         if (row.actions.empty())
             continue;
         std::vector<long> keys;
-        std::vector<FirstFitPacker::Cell> cells;
+        std::vector<toolframe::FirstFitPacker::Cell> cells;
         for (const Entry& entry : row.actions) {
             keys.push_back(entry.key);
             cells.push_back({s, static_cast<int>(entry.kind), dataOf(entry)});
@@ -382,14 +330,14 @@ void ParserTables::writeFastActions(Emitter& emitter) const
 
 void ParserTables::writeFastGotos(Emitter& emitter) const
 {
-    FirstFitPacker packer;
+    toolframe::FirstFitPacker packer;
     std::vector<long> bases(rows_.size(), 0);
     for (int s : packingOrder(ListKind::Gotos)) {
         const Row& row = rows_[static_cast<std::size_t>(s)];
         if (row.gotos.empty())
             continue;
         std::vector<long> keys;
-        std::vector<FirstFitPacker::Cell> cells;
+        std::vector<toolframe::FirstFitPacker::Cell> cells;
         for (const Entry& entry : row.gotos) {
             keys.push_back(entry.key);
             cells.push_back({s, 0, entry.target});
@@ -542,12 +490,12 @@ void ParserTables::writeDestructors(Emitter& emitter) const
         return;
     }
     const long threshold = std::max<long>(options_.tokenDestructorRangeThreshold, static_cast<long>(withDestructor.size()));
-    FirstFitPacker packer;
+    toolframe::FirstFitPacker packer;
     std::vector<long> bases;
     for (std::size_t start = 0; start < withDestructor.size();) {
         const long first = tokens[static_cast<std::size_t>(withDestructor[start])]->number;
         std::vector<long> keys;
-        std::vector<FirstFitPacker::Cell> cells;
+        std::vector<toolframe::FirstFitPacker::Cell> cells;
         std::size_t end = start;
         for (; end < withDestructor.size() && tokens[static_cast<std::size_t>(withDestructor[end])]->number < first + threshold; ++end) {
             const Symbol& token = *tokens[static_cast<std::size_t>(withDestructor[end])];

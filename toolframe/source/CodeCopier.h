@@ -1,10 +1,11 @@
 #pragma once
 
-#include "brannock/reader/AttributeTranslator.h"
-#include "brannock/reader/GrammarInput.h"
+#include <cstdint>
+
+#include "toolframe/source/SourceInput.h"
 #include "toolframe/output/OutputStream.h"
 
-namespace brannock {
+namespace toolframe {
 
 // How a piece of user code ends.
 enum class CodeEnd {
@@ -18,12 +19,24 @@ struct CopyOutcome {
     bool inComment; // where the end of file came
 };
 
+// What a tool rewrites inside copied code (Brannock: the $-forms of an
+// action). The copier hands over at the introducer, outside literals and
+// comments; the translator reads the rest of the form and writes its
+// replacement.
+class CodeTranslator {
+public:
+    virtual ~CodeTranslator() = default;
+    virtual std::uint32_t introducer() const = 0;
+    // Called with the introducer just read.
+    virtual void translate(SourceInput& input, OutputStream& out) = 0;
+};
+
 // Copies user code through to a generated file as it is read, passing
 // string and character literals and comments whole so that nothing inside
-// them ends the code. In actions the $-forms are translated.
+// them ends the code.
 class CodeCopier {
 public:
-    CodeCopier(GrammarInput& input, toolframe::OutputStream& out, AttributeTranslator* translator)
+    CodeCopier(SourceInput& input, OutputStream& out, CodeTranslator* translator)
         : input_(input), out_(out), translator_(translator)
     {
     }
@@ -33,9 +46,9 @@ public:
 private:
     void write(const SourceCharacter& c) { out_.writeCharacter(c.value); }
 
-    GrammarInput& input_;
-    toolframe::OutputStream& out_;
-    AttributeTranslator* translator_;
+    SourceInput& input_;
+    OutputStream& out_;
+    CodeTranslator* translator_;
 };
 
-} // namespace brannock
+} // namespace toolframe

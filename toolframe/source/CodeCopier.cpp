@@ -1,6 +1,6 @@
-#include "brannock/reader/CodeCopier.h"
+#include "toolframe/source/CodeCopier.h"
 
-namespace brannock {
+namespace toolframe {
 
 namespace {
 
@@ -37,7 +37,7 @@ CopyOutcome CodeCopier::copy(CodeEnd end)
             }
             if (end == CodeEnd::MatchingBrace && c.is('}') && depth == 0)
                 return CopyOutcome{true, false};
-            if (c.is('$') && translator_ != nullptr) {
+            if (translator_ != nullptr && c.code == translator_->introducer()) {
                 translator_->translate(input_, out_);
                 continue;
             }
@@ -105,4 +105,4 @@ CopyOutcome CodeCopier::copy(CodeEnd end)
     }
 }
 
-} // namespace brannock
+} // namespace toolframe

@@ -1,16 +1,14 @@
-#include "brannock/reader/GrammarInput.h"
+#include "toolframe/source/SourceInput.h"
 
 #include <climits>
 #include <cwchar>
 
-#include "brannock/MessageNumbers.h"
-
-namespace brannock {
+namespace toolframe {
 
 namespace {
 
 // Room for the newline and the terminator.
-constexpr std::size_t kLineCapacity = GrammarInput::kBufferSize - 2;
+constexpr std::size_t kLineCapacity = SourceInput::kBufferSize - 2;
 
 bool isContinuation(int byte) { return (byte & 0xC0) == 0x80; }
 
@@ -18,18 +16,18 @@ std::size_t utf8Length(unsigned char lead) { return lead < 0xE0 ? 2 : lead < 0xF
 
 std::uint32_t concatenated(const char* bytes, std::size_t length)
 {
-    return toolframe::CodePage::characterValue(std::string_view(bytes, length));
+    return CodePage::characterValue(std::string_view(bytes, length));
 }
 
 } // namespace
 
-GrammarInput::GrammarInput(const toolframe::CodePage& codePage, toolframe::Diagnostics& diagnostics)
-    : codePage_(codePage), diagnostics_(diagnostics)
+SourceInput::SourceInput(const CodePage& codePage, Diagnostics& diagnostics, SourceInputMessages messages)
+    : codePage_(codePage), diagnostics_(diagnostics), messages_(messages)
 {
     bytes_.reserve(kBufferSize);
 }
 
-void GrammarInput::readCharacterInto(int first)
+void SourceInput::readCharacterInto(int first)
 {
     // A lead byte brings its trail bytes; a double-byte code page takes the
     // next byte whatever it is, UTF-8 only continuation bytes.
@@ -39,13 +37,13 @@ void GrammarInput::readCharacterInto(int first)
     while (length < wanted) {
         const int byte = std::getc(file_);
         if (byte == EOF) {
-            diagnostics_.report(IllegalMultibyteCharacter,
-                                toolframe::MessageArgument::code(concatenated(character, length)));
+            diagnostics_.report(messages_.illegalMultibyteCharacter,
+                                MessageArgument::code(concatenated(character, length)));
             return;
         }
         if (byte == 0) {
-            diagnostics_.report(IllegalMultibyteCharacter,
-                                toolframe::MessageArgument::code(concatenated(character, length) << 8));
+            diagnostics_.report(messages_.illegalMultibyteCharacter,
+                                MessageArgument::code(concatenated(character, length) << 8));
             bytes_.push_back('\0');
             return;
         }
@@ -58,7 +56,7 @@ void GrammarInput::readCharacterInto(int first)
     bytes_.insert(bytes_.end(), character, character + length);
 }
 
-bool GrammarInput::readLine()
+bool SourceInput::readLine()
 {
     if (atEnd_ || file_ == nullptr)
         return false;
@@ -90,12 +88,12 @@ bool GrammarInput::readLine()
     else if (tooLong)
         bytes_.push_back('\n');
     if (tooLong)
-        diagnostics_.report(LineTooLong);
+        diagnostics_.report(messages_.lineTooLong);
     decodeLine();
     return true;
 }
 
-void GrammarInput::decodeLine()
+void SourceInput::decodeLine()
 {
     characters_.clear();
     position_ = 0;
@@ -103,7 +101,7 @@ void GrammarInput::decodeLine()
     const std::string_view line(bytes_.data(), bytes_.size());
     std::size_t offset = 0;
     codePage_.forEachCharacter(line, [&](std::string_view bytes) {
-        SourceCharacter character{0, toolframe::CodePage::characterValue(bytes), static_cast<std::uint16_t>(offset),
+        SourceCharacter character{0, CodePage::characterValue(bytes), static_cast<std::uint16_t>(offset),
                                   static_cast<std::uint8_t>(bytes.size())};
         const auto first = static_cast<unsigned char>(bytes[0]);
         if (bytes.size() == 1 && first < 0x80) {
@@ -119,7 +117,7 @@ void GrammarInput::decodeLine()
     });
 }
 
-const SourceCharacter& GrammarInput::next()
+const SourceCharacter& SourceInput::next()
 {
     while (position_ >= characters_.size()) {
         if (!readLine()) {
@@ -130,13 +128,13 @@ const SourceCharacter& GrammarInput::next()
     return characters_[position_++];
 }
 
-void GrammarInput::putBack()
+void SourceInput::putBack()
 {
     if (position_ > 0)
         --position_;
 }
 
-std::string_view GrammarInput::marked() const
+std::string_view SourceInput::marked() const
 {
     const std::size_t end = std::min(position_, characters_.size());
     if (mark_ >= end)
@@ -146,9 +144,9 @@ std::string_view GrammarInput::marked() const
     return std::string_view(bytes_.data() + from, to - from);
 }
 
-std::string_view GrammarInput::bytesOf(const SourceCharacter& character) const
+std::string_view SourceInput::bytesOf(const SourceCharacter& character) const
 {
     return std::string_view(bytes_.data() + character.offset, character.length);
 }
 
-} // namespace brannock
+} // namespace toolframe

@@ -1,0 +1,2 @@
+#include "brannock/emit/CEmitter.h"
+#include "brannock/emit/Emitter.h"

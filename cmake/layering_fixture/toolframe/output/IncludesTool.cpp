@@ -1,0 +1,1 @@
+#include "brannock/grammar/Grammar.h"
