@@ -11,7 +11,7 @@ namespace brannock {
 
 namespace {
 
-const toolframe::ToolIdentity kIdentity{"Brannock", 'Y', "2.07", "y.tab.c", messages()};
+const toolframe::ToolIdentity kIdentity{"Brannock", 'Y', "2.07", "y.tab.c", messageCatalog()};
 
 template <class LanguageEmitter>
 std::unique_ptr<TargetEmitter> make(const EmitterContext& context)
