@@ -2,10 +2,13 @@
 
 #include "toolframe/diagnostics/Diagnostics.h"
 
-namespace toolframe {
+// Tests make a run report diagnostics that its input cannot yet produce,
+// through a test build of the program that calls
+// injectTestDiagnosticsFromEnvironment at the point of the run its tool
+// offers for it. The shipped programs link none of this.
+namespace toolframe::testing {
 
-// The environment variable through which tests make a run report
-// diagnostics that its input cannot yet produce.
+// The environment variable that lists what to report.
 constexpr const char* kDiagnosticsTestHookVariable = "CORVANE_TEST_DIAGNOSTICS";
 
 // Reports what spec lists, in order: comma-separated items "N", "N@L"
@@ -17,4 +20,4 @@ void injectTestDiagnostics(Diagnostics& diagnostics, const char* spec);
 // The same with the variable's value, when it is set.
 void injectTestDiagnosticsFromEnvironment(Diagnostics& diagnostics);
 
-} // namespace toolframe
+} // namespace toolframe::testing

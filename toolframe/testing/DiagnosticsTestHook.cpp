@@ -1,10 +1,10 @@
-#include "toolframe/diagnostics/DiagnosticsTestHook.h"
+#include "toolframe/testing/DiagnosticsTestHook.h"
 
 #include <cstdlib>
 #include <new>
 #include <string_view>
 
-namespace toolframe {
+namespace toolframe::testing {
 
 namespace {
 
@@ -72,4 +72,4 @@ void injectTestDiagnosticsFromEnvironment(Diagnostics& diagnostics)
     injectTestDiagnostics(diagnostics, std::getenv(kDiagnosticsTestHookVariable));
 }
 
-} // namespace toolframe
+} // namespace toolframe::testing
