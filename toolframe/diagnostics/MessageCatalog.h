@@ -5,9 +5,8 @@
 
 namespace toolframe {
 
-// The numbers of the messages both tools share, by what they say. The
-// thousands digit gives the severity (see severityOf); each tool numbers
-// its own messages from 1012 on.
+// The numbers of the messages both tools share, by what they say; each
+// tool names its own numbers in a table of its own.
 enum SharedMessage : int {
     MaximumErrorsReached = 1001,
     OutOfMemory = 1002,
