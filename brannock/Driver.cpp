@@ -1,8 +1,9 @@
 #include "brannock/Driver.h"
 
+#include <utility>
+
 #include "brannock/emit/CEmitter.h"
 #include "brannock/emit/CppEmitter.h"
-#include "brannock/GeneratorCore.h"
 #include "brannock/emit/JavaEmitter.h"
 #include "brannock/Messages.h"
 #include "brannock/Switches.h"
@@ -11,7 +12,7 @@ namespace brannock {
 
 namespace {
 
-const toolframe::ToolIdentity kIdentity{"Brannock", 'Y', "2.07", "y.tab.c", messages()};
+const toolframe::ToolIdentity kIdentity{"Brannock", 'Y', "2.07", "y.tab.c", messageCatalog()};
 
 template <class LanguageEmitter>
 std::unique_ptr<TargetEmitter> make(const EmitterContext& context)
@@ -30,7 +31,10 @@ std::unique_ptr<TargetEmitter> createEmitter(const EmitterContext& context)
     return kEmitterFactories[static_cast<int>(context.options.targetLanguage)](context);
 }
 
-Driver::Driver(std::FILE* out) : toolframe::Driver(kIdentity, out) {}
+Driver::Driver(std::FILE* out, RulesReadHook afterRulesRead)
+    : toolframe::Driver(kIdentity, out), afterRulesRead_(std::move(afterRulesRead))
+{
+}
 
 Driver::~Driver() = default;
 
@@ -55,7 +59,7 @@ toolframe::RunOutputs Driver::outputs()
 
 void Driver::runStages(std::FILE* source)
 {
-    GeneratorCore core(options_, codePage(), stamp(), *input_, *emitter_, *verbose_, diagnostics());
+    GeneratorCore core(options_, codePage(), stamp(), *input_, *emitter_, *verbose_, diagnostics(), afterRulesRead_);
     const RunCounts counts = core.run(source);
     verbose_->writeSummary(counts.tokens, counts.nonterminals, counts.rules, counts.states);
 }

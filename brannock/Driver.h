@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "brannock/GeneratorCore.h"
 #include "brannock/reader/GrammarInput.h"
 #include "brannock/emit/TargetEmitter.h"
 #include "brannock/ToolOptions.h"
@@ -13,7 +14,7 @@ namespace brannock {
 // Brannock's run on the shared frame.
 class Driver : public toolframe::Driver {
 public:
-    explicit Driver(std::FILE* out = stdout);
+    explicit Driver(std::FILE* out = stdout, RulesReadHook afterRulesRead = {});
     ~Driver() override;
 
 protected:
@@ -29,6 +30,7 @@ private:
     std::unique_ptr<GrammarInput> input_;
     std::unique_ptr<TargetEmitter> emitter_;
     std::unique_ptr<VerboseWriter> verbose_;
+    RulesReadHook afterRulesRead_;
 };
 
 // The emitter for the options' target language.

@@ -1,5 +1,7 @@
 #include "brannock/GeneratorCore.h"
 
+#include <utility>
+
 #include "brannock/lr/Automaton.h"
 #include "brannock/grammar/Grammar.h"
 #include "brannock/grammar/GrammarAnalysis.h"
@@ -7,15 +9,14 @@
 #include "brannock/lr/NeverUsedReport.h"
 #include "brannock/lr/ParseActions.h"
 #include "brannock/tables/ParserTables.h"
-#include "toolframe/diagnostics/DiagnosticsTestHook.h"
 
 namespace brannock {
 
 GeneratorCore::GeneratorCore(const ToolOptions& options, const toolframe::CodePage& codePage,
                              const toolframe::DateTimeStamp& stamp, toolframe::SourceInput& input, Emitter& emitter,
-                             VerboseWriter& verbose, toolframe::Diagnostics& diagnostics)
+                             VerboseWriter& verbose, toolframe::Diagnostics& diagnostics, RulesReadHook afterRulesRead)
     : options_(options), codePage_(codePage), stamp_(stamp), input_(input), emitter_(emitter), verbose_(verbose),
-      diagnostics_(diagnostics)
+      diagnostics_(diagnostics), afterRulesRead_(std::move(afterRulesRead))
 {
 }
 
@@ -33,7 +34,8 @@ RunCounts GeneratorCore::run(std::FILE* source)
     if (parser.actionCount() > 0)
         emitter_.endActionSwitch();
     emitter_.endActionFunction();
-    toolframe::injectTestDiagnosticsFromEnvironment(diagnostics_);
+    if (afterRulesRead_)
+        afterRulesRead_(diagnostics_);
     RunCounts counts;
     if (diagnostics_.errors() == 0)
         grammar.checkDefinitions(input_.currentLine());

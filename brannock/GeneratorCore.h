@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 
 #include "brannock/emit/Emitter.h"
 #include "toolframe/source/SourceInput.h"
@@ -19,11 +20,17 @@ struct RunCounts {
     int states = 0;
 };
 
+// Called once the rules are read, before the definitions are checked: a
+// test build of the program reports there what no grammar can make it
+// report yet. The shipped program has none.
+using RulesReadHook = std::function<void(toolframe::Diagnostics&)>;
+
 // Drives one grammar through the stages, writing through the emitter.
 class GeneratorCore {
 public:
     GeneratorCore(const ToolOptions& options, const toolframe::CodePage& codePage, const toolframe::DateTimeStamp& stamp,
-                  toolframe::SourceInput& input, Emitter& emitter, VerboseWriter& verbose, toolframe::Diagnostics& diagnostics);
+                  toolframe::SourceInput& input, Emitter& emitter, VerboseWriter& verbose, toolframe::Diagnostics& diagnostics,
+                  RulesReadHook afterRulesRead = {});
 
     RunCounts run(std::FILE* source);
 
@@ -35,6 +42,7 @@ private:
     Emitter& emitter_;
     VerboseWriter& verbose_;
     toolframe::Diagnostics& diagnostics_;
+    RulesReadHook afterRulesRead_;
 };
 
 } // namespace brannock

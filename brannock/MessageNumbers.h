@@ -2,7 +2,9 @@
 
 namespace brannock {
 
-// The numbers of Brannock's messages, by what they say.
+// The numbers of Brannock's messages, by what they say; the texts are in
+// Messages.cpp. The numbers the two tools share (1001 to 1011) are the
+// frame's toolframe::SharedMessage.
 enum Message : int {
     UnexpectedEndOfFile = 1012,
     EndOfFileInCodeBlock = 1013,
@@ -12,6 +14,8 @@ enum Message : int {
     EndOfFileInCodeBlockComment = 1017,
     EndOfFileInDeclarationCodeBlockComment = 1018,
     EndOfFileInActionComment = 1019,
+    InvalidActionRange = 1020,
+    InvalidTokenDestructorRange = 1021,
 
     IllegalMultibyteCharacter = 2001,
     LineTooLong = 2002,
@@ -60,6 +64,12 @@ enum Message : int {
     SymbolNeverUsed = 4004,
     NonterminalNeverUsed = 4005,
     TokenNeverUsed = 4006,
+    ShiftReduceConflict = 4007,
+    ReduceReduceConflict = 4008,
+    AcceptReduceConflict = 4009,
+    TokenNeverShifted = 4010,
+    RuleNeverReduced = 4011,
+    SymbolNeverPushed = 4012,
     UnassignedLeftSide = 4013,
 };
 

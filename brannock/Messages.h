@@ -1,12 +1,12 @@
 #pragma once
 
-#include <span>
-
 #include "toolframe/diagnostics/MessageCatalog.h"
 
 namespace brannock {
 
-// Brannock's own messages; 1001 to 1011 come from the shared frame.
-std::span<const toolframe::MessageText> messages();
+// Brannock's own messages, by the numbers of MessageNumbers.h, before those
+// of the shared frame; the fatal errors met at the end of the grammar file
+// tell the line they stopped at.
+toolframe::MessageCatalog messageCatalog();
 
 } // namespace brannock

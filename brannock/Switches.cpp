@@ -1,21 +1,21 @@
 #include "brannock/Switches.h"
 
+#include "brannock/MessageNumbers.h"
+#include "toolframe/diagnostics/MessageCatalog.h"
+
 namespace brannock {
 
 namespace {
 
 using toolframe::CodeModel;
+using toolframe::DuplicateIncludeFile;
+using toolframe::DuplicateOutputFile;
+using toolframe::DuplicateVerboseFile;
 using toolframe::PageBreak;
 using toolframe::SwitchForm;
 using toolframe::SwitchValue;
 using toolframe::TargetLanguage;
 using Options = ToolOptions;
-
-constexpr int kInvalidActionRange = 1020;
-constexpr int kInvalidTokenDestructorRange = 1021;
-constexpr int kDuplicateOutputFile = 1007;
-constexpr int kDuplicateIncludeFile = 1008;
-constexpr int kDuplicateVerboseFile = 1009;
 
 void ignore(Options&, const SwitchValue&) {}
 
@@ -54,10 +54,10 @@ constexpr Switch kSwitches[] = {
      [](Options& o, const SwitchValue&) { o.errorGotosForDefaultStates = false; }},
     {"-L:", "-L:n", SwitchForm::Number, "Use bases when action range greater than n (default 1024)",
      [](Options& o, const SwitchValue& v) { o.actionRangeThreshold = static_cast<int>(v.number); },
-     PageBreak::None, kInvalidActionRange},
+     PageBreak::None, InvalidActionRange},
     {"-M:", "-M:n", SwitchForm::Number, "Use bases when token destructor range greater than n (default 1024)",
      [](Options& o, const SwitchValue& v) { o.tokenDestructorRangeThreshold = static_cast<int>(v.number); },
-     PageBreak::None, kInvalidTokenDestructorRange},
+     PageBreak::None, InvalidTokenDestructorRange},
     {"-N", "-N", SwitchForm::Flag, "No default reductions if shift on error token",
      [](Options& o, const SwitchValue&) { o.defaultReductionsOnErrorShift = false; }},
     {"-Rn", "-Rn", SwitchForm::Flag, "No default reductions", setReductionMode<DefaultReductionMode::None>},
@@ -89,7 +89,7 @@ constexpr Switch kSwitches[] = {
          if (!v.text.empty())
              o.includeFile = std::string(v.text);
      },
-     PageBreak::None, 0, 1, 0, kDuplicateIncludeFile},
+     PageBreak::None, 0, 1, 0, DuplicateIncludeFile},
     {"-l", "-l", SwitchForm::Flag, "Do not produce #line directives in output file",
      [](Options& o, const SwitchValue&) { o.lineDirectives = false; }},
     {"-ms", "-ms", SwitchForm::Flag, "Use single parser model (default for C)", setModel<CodeModel::Single>},
@@ -97,7 +97,7 @@ constexpr Switch kSwitches[] = {
     {"-mi", "-mi", SwitchForm::Flag, "Use multiple instance parser model", setModel<CodeModel::MultipleInstance>},
     {"-o", "-o", SwitchForm::RequiredFile, "Output file name",
      [](Options& o, const SwitchValue& v) { o.outputFile = std::string(v.text); }, PageBreak::None, 0, 1, 0,
-     kDuplicateOutputFile},
+     DuplicateOutputFile},
     {"-ps", "-ps", SwitchForm::Flag, "Generate simple LR (SLR) parser", setParserKind<ParserKind::Slr>},
     {"-pla", "-pla", SwitchForm::Flag, "Generate lookahead LR (LALR) parser (default)",
      setParserKind<ParserKind::Lalr>},
@@ -111,7 +111,7 @@ constexpr Switch kSwitches[] = {
          if (!v.text.empty())
              o.verboseFile = std::string(v.text);
      },
-     PageBreak::After, 0, 1, 0, kDuplicateVerboseFile},
+     PageBreak::After, 0, 1, 0, DuplicateVerboseFile},
     {"-x", "-x", SwitchForm::Extension, "Include file name extension (.h default for C and C++)",
      [](Options& o, const SwitchValue& v) { o.includeExtension = std::string(v.text); }},
     {"-z", "-z", SwitchForm::Flag, "Use short file names", [](Options& o, const SwitchValue&) { o.shortFileNames = true; }},

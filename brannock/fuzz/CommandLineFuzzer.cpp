@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string_view> arguments = splitArguments(input);
     const toolframe::CodePage codePage(size > 0 && (data[0] & 1) ? 932 : toolframe::CodePage::kUtf8);
     std::FILE* out = std::fopen("/dev/null", "w");
-    toolframe::Diagnostics diagnostics('Y', toolframe::MessageCatalog(brannock::messages()), out);
+    toolframe::Diagnostics diagnostics('Y', brannock::messageCatalog(), out);
     brannock::ToolOptions options;
     try {
         toolframe::CommandLineParser<brannock::ToolOptions> parser(brannock::switches(), brannock::helpLayout(),

@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::FILE* source = text.empty() ? std::fopen("/dev/null", "r") : fmemopen(text.data(), text.size(), "r");
     const toolframe::CodePage codePage(toolframe::CodePage::kUtf8);
     const toolframe::DateTimeStamp stamp{"01/01/70", "00:00:00"};
-    toolframe::Diagnostics diagnostics('Y', toolframe::MessageCatalog(brannock::messages()), out);
+    toolframe::Diagnostics diagnostics('Y', brannock::messageCatalog(), out);
     diagnostics.setSourceName(options.sourceFile);
     brannock::GrammarInput input(codePage, diagnostics);
     auto emitter = brannock::createEmitter({options, codePage, stamp, diagnostics});

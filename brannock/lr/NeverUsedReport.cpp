@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "brannock/MessageNumbers.h"
 #include "brannock/grammar/Nonterminal.h"
 #include "brannock/grammar/Rule.h"
 #include "brannock/grammar/Symbol.h"
@@ -9,10 +10,6 @@
 namespace brannock {
 
 namespace {
-
-constexpr int kTokenNeverShifted = 4010;
-constexpr int kRuleNeverReduced = 4011;
-constexpr int kSymbolNeverPushed = 4012;
 
 std::string entryFor(const Symbol& symbol)
 {
@@ -39,7 +36,7 @@ void reportNeverUsed(const Grammar& grammar, toolframe::Diagnostics& diagnostics
     std::vector<std::string> tokens;
     for (const Symbol* symbol : grammar.symbols().all())
         if (symbol->isToken() && symbol->usedInRule && !symbol->shifted) {
-            warnAt(diagnostics, symbol->line, kTokenNeverShifted, symbol->name);
+            warnAt(diagnostics, symbol->line, TokenNeverShifted, symbol->name);
             tokens.push_back(entryFor(*symbol));
         }
     verbose.writeReport("Tokens never shifted\n", tokens);
@@ -47,7 +44,7 @@ void reportNeverUsed(const Grammar& grammar, toolframe::Diagnostics& diagnostics
     std::vector<std::string> rules;
     for (const Rule* rule : grammar.rules())
         if (rule->number != 0 && !rule->reduced) {
-            warnAt(diagnostics, rule->line, kRuleNeverReduced, rule->leftSide->name);
+            warnAt(diagnostics, rule->line, RuleNeverReduced, rule->leftSide->name);
             rules.push_back(VerboseWriter::ruleText(*rule));
         }
     verbose.writeReport("Rules never reduced\n", rules);
@@ -57,7 +54,7 @@ void reportNeverUsed(const Grammar& grammar, toolframe::Diagnostics& diagnostics
         const bool reducedTo = symbol->isNonterminal() && symbol->nonterminal != nullptr && symbol->nonterminal->reducedTo;
         const bool shiftedToken = symbol->isToken() && symbol->shifted && symbol->usedInRule;
         if ((reducedTo || shiftedToken) && !symbol->pushed) {
-            warnAt(diagnostics, symbol->line, kSymbolNeverPushed, symbol->name);
+            warnAt(diagnostics, symbol->line, SymbolNeverPushed, symbol->name);
             symbols.push_back(entryFor(*symbol));
         }
     }

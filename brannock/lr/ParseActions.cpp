@@ -14,10 +14,6 @@ namespace brannock {
 
 namespace {
 
-constexpr int kShiftReduceConflict = 4007;
-constexpr int kReduceReduceConflict = 4008;
-constexpr int kAcceptReduceConflict = 4009;
-
 // The token that gives a rule its precedence: the %prec token when it has an
 // associativity, else the last token of the right-hand side when it has one.
 const Symbol* precedenceOf(const Rule& rule)
@@ -47,7 +43,8 @@ void ParseActions::build()
     }
 }
 
-void ParseActions::conflict(LrState& state, int message, const Rule& loser, std::size_t tokenIndex, std::string line)
+void ParseActions::conflict(LrState& state, Message message, const Rule& loser, std::size_t tokenIndex,
+                            std::string line)
 {
     const Symbol& t = token(tokenIndex);
     if (loser.line > 0)
@@ -55,9 +52,19 @@ void ParseActions::conflict(LrState& state, int message, const Rule& loser, std:
     else
         diagnostics_.report(message, t.name);
     conflictLines_.push_back(line + t.name + "\n");
-    (message == kShiftReduceConflict   ? state.shiftReduceConflicts
-     : message == kReduceReduceConflict ? state.reduceReduceConflicts
-                                        : state.acceptReduceConflicts)++;
+    switch (message) {
+    case ShiftReduceConflict:
+        ++state.shiftReduceConflicts;
+        ++shiftReduceConflicts_;
+        break;
+    case ReduceReduceConflict:
+        ++state.reduceReduceConflicts;
+        ++reduceReduceConflicts_;
+        break;
+    default:
+        ++state.acceptReduceConflicts;
+        break;
+    }
 }
 
 void ParseActions::resolve(LrState& state, std::size_t tokenIndex, LrItem& reduction)
@@ -79,7 +86,7 @@ void ParseActions::resolve(LrState& state, std::size_t tokenIndex, LrItem& reduc
                 entry = Entry{};
             return;
         }
-        conflict(state, kShiftReduceConflict, rule, tokenIndex,
+        conflict(state, ShiftReduceConflict, rule, tokenIndex,
                  toolframe::formatText("%d: shift-reduce conflict (shift %d, reduce %d) on ", state.number, entry.target, rule.number));
         return;
     }
@@ -91,13 +98,13 @@ void ParseActions::resolve(LrState& state, std::size_t tokenIndex, LrItem& reduc
         const Rule& loser = other.number < rule.number ? rule : other;
         if (&winner == &rule)
             entry = Entry{ActionKind::Reduce, rule.number, &reduction};
-        conflict(state, kReduceReduceConflict, loser, tokenIndex,
+        conflict(state, ReduceReduceConflict, loser, tokenIndex,
                  toolframe::formatText("%d: reduce-reduce conflict (reduce %d, reduce %d) on ", state.number, winner.number,
                         loser.number));
         return;
     }
     case ActionKind::Accept:
-        conflict(state, kAcceptReduceConflict, rule, tokenIndex,
+        conflict(state, AcceptReduceConflict, rule, tokenIndex,
                  toolframe::formatText("%d: accept-reduce conflict (accept, reduce %d) on ", state.number, rule.number));
         return;
     case ActionKind::Default:
@@ -117,7 +124,7 @@ void ParseActions::settle(LrState& state)
         if (reduction->rule == startRule) {
             Entry& entry = row_[endOfInput];
             if (entry.kind == ActionKind::Reduce)
-                conflict(state, kAcceptReduceConflict, *entry.item->rule, endOfInput,
+                conflict(state, AcceptReduceConflict, *entry.item->rule, endOfInput,
                          toolframe::formatText("%d: accept-reduce conflict (accept, reduce %d) on ", state.number, entry.target));
             entry = Entry{ActionKind::Accept, 0, reduction};
             continue;

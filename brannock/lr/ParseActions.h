@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "brannock/MessageNumbers.h"
 #include "brannock/lr/Automaton.h"
 #include "brannock/ToolOptions.h"
 #include "toolframe/diagnostics/Diagnostics.h"
@@ -24,6 +25,11 @@ public:
     // The states reachable from state 0, and the symbols they are entered by.
     void markReachable();
 
+    // The shift-reduce and reduce-reduce conflicts build reported, over all
+    // states.
+    int shiftReduceConflicts() const { return shiftReduceConflicts_; }
+    int reduceReduceConflicts() const { return reduceReduceConflicts_; }
+
 private:
     struct Entry {
         ActionKind kind = ActionKind::Error; // Error: empty
@@ -33,7 +39,9 @@ private:
 
     void settle(LrState& state);
     void resolve(LrState& state, std::size_t token, LrItem& reduction);
-    void conflict(LrState& state, int message, const Rule& loser, std::size_t token, std::string line);
+    // Reports a conflict (ShiftReduceConflict, ReduceReduceConflict or
+    // AcceptReduceConflict) and counts it.
+    void conflict(LrState& state, Message message, const Rule& loser, std::size_t token, std::string line);
     void chooseDefaultReduction(LrState& state);
     Symbol& token(std::size_t index) const { return *automaton_.grammar().usedTokens()[index]; }
 
@@ -43,6 +51,8 @@ private:
     VerboseWriter& verbose_;
     std::vector<Entry> row_;
     std::vector<std::string> conflictLines_;
+    int shiftReduceConflicts_ = 0;
+    int reduceReduceConflicts_ = 0;
 };
 
 } // namespace brannock

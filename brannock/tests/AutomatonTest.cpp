@@ -135,6 +135,8 @@ TEST(Automaton, WithoutPrecedenceFourShiftReduceConflictsShift)
             ++statesWithConflicts;
         }
     EXPECT_EQ(statesWithConflicts, 2);
+    EXPECT_EQ(reading.actions().shiftReduceConflicts(), 4);
+    EXPECT_EQ(reading.actions().reduceReduceConflicts(), 0);
 }
 
 TEST(Automaton, NonassociativeLeavesNoAction)
@@ -166,6 +168,22 @@ TEST(Automaton, TwoRulesReducingOnOneTokenTheLowerWins)
     const LrState* afterY = successor(reading, reading.state(0), "'y'");
     EXPECT_THAT(actionsOf(reading, *afterY), ::testing::ElementsAre("'x': reduce 3"));
     EXPECT_EQ(afterY->reduceReduceConflicts, 1);
+    EXPECT_EQ(reading.actions().reduceReduceConflicts(), 1);
+    EXPECT_EQ(reading.actions().shiftReduceConflicts(), 0);
+}
+
+TEST(Automaton, ConflictsAreCountedApartFromOtherWarnings)
+{
+    // The frame counts warnings of every kind; the conflicts are counted
+    // where they are found.
+    GrammarReading reading("%token IF ELSE X\n%%\ns : IF s | IF s ELSE s | X | a 'q' | b 'q' ;\na : 'y' ;\nb : 'y' ;\n",
+                           {}, true);
+    EXPECT_EQ(reading.messages(), "g.y(5) : warning Y4008: reduce-reduce conflict on ''q''\n"
+                                  "g.y(3) : warning Y4007: shift-reduce conflict on 'ELSE'\n"
+                                  "g.y(5) : warning Y4011: 'b' : rule is never reduced\n");
+    EXPECT_EQ(reading.warnings(), 3);
+    EXPECT_EQ(reading.actions().shiftReduceConflicts(), 1);
+    EXPECT_EQ(reading.actions().reduceReduceConflicts(), 1);
 }
 
 TEST(Automaton, DefaultReductionModes)

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "toolframe/testing/DiagnosticsTestHook.h"
 #include "toolframe/testing/ProcessRunner.h"
 #include "toolframe/testing/TemporaryDirectory.h"
 
@@ -18,24 +19,26 @@ inline const std::string kBanner = "Brannock, Version 2.07\n"
                                    "Copyright (C) Fernhollow Software. Part of the Corvane 2 suite.\n"
                                    "\n";
 
+// With injectedDiagnostics, the variable that the test build of brannock
+// reads is set to it (see TestHookRun.h); else it is unset.
 inline toolframe::testing::ProcessSetup setupIn(const toolframe::testing::TemporaryDirectory& directory,
                                                 std::string injectedDiagnostics = "")
 {
+    using toolframe::testing::kDiagnosticsTestHookVariable;
     toolframe::testing::ProcessSetup setup;
     setup.workingDirectory = directory.path();
     setup.environment = {{"SOURCE_DATE_EPOCH", "0"}};
     if (!injectedDiagnostics.empty())
-        setup.environment.emplace_back("CORVANE_TEST_DIAGNOSTICS", injectedDiagnostics);
+        setup.environment.emplace_back(kDiagnosticsTestHookVariable, injectedDiagnostics);
     else
-        setup.unsetEnvironment = {"CORVANE_TEST_DIAGNOSTICS"};
+        setup.unsetEnvironment = {kDiagnosticsTestHookVariable};
     return setup;
 }
 
 inline toolframe::testing::ProcessResult runBrannock(const toolframe::testing::TemporaryDirectory& directory,
-                                                  const std::vector<std::string>& arguments,
-                                                  std::string injectedDiagnostics = "")
+                                                  const std::vector<std::string>& arguments)
 {
-    return toolframe::testing::runProcess(kProgram, arguments, setupIn(directory, std::move(injectedDiagnostics)));
+    return toolframe::testing::runProcess(kProgram, arguments, setupIn(directory));
 }
 
 // A grammar small enough to stand for any.

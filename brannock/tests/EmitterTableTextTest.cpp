@@ -35,7 +35,7 @@ class TableOutput {
 public:
     explicit TableOutput(const brannock::ToolOptions& options)
         : options_(options),
-          diagnostics_('Y', toolframe::MessageCatalog(brannock::messages())),
+          diagnostics_('Y', brannock::messageCatalog()),
           stamp_{"01/01/70", "00:00:00"},
           emitter_(brannock::createEmitter({options_, codePage_, stamp_, diagnostics_}))
     {

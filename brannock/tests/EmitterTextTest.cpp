@@ -36,7 +36,7 @@ class Emitted {
 public:
     explicit Emitted(const brannock::ToolOptions& options, bool withInclude = false)
         : options_(options),
-          diagnostics_('Y', toolframe::MessageCatalog(brannock::messages())),
+          diagnostics_('Y', brannock::messageCatalog()),
           stamp_{"01/01/70", "00:00:00"},
           emitter_(brannock::createEmitter({options_, codePage_, stamp_, diagnostics_}))
     {

@@ -30,7 +30,7 @@ public:
     explicit GrammarReading(const std::string& text, ToolOptions options = {}, bool automaton = false)
         : options_(std::move(options)),
           out_(open_memstream(&messages_, &messagesSize_)),
-          diagnostics_('Y', toolframe::MessageCatalog(brannock::messages()), out_),
+          diagnostics_('Y', brannock::messageCatalog(), out_),
           input_(codePage_, diagnostics_),
           verbose_(diagnostics_, codePage_)
     {
@@ -72,9 +72,9 @@ public:
         analysis_ = std::make_unique<GrammarAnalysis>(*grammar_, options_.parserKind);
         automaton_ = std::make_unique<Automaton>(*grammar_, *analysis_);
         automaton_->build();
-        ParseActions actions(*automaton_, options_, diagnostics_, verbose_);
-        actions.build();
-        actions.markReachable();
+        actions_ = std::make_unique<ParseActions>(*automaton_, options_, diagnostics_, verbose_);
+        actions_->build();
+        actions_->markReachable();
         tables_ = std::make_unique<ParserTables>(*automaton_, options_);
         tables_->compress();
         tables_->write(emitter_);
@@ -113,6 +113,7 @@ public:
     long number(const std::string& name) const { return symbol(name)->number; }
     int errors() const { return diagnostics_.errors(); }
     const std::vector<LrState*>& states() const { return automaton_->states(); }
+    const ParseActions& actions() const { return *actions_; }
     const ParserTables& tables() const { return *tables_; }
     // The calls of one table: from its begin operation up to its end.
     std::vector<std::string> table(const std::string& begin) const
@@ -154,6 +155,7 @@ private:
     std::unique_ptr<Grammar> grammar_;
     std::unique_ptr<GrammarAnalysis> analysis_;
     std::unique_ptr<Automaton> automaton_;
+    std::unique_ptr<ParseActions> actions_;
     std::unique_ptr<ParserTables> tables_;
     std::FILE* source_ = nullptr;
     bool aborted_ = false;

@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "BrannockRun.h"
+#include "TestHookRun.h"
 
 using brannock::testing::runBrannock;
+using brannock::testing::runBrannockWithTestHooks;
 using brannock::testing::kBanner;
 using brannock::testing::kGrammar;
 using toolframe::testing::TemporaryDirectory;
@@ -40,7 +41,7 @@ TEST_F(RunOutcomeTest, CleanRunKeepsEveryFile)
 
 TEST_F(RunOutcomeTest, WarningsOnlyKeepTheFilesAndSucceed)
 {
-    const auto result = runBrannock(directory_, {"g.y", "-i", "-v"}, "4006@2*2,4004@3");
+    const auto result = runBrannockWithTestHooks(directory_, {"g.y", "-i", "-v"}, "4006@2*2,4004@3");
     EXPECT_EQ(result.out, kBanner +
                               "g.y(2) : warning Y4006: 'hook' : token is declared but never used\n"
                               "g.y(2) : warning Y4006: 'hook' : token is declared but never used\n"
@@ -54,7 +55,7 @@ TEST_F(RunOutcomeTest, WarningsOnlyKeepTheFilesAndSucceed)
 TEST_F(RunOutcomeTest, AnErrorLeavesNoGeneratedIncludeOrVerboseFile)
 {
     // The files have been written to before the error on line 40.
-    const auto result = runBrannock(directory_, {"g.y", "-i", "-v"}, "4006@2,2036@40,2008@41");
+    const auto result = runBrannockWithTestHooks(directory_, {"g.y", "-i", "-v"}, "4006@2,2036@40,2008@41");
     EXPECT_EQ(result.out, kBanner +
                               "g.y(2) : warning Y4006: 'hook' : token is declared but never used\n"
                               "g.y(40) : error Y2036: undefined symbol 'hook'\n"
@@ -67,14 +68,14 @@ TEST_F(RunOutcomeTest, AnErrorLeavesNoGeneratedIncludeOrVerboseFile)
 TEST_F(RunOutcomeTest, ErrorWithoutALineIsAtTheInputsLine)
 {
     // The rules have been read: the input is at the last line it read.
-    const auto result = runBrannock(directory_, {"g.y", "-$"}, "2008");
+    const auto result = runBrannockWithTestHooks(directory_, {"g.y", "-$"}, "2008");
     EXPECT_EQ(result.out, "g.y(3) : error Y2008: syntax error\n");
     EXPECT_EQ(result.exitStatus, 1);
 }
 
 TEST_F(RunOutcomeTest, HundredthErrorEndsTheRun)
 {
-    const auto result = runBrannock(directory_, {"g.y", "-i", "-v"}, "2008@7*150");
+    const auto result = runBrannockWithTestHooks(directory_, {"g.y", "-i", "-v"}, "2008@7*150");
     EXPECT_EQ(result.out, kBanner + repeated("g.y(7) : error Y2008: syntax error\n", 100) +
                               "fatal error Y1001: maximum number of errors reached\n");
     EXPECT_EQ(result.exitStatus, 1);
@@ -83,7 +84,7 @@ TEST_F(RunOutcomeTest, HundredthErrorEndsTheRun)
 
 TEST_F(RunOutcomeTest, OutOfMemoryIsFatal1002)
 {
-    const auto result = runBrannock(directory_, {"g.y", "-i", "-v"}, "oom");
+    const auto result = runBrannockWithTestHooks(directory_, {"g.y", "-i", "-v"}, "oom");
     EXPECT_EQ(result.out, kBanner + "fatal error Y1002: out of memory\n");
     EXPECT_EQ(result.exitStatus, 1);
     EXPECT_EQ(directory_.entries(), Names{"g.y"});
@@ -133,7 +134,7 @@ TEST_F(RunOutcomeTest, FailedWriteIsFatal1011AndLeavesNoGeneratedFile)
 
 TEST_F(RunOutcomeTest, DiscardNeverRemovesADevice)
 {
-    const auto result = runBrannock(directory_, {"g.y", "-o", "/dev/null", "-i", "g.h", "-$"}, "2008");
+    const auto result = runBrannockWithTestHooks(directory_, {"g.y", "-o", "/dev/null", "-i", "g.h", "-$"}, "2008");
     EXPECT_EQ(result.exitStatus, 1);
     struct stat status;
     ASSERT_EQ(::stat("/dev/null", &status), 0);
@@ -165,4 +166,41 @@ TEST_F(RunOutcomeTest, TwoOutputsOfOneNameAreRefused)
     const auto result = runBrannock(directory_, {"g.y", "-i", "g.c", "-$"});
     EXPECT_EQ(result.out, "fatal error Y1010: unable to open file 'g.c'\n");
     EXPECT_EQ(directory_.entries(), Names{"g.y"});
+}
+
+// The shipped program has no test hook: the variable the test build reads
+// changes nothing, and its name is nowhere in the program.
+TEST(ShippedProgram, IgnoresTheTestHookVariable)
+{
+    const Names arguments{"g.y", "-i", "-v"};
+    TemporaryDirectory plain;
+    plain.write("g.y", kGrammar);
+    const auto expected = runBrannock(plain, arguments);
+    ASSERT_EQ(expected.out, kBanner + "g.y - 0 error(s), 0 warning(s)\n");
+    ASSERT_EQ(expected.exitStatus, 0);
+    for (const std::string injected : {"2008@3", "oom", "4006@2,2008@3*150,oom"}) {
+        TemporaryDirectory directory;
+        directory.write("g.y", kGrammar);
+        const auto result =
+            toolframe::testing::runProcess(brannock::testing::kProgram, arguments,
+                                           brannock::testing::setupIn(directory, injected));
+        EXPECT_EQ(result.out, expected.out) << injected;
+        EXPECT_EQ(result.exitStatus, 0) << injected;
+        EXPECT_EQ(directory.entries(), (Names{"g.c", "g.h", "g.v", "g.y"})) << injected;
+        for (const std::string& name : plain.entries())
+            EXPECT_EQ(directory.read(name), plain.read(name)) << injected << ": " << name;
+        // The same variable does reach the test build.
+        TemporaryDirectory hooked;
+        hooked.write("g.y", kGrammar);
+        EXPECT_EQ(runBrannockWithTestHooks(hooked, arguments, injected).exitStatus, 1) << injected;
+    }
+}
+
+TEST(ShippedProgram, HoldsNoTestHook)
+{
+    const std::string variable = toolframe::testing::kDiagnosticsTestHookVariable;
+    EXPECT_EQ(toolframe::testing::readFile(brannock::testing::kProgram).find(variable), std::string::npos);
+    // Where the hook is, the search finds it.
+    EXPECT_NE(toolframe::testing::readFile(brannock::testing::kProgramWithTestHooks).find(variable),
+              std::string::npos);
 }

@@ -7,15 +7,6 @@ namespace toolframe {
 
 namespace {
 
-constexpr int kShiftReduceConflict = 4007;
-constexpr int kReduceReduceConflict = 4008;
-constexpr int kMaximumErrorsReached = 1001;
-
-bool carriesPosition(int number)
-{
-    return severityOf(number) != Severity::Fatal || (number >= 1012 && number <= 1019);
-}
-
 const char* severityWord(Severity severity)
 {
     switch (severity) {
@@ -95,7 +86,7 @@ std::string Diagnostics::formatLine(int line, int number, const MessageArgument&
                                     const MessageArgument& second) const
 {
     std::string text;
-    if (carriesPosition(number)) {
+    if (catalog_.carriesPosition(number)) {
         text += sourceName_;
         text += '(' + std::to_string(line) + ") : ";
     }
@@ -158,14 +149,10 @@ void Diagnostics::reportAt(int line, int number, MessageArgument first, MessageA
         ++errors_;
         discardOutputs();
         if (errors_ == kErrorLimit)
-            report(kMaximumErrorsReached);
+            report(MaximumErrorsReached);
         return;
     case Severity::Warning:
         ++warnings_;
-        if (number == kShiftReduceConflict)
-            ++shiftReduceConflicts_;
-        else if (number == kReduceReduceConflict)
-            ++reduceReduceConflicts_;
         return;
     }
 }

@@ -52,8 +52,10 @@ private:
     long value_ = 0;
 };
 
-// Every numbered message of a run: the line format, the counts, the error
-// limit, and discarding the outputs once the run has failed.
+// Every numbered message of a run: the line format, the counts of errors
+// and warnings, the error limit, and discarding the outputs once the run has
+// failed. What a warning means is the tool's business: a tool that wants a
+// count of one kind counts it where it reports it.
 class Diagnostics {
 public:
     static constexpr int kErrorLimit = 100;
@@ -74,8 +76,6 @@ public:
 
     int errors() const { return errors_; }
     int warnings() const { return warnings_; }
-    int shiftReduceConflicts() const { return shiftReduceConflicts_; }
-    int reduceReduceConflicts() const { return reduceReduceConflicts_; }
 
     // Closes and deletes the generated and verbose files (also called on a
     // fatal error found outside report, such as running out of memory).
@@ -96,8 +96,6 @@ private:
     int line_ = 1;
     int errors_ = 0;
     int warnings_ = 0;
-    int shiftReduceConflicts_ = 0;
-    int reduceReduceConflicts_ = 0;
 };
 
 } // namespace toolframe

@@ -5,18 +5,19 @@ namespace toolframe {
 namespace {
 
 constexpr MessageText kSharedFatalMessages[] = {
-    {1001, L"maximum number of errors reached"},
-    {1002, L"out of memory"},
-    {1003, L"invalid option '%s'"},
-    {1004, L"file expected after option '%s'"},
-    {1005, L"no source file"},
-    {1006, L"duplicate source file '%s'"},
-    {1007, L"duplicate output file '%s'"},
-    {1008, L"duplicate include file '%s'"},
-    {1009, L"duplicate verbose file '%s'"},
-    {1010, L"unable to open file '%s'"},
-    {1011, L"file output error"},
+    {MaximumErrorsReached, L"maximum number of errors reached"},
+    {OutOfMemory, L"out of memory"},
+    {InvalidOption, L"invalid option '%s'"},
+    {FileExpectedAfterOption, L"file expected after option '%s'"},
+    {NoSourceFile, L"no source file"},
+    {DuplicateSourceFile, L"duplicate source file '%s'"},
+    {DuplicateOutputFile, L"duplicate output file '%s'"},
+    {DuplicateIncludeFile, L"duplicate include file '%s'"},
+    {DuplicateVerboseFile, L"duplicate verbose file '%s'"},
+    {UnableToOpenFile, L"unable to open file '%s'"},
+    {FileOutputError, L"file output error"},
 };
+static_assert(numbersRiseStrictly(kSharedFatalMessages));
 
 const wchar_t* findIn(std::span<const MessageText> messages, int number)
 {
@@ -40,13 +41,21 @@ Severity severityOf(int number)
     }
 }
 
-MessageCatalog::MessageCatalog(std::span<const MessageText> toolMessages) : toolMessages_(toolMessages) {}
+MessageCatalog::MessageCatalog(std::span<const MessageText> toolMessages, MessageRange positionedFatals)
+    : toolMessages_(toolMessages), positionedFatals_(positionedFatals)
+{
+}
 
 const wchar_t* MessageCatalog::find(int number) const
 {
     if (const wchar_t* text = findIn(toolMessages_, number))
         return text;
     return findIn(kSharedFatalMessages, number);
+}
+
+bool MessageCatalog::carriesPosition(int number) const
+{
+    return severityOf(number) != Severity::Fatal || positionedFatals_.contains(number);
 }
 
 std::span<const MessageText> sharedFatalMessages() { return kSharedFatalMessages; }

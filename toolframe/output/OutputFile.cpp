@@ -4,13 +4,6 @@
 
 namespace toolframe {
 
-namespace {
-
-constexpr int kUnableToOpenFile = 1010;
-constexpr int kFileOutputError = 1011;
-
-} // namespace
-
 OutputFile::~OutputFile()
 {
     if (file_ != nullptr)
@@ -22,7 +15,7 @@ void OutputFile::open(const std::string& path)
     path_ = path;
     file_ = std::fopen(path.c_str(), "w");
     if (file_ == nullptr)
-        diagnostics_.fatal(kUnableToOpenFile, path);
+        diagnostics_.fatal(UnableToOpenFile, path);
     std::setvbuf(file_, buffer_, _IOFBF, kBufferSize);
     identity_ = identityOfStream(file_);
 }
@@ -30,7 +23,7 @@ void OutputFile::open(const std::string& path)
 void OutputFile::reportOutputError()
 {
     // The stream is unusable; let discard close it without a second report.
-    diagnostics_.fatal(kFileOutputError);
+    diagnostics_.fatal(FileOutputError);
 }
 
 void OutputFile::write(std::string_view bytes)

@@ -19,9 +19,6 @@ enum class CommandLineOutcome {
 
 namespace command_line {
 
-constexpr int kInvalidOption = 1003;
-constexpr int kFileExpected = 1004;
-constexpr int kDuplicateSourceFile = 1006;
 constexpr const char* kHelpHint = "To display help specify the -? option\n";
 constexpr std::string_view kHelpSwitch = "-?";
 
@@ -64,7 +61,7 @@ public:
             const std::string_view argument = arguments[i];
             if (!command_line::isSwitch(argument)) {
                 if (sourceSeen)
-                    diagnostics_.fatal(command_line::kDuplicateSourceFile, argument);
+                    diagnostics_.fatal(DuplicateSourceFile, argument);
                 sourceSeen = true;
                 options.sourceFile = std::string(argument);
                 continue;
@@ -93,7 +90,7 @@ private:
     {
         const Switch<Options>* entry = find(argument);
         if (entry == nullptr)
-            diagnostics_.fatal(command_line::kInvalidOption, argument);
+            diagnostics_.fatal(InvalidOption, argument);
         SwitchValue value;
         bool takesNext = false;
         switch (entry->form) {
@@ -104,7 +101,7 @@ private:
         case SwitchForm::Number:
             value.number = command_line::parseDecimal(argument.substr(entry->name.size()));
             if (value.number < 0)
-                diagnostics_.fatal(command_line::kInvalidOption, argument);
+                diagnostics_.fatal(InvalidOption, argument);
             if (value.number < entry->minimum || value.number > entry->maximum)
                 diagnostics_.fatal(entry->rangeError, value.number);
             break;
@@ -113,7 +110,7 @@ private:
             break;
         case SwitchForm::RequiredFile:
             if (!hasNext || command_line::isSwitch(next))
-                diagnostics_.fatal(command_line::kFileExpected, entry->name);
+                diagnostics_.fatal(FileExpectedAfterOption, entry->name);
             takesNext = true;
             break;
         case SwitchForm::OptionalFile:

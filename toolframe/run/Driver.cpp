@@ -13,14 +13,12 @@ const char* const kBannerLine = "Copyright (C) Fernhollow Software. Part of the 
 
 namespace {
 
-constexpr int kOutOfMemory = 1002;
-constexpr int kUnableToOpenFile = 1010;
 constexpr std::string_view kNoBannerSwitch = "-$";
 
 } // namespace
 
 Driver::Driver(const ToolIdentity& identity, std::FILE* out)
-    : identity_(identity), out_(out), diagnostics_(identity.letter, MessageCatalog(identity.messages), out)
+    : identity_(identity), out_(out), diagnostics_(identity.letter, identity.messages, out)
 {
 }
 
@@ -47,7 +45,7 @@ void Driver::reportOutOfMemory()
 {
     setAnsiCharacterLocale();
     try {
-        diagnostics_.fatal(kOutOfMemory);
+        diagnostics_.fatal(OutOfMemory);
     } catch (const RunAborted&) {
     }
 }
@@ -102,7 +100,7 @@ void Driver::refuseSecondName(const std::string& path)
         return;
     for (const FileIdentity& opened : openedFiles_)
         if (opened.regular && opened.sameFileAs(*existing))
-            diagnostics_.fatal(kUnableToOpenFile, path);
+            diagnostics_.fatal(UnableToOpenFile, path);
 }
 
 void Driver::openOutput(OutputStream& stream, const std::string& path)
@@ -122,7 +120,7 @@ void Driver::openFiles()
     const auto source = identityOfStream(sourceFile_);
     // A directory opens for reading here, but cannot be read.
     if (sourceFile_ == nullptr || !source || source->directory)
-        diagnostics_.fatal(kUnableToOpenFile, settings.sourceFile);
+        diagnostics_.fatal(UnableToOpenFile, settings.sourceFile);
     openedFiles_.push_back(*source);
 
     const RunOutputs files = outputs();

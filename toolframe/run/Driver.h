@@ -22,7 +22,7 @@ struct ToolIdentity {
     char letter;                     // of the message numbers: 'Y', 'L'
     std::string_view version;        // "2.07"
     std::string_view compatibleName; // the -c output name: "y.tab.c", "lex.yy.c"
-    std::span<const MessageText> messages;
+    MessageCatalog messages;         // with the fatal errors that carry a position
 };
 
 // The files a run writes besides reading its source, in the order they are

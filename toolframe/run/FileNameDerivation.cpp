@@ -6,7 +6,6 @@ namespace toolframe {
 
 namespace {
 
-constexpr int kNoSourceFile = 1005;
 constexpr std::string_view kVerboseExtension = "v";
 
 std::string_view orDefault(const std::string& given, std::string_view fallback)
@@ -26,7 +25,7 @@ void deriveFileNames(ToolOptions& options, const LanguageFrame& language, std::s
     if (language.alwaysUnicode())
         options.unicode = true;
     if (options.sourceFile.empty())
-        diagnostics.fatal(kNoSourceFile);
+        diagnostics.fatal(NoSourceFile);
     if (options.outputFile.empty()) {
         std::string base = options.sourceFile;
         if (options.compatibleFileNames)

@@ -41,7 +41,7 @@ protected:
     DiagnosticsTest() { diagnostics_.setSourceName("grammar.y"); }
 
     CapturedOutput out_;
-    Diagnostics diagnostics_{'Y', toolframe::MessageCatalog(kMessages), out_.file()};
+    Diagnostics diagnostics_{'Y', toolframe::MessageCatalog(kMessages, {1012, 1019}), out_.file()};
     FixedLine input_;
     CountingDiscard generated_;
     CountingDiscard verbose_;
@@ -70,8 +70,39 @@ TEST_F(DiagnosticsTest, ReportAtUsesTheGivenLine)
     EXPECT_EQ(out_.text(), "grammar.y(40) : warning Y4007: shift-reduce conflict on ''+''\n"
                            "grammar.y(41) : warning Y4008: reduce-reduce conflict on 'ID'\n");
     EXPECT_EQ(diagnostics_.warnings(), 2);
-    EXPECT_EQ(diagnostics_.shiftReduceConflicts(), 1);
-    EXPECT_EQ(diagnostics_.reduceReduceConflicts(), 1);
+}
+
+TEST(DiagnosticsOfAnotherTool, ItsWarningsAreWarningsWhateverTheirNumber)
+{
+    const toolframe::MessageText messages[] = {{4007, L"expression can backup completely"}};
+    CapturedOutput out;
+    Diagnostics diagnostics('L', toolframe::MessageCatalog(messages), out.file());
+    diagnostics.setSourceName("scanner.l");
+    diagnostics.reportAt(9, 4007);
+    EXPECT_EQ(out.text(), "scanner.l(9) : warning L4007: expression can backup completely\n");
+    EXPECT_EQ(diagnostics.warnings(), 1);
+    EXPECT_EQ(diagnostics.errors(), 0);
+}
+
+TEST(DiagnosticsOfAnotherTool, ItsCatalogNamesTheFatalErrorsThatCarryAPosition)
+{
+    const toolframe::MessageText messages[] = {{1012, L"end of file in pattern"}, {1013, L"too many states"}};
+    CapturedOutput out;
+    Diagnostics diagnostics('L', toolframe::MessageCatalog(messages, {1012, 1012}), out.file());
+    diagnostics.setSourceName("scanner.l");
+    EXPECT_THROW(diagnostics.reportAt(5, 1012), RunAborted);
+    EXPECT_THROW(diagnostics.reportAt(5, 1013), RunAborted);
+    EXPECT_EQ(out.text(), "scanner.l(5) : fatal error L1012: end of file in pattern\n"
+                          "fatal error L1013: too many states\n");
+}
+
+TEST(DiagnosticsOfAnotherTool, WithoutPositionedFatalsNoFatalErrorCarriesOne)
+{
+    const toolframe::MessageText messages[] = {{1012, L"end of file in pattern"}};
+    CapturedOutput out;
+    Diagnostics diagnostics('L', toolframe::MessageCatalog(messages), out.file());
+    EXPECT_THROW(diagnostics.reportAt(5, 1012), RunAborted);
+    EXPECT_EQ(out.text(), "fatal error L1012: end of file in pattern\n");
 }
 
 TEST_F(DiagnosticsTest, TwoArgumentsFillInOrder)

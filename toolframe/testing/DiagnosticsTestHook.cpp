@@ -1,10 +1,10 @@
-#include "toolframe/diagnostics/DiagnosticsTestHook.h"
+#include "toolframe/testing/DiagnosticsTestHook.h"
 
 #include <cstdlib>
 #include <new>
 #include <string_view>
 
-namespace toolframe {
+namespace toolframe::testing {
 
 namespace {
 
@@ -55,9 +55,9 @@ void injectItem(Diagnostics& diagnostics, std::string_view item)
 
 } // namespace
 
-void injectTestDiagnostics(Diagnostics& diagnostics, const char* spec)
+void injectTestDiagnostics(Diagnostics& diagnostics, const char* items)
 {
-    std::string_view rest = spec == nullptr ? std::string_view() : spec;
+    std::string_view rest = items == nullptr ? std::string_view() : items;
     while (!rest.empty()) {
         const std::size_t comma = rest.find(',');
         injectItem(diagnostics, rest.substr(0, comma));
@@ -72,4 +72,4 @@ void injectTestDiagnosticsFromEnvironment(Diagnostics& diagnostics)
     injectTestDiagnostics(diagnostics, std::getenv(kDiagnosticsTestHookVariable));
 }
 
-} // namespace toolframe
+} // namespace toolframe::testing
