@@ -222,7 +222,10 @@ std::string_view modelPlaceholder(const ModelForms& forms, char name)
 
 } // namespace
 
-CEmitter::CEmitter(const EmitterContext& context) : TargetEmitter(context, toolframe::LineDirectiveForm::C) {}
+CEmitter::CEmitter(const EmitterContext& context)
+    : TargetEmitter(context, toolframe::LineDirectiveForm::C, {toolframe::LiteralDialect::C, context.options.unicode})
+{
+}
 
 void CEmitter::beginIncludeFile(std::string_view includePath)
 {
@@ -286,177 +289,6 @@ void CEmitter::endSourceFile(bool)
 void CEmitter::beginDebugTables() { write("#ifdef YYDEBUG\n"); }
 
 void CEmitter::endDebugTables() { write("#endif\n\n"); }
-
-void CEmitter::beginSymbolTable()
-{
-    symbolRows_ = 0;
-    beginTable(Table::Symbol);
-}
-
-void CEmitter::symbolRow(int index, std::string_view spelling, std::optional<int> number)
-{
-    const bool wide = options().unicode;
-    symbolRows_ = index + 1;
-    row(index, {stringLiteral(spelling, toolframe::LiteralDialect::C, wide),
-                number ? std::to_string(*number) : tokenOperand({TokenOperand::Kind::Literal, spelling}, wide)});
-}
-
-void CEmitter::endSymbolTable()
-{
-    row(symbolRows_, {"NULL", "0"});
-    endTable(Table::Symbol);
-}
-
-void CEmitter::beginRuleTable() { beginTable(Table::Rule); }
-
-void CEmitter::ruleRow(int index, std::string_view ruleText)
-{
-    row(index, {stringLiteral(ruleText, toolframe::LiteralDialect::C, options().unicode)});
-}
-
-void CEmitter::endRuleTable() { endTable(Table::Rule); }
-
-void CEmitter::beginReductionTable() { beginTable(Table::Reduction); }
-
-void CEmitter::reductionRow(int index, int nonterminal, int length, int action)
-{
-    row(index, {std::to_string(nonterminal), std::to_string(length), std::to_string(action)});
-}
-
-void CEmitter::endReductionTable() { endTable(Table::Reduction); }
-
-void CEmitter::beginTokenActionTable(int size)
-{
-    write(sizeDeclaration(Table::TokenAction, size));
-    beginTable(Table::TokenAction);
-}
-
-void CEmitter::tokenActionRow(int index, int owner, ActionKind kind, int data)
-{
-    row(index, {std::to_string(owner), actionKindName(kind), std::to_string(data)});
-}
-
-void CEmitter::endTokenActionTable() { endTable(Table::TokenAction); }
-
-void CEmitter::beginStateActionTable() { beginTable(Table::StateAction); }
-
-void CEmitter::stateActionRow(int index, int base, bool hasTokenActions, ActionKind defaultKind, int defaultData)
-{
-    row(index, {std::to_string(base), hasTokenActions ? "1" : "0", actionKindName(defaultKind),
-                std::to_string(defaultData)});
-}
-
-void CEmitter::endStateActionTable() { endTable(Table::StateAction); }
-
-void CEmitter::beginCompactTokenActionTable() { beginTable(Table::CompactTokenAction); }
-
-void CEmitter::compactTokenActionRow(int index, std::optional<TokenOperand> token, ActionKind kind, int data)
-{
-    using namespace toolframe::runtime;
-    const bool wide = options().unicode;
-    row(index, {token ? tokenOperand(*token, wide) : macro(kTokenAllStem, wide), actionKindName(kind),
-                std::to_string(data)});
-}
-
-void CEmitter::endCompactTokenActionTable() { endTable(Table::CompactTokenAction); }
-
-void CEmitter::beginCompactStateActionTable() { beginTable(Table::CompactStateAction); }
-
-void CEmitter::compactStateActionRow(int index, int start) { row(index, {std::to_string(start)}); }
-
-void CEmitter::endCompactStateActionTable() { endTable(Table::CompactStateAction); }
-
-void CEmitter::beginNonterminalGotoTable(int size)
-{
-    write(sizeDeclaration(Table::NonterminalGoto, size));
-    beginTable(Table::NonterminalGoto);
-}
-
-void CEmitter::nonterminalGotoRow(int index, int owner, int target)
-{
-    row(index, {std::to_string(owner), std::to_string(target)});
-}
-
-void CEmitter::endNonterminalGotoTable() { endTable(Table::NonterminalGoto); }
-
-void CEmitter::beginStateGotoTable() { beginTable(Table::StateGoto); }
-
-void CEmitter::stateGotoRow(int index, int base, int defaultState)
-{
-    row(index, {std::to_string(base), std::to_string(defaultState)});
-}
-
-void CEmitter::endStateGotoTable() { endTable(Table::StateGoto); }
-
-void CEmitter::beginCompactNonterminalGotoTable() { beginTable(Table::CompactNonterminalGoto); }
-
-void CEmitter::compactNonterminalGotoRow(int index, int nonterminal, int target)
-{
-    row(index, {std::to_string(nonterminal), std::to_string(target)});
-}
-
-void CEmitter::endCompactNonterminalGotoTable() { endTable(Table::CompactNonterminalGoto); }
-
-void CEmitter::beginCompactStateGotoTable() { beginTable(Table::CompactStateGoto); }
-
-void CEmitter::compactStateGotoRow(int index, int start) { row(index, {std::to_string(start)}); }
-
-void CEmitter::endCompactStateGotoTable() { endTable(Table::CompactStateGoto); }
-
-void CEmitter::beginStateDestructorTable() { beginTable(Table::StateDestructor); }
-
-void CEmitter::stateDestructorRow(int index, int destructor) { row(index, {std::to_string(destructor)}); }
-
-void CEmitter::endStateDestructorTable()
-{
-    endTable(Table::StateDestructor);
-    writeReference(Table::StateDestructor, true);
-}
-
-void CEmitter::noStateDestructorTable() { writeReference(Table::StateDestructor, false); }
-
-void CEmitter::beginTokenDestructorTable() { beginTable(Table::TokenDestructor); }
-
-void CEmitter::tokenDestructorRow(int index, int owner, int destructor)
-{
-    row(index, {std::to_string(owner), std::to_string(destructor)});
-}
-
-void CEmitter::endTokenDestructorTable(int size)
-{
-    endTable(Table::TokenDestructor);
-    writeReference(Table::TokenDestructor, true, size);
-}
-
-void CEmitter::noTokenDestructorTable() { writeReference(Table::TokenDestructor, false, 0); }
-
-void CEmitter::beginTokenDestructorBaseTable() { beginTable(Table::TokenDestructorBase); }
-
-void CEmitter::tokenDestructorBaseRow(int index, int base) { row(index, {std::to_string(base)}); }
-
-void CEmitter::endTokenDestructorBaseTable(int size)
-{
-    endTable(Table::TokenDestructorBase);
-    writeReference(Table::TokenDestructorBase, true, size);
-}
-
-void CEmitter::noTokenDestructorBaseTable() { writeReference(Table::TokenDestructorBase, false, 0); }
-
-void CEmitter::beginCompactTokenDestructorTable() { beginTable(Table::CompactTokenDestructor); }
-
-void CEmitter::compactTokenDestructorRow(int index, std::optional<TokenOperand> token, int destructor)
-{
-    // The closing row's token is one that no token has.
-    row(index, {token ? tokenOperand(*token, options().unicode) : "-1", std::to_string(destructor)});
-}
-
-void CEmitter::endCompactTokenDestructorTable()
-{
-    endTable(Table::CompactTokenDestructor);
-    writeReference(Table::CompactTokenDestructor, true);
-}
-
-void CEmitter::noCompactTokenDestructorTable() { writeReference(Table::CompactTokenDestructor, false); }
 
 void CEmitter::parserName(bool begin, std::string_view name)
 {
@@ -569,33 +401,38 @@ void CEmitter::writeParserObject()
     write("#endif\n};\n");
 }
 
-void CEmitter::beginTable(Table table)
+void CEmitter::writeTableHead(Table table, std::optional<int> size)
 {
-    const std::string stem(stemOf(table));
+    if (size)
+        write(sizeDeclaration(table, *size));
+    const std::string_view stem = stemOf(table);
     // The library reads the single model's tables by name, except the
     // destructor tables, which it reaches through their pointers as the
     // multiple models' parser object reaches every table.
     const bool local = isDestructorTable(table) || hasParserObject();
     const bool ownRowType = hasParserObject() && kMultipleRowTypes[static_cast<int>(table)];
-    const std::string rowType = table == Table::Rule ? std::string(characterType()) + " *YYCONST"
-                                                     : "@" + std::string(ownRowType ? "m" : "") + stem + "_t";
-    write(std::string(local ? "static " : "") + "YYCONST " + rowType + " YYNEARFAR YYBASED_CODE " +
-          (local ? "" : "YYDCDECL ") + "@" + stem + "[] = {");
+    std::string head(local ? "static YYCONST " : "YYCONST ");
+    if (table == Table::Rule)
+        head.append(characterType()).append(" *YYCONST");
+    else
+        head.append(ownRowType ? "@m" : "@").append(stem).append("_t");
+    head.append(" YYNEARFAR YYBASED_CODE ").append(local ? "@" : "YYDCDECL @").append(stem).append("[] = {");
+    write(head);
 }
 
-void CEmitter::row(int index, std::initializer_list<std::string_view> values)
-{
-    // Not expanded: rule texts and spellings may hold the placeholders.
-    writeRow(sourceStream(), index, "\n\t", "{ ", values, " }");
-}
+toolframe::RowSyntax CEmitter::rowSyntax(Table) const { return cFamilyRowSyntax("\n\t"); }
 
-void CEmitter::endTable(Table table)
+void CEmitter::writeTableEnd(Table table, std::optional<int> size)
 {
     // The rule table closes the debugging tables; a destructor table's
     // pointer follows it.
     const bool followed = table == Table::Rule || isDestructorTable(table);
     write(followed ? "\n};\n" : "\n};\n\n");
+    if (isDestructorTable(table))
+        writeReference(table, true, size);
 }
+
+void CEmitter::absentTable(Table table, std::optional<int> size) { writeReference(table, false, size); }
 
 std::string CEmitter::sizeDeclaration(Table table, int size) const
 {

@@ -31,56 +31,6 @@ public:
     void endTables() override {}
     void beginDebugTables() override;
     void endDebugTables() override;
-    void beginSymbolTable() override;
-    void symbolRow(int index, std::string_view spelling, std::optional<int> number) override;
-    void endSymbolTable() override;
-    void beginRuleTable() override;
-    void ruleRow(int index, std::string_view ruleText) override;
-    void endRuleTable() override;
-    void beginReductionTable() override;
-    void reductionRow(int index, int nonterminal, int length, int action) override;
-    void endReductionTable() override;
-    void beginTokenActionTable(int size) override;
-    void tokenActionRow(int index, int owner, ActionKind kind, int data) override;
-    void endTokenActionTable() override;
-    void beginStateActionTable() override;
-    void stateActionRow(int index, int base, bool hasTokenActions, ActionKind defaultKind,
-                        int defaultData) override;
-    void endStateActionTable() override;
-    void beginCompactTokenActionTable() override;
-    void compactTokenActionRow(int index, std::optional<TokenOperand> token, ActionKind kind, int data) override;
-    void endCompactTokenActionTable() override;
-    void beginCompactStateActionTable() override;
-    void compactStateActionRow(int index, int start) override;
-    void endCompactStateActionTable() override;
-    void beginNonterminalGotoTable(int size) override;
-    void nonterminalGotoRow(int index, int owner, int target) override;
-    void endNonterminalGotoTable() override;
-    void beginStateGotoTable() override;
-    void stateGotoRow(int index, int base, int defaultState) override;
-    void endStateGotoTable() override;
-    void beginCompactNonterminalGotoTable() override;
-    void compactNonterminalGotoRow(int index, int nonterminal, int target) override;
-    void endCompactNonterminalGotoTable() override;
-    void beginCompactStateGotoTable() override;
-    void compactStateGotoRow(int index, int start) override;
-    void endCompactStateGotoTable() override;
-    void beginStateDestructorTable() override;
-    void stateDestructorRow(int index, int destructor) override;
-    void endStateDestructorTable() override;
-    void noStateDestructorTable() override;
-    void beginTokenDestructorTable() override;
-    void tokenDestructorRow(int index, int owner, int destructor) override;
-    void endTokenDestructorTable(int size) override;
-    void noTokenDestructorTable() override;
-    void beginTokenDestructorBaseTable() override;
-    void tokenDestructorBaseRow(int index, int base) override;
-    void endTokenDestructorBaseTable(int size) override;
-    void noTokenDestructorBaseTable() override;
-    void beginCompactTokenDestructorTable() override;
-    void compactTokenDestructorRow(int index, std::optional<TokenOperand> token, int destructor) override;
-    void endCompactTokenDestructorTable() override;
-    void noCompactTokenDestructorTable() override;
     void parserName(bool begin, std::string_view name) override;
 
 private:
@@ -97,17 +47,17 @@ private:
     void writeParserObject();
     void writeInitialiser(std::string_view member, std::string_view value);
     // The head of a table's definition, after its size where it has one.
-    void beginTable(Table table);
-    void row(int index, std::initializer_list<std::string_view> values);
-    void endTable(Table table);
+    void writeTableHead(Table table, std::optional<int> size) override;
+    // Rows are not expanded: rule texts and spellings may hold the
+    // placeholders.
+    toolframe::RowSyntax rowSyntax(Table table) const override;
+    void writeTableEnd(Table table, std::optional<int> size) override;
+    void absentTable(Table table, std::optional<int> size) override;
     // The size by which the library or the parser object knows a table.
     std::string sizeDeclaration(Table table, int size) const;
     // The pointer (and the size) through which a destructor table is
     // reached, or through which its absence is known.
-    void writeReference(Table table, bool present, std::optional<int> size = std::nullopt);
-
-    // The symbol table's closing row follows the last of its rows.
-    int symbolRows_ = 0;
+    void writeReference(Table table, bool present, std::optional<int> size);
 };
 
 } // namespace brannock

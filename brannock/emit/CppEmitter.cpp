@@ -111,7 +111,8 @@ constexpr std::string_view kMemberDefinitions =
 
 } // namespace
 
-CppEmitter::CppEmitter(const EmitterContext& context) : TargetEmitter(context, toolframe::LineDirectiveForm::Cpp)
+CppEmitter::CppEmitter(const EmitterContext& context)
+    : TargetEmitter(context, toolframe::LineDirectiveForm::Cpp, {toolframe::LiteralDialect::C, context.options.unicode})
 {
 }
 
@@ -155,178 +156,6 @@ void CppEmitter::endTables() { sourceStream().writeNarrow("}\n"); }
 void CppEmitter::beginDebugTables() { sourceStream().writeNarrow("\n#ifdef YYDEBUG\n"); }
 
 void CppEmitter::endDebugTables() { sourceStream().writeNarrow("#endif\n\n"); }
-
-void CppEmitter::beginSymbolTable()
-{
-    symbolRows_ = 0;
-    beginTable(Table::Symbol);
-}
-
-void CppEmitter::symbolRow(int index, std::string_view spelling, std::optional<int> number)
-{
-    const bool wide = options().unicode;
-    symbolRows_ = index + 1;
-    row(index, {stringLiteral(spelling, toolframe::LiteralDialect::C, wide),
-                number ? std::to_string(*number) : tokenOperand({TokenOperand::Kind::Literal, spelling}, wide)});
-}
-
-void CppEmitter::endSymbolTable()
-{
-    row(symbolRows_, {"NULL", "0"});
-    endTable(Table::Symbol);
-}
-
-void CppEmitter::beginRuleTable() { beginTable(Table::Rule); }
-
-void CppEmitter::ruleRow(int index, std::string_view ruleText)
-{
-    row(index, {stringLiteral(ruleText, toolframe::LiteralDialect::C, options().unicode)});
-}
-
-void CppEmitter::endRuleTable() { endTable(Table::Rule); }
-
-void CppEmitter::beginReductionTable() { beginTable(Table::Reduction); }
-
-void CppEmitter::reductionRow(int index, int nonterminal, int length, int action)
-{
-    row(index, {std::to_string(nonterminal), std::to_string(length), std::to_string(action)});
-}
-
-void CppEmitter::endReductionTable() { endTable(Table::Reduction); }
-
-void CppEmitter::beginTokenActionTable(int size)
-{
-    sourceStream().writeFormatted("\tyytokenaction_size = %d;\n\n", size);
-    beginTable(Table::TokenAction);
-}
-
-void CppEmitter::tokenActionRow(int index, int owner, ActionKind kind, int data)
-{
-    row(index, {std::to_string(owner), actionKindName(kind), std::to_string(data)});
-}
-
-void CppEmitter::endTokenActionTable() { endTable(Table::TokenAction); }
-
-void CppEmitter::beginStateActionTable() { beginTable(Table::StateAction); }
-
-void CppEmitter::stateActionRow(int index, int base, bool hasTokenActions, ActionKind defaultKind,
-                                int defaultData)
-{
-    row(index, {std::to_string(base), hasTokenActions ? "1" : "0", actionKindName(defaultKind),
-                std::to_string(defaultData)});
-}
-
-void CppEmitter::endStateActionTable() { endTable(Table::StateAction); }
-
-void CppEmitter::beginCompactTokenActionTable() { beginTable(Table::CompactTokenAction); }
-
-void CppEmitter::compactTokenActionRow(int index, std::optional<TokenOperand> token, ActionKind kind, int data)
-{
-    using namespace toolframe::runtime;
-    const bool wide = options().unicode;
-    row(index, {token ? tokenOperand(*token, wide) : macro(kTokenAllStem, wide), actionKindName(kind),
-                std::to_string(data)});
-}
-
-void CppEmitter::endCompactTokenActionTable() { endTable(Table::CompactTokenAction); }
-
-void CppEmitter::beginCompactStateActionTable() { beginTable(Table::CompactStateAction); }
-
-void CppEmitter::compactStateActionRow(int index, int start) { row(index, {std::to_string(start)}); }
-
-void CppEmitter::endCompactStateActionTable() { endTable(Table::CompactStateAction); }
-
-void CppEmitter::beginNonterminalGotoTable(int size)
-{
-    sourceStream().writeFormatted("\tyynontermgoto_size = %d;\n\n", size);
-    beginTable(Table::NonterminalGoto);
-}
-
-void CppEmitter::nonterminalGotoRow(int index, int owner, int target)
-{
-    row(index, {std::to_string(owner), std::to_string(target)});
-}
-
-void CppEmitter::endNonterminalGotoTable() { endTable(Table::NonterminalGoto); }
-
-void CppEmitter::beginStateGotoTable() { beginTable(Table::StateGoto); }
-
-void CppEmitter::stateGotoRow(int index, int base, int defaultState)
-{
-    row(index, {std::to_string(base), std::to_string(defaultState)});
-}
-
-void CppEmitter::endStateGotoTable() { endTable(Table::StateGoto); }
-
-void CppEmitter::beginCompactNonterminalGotoTable() { beginTable(Table::CompactNonterminalGoto); }
-
-void CppEmitter::compactNonterminalGotoRow(int index, int nonterminal, int target)
-{
-    row(index, {std::to_string(nonterminal), std::to_string(target)});
-}
-
-void CppEmitter::endCompactNonterminalGotoTable() { endTable(Table::CompactNonterminalGoto); }
-
-void CppEmitter::beginCompactStateGotoTable() { beginTable(Table::CompactStateGoto); }
-
-void CppEmitter::compactStateGotoRow(int index, int start) { row(index, {std::to_string(start)}); }
-
-void CppEmitter::endCompactStateGotoTable() { endTable(Table::CompactStateGoto); }
-
-void CppEmitter::beginStateDestructorTable() { beginTable(Table::StateDestructor); }
-
-void CppEmitter::stateDestructorRow(int index, int destructor) { row(index, {std::to_string(destructor)}); }
-
-void CppEmitter::endStateDestructorTable()
-{
-    endTable(Table::StateDestructor);
-    assignReference(Table::StateDestructor, true);
-}
-
-void CppEmitter::noStateDestructorTable() { assignReference(Table::StateDestructor, false); }
-
-void CppEmitter::beginTokenDestructorTable() { beginTable(Table::TokenDestructor); }
-
-void CppEmitter::tokenDestructorRow(int index, int owner, int destructor)
-{
-    row(index, {std::to_string(owner), std::to_string(destructor)});
-}
-
-void CppEmitter::endTokenDestructorTable(int size)
-{
-    endTable(Table::TokenDestructor);
-    assignReference(Table::TokenDestructor, true, size);
-}
-
-void CppEmitter::noTokenDestructorTable() { assignReference(Table::TokenDestructor, false, 0); }
-
-void CppEmitter::beginTokenDestructorBaseTable() { beginTable(Table::TokenDestructorBase); }
-
-void CppEmitter::tokenDestructorBaseRow(int index, int base) { row(index, {std::to_string(base)}); }
-
-void CppEmitter::endTokenDestructorBaseTable(int size)
-{
-    endTable(Table::TokenDestructorBase);
-    assignReference(Table::TokenDestructorBase, true, size);
-}
-
-void CppEmitter::noTokenDestructorBaseTable() { assignReference(Table::TokenDestructorBase, false, 0); }
-
-void CppEmitter::beginCompactTokenDestructorTable() { beginTable(Table::CompactTokenDestructor); }
-
-void CppEmitter::compactTokenDestructorRow(int index, std::optional<TokenOperand> token, int destructor)
-{
-    // The closing row's token is one that no token has.
-    row(index, {token ? tokenOperand(*token, options().unicode) : "-1", std::to_string(destructor)});
-}
-
-void CppEmitter::endCompactTokenDestructorTable()
-{
-    endTable(Table::CompactTokenDestructor);
-    assignReference(Table::CompactTokenDestructor, true);
-}
-
-void CppEmitter::noCompactTokenDestructorTable() { assignReference(Table::CompactTokenDestructor, false); }
 
 void CppEmitter::parserName(bool begin, std::string_view name)
 {
@@ -381,40 +210,45 @@ void CppEmitter::writeSpecialMember(bool begin, std::string_view heading, std::s
     out.writeNarrow(opening);
 }
 
-void CppEmitter::beginTable(Table table)
+std::string CppEmitter::memberOf(Table table)
 {
-    const std::string_view stem = stemOf(table);
-    const std::string rowType = table == Table::Rule
-                                    ? std::string(characterType()) + "* const"
-                                    : toolframe::runtime::name(std::string(stem) + "_t", options().unicode);
-    sourceStream().writeNarrow("\tstatic const " + rowType + " YYNEARFAR YYBASED_CODE " + std::string(stem) +
-                               "[] = {");
+    return std::string(toolframe::runtime::kNamePrefix) + std::string(stemOf(table));
 }
 
-void CppEmitter::row(int index, std::initializer_list<std::string_view> values)
+void CppEmitter::writeTableHead(Table table, std::optional<int> size)
 {
-    writeRow(sourceStream(), index, "\n\t\t", "{ ", values, " }");
-}
-
-void CppEmitter::endTable(Table table)
-{
-    sourceStream().writeNarrow("\n\t};\n");
-    // A destructor table's pointer is assigned by the operation that ends
-    // it, with its size.
-    if (isDestructorTable(table))
-        return;
+    toolframe::OutputStream& source = sourceStream();
+    if (size)
+        source.writeFormatted("\t%s_size = %d;\n\n", memberOf(table).c_str(), *size);
     const std::string stem(stemOf(table));
-    sourceStream().writeNarrow("\t" + std::string(toolframe::runtime::kNamePrefix) + stem + " = " + stem + ";\n");
+    const std::string rowType = table == Table::Rule ? std::string(characterType()) + "* const"
+                                                     : toolframe::runtime::name(stem + "_t", options().unicode);
+    source.writeNarrow("\tstatic const " + rowType + " YYNEARFAR YYBASED_CODE " + stem + "[] = {");
+}
+
+toolframe::RowSyntax CppEmitter::rowSyntax(Table) const { return cFamilyRowSyntax("\n\t\t"); }
+
+void CppEmitter::writeTableEnd(Table table, std::optional<int> size)
+{
+    toolframe::OutputStream& source = sourceStream();
+    source.writeNarrow("\n\t};\n");
+    if (isDestructorTable(table)) {
+        assignReference(table, true, size);
+        return;
+    }
+    source.writeFormatted("\t%s = %s;\n", memberOf(table).c_str(), std::string(stemOf(table)).c_str());
     closeAssignments(table);
 }
 
+void CppEmitter::absentTable(Table table, std::optional<int> size) { assignReference(table, false, size); }
+
 void CppEmitter::assignReference(Table table, bool present, std::optional<int> size)
 {
-    const std::string stem(stemOf(table));
-    const std::string member = std::string(toolframe::runtime::kNamePrefix) + stem;
-    sourceStream().writeNarrow("\t" + member + "ptr = " + (present ? stem : "NULL") + ";\n");
+    toolframe::OutputStream& source = sourceStream();
+    const std::string member = memberOf(table);
+    source.writeFormatted("\t%sptr = %s;\n", member.c_str(), present ? std::string(stemOf(table)).c_str() : "NULL");
     if (size)
-        sourceStream().writeFormatted("\t%s_size = %d;\n", member.c_str(), *size);
+        source.writeFormatted("\t%s_size = %d;\n", member.c_str(), *size);
     closeAssignments(table);
 }
 

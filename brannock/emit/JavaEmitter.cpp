@@ -2,6 +2,7 @@
 
 #include <iterator>
 #include <string>
+#include <utility>
 
 #include "toolframe/emit/RuntimeNames.h"
 
@@ -61,7 +62,8 @@ static_assert(std::size(kTables) == toolframe::runtime::kParserTableStems.size()
 
 } // namespace
 
-JavaEmitter::JavaEmitter(const EmitterContext& context) : TargetEmitter(context, toolframe::LineDirectiveForm::Java)
+JavaEmitter::JavaEmitter(const EmitterContext& context)
+    : TargetEmitter(context, toolframe::LineDirectiveForm::Java, {toolframe::LiteralDialect::Java, false})
 {
 }
 
@@ -159,172 +161,6 @@ void JavaEmitter::beginDebugTables() { sourceStream().writeNarrow("\t\t\tif (YYD
 
 void JavaEmitter::endDebugTables() { sourceStream().writeNarrow("\t\t\t}\n\n"); }
 
-void JavaEmitter::beginSymbolTable()
-{
-    symbolRows_ = 0;
-    beginTable(Table::Symbol);
-}
-
-void JavaEmitter::symbolRow(int index, std::string_view spelling, std::optional<int> number)
-{
-    symbolRows_ = index + 1;
-    row(Table::Symbol, index,
-        {stringLiteral(spelling, toolframe::LiteralDialect::Java, false),
-         number ? std::to_string(*number) : tokenOperand({TokenOperand::Kind::Literal, spelling}, false)});
-}
-
-void JavaEmitter::endSymbolTable()
-{
-    row(Table::Symbol, symbolRows_, {"null", "0"});
-    endTable(Table::Symbol);
-}
-
-void JavaEmitter::beginRuleTable() { beginTable(Table::Rule); }
-
-void JavaEmitter::ruleRow(int index, std::string_view ruleText)
-{
-    row(Table::Rule, index, {stringLiteral(ruleText, toolframe::LiteralDialect::Java, false)});
-}
-
-void JavaEmitter::endRuleTable() { endTable(Table::Rule); }
-
-void JavaEmitter::beginReductionTable() { beginTable(Table::Reduction); }
-
-void JavaEmitter::reductionRow(int index, int nonterminal, int length, int action)
-{
-    row(Table::Reduction, index, {std::to_string(nonterminal), std::to_string(length), std::to_string(action)});
-}
-
-void JavaEmitter::endReductionTable() { endTable(Table::Reduction); }
-
-// The array's length is its size.
-void JavaEmitter::beginTokenActionTable(int) { beginTable(Table::TokenAction); }
-
-void JavaEmitter::tokenActionRow(int index, int owner, ActionKind kind, int data)
-{
-    row(Table::TokenAction, index, {std::to_string(owner), actionKindName(kind), std::to_string(data)});
-}
-
-void JavaEmitter::endTokenActionTable() { endTable(Table::TokenAction); }
-
-void JavaEmitter::beginStateActionTable() { beginTable(Table::StateAction); }
-
-void JavaEmitter::stateActionRow(int index, int base, bool hasTokenActions, ActionKind defaultKind,
-                                 int defaultData)
-{
-    row(Table::StateAction, index,
-        {std::to_string(base), hasTokenActions ? "true" : "false", actionKindName(defaultKind),
-         std::to_string(defaultData)});
-}
-
-void JavaEmitter::endStateActionTable() { endTable(Table::StateAction); }
-
-void JavaEmitter::beginCompactTokenActionTable() { beginTable(Table::CompactTokenAction); }
-
-void JavaEmitter::compactTokenActionRow(int index, std::optional<TokenOperand> token, ActionKind kind, int data)
-{
-    using namespace toolframe::runtime;
-    row(Table::CompactTokenAction, index,
-        {token ? tokenOperand(*token, false) : macro(kTokenAllStem, false), actionKindName(kind),
-         std::to_string(data)});
-}
-
-void JavaEmitter::endCompactTokenActionTable() { endTable(Table::CompactTokenAction); }
-
-void JavaEmitter::beginCompactStateActionTable() { beginTable(Table::CompactStateAction); }
-
-void JavaEmitter::compactStateActionRow(int index, int start)
-{
-    row(Table::CompactStateAction, index, {std::to_string(start)});
-}
-
-void JavaEmitter::endCompactStateActionTable() { endTable(Table::CompactStateAction); }
-
-// The array's length is its size.
-void JavaEmitter::beginNonterminalGotoTable(int) { beginTable(Table::NonterminalGoto); }
-
-void JavaEmitter::nonterminalGotoRow(int index, int owner, int target)
-{
-    row(Table::NonterminalGoto, index, {std::to_string(owner), std::to_string(target)});
-}
-
-void JavaEmitter::endNonterminalGotoTable() { endTable(Table::NonterminalGoto); }
-
-void JavaEmitter::beginStateGotoTable() { beginTable(Table::StateGoto); }
-
-void JavaEmitter::stateGotoRow(int index, int base, int defaultState)
-{
-    row(Table::StateGoto, index, {std::to_string(base), std::to_string(defaultState)});
-}
-
-void JavaEmitter::endStateGotoTable() { endTable(Table::StateGoto); }
-
-void JavaEmitter::beginCompactNonterminalGotoTable() { beginTable(Table::CompactNonterminalGoto); }
-
-void JavaEmitter::compactNonterminalGotoRow(int index, int nonterminal, int target)
-{
-    row(Table::CompactNonterminalGoto, index, {std::to_string(nonterminal), std::to_string(target)});
-}
-
-void JavaEmitter::endCompactNonterminalGotoTable() { endTable(Table::CompactNonterminalGoto); }
-
-void JavaEmitter::beginCompactStateGotoTable() { beginTable(Table::CompactStateGoto); }
-
-void JavaEmitter::compactStateGotoRow(int index, int start)
-{
-    row(Table::CompactStateGoto, index, {std::to_string(start)});
-}
-
-void JavaEmitter::endCompactStateGotoTable() { endTable(Table::CompactStateGoto); }
-
-void JavaEmitter::beginStateDestructorTable() { beginTable(Table::StateDestructor); }
-
-void JavaEmitter::stateDestructorRow(int index, int destructor)
-{
-    row(Table::StateDestructor, index, {std::to_string(destructor)});
-}
-
-void JavaEmitter::endStateDestructorTable() { endTable(Table::StateDestructor); }
-
-void JavaEmitter::noStateDestructorTable() { storeAbsent(Table::StateDestructor); }
-
-void JavaEmitter::beginTokenDestructorTable() { beginTable(Table::TokenDestructor); }
-
-void JavaEmitter::tokenDestructorRow(int index, int owner, int destructor)
-{
-    row(Table::TokenDestructor, index, {std::to_string(owner), std::to_string(destructor)});
-}
-
-// The array's length is its size.
-void JavaEmitter::endTokenDestructorTable(int) { endTable(Table::TokenDestructor); }
-
-void JavaEmitter::noTokenDestructorTable() { storeAbsent(Table::TokenDestructor); }
-
-void JavaEmitter::beginTokenDestructorBaseTable() { beginTable(Table::TokenDestructorBase); }
-
-void JavaEmitter::tokenDestructorBaseRow(int index, int base)
-{
-    row(Table::TokenDestructorBase, index, {std::to_string(base)});
-}
-
-// The array's length is its size.
-void JavaEmitter::endTokenDestructorBaseTable(int) { endTable(Table::TokenDestructorBase); }
-
-void JavaEmitter::noTokenDestructorBaseTable() { storeAbsent(Table::TokenDestructorBase); }
-
-void JavaEmitter::beginCompactTokenDestructorTable() { beginTable(Table::CompactTokenDestructor); }
-
-void JavaEmitter::compactTokenDestructorRow(int index, std::optional<TokenOperand> token, int destructor)
-{
-    // The closing row's token is one that no token has.
-    row(Table::CompactTokenDestructor, index,
-        {token ? tokenOperand(*token, false) : "-1", std::to_string(destructor)});
-}
-
-void JavaEmitter::endCompactTokenDestructorTable() { endTable(Table::CompactTokenDestructor); }
-
-void JavaEmitter::noCompactTokenDestructorTable() { storeAbsent(Table::CompactTokenDestructor); }
-
 void JavaEmitter::parserName(bool begin, std::string_view name)
 {
     if (!begin)
@@ -367,7 +203,7 @@ std::string_view JavaEmitter::indentOf(Table table)
     return table == Table::Symbol || table == Table::Rule ? "\t\t\t\t" : "\t\t\t";
 }
 
-void JavaEmitter::beginTable(Table table)
+void JavaEmitter::writeTableHead(Table table, std::optional<int>)
 {
     toolframe::OutputStream& source = sourceStream();
     source.writeNarrow(indentOf(table));
@@ -378,14 +214,17 @@ void JavaEmitter::beginTable(Table table)
     source.writeNarrow("[] = {");
 }
 
-void JavaEmitter::row(Table table, int index, std::initializer_list<std::string_view> values)
+toolframe::RowSyntax JavaEmitter::rowSyntax(Table table) const
 {
-    const std::string lead = "\n" + std::string(indentOf(table)) + "\t";
-    const std::string open = "new " + std::string(kTables[static_cast<int>(table)].element) + "(";
-    writeRow(sourceStream(), index, lead, open, values, ")");
+    // A row of several values is an object of the element class.
+    std::string lead("\n");
+    lead.append(indentOf(table)).append("\t");
+    std::string open("new ");
+    open.append(kTables[static_cast<int>(table)].element).append("(");
+    return toolframe::RowSyntax{std::move(lead), std::move(open), ")", ", ", "true", "false", "null"};
 }
 
-void JavaEmitter::endTable(Table table)
+void JavaEmitter::writeTableEnd(Table table, std::optional<int>)
 {
     toolframe::OutputStream& source = sourceStream();
     const std::string_view indent = indentOf(table);
@@ -401,7 +240,7 @@ void JavaEmitter::endTable(Table table)
     source.writeNarrow(table == Table::Rule ? ";\n" : ";\n\n");
 }
 
-void JavaEmitter::storeAbsent(Table table)
+void JavaEmitter::absentTable(Table table, std::optional<int>)
 {
     sourceStream().writeFormatted("\t\t\tyytables.%s = null;\n\n", fieldOf(table).c_str());
 }

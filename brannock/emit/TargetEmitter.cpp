@@ -1,6 +1,8 @@
 #include "brannock/emit/TargetEmitter.h"
 
 #include <cstddef>
+#include <variant>
+#include <vector>
 
 #include "toolframe/output/BannerBox.h"
 #include "toolframe/output/IncludeGuard.h"
@@ -18,11 +20,27 @@ toolframe::LineDirectiveSettings lineSettings(const ToolOptions& options)
     return toolframe::LineDirectiveSettings{options.lineDirectives, options.plainLineNames};
 }
 
+template <class... Alternatives>
+struct Overloaded : Alternatives... {
+    using Alternatives::operator()...;
+};
+template <class... Alternatives>
+Overloaded(Alternatives...) -> Overloaded<Alternatives...>;
+
+std::string_view actionKindName(ActionKind kind)
+{
+    using namespace toolframe::runtime;
+    static constexpr std::string_view kNames[] = {kActionError, kActionShift, kActionReduce, kActionAccept,
+                                                  kActionDefault};
+    return kNames[static_cast<int>(kind)];
+}
+
 } // namespace
 
-TargetEmitter::TargetEmitter(const EmitterContext& context, toolframe::LineDirectiveForm form)
+TargetEmitter::TargetEmitter(const EmitterContext& context, toolframe::LineDirectiveForm form, LiteralForm literals)
     : context_(context),
       form_(form),
+      literals_(literals),
       include_(context.diagnostics, context.codePage, *this, lineSettings(context.options)),
       source_(context.diagnostics, context.codePage, *this, lineSettings(context.options))
 {
@@ -98,21 +116,13 @@ std::string TargetEmitter::macroStemOf(Table table)
     return stem;
 }
 
-std::string_view TargetEmitter::actionKindName(ActionKind kind)
-{
-    using namespace toolframe::runtime;
-    static constexpr std::string_view kNames[] = {kActionError, kActionShift, kActionReduce, kActionAccept,
-                                                  kActionDefault};
-    return kNames[static_cast<int>(kind)];
-}
-
-std::string TargetEmitter::tokenOperand(const TokenOperand& token, bool wide) const
+std::string TargetEmitter::tokenOperand(const TokenOperand& token) const
 {
     switch (token.kind) {
     case TokenOperand::Kind::EndOfInput:
         return "0";
     case TokenOperand::Kind::Error:
-        return toolframe::runtime::macro(toolframe::runtime::kTokenErrorStem, wide);
+        return toolframe::runtime::macro(toolframe::runtime::kTokenErrorStem, literals_.wide);
     case TokenOperand::Kind::Named:
         // The constant the generated code defines for the token.
         return constantName(token.spelling);
@@ -120,35 +130,68 @@ std::string TargetEmitter::tokenOperand(const TokenOperand& token, bool wide) co
         break;
     }
     // A literal stands for its own value.
-    return (wide ? "L" : "") + std::string(token.spelling);
+    std::string literal(literals_.wide ? "L" : "");
+    return literal.append(token.spelling);
 }
 
-std::string TargetEmitter::stringLiteral(std::string_view text, toolframe::LiteralDialect dialect, bool wide) const
+std::string TargetEmitter::cell(const TableValue& value) const
 {
-    return (wide ? "L\"" : "\"") + toolframe::escapeForLiteral(text, dialect, context_.codePage) + "\"";
+    return std::visit(
+        Overloaded{
+            [](int number) { return std::to_string(number); },
+            [this](bool flag) { return std::string(rows_->spell(flag)); },
+            [](ActionKind kind) { return std::string(actionKindName(kind)); },
+            [this](std::string_view text) {
+                std::string literal(literals_.wide ? "L\"" : "\"");
+                return literal.append(toolframe::escapeForLiteral(text, literals_.dialect, context_.codePage))
+                    .append("\"");
+            },
+            [this](const SymbolValue& symbol) {
+                return symbol.number ? std::to_string(*symbol.number)
+                                     : tokenOperand({TokenOperand::Kind::Literal, symbol.spelling});
+            },
+            [this](const RunToken& run) {
+                if (run.token)
+                    return tokenOperand(*run.token);
+                return run.closing == RunToken::Closing::AllTokens
+                           ? toolframe::runtime::macro(toolframe::runtime::kTokenAllStem, literals_.wide)
+                           : std::string("-1");
+            },
+        },
+        value);
+}
+
+void TargetEmitter::beginTable(Table table, std::optional<int> size)
+{
+    writeTableHead(table, size);
+    rows_.emplace(source_, rowSyntax(table));
+}
+
+void TargetEmitter::tableRow(Table, int index, std::span<const TableValue> values)
+{
+    std::vector<std::string> cells;
+    cells.reserve(values.size());
+    for (const TableValue& value : values)
+        cells.push_back(cell(value));
+    rows_->row(index, cells);
+}
+
+void TargetEmitter::endTable(Table table, std::optional<int> size)
+{
+    // The symbol table closes with a row of no name, where the library's
+    // search for a token's name stops.
+    if (table == Table::Symbol)
+        rows_->row(rows_->nextIndex(), {rows_->null(), "0"});
+    rows_.reset();
+    writeTableEnd(table, size);
+}
+
+toolframe::RowSyntax TargetEmitter::cFamilyRowSyntax(std::string_view lead)
+{
+    return toolframe::RowSyntax{std::string(lead), "{ ", " }", ", ", "1", "0", "NULL"};
 }
 
 std::string_view TargetEmitter::characterType() const { return options().unicode ? "wchar_t" : "char"; }
-
-void TargetEmitter::writeRow(toolframe::OutputStream& stream, int index, std::string_view lead, std::string_view open,
-                             std::initializer_list<std::string_view> values, std::string_view close)
-{
-    if (index > 0)
-        stream.writeCharacter(',');
-    stream.writeNarrow(lead);
-    if (values.size() == 1) {
-        stream.writeNarrow(*values.begin());
-        return;
-    }
-    stream.writeNarrow(open);
-    const char* separator = "";
-    for (std::string_view value : values) {
-        stream.writeNarrow(separator);
-        stream.writeNarrow(value);
-        separator = ", ";
-    }
-    stream.writeNarrow(close);
-}
 
 std::string TargetEmitter::constantName(std::string_view spelling) const
 {

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
-#include "brannock/emit/Emitter.h"
+#include "brannock/emit/ParserTableEmitter.h"
 #include "brannock/ToolOptions.h"
+#include "toolframe/emit/TableWriter.h"
 #include "toolframe/output/LineDirectiveForms.h"
 #include "toolframe/output/OutputStream.h"
 #include "toolframe/output/StringEscaping.h"
@@ -34,14 +34,24 @@ struct MacroDefault {
     std::string_view otherwise = {};
 };
 
+// How a language writes the strings and tokens of table rows: the dialect
+// of its string literals, and whether they are wide (an L in front, and the
+// YYW names), as C and C++ are in Unicode.
+struct LiteralForm {
+    toolframe::LiteralDialect dialect;
+    bool wide;
+};
+
 // What the C, C++ and Java emitters share: the include and source streams,
 // routing to include-or-source, discarding, the banner and library include
-// lines, and the values the table rows are made of. The operations that
-// copy user code are each language's own, and until a language writes one
-// it writes nothing here; every language writes all the table operations.
-class TargetEmitter : public Emitter {
+// lines, and the tables' rows, whose values are the same in every language
+// but for their spelling. The operations that copy user code are each
+// language's own, and until a language writes one it writes nothing here;
+// of the tables a language writes only the heads, the ends and the
+// references, and says how its rows look.
+class TargetEmitter : public ParserTableEmitter {
 public:
-    TargetEmitter(const EmitterContext& context, toolframe::LineDirectiveForm form);
+    TargetEmitter(const EmitterContext& context, toolframe::LineDirectiveForm form, LiteralForm literals);
 
     toolframe::OutputStream& includeStream() { return include_; }
     toolframe::OutputStream& sourceStream() override { return source_; }
@@ -75,44 +85,23 @@ public:
     void destructorBlock(bool, std::string_view) override {}
 
 protected:
-    // The tables in the order they are written, which is the order of
-    // runtime::kParserTableStems; each language lists what it writes for
-    // them in this order.
-    enum class Table {
-        Symbol,
-        Rule,
-        Reduction,
-        TokenAction,
-        StateAction,
-        CompactTokenAction,
-        CompactStateAction,
-        NonterminalGoto,
-        StateGoto,
-        CompactNonterminalGoto,
-        CompactStateGoto,
-        StateDestructor,
-        TokenDestructor,
-        TokenDestructorBase,
-        CompactTokenDestructor,
-    };
+    // What a language adds to the tables written here: the head of a
+    // table, after its size where it has one; its row syntax; its end,
+    // followed by the size and, for a destructor table, the reference
+    // through which the library reaches it; and, as absentTable, the
+    // reference that says a destructor table is absent.
+    virtual void writeTableHead(Table table, std::optional<int> size) = 0;
+    virtual toolframe::RowSyntax rowSyntax(Table table) const = 0;
+    virtual void writeTableEnd(Table table, std::optional<int> size) = 0;
+
     static std::string_view stemOf(Table table);
-    // The library reaches the destructor tables through a pointer (Java: a
-    // reference), which says by being null that a table is absent.
-    static bool isDestructorTable(Table table) { return table >= Table::StateDestructor; }
     // The stem in capitals, as the macros of the C multiple models carry it.
     static std::string macroStemOf(Table table);
-    static std::string_view actionKindName(ActionKind kind);
-    // A token as the tables name it; wide (C and C++ in Unicode) takes the
-    // YYW placeholder and puts an L before a literal.
-    std::string tokenOperand(const TokenOperand& token, bool wide) const;
-    // Text as a string literal of the language; wide puts an L before it.
-    std::string stringLiteral(std::string_view text, toolframe::LiteralDialect dialect, bool wide) const;
+    // The rows of C and C++ tables, which differ only in how far they are
+    // indented.
+    static toolframe::RowSyntax cFamilyRowSyntax(std::string_view lead);
     // The element type of the C-family string tables.
     std::string_view characterType() const;
-    // One row on a line of its own, begun by lead and preceded by a comma
-    // unless it is the first; several values go between open and close.
-    static void writeRow(toolframe::OutputStream& stream, int index, std::string_view lead, std::string_view open,
-                         std::initializer_list<std::string_view> values, std::string_view close);
 
     const ToolOptions& options() const { return context_.options; }
     // A token's spelling made a name: its quotes left out.
@@ -146,8 +135,20 @@ protected:
                                  bool cLanguage);
 
 private:
+    void beginTable(Table table, std::optional<int> size) final;
+    void tableRow(Table table, int index, std::span<const TableValue> values) final;
+    void endTable(Table table, std::optional<int> size) final;
+    // A value of a row as this language spells it.
+    std::string cell(const TableValue& value) const;
+    // A token as the tables name it; wide, it takes the YYW placeholder
+    // and puts an L before a literal.
+    std::string tokenOperand(const TokenOperand& token) const;
+
     EmitterContext context_;
     toolframe::LineDirectiveForm form_;
+    LiteralForm literals_;
+    // The rows of the table being written.
+    std::optional<toolframe::TableWriter> rows_;
     toolframe::OutputStream include_;
     toolframe::OutputStream source_;
 };

@@ -1,5 +1,9 @@
 #include "brannock/testing/RecordingEmitter.h"
 
+#include <algorithm>
+#include <iterator>
+#include <variant>
+
 namespace brannock::testing {
 
 namespace {
@@ -33,10 +37,13 @@ std::string describe(const std::optional<TokenOperand>& token)
     return std::string(token->spelling);
 }
 
-} // namespace
+// Described as the operations were given them: the number or none, the
+// token or all.
+std::string describe(const SymbolValue& symbol) { return describe(symbol.number); }
+std::string describe(const RunToken& run) { return describe(run.token); }
 
-namespace {
 const toolframe::MessageText kNoMessages[] = {{0, L""}};
+
 } // namespace
 
 RecordingEmitter::RecordingEmitter() : RecordingEmitter(Questions{}) {}
@@ -65,9 +72,55 @@ std::vector<std::string> RecordingEmitter::texts() const
     return result;
 }
 
-void RecordingEmitter::record(int slot, const char* operation, std::vector<std::string> arguments) const
+void RecordingEmitter::record(int slot, std::string operation, std::vector<std::string> arguments) const
 {
-    calls_.push_back(Call{slot, operation, std::move(arguments)});
+    calls_.push_back(Call{slot, std::move(operation), std::move(arguments)});
+}
+
+void RecordingEmitter::recordTable(Table table, TablePart part, std::vector<std::string> arguments) const
+{
+    // The names the operations carry, in table order.
+    static constexpr std::string_view kNames[] = {
+        "Symbol",
+        "Rule",
+        "Reduction",
+        "TokenAction",
+        "StateAction",
+        "CompactTokenAction",
+        "CompactStateAction",
+        "NonterminalGoto",
+        "StateGoto",
+        "CompactNonterminalGoto",
+        "CompactStateGoto",
+        "StateDestructor",
+        "TokenDestructor",
+        "TokenDestructorBase",
+        "CompactTokenDestructor",
+    };
+    static_assert(std::size(kNames) == static_cast<std::size_t>(Table::CompactTokenDestructor) + 1);
+    const int t = static_cast<int>(table);
+    const std::string name(kNames[t]);
+    std::string operation;
+    switch (part) {
+    case TablePart::Begin:
+        operation = "begin" + name + "Table";
+        break;
+    case TablePart::Row:
+        operation = static_cast<char>(name[0] - 'A' + 'a') + name.substr(1) + "Row";
+        break;
+    case TablePart::End:
+        operation = "end" + name + "Table";
+        break;
+    case TablePart::Absent:
+        operation = "no" + name + "Table";
+        break;
+    }
+    // From slot 26 the tables follow one another, each with its begin, row
+    // and end operations and a destructor table with a fourth for when it
+    // is absent.
+    const int destructorTablesBefore = std::max(0, t - static_cast<int>(Table::StateDestructor));
+    const int slot = 26 + 3 * t + destructorTablesBefore + static_cast<int>(part);
+    record(slot, std::move(operation), std::move(arguments));
 }
 
 void RecordingEmitter::lineDirective(toolframe::OutputStream& stream, int line, std::string_view name)
@@ -200,250 +253,26 @@ void RecordingEmitter::endDebugTables()
     record(25, "endDebugTables", {});
 }
 
-void RecordingEmitter::beginSymbolTable()
+void RecordingEmitter::beginTable(Table table, std::optional<int> size)
 {
-    record(26, "beginSymbolTable", {});
+    recordTable(table, TablePart::Begin, size ? std::vector{describe(*size)} : std::vector<std::string>{});
 }
 
-void RecordingEmitter::symbolRow(int index, std::string_view spelling, std::optional<int> number)
+void RecordingEmitter::tableRow(Table table, int index, std::span<const TableValue> values)
 {
-    record(27, "symbolRow", {describe(index), describe(spelling), describe(number)});
+    std::vector<std::string> arguments{describe(index)};
+    for (const TableValue& value : values)
+        arguments.push_back(std::visit([](const auto& v) { return describe(v); }, value));
+    recordTable(table, TablePart::Row, std::move(arguments));
 }
 
-void RecordingEmitter::endSymbolTable()
+void RecordingEmitter::endTable(Table table, std::optional<int> size)
 {
-    record(28, "endSymbolTable", {});
+    recordTable(table, TablePart::End, size ? std::vector{describe(*size)} : std::vector<std::string>{});
 }
 
-void RecordingEmitter::beginRuleTable()
-{
-    record(29, "beginRuleTable", {});
-}
-
-void RecordingEmitter::ruleRow(int index, std::string_view ruleText)
-{
-    record(30, "ruleRow", {describe(index), describe(ruleText)});
-}
-
-void RecordingEmitter::endRuleTable()
-{
-    record(31, "endRuleTable", {});
-}
-
-void RecordingEmitter::beginReductionTable()
-{
-    record(32, "beginReductionTable", {});
-}
-
-void RecordingEmitter::reductionRow(int index, int nonterminal, int length, int action)
-{
-    record(33, "reductionRow", {describe(index), describe(nonterminal), describe(length), describe(action)});
-}
-
-void RecordingEmitter::endReductionTable()
-{
-    record(34, "endReductionTable", {});
-}
-
-void RecordingEmitter::beginTokenActionTable(int size)
-{
-    record(35, "beginTokenActionTable", {describe(size)});
-}
-
-void RecordingEmitter::tokenActionRow(int index, int owner, ActionKind kind, int data)
-{
-    record(36, "tokenActionRow", {describe(index), describe(owner), describe(kind), describe(data)});
-}
-
-void RecordingEmitter::endTokenActionTable()
-{
-    record(37, "endTokenActionTable", {});
-}
-
-void RecordingEmitter::beginStateActionTable()
-{
-    record(38, "beginStateActionTable", {});
-}
-
-void RecordingEmitter::stateActionRow(int index, int base, bool hasTokenActions, ActionKind defaultKind, int defaultData)
-{
-    record(39, "stateActionRow", {describe(index), describe(base), describe(hasTokenActions), describe(defaultKind), describe(defaultData)});
-}
-
-void RecordingEmitter::endStateActionTable()
-{
-    record(40, "endStateActionTable", {});
-}
-
-void RecordingEmitter::beginCompactTokenActionTable()
-{
-    record(41, "beginCompactTokenActionTable", {});
-}
-
-void RecordingEmitter::compactTokenActionRow(int index, std::optional<TokenOperand> token, ActionKind kind, int data)
-{
-    record(42, "compactTokenActionRow", {describe(index), describe(token), describe(kind), describe(data)});
-}
-
-void RecordingEmitter::endCompactTokenActionTable()
-{
-    record(43, "endCompactTokenActionTable", {});
-}
-
-void RecordingEmitter::beginCompactStateActionTable()
-{
-    record(44, "beginCompactStateActionTable", {});
-}
-
-void RecordingEmitter::compactStateActionRow(int index, int start)
-{
-    record(45, "compactStateActionRow", {describe(index), describe(start)});
-}
-
-void RecordingEmitter::endCompactStateActionTable()
-{
-    record(46, "endCompactStateActionTable", {});
-}
-
-void RecordingEmitter::beginNonterminalGotoTable(int size)
-{
-    record(47, "beginNonterminalGotoTable", {describe(size)});
-}
-
-void RecordingEmitter::nonterminalGotoRow(int index, int owner, int target)
-{
-    record(48, "nonterminalGotoRow", {describe(index), describe(owner), describe(target)});
-}
-
-void RecordingEmitter::endNonterminalGotoTable()
-{
-    record(49, "endNonterminalGotoTable", {});
-}
-
-void RecordingEmitter::beginStateGotoTable()
-{
-    record(50, "beginStateGotoTable", {});
-}
-
-void RecordingEmitter::stateGotoRow(int index, int base, int defaultState)
-{
-    record(51, "stateGotoRow", {describe(index), describe(base), describe(defaultState)});
-}
-
-void RecordingEmitter::endStateGotoTable()
-{
-    record(52, "endStateGotoTable", {});
-}
-
-void RecordingEmitter::beginCompactNonterminalGotoTable()
-{
-    record(53, "beginCompactNonterminalGotoTable", {});
-}
-
-void RecordingEmitter::compactNonterminalGotoRow(int index, int nonterminal, int target)
-{
-    record(54, "compactNonterminalGotoRow", {describe(index), describe(nonterminal), describe(target)});
-}
-
-void RecordingEmitter::endCompactNonterminalGotoTable()
-{
-    record(55, "endCompactNonterminalGotoTable", {});
-}
-
-void RecordingEmitter::beginCompactStateGotoTable()
-{
-    record(56, "beginCompactStateGotoTable", {});
-}
-
-void RecordingEmitter::compactStateGotoRow(int index, int start)
-{
-    record(57, "compactStateGotoRow", {describe(index), describe(start)});
-}
-
-void RecordingEmitter::endCompactStateGotoTable()
-{
-    record(58, "endCompactStateGotoTable", {});
-}
-
-void RecordingEmitter::beginStateDestructorTable()
-{
-    record(59, "beginStateDestructorTable", {});
-}
-
-void RecordingEmitter::stateDestructorRow(int index, int destructor)
-{
-    record(60, "stateDestructorRow", {describe(index), describe(destructor)});
-}
-
-void RecordingEmitter::endStateDestructorTable()
-{
-    record(61, "endStateDestructorTable", {});
-}
-
-void RecordingEmitter::noStateDestructorTable()
-{
-    record(62, "noStateDestructorTable", {});
-}
-
-void RecordingEmitter::beginTokenDestructorTable()
-{
-    record(63, "beginTokenDestructorTable", {});
-}
-
-void RecordingEmitter::tokenDestructorRow(int index, int owner, int destructor)
-{
-    record(64, "tokenDestructorRow", {describe(index), describe(owner), describe(destructor)});
-}
-
-void RecordingEmitter::endTokenDestructorTable(int size)
-{
-    record(65, "endTokenDestructorTable", {describe(size)});
-}
-
-void RecordingEmitter::noTokenDestructorTable()
-{
-    record(66, "noTokenDestructorTable", {});
-}
-
-void RecordingEmitter::beginTokenDestructorBaseTable()
-{
-    record(67, "beginTokenDestructorBaseTable", {});
-}
-
-void RecordingEmitter::tokenDestructorBaseRow(int index, int base)
-{
-    record(68, "tokenDestructorBaseRow", {describe(index), describe(base)});
-}
-
-void RecordingEmitter::endTokenDestructorBaseTable(int size)
-{
-    record(69, "endTokenDestructorBaseTable", {describe(size)});
-}
-
-void RecordingEmitter::noTokenDestructorBaseTable()
-{
-    record(70, "noTokenDestructorBaseTable", {});
-}
-
-void RecordingEmitter::beginCompactTokenDestructorTable()
-{
-    record(71, "beginCompactTokenDestructorTable", {});
-}
-
-void RecordingEmitter::compactTokenDestructorRow(int index, std::optional<TokenOperand> token, int destructor)
-{
-    record(72, "compactTokenDestructorRow", {describe(index), describe(token), describe(destructor)});
-}
-
-void RecordingEmitter::endCompactTokenDestructorTable()
-{
-    record(73, "endCompactTokenDestructorTable", {});
-}
-
-void RecordingEmitter::noCompactTokenDestructorTable()
-{
-    record(74, "noCompactTokenDestructorTable", {});
-}
+// The operation has no size, which an absent table's is known to be.
+void RecordingEmitter::absentTable(Table table, std::optional<int>) { recordTable(table, TablePart::Absent, {}); }
 
 void RecordingEmitter::parserName(bool begin, std::string_view name)
 {

@@ -1,19 +1,22 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "brannock/emit/Emitter.h"
+#include "brannock/emit/ParserTableEmitter.h"
 #include "toolframe/output/OutputStream.h"
 
 namespace brannock::testing {
 
 // An emitter that writes nothing and remembers every operation called on
 // it, with its slot number and arguments, so that tests can check what the
-// generator asks for and in which order.
-class RecordingEmitter : public Emitter {
+// generator asks for and in which order. The table operations reach it as
+// the target languages' do, through the hooks of ParserTableEmitter, and
+// are recorded from there under their own slots and names.
+class RecordingEmitter : public ParserTableEmitter {
 public:
     struct Call {
         int slot;
@@ -73,61 +76,19 @@ public:
     void endTables() override;
     void beginDebugTables() override;
     void endDebugTables() override;
-    void beginSymbolTable() override;
-    void symbolRow(int index, std::string_view spelling, std::optional<int> number) override;
-    void endSymbolTable() override;
-    void beginRuleTable() override;
-    void ruleRow(int index, std::string_view ruleText) override;
-    void endRuleTable() override;
-    void beginReductionTable() override;
-    void reductionRow(int index, int nonterminal, int length, int action) override;
-    void endReductionTable() override;
-    void beginTokenActionTable(int size) override;
-    void tokenActionRow(int index, int owner, ActionKind kind, int data) override;
-    void endTokenActionTable() override;
-    void beginStateActionTable() override;
-    void stateActionRow(int index, int base, bool hasTokenActions, ActionKind defaultKind, int defaultData) override;
-    void endStateActionTable() override;
-    void beginCompactTokenActionTable() override;
-    void compactTokenActionRow(int index, std::optional<TokenOperand> token, ActionKind kind, int data) override;
-    void endCompactTokenActionTable() override;
-    void beginCompactStateActionTable() override;
-    void compactStateActionRow(int index, int start) override;
-    void endCompactStateActionTable() override;
-    void beginNonterminalGotoTable(int size) override;
-    void nonterminalGotoRow(int index, int owner, int target) override;
-    void endNonterminalGotoTable() override;
-    void beginStateGotoTable() override;
-    void stateGotoRow(int index, int base, int defaultState) override;
-    void endStateGotoTable() override;
-    void beginCompactNonterminalGotoTable() override;
-    void compactNonterminalGotoRow(int index, int nonterminal, int target) override;
-    void endCompactNonterminalGotoTable() override;
-    void beginCompactStateGotoTable() override;
-    void compactStateGotoRow(int index, int start) override;
-    void endCompactStateGotoTable() override;
-    void beginStateDestructorTable() override;
-    void stateDestructorRow(int index, int destructor) override;
-    void endStateDestructorTable() override;
-    void noStateDestructorTable() override;
-    void beginTokenDestructorTable() override;
-    void tokenDestructorRow(int index, int owner, int destructor) override;
-    void endTokenDestructorTable(int size) override;
-    void noTokenDestructorTable() override;
-    void beginTokenDestructorBaseTable() override;
-    void tokenDestructorBaseRow(int index, int base) override;
-    void endTokenDestructorBaseTable(int size) override;
-    void noTokenDestructorBaseTable() override;
-    void beginCompactTokenDestructorTable() override;
-    void compactTokenDestructorRow(int index, std::optional<TokenOperand> token, int destructor) override;
-    void endCompactTokenDestructorTable() override;
-    void noCompactTokenDestructorTable() override;
     void parserName(bool begin, std::string_view name) override;
     void constructorBlock(bool begin, std::string_view name) override;
     void destructorBlock(bool begin, std::string_view name) override;
 
 private:
-    void record(int slot, const char* operation, std::vector<std::string> arguments) const;
+    void beginTable(Table table, std::optional<int> size) override;
+    void tableRow(Table table, int index, std::span<const TableValue> values) override;
+    void endTable(Table table, std::optional<int> size) override;
+    void absentTable(Table table, std::optional<int> size) override;
+
+    enum class TablePart { Begin, Row, End, Absent };
+    void recordTable(Table table, TablePart part, std::vector<std::string> arguments) const;
+    void record(int slot, std::string operation, std::vector<std::string> arguments) const;
 
     Questions questions_;
     toolframe::Diagnostics diagnostics_;

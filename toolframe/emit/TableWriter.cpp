@@ -1,0 +1,52 @@
+#include "toolframe/emit/TableWriter.h"
+
+#include <utility>
+
+namespace toolframe {
+
+namespace {
+
+// The values of a row, separated, and bracketed only where there are
+// several of them.
+template <class Values>
+void writeValues(OutputStream& stream, const RowSyntax& syntax, const Values& values)
+{
+    const bool bracketed = values.size() != 1;
+    if (bracketed)
+        stream.writeNarrow(syntax.open);
+    bool first = true;
+    for (const auto& value : values) {
+        if (!first)
+            stream.writeNarrow(syntax.separator);
+        stream.writeNarrow(value);
+        first = false;
+    }
+    if (bracketed)
+        stream.writeNarrow(syntax.close);
+}
+
+} // namespace
+
+TableWriter::TableWriter(OutputStream& stream, RowSyntax syntax) : stream_(stream), syntax_(std::move(syntax)) {}
+
+void TableWriter::row(int index, std::span<const std::string> values)
+{
+    writeLead(index);
+    writeValues(stream_, syntax_, values);
+}
+
+void TableWriter::row(int index, std::initializer_list<std::string_view> values)
+{
+    writeLead(index);
+    writeValues(stream_, syntax_, values);
+}
+
+void TableWriter::writeLead(int index)
+{
+    if (index > 0)
+        stream_.writeCharacter(',');
+    stream_.writeNarrow(syntax_.lead);
+    next_ = index + 1;
+}
+
+} // namespace toolframe

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "toolframe/output/OutputStream.h"
+
+namespace toolframe {
+
+// How a target language lays out the rows of a constant table, whichever
+// tool's table it is: each row on a line of its own begun by lead, the
+// values of a row that has several between open and close, separated by
+// separator; and the words the language has for true, false and the null
+// pointer, which the cells take. A row of a single value has no brackets,
+// as an array of scalars wants it.
+struct RowSyntax {
+    std::string lead;
+    std::string open;
+    std::string close;
+    std::string separator;
+    std::string trueValue;
+    std::string falseValue;
+    std::string nullValue;
+};
+
+// Writes the rows of one table, whose values the caller has already spelled
+// (with the syntax's words where a value is a truth or null), so that every
+// language and every tool separates and brackets rows alike. The table's
+// head and end are each language's own and stay with the caller.
+class TableWriter {
+public:
+    TableWriter(OutputStream& stream, RowSyntax syntax);
+
+    std::string_view spell(bool value) const { return value ? syntax_.trueValue : syntax_.falseValue; }
+    std::string_view null() const { return syntax_.nullValue; }
+
+    // Row index counts from 0; a comma ends the row before every row after
+    // the first, so the last row leaves none behind.
+    void row(int index, std::span<const std::string> values);
+    void row(int index, std::initializer_list<std::string_view> values);
+    // The index after the last row written: where a row that closes the
+    // table goes.
+    int nextIndex() const { return next_; }
+
+private:
+    void writeLead(int index);
+
+    OutputStream& stream_;
+    RowSyntax syntax_;
+    int next_ = 0;
+};
+
+} // namespace toolframe
