@@ -236,7 +236,10 @@ std::string TargetEmitter::macroDefaults(std::span<const MacroDefault> defaults)
 void TargetEmitter::writeValueDefaults()
 {
     static constexpr MacroDefault kDefaults[] = {
-        {"YYSTYPE", "int"}, {"YYSTACK_SIZE", "100"}, {"YYSTACK_MAX", "0"}};
+        {"YYSTYPE", "int"},
+        {"YYSTACK_SIZE", "100"},
+        // A classic grammar limits its stack with yacc's YYMAXDEPTH.
+        {"YYSTACK_MAX", "(YYMAXDEPTH)", "#ifdef YYMAXDEPTH", "0"}};
     source_.writeNarrow(macroDefaults(kDefaults));
     source_.writeCharacter('\n');
 }

@@ -18,6 +18,7 @@ using brannock::testing::readFile;
 using brannock::testing::runProgram;
 using brannock::testing::runProgramChecked;
 using brannock::testing::shell;
+using brannock::testing::withDefinitions;
 
 // Generated C parsers built with gcc against the yl runtime and run: the
 // only place where the tables, the action function and the engine are
@@ -202,6 +203,34 @@ TEST_P(CParserEndToEnd, StackLimitStopsTheParse)
     const ProcessResult deep = run(dir, std::string(40, '(') + "1" + std::string(40, ')') + "\n");
     EXPECT_EQ(deep.exitStatus, 1);
     EXPECT_EQ(deep.err, "yacc stack overflow\n");
+}
+
+// The limits a grammar defines in its own code block, yacc's YYMAXDEPTH
+// among them, hold: they compile without a redefinition and stop the parse.
+const char* const kStackLimitDefinitions[] = {
+    "#define YYSTACK_SIZE 4\n#define YYSTACK_MAX 20\n",
+    "#define YYSTACK_SIZE 4\n#define YYMAXDEPTH 20\n",
+};
+
+void expectStackLimitOfTwenty(const TemporaryDirectory& dir)
+{
+    const ProcessResult shallow = run(dir, "((1))\n");
+    EXPECT_EQ(shallow.exitStatus, 0) << shallow.err;
+    EXPECT_EQ(shallow.out, "1\n");
+    const ProcessResult deep = run(dir, std::string(40, '(') + "1" + std::string(40, ')') + "\n");
+    EXPECT_EQ(deep.exitStatus, 1);
+    EXPECT_EQ(deep.err, "yacc stack overflow\n");
+}
+
+TEST_P(CParserEndToEnd, StackLimitsDefinedInTheGrammarHold)
+{
+    for (const char* definitions : kStackLimitDefinitions) {
+        SCOPED_TRACE(definitions);
+        TemporaryDirectory dir;
+        dir.write("calc.y", withDefinitions(readFile(kCalculator), definitions));
+        ASSERT_NO_FATAL_FAILURE(build(dir, dir / "calc.y", GetParam()));
+        expectStackLimitOfTwenty(dir);
+    }
 }
 
 TEST_P(CParserEndToEnd, DebugBuildTracesAndStillComputes)
@@ -422,6 +451,18 @@ TEST_P(CParserModelEndToEnd, StackLimitStopsTheParse)
     const ProcessResult deep = run(dir, std::string(40, '(') + "1" + std::string(40, ')') + "\n");
     EXPECT_EQ(deep.exitStatus, 1);
     EXPECT_EQ(deep.err, "yacc stack overflow\n");
+}
+
+TEST_P(CParserModelEndToEnd, StackLimitsDefinedInTheGrammarHold)
+{
+    for (const char* definitions : kStackLimitDefinitions) {
+        SCOPED_TRACE(definitions);
+        TemporaryDirectory dir;
+        ASSERT_NO_FATAL_FAILURE(writeModelCalculator(dir, GetParam()));
+        dir.write("calc.y", withDefinitions(readFile(dir / "calc.y"), definitions));
+        ASSERT_NO_FATAL_FAILURE(build(dir, dir / "calc.y", GetParam().variant));
+        expectStackLimitOfTwenty(dir);
+    }
 }
 
 // Under YYDEBUG the object is longer by its debug members and the

@@ -15,6 +15,7 @@ using brannock::testing::readFile;
 using brannock::testing::runProgram;
 using brannock::testing::runProgramChecked;
 using brannock::testing::shell;
+using brannock::testing::withDefinitions;
 
 // Generated C++ parsers built with g++ against the C++ classes of the yl
 // runtime and run beside the C parser of the same calculator: both must
@@ -63,10 +64,11 @@ protected:
     }
 
     // The C++ calculator and, for comparison, the C one.
-    void buildCalculators(const std::string& extra = {})
+    // definitions go into each grammar's first code block.
+    void buildCalculators(const std::string& extra = {}, const std::string& definitions = {})
     {
-        dir_.write("calc_cpp.y", readFile(EXAMPLES_DIR "/calc_cpp.y"));
-        dir_.write("calc.y", readFile(EXAMPLES_DIR "/calc.y"));
+        dir_.write("calc_cpp.y", withDefinitions(readFile(EXAMPLES_DIR "/calc_cpp.y"), definitions));
+        dir_.write("calc.y", withDefinitions(readFile(EXAMPLES_DIR "/calc.y"), definitions));
         const Variant& variant = GetParam();
         const std::string library = variant.unicode ? YLW_LIBRARY : YL_LIBRARY;
         std::vector<std::string> cpp = variant.switches;
@@ -116,6 +118,20 @@ TEST_P(CppParserEndToEnd, StackLimitStopsTheParse)
     const ProcessResult deep = both(std::string(40, '(') + "1" + std::string(40, ')') + "\n");
     EXPECT_EQ(deep.exitStatus, 1);
     EXPECT_EQ(deep.err, "yacc stack overflow\n");
+}
+
+// Limits defined in the grammar's code block, yacc's YYMAXDEPTH among them.
+TEST_P(CppParserEndToEnd, StackLimitsDefinedInTheGrammarHold)
+{
+    for (const char* definitions :
+         {"#define YYSTACK_SIZE 4\n#define YYSTACK_MAX 20\n", "#define YYSTACK_SIZE 4\n#define YYMAXDEPTH 20\n"}) {
+        SCOPED_TRACE(definitions);
+        ASSERT_NO_FATAL_FAILURE(buildCalculators({}, definitions));
+        EXPECT_EQ(both("((1))\n").out, "1\n");
+        const ProcessResult deep = both(std::string(40, '(') + "1" + std::string(40, ')') + "\n");
+        EXPECT_EQ(deep.exitStatus, 1);
+        EXPECT_EQ(deep.err, "yacc stack overflow\n");
+    }
 }
 
 // The library's classes are in namespace yl, reached through _YL; the

@@ -38,6 +38,16 @@ inline std::string readFile(const std::string& path)
 }
 
 // Runs command in dir with input on its standard input.
+// A grammar's text with definitions put at the start of its first code
+// block, as a user writes them there.
+inline std::string withDefinitions(const std::string& grammar, const std::string& definitions)
+{
+    const std::size_t block = grammar.find("%{\n");
+    if (block == std::string::npos)
+        return "%{\n" + definitions + "%}\n" + grammar;
+    return grammar.substr(0, block + 3) + definitions + grammar.substr(block + 3);
+}
+
 inline toolframe::testing::ProcessResult runWithInput(const toolframe::testing::TemporaryDirectory& dir,
                                                       const std::string& command, const std::string& input)
 {

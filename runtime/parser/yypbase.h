@@ -56,11 +56,5 @@ namespace yl {
 #define YYTK_END 0
 #define YYWTK_END 0
 
-#ifndef YYSTACK_SIZE
-#define YYSTACK_SIZE 100
-#endif
-#ifndef YYSTACK_MAX
-#define YYSTACK_MAX 0
-#endif
 
 #endif

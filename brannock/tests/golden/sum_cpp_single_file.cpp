@@ -109,7 +109,11 @@ union tagYYSTYPE {
 #define YYSTACK_SIZE 100
 #endif
 #ifndef YYSTACK_MAX
+#ifdef YYMAXDEPTH
+#define YYSTACK_MAX (YYMAXDEPTH)
+#else
 #define YYSTACK_MAX 0
+#endif
 #endif
 
 /****************************************************************************
@@ -199,7 +203,7 @@ void YYPARSERNAME::yyaction(int action)
 		{
 #line 18 "sum.y"
  (*(YYSTYPE YYFAR*)yyvalptr).value = 0; 
-#line 203 "sum.cpp"
+#line 207 "sum.cpp"
 		}
 		break;
 	case 1:
@@ -211,7 +215,7 @@ void YYPARSERNAME::yyaction(int action)
 			{
 #line 20 "sum.y"
  (*(YYSTYPE YYFAR*)yyvalptr).value = yyattribute(1 - 3).value + yyattribute(3 - 3).value; 
-#line 215 "sum.cpp"
+#line 219 "sum.cpp"
 			}
 		}
 		break;
@@ -224,7 +228,7 @@ void YYPARSERNAME::yyaction(int action)
 			{
 #line 22 "sum.y"
  (*(YYSTYPE YYFAR*)yyvalptr).value = 0; 
-#line 228 "sum.cpp"
+#line 232 "sum.cpp"
 			}
 		}
 		break;

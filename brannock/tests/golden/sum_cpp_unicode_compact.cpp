@@ -61,7 +61,11 @@ YYPARSERNAME::~YYPARSERNAME()
 #define YYSTACK_SIZE 100
 #endif
 #ifndef YYSTACK_MAX
+#ifdef YYMAXDEPTH
+#define YYSTACK_MAX (YYMAXDEPTH)
+#else
 #define YYSTACK_MAX 0
+#endif
 #endif
 
 /****************************************************************************
@@ -151,7 +155,7 @@ void YYPARSERNAME::yyaction(int action)
 		{
 #line 18 "sum.y"
  (*(YYSTYPE YYFAR*)yyvalptr).value = 0; 
-#line 155 "sum.cpp"
+#line 159 "sum.cpp"
 		}
 		break;
 	case 1:
@@ -163,7 +167,7 @@ void YYPARSERNAME::yyaction(int action)
 			{
 #line 20 "sum.y"
  (*(YYSTYPE YYFAR*)yyvalptr).value = yyattribute(1 - 3).value + yyattribute(3 - 3).value; 
-#line 167 "sum.cpp"
+#line 171 "sum.cpp"
 			}
 		}
 		break;
@@ -176,7 +180,7 @@ void YYPARSERNAME::yyaction(int action)
 			{
 #line 22 "sum.y"
  (*(YYSTYPE YYFAR*)yyvalptr).value = 0; 
-#line 180 "sum.cpp"
+#line 184 "sum.cpp"
 			}
 		}
 		break;

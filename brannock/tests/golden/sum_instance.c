@@ -48,7 +48,11 @@ using namespace yl;
 #define YYSTACK_SIZE 100
 #endif
 #ifndef YYSTACK_MAX
+#ifdef YYMAXDEPTH
+#define YYSTACK_MAX (YYMAXDEPTH)
+#else
 #define YYSTACK_MAX 0
+#endif
 #endif
 
 /* parser object defaults */
@@ -141,7 +145,7 @@ int action;
 		{
 #line 18 "sum.y"
  (*(YYSTYPE YYFAR *) yy->yymvalptr).value = 0; 
-#line 145 "sum.c"
+#line 149 "sum.c"
 		}
 		break;
 	case 1:
@@ -153,7 +157,7 @@ int action;
 			{
 #line 20 "sum.y"
  (*(YYSTYPE YYFAR *) yy->yymvalptr).value = yyattribute(yy, 1 - 3).value + yyattribute(yy, 3 - 3).value; 
-#line 157 "sum.c"
+#line 161 "sum.c"
 			}
 		}
 		break;
@@ -166,7 +170,7 @@ int action;
 			{
 #line 22 "sum.y"
  (*(YYSTYPE YYFAR *) yy->yymvalptr).value = 0; 
-#line 170 "sum.c"
+#line 174 "sum.c"
 			}
 		}
 		break;

@@ -48,7 +48,11 @@ using namespace yl;
 #define YYSTACK_SIZE 100
 #endif
 #ifndef YYSTACK_MAX
+#ifdef YYMAXDEPTH
+#define YYSTACK_MAX (YYMAXDEPTH)
+#else
 #define YYSTACK_MAX 0
+#endif
 #endif
 
 /* stacks */
@@ -154,7 +158,7 @@ int action;
 		{
 #line 18 "sum.y"
  yywval.value = 0; 
-#line 158 "sum.c"
+#line 162 "sum.c"
 		}
 		break;
 	case 1:
@@ -166,7 +170,7 @@ int action;
 			{
 #line 20 "sum.y"
  yywval.value = yywattribute(1 - 3).value + yywattribute(3 - 3).value; 
-#line 170 "sum.c"
+#line 174 "sum.c"
 			}
 		}
 		break;
@@ -179,7 +183,7 @@ int action;
 			{
 #line 22 "sum.y"
  yywval.value = 0; 
-#line 183 "sum.c"
+#line 187 "sum.c"
 			}
 		}
 		break;

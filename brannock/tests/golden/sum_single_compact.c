@@ -48,7 +48,11 @@ using namespace yl;
 #define YYSTACK_SIZE 100
 #endif
 #ifndef YYSTACK_MAX
+#ifdef YYMAXDEPTH
+#define YYSTACK_MAX (YYMAXDEPTH)
+#else
 #define YYSTACK_MAX 0
+#endif
 #endif
 
 /* stacks */
@@ -132,7 +136,7 @@ int action;
 		{
 #line 18 "sum.y"
  yyval.value = 0; 
-#line 136 "sum.c"
+#line 140 "sum.c"
 		}
 		break;
 	case 1:
@@ -144,7 +148,7 @@ int action;
 			{
 #line 20 "sum.y"
  yyval.value = yyattribute(1 - 3).value + yyattribute(3 - 3).value; 
-#line 148 "sum.c"
+#line 152 "sum.c"
 			}
 		}
 		break;
@@ -157,7 +161,7 @@ int action;
 			{
 #line 22 "sum.y"
  yyval.value = 0; 
-#line 161 "sum.c"
+#line 165 "sum.c"
 			}
 		}
 		break;
