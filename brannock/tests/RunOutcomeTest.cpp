@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "BrannockRun.h"
+#include "ProgramRunning.h"
 
 using brannock::testing::runBrannock;
 using brannock::testing::kBanner;
@@ -26,6 +27,15 @@ std::string repeated(const std::string& line, int count)
     for (int i = 0; i < count; ++i)
         text += line;
     return text;
+}
+
+// Runs brannock with its standard output on a device that takes no byte.
+toolframe::testing::ProcessResult runIntoFullDevice(const TemporaryDirectory& directory, const std::string& arguments,
+                                                    std::string injectedDiagnostics = "")
+{
+    return toolframe::testing::runProcess(
+        "/bin/sh", {"-c", "exec " + brannock::testing::quoted(brannock::testing::kProgram) + " " + arguments + " > /dev/full"},
+        brannock::testing::setupIn(directory, std::move(injectedDiagnostics)));
 }
 
 } // namespace
@@ -129,6 +139,39 @@ TEST_F(RunOutcomeTest, FailedWriteIsFatal1011AndLeavesNoGeneratedFile)
     EXPECT_EQ(result.out, kBanner + "fatal error Y1011: file output error\n");
     EXPECT_EQ(result.exitStatus, 1);
     EXPECT_EQ(directory_.entries(), Names{"g.y"});
+}
+
+TEST_F(RunOutcomeTest, LostBannerFailsTheRunAndLeavesNoGeneratedFile)
+{
+    const auto result = runIntoFullDevice(directory_, "g.y -i -v");
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(result.err, "fatal error Y1011: file output error\n");
+    EXPECT_EQ(directory_.entries(), Names{"g.y"});
+}
+
+TEST_F(RunOutcomeTest, LostWarningFailsTheRun)
+{
+    const auto result = runIntoFullDevice(directory_, "g.y -i -v -$", "4006@2");
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(result.err, "fatal error Y1011: file output error\n");
+    EXPECT_EQ(directory_.entries(), Names{"g.y"});
+}
+
+TEST_F(RunOutcomeTest, LostErrorStillFailsTheRun)
+{
+    const auto result = runIntoFullDevice(directory_, "g.y -i -v -$", "2008@2");
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(result.err, "fatal error Y1011: file output error\n");
+    EXPECT_EQ(directory_.entries(), Names{"g.y"});
+}
+
+TEST_F(RunOutcomeTest, SilentRunOnAFullDeviceSucceeds)
+{
+    // Nothing was meant for standard output, so nothing was lost.
+    const auto result = runIntoFullDevice(directory_, "g.y -i -v -$");
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(directory_.entries(), (Names{"g.c", "g.h", "g.v", "g.y"}));
 }
 
 TEST_F(RunOutcomeTest, DiscardNeverRemovesADevice)
