@@ -184,6 +184,61 @@ TEST_F(RunOutcomeTest, DiscardNeverRemovesADevice)
     EXPECT_EQ(directory_.entries(), Names{"g.y"});
 }
 
+// Read in full, with an error found only after the files have been written to.
+const std::string kBrokenGrammar = "%token NUMBER\n%%\nexpr : NUMBER | expr '+' term ;\n";
+
+TEST_F(RunOutcomeTest, FailedRunThroughALinkRemovesTheFileItWroteAndKeepsTheLink)
+{
+    directory_.write("bad.y", kBrokenGrammar);
+    directory_.write("target.c", "the user's file\n");
+    directory_.write("target.h", "the user's header\n");
+    directory_.link("target.c", "link.c");
+    directory_.link("target.h", "link.h");
+    const auto result = runBrannock(directory_, {"bad.y", "-o", "link.c", "-i", "link.h", "-$"});
+    EXPECT_EQ(result.out, "bad.y(3) : error Y2036: undefined symbol 'term'\n");
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(directory_.entries(), (Names{"bad.y", "g.y", "link.c", "link.h"}));
+    EXPECT_TRUE(directory_.isLink("link.c"));
+    EXPECT_TRUE(directory_.isLink("link.h"));
+}
+
+TEST_F(RunOutcomeTest, FailedRunThroughALinkToADeviceLeavesBoth)
+{
+    directory_.write("bad.y", kBrokenGrammar);
+    directory_.link("/dev/null", "null.c");
+    const auto result = runBrannock(directory_, {"bad.y", "-o", "null.c", "-$"});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_TRUE(directory_.isLink("null.c"));
+    struct stat status;
+    ASSERT_EQ(::stat("/dev/null", &status), 0);
+    EXPECT_TRUE(S_ISCHR(status.st_mode));
+}
+
+TEST_F(RunOutcomeTest, FailedRunLeavesAFilePutInPlaceOfTheOneItWrote)
+{
+    // The grammar comes through a pipe, so that the target can be replaced
+    // while the run waits for the rest of it.
+    directory_.write("bad.y", kBrokenGrammar);
+    const std::string script =
+        "mkfifo g.fifo && ln -s target.c link.c || exit 90\n"
+        + brannock::testing::quoted(brannock::testing::kProgram) + " g.fifo -o link.c -$ > out.txt &\n"
+        // Open for reading too, so that this never waits for the reader.
+        "exec 3<> g.fifo\n"
+        "tries=0\n"
+        "while [ ! -e target.c ]; do\n"
+        "  tries=$((tries + 1)); [ $tries -gt 1000 ] && exit 91; sleep 0.01\n"
+        "done\n"
+        "mv target.c old.c && printf 'someone else' > target.c\n"
+        "cat bad.y >&3\n"
+        "exec 3>&-\n"
+        "wait $!\n";
+    const auto result = toolframe::testing::runProcess("/bin/sh", {"-c", script}, brannock::testing::setupIn(directory_));
+    EXPECT_EQ(result.exitStatus, 1) << result.err;
+    EXPECT_EQ(directory_.read("out.txt"), "g.fifo(3) : error Y2036: undefined symbol 'term'\n");
+    EXPECT_EQ(directory_.read("target.c"), "someone else");
+    EXPECT_TRUE(directory_.isLink("link.c"));
+}
+
 TEST_F(RunOutcomeTest, DeviceOutputOnACleanRun)
 {
     const auto result = runBrannock(directory_, {"g.y", "-o", "/dev/null", "-v", "/dev/null", "-$"});
