@@ -175,6 +175,13 @@ TEST(ReaderMessages, Definitions)
         {"nonterminal never used", "%nonterm e\n%%\ns : ;\n",
          "g.y(1) : warning Y4005: 'e' : nonterminal is declared but never used\n"},
         {"token never used", "%token A B\n%%\ns : A ;\n", "g.y(1) : warning Y4006: 'B' : token is declared but never used\n"},
+        {"token named only by %prec", "%token N\n%left '-'\n%right UMINUS\n%%\ne : N | e '-' e | '-' e %prec UMINUS ;\n",
+         ""},
+        {"character token named only by %prec", "%token N\n%left '-'\n%right '~'\n%%\ne : N | e '-' e | '-' e %prec '~' ;\n",
+         ""},
+        {"token named only by the %prec of a mid-rule alternative", "%token N MARK\n%%\ne : N { } N %prec MARK ;\n", ""},
+        {"token with precedence no rule names", "%token N\n%right UMINUS\n%%\ne : N ;\n",
+         "g.y(2) : warning Y4006: 'UMINUS' : token is declared but never used\n"},
         {"nonterminal with rules nobody uses", "%%\ns : ;\nt : ;\n", ""},
         {"the parser's name is no symbol", "%name calc\n%%\ns : ;\n", ""},
     });

@@ -61,6 +61,16 @@ TEST_F(RunOutcomeTest, WarningsOnlyKeepTheFilesAndSucceed)
     EXPECT_NE(directory_.read("g.c").find("#include <yypars.h>"), std::string::npos);
 }
 
+TEST_F(RunOutcomeTest, TokenNamedOnlyByPrecIsNoWarning)
+{
+    directory_.write("calc.y", "%token NUMBER\n%left '+' '-'\n%left '*' '/'\n%right UMINUS\n%%\n"
+                               "expr : expr '+' expr | expr '-' expr | expr '*' expr | expr '/' expr\n"
+                               "     | '-' expr %prec UMINUS | '(' expr ')' | NUMBER ;\n");
+    const auto result = runBrannock(directory_, {"calc.y", "-i", "-v"});
+    EXPECT_EQ(result.out, kBanner + "calc.y - 0 error(s), 0 warning(s)\n");
+    EXPECT_EQ(result.exitStatus, 0);
+}
+
 TEST_F(RunOutcomeTest, AnErrorLeavesNoGeneratedIncludeOrVerboseFile)
 {
     // The files have been written to before the error on line 40.
