@@ -84,6 +84,46 @@ TEST_F(RunOutcomeTest, AnErrorLeavesNoGeneratedIncludeOrVerboseFile)
     EXPECT_EQ(directory_.entries(), Names{"g.y"});
 }
 
+// A byte below the space, other than the newline, anywhere in the text.
+::testing::AssertionResult holdsNoControlByte(const std::string& text)
+{
+    for (char c : text)
+        if (c != '\n' && static_cast<unsigned char>(c) < 0x20)
+            return ::testing::AssertionFailure() << "control byte " << static_cast<int>(c) << " in " << text;
+    return ::testing::AssertionSuccess();
+}
+
+TEST_F(RunOutcomeTest, ZeroByteShowsAsItsCodeInTheMessages)
+{
+    static constexpr char kText[] = "%left '\0'\n"
+                                    "%right '\0'\n"
+                                    "%%\n"
+                                    "s : 'a' ;\n";
+    directory_.write("nul.y", std::string(kText, sizeof kText - 1));
+    const auto result = runBrannock(directory_, {"nul.y", "-$"});
+    EXPECT_EQ(result.out, "nul.y(1) : error Y2025: ''0x00'' : token number is not unique\n"
+                          "nul.y(2) : error Y2024: ''0x00'' : re-declaration of token associativity\n");
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_TRUE(holdsNoControlByte(result.out));
+}
+
+TEST_F(RunOutcomeTest, ControlBytesShowAsTheirCodesInTheMessages)
+{
+    // Character tokens of a control byte and an escape sequence, the escape
+    // of a control byte, in a file whose name holds a tab.
+    directory_.write("g\t1.y", "%token A '\x01' '\x1b[2J'\n"
+                               "%%\n"
+                               "s : A '\\\x02' ;\n");
+    const auto result = runBrannock(directory_, {"g\t1.y", "-i", "-v"});
+    EXPECT_EQ(result.out, kBanner +
+                              "g0x091.y(3) : warning Y4001: '0x02' : unrecognised character escape sequence\n"
+                              "g0x091.y(1) : warning Y4006: ''0x01'' : token is declared but never used\n"
+                              "g0x091.y(1) : warning Y4006: ''0x1b[2J'' : token is declared but never used\n"
+                              "g0x091.y - 0 error(s), 3 warning(s)\n");
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_TRUE(holdsNoControlByte(result.out));
+}
+
 TEST_F(RunOutcomeTest, ErrorWithoutALineIsAtTheInputsLine)
 {
     // The rules have been read: the input is at the last line it read.

@@ -105,7 +105,7 @@ int Driver::run(std::span<const std::string_view> arguments)
     runStages(sourceFile_);
     closeFiles();
     if (options().showBanner)
-        std::fprintf(out_, "%s - %d error(s), %d warning(s)\n", options().sourceFile.c_str(),
+        std::fprintf(out_, "%s - %d error(s), %d warning(s)\n", printableText(options().sourceFile).c_str(),
                      diagnostics_.errors(), diagnostics_.warnings());
     std::fflush(out_);
     return diagnostics_.errors() == 0 ? 0 : 1;
