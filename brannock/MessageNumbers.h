@@ -61,6 +61,7 @@ enum Message : int {
     NonterminalNeverUsed = 4005,
     TokenNeverUsed = 4006,
     UnassignedLeftSide = 4013,
+    ValueBeyondRule = 4014,
 };
 
 } // namespace brannock

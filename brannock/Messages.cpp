@@ -70,6 +70,7 @@ constexpr toolframe::MessageText kMessages[] = {
     {4011, L"'%s' : rule is never reduced"},
     {4012, L"'%s' : symbol is never pushed"},
     {4013, L"unassigned left-hand-side attribute"},
+    {4014, L"'%s' : value lies beyond the rule"},
 };
 
 } // namespace

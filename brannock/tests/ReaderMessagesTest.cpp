@@ -165,6 +165,32 @@ TEST(ReaderMessages, Rules)
     });
 }
 
+TEST(ReaderMessages, ValuesBeyondTheRule)
+{
+    expectMessages({
+        {"past the last item, no types in use", "%%\ne : '(' e ')' { $$ = $4; } | 'x' ;\n",
+         "g.y(2) : warning Y4014: '$4' : value lies beyond the rule\n"},
+        {"the last item and those below the rule", "%%\ne : '(' e ')' { $$ = $3 + $0 + $-1 + $-0; } | 'x' ;\n", ""},
+        {"with a sign", "%%\ne : 'x' { $$ = $+1 + $+2; } ;\n",
+         "g.y(2) : warning Y4014: '$+2' : value lies beyond the rule\n"},
+        {"tagged", "%union { int i; }\n%%\ne : 'x' { $<i>$ = $<i>2; } ;\n",
+         "g.y(3) : warning Y4014: '$<i>2' : value lies beyond the rule\n"},
+        {"types in use: not also untyped", "%union { int i; }\n%type <i> e\n%%\ne : 'x' { $$ = $2; } ;\n",
+         "g.y(4) : warning Y4014: '$2' : value lies beyond the rule\n"},
+        {"a mid-rule action counts the items before it", "%%\ne : 'a' { $$ = $1 + $2; } 'b' ;\n",
+         "g.y(2) : warning Y4014: '$2' : value lies beyond the rule\n"},
+        {"the final action counts the mid-rule action",
+         "%%\ne : 'a' { $$ = $1; } 'b' { $$ = $1 + $2 + $3 + $4; } ;\n",
+         "g.y(2) : warning Y4014: '$4' : value lies beyond the rule\n"},
+        {"an action after an action", "%%\ne : 'a' { $$ = $1; } { $$ = $2 + $3; } ;\n",
+         "g.y(2) : warning Y4014: '$3' : value lies beyond the rule\n"},
+        {"an empty rule", "%%\ne : { $$ = $1; } ;\n", "g.y(2) : warning Y4014: '$1' : value lies beyond the rule\n"},
+        {"each form once", "%%\ne : 'a' { $$ = $2 + $2; } ;\n",
+         "g.y(2) : warning Y4014: '$2' : value lies beyond the rule\n"
+         "g.y(2) : warning Y4014: '$2' : value lies beyond the rule\n"},
+    });
+}
+
 TEST(ReaderMessages, Definitions)
 {
     expectMessages({

@@ -71,6 +71,19 @@ TEST_F(RunOutcomeTest, TokenNamedOnlyByPrecIsNoWarning)
     EXPECT_EQ(result.exitStatus, 0);
 }
 
+TEST_F(RunOutcomeTest, ValueBeyondTheRuleIsAWarning)
+{
+    directory_.write("paren.y", "%%\n"
+                                "expr : '(' expr ')' { $$ = $4; }\n"
+                                "     | 'x' { $$ = $0; } ;\n");
+    const auto result = runBrannock(directory_, {"paren.y", "-i"});
+    EXPECT_EQ(result.out, kBanner +
+                              "paren.y(2) : warning Y4014: '$4' : value lies beyond the rule\n"
+                              "paren.y - 0 error(s), 1 warning(s)\n");
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_EQ(directory_.entries(), (Names{"g.y", "paren.c", "paren.h", "paren.y"}));
+}
+
 TEST_F(RunOutcomeTest, AnErrorLeavesNoGeneratedIncludeOrVerboseFile)
 {
     // The files have been written to before the error on line 40.
