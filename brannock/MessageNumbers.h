@@ -71,6 +71,7 @@ enum Message : int {
     RuleNeverReduced = 4011,
     SymbolNeverPushed = 4012,
     UnassignedLeftSide = 4013,
+    ValueBeyondRule = 4014,
 };
 
 } // namespace brannock

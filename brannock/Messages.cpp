@@ -72,6 +72,7 @@ constexpr toolframe::MessageText kMessages[] = {
     {RuleNeverReduced, L"'%s' : rule is never reduced"},
     {SymbolNeverPushed, L"'%s' : symbol is never pushed"},
     {UnassignedLeftSide, L"unassigned left-hand-side attribute"},
+    {ValueBeyondRule, L"'%s' : value lies beyond the rule"},
 };
 static_assert(toolframe::numbersRiseStrictly(kMessages));
 

@@ -302,6 +302,7 @@ void Grammar::setRulePrecedence(Rule& rule, Symbol& symbol, int line)
         return;
     }
     rule.precedenceSymbol = &symbol;
+    symbol.namedByPrecedence = true;
 }
 
 void Grammar::setSymbolDestructor(Symbol& symbol, int action, const Symbol* firstType, int line)
@@ -365,7 +366,9 @@ void Grammar::checkDefinitions(int currentLine)
         case SymbolKind::Token:
             if (symbol == endOfInput_ || symbol == error_)
                 break;
-            if (!symbol->usedInRule)
+            // A token declared only to give a rule its precedence is used
+            // by that rule's %prec.
+            if (!symbol->usedInRule && !symbol->namedByPrecedence)
                 reportAt(line, TokenNeverUsed, *symbol);
             resolveDestructor(*symbol);
             break;

@@ -41,6 +41,7 @@ struct Symbol {
     Associativity associativity = Associativity::None;
     int tokenIndex = -1;
     bool usedInRule = false;
+    bool namedByPrecedence = false; // by some rule's %prec, which alone takes no part in the tables
     bool shifted = false;
     bool characterToken = false;
 

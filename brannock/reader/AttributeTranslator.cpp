@@ -115,9 +115,16 @@ void AttributeTranslator::translate(toolframe::SourceInput& input, toolframe::Ou
         diagnostics_.report(AttributeOffsetTooBig);
     n *= sign;
     emitter_.positionalAttribute(static_cast<int>(n), site_.itemsBefore);
+    // Above the items before the action the parser has pushed nothing yet:
+    // the form reads whatever lies past the top of the value stack. $0 and
+    // below address values under the rule, which is deliberate. An offset
+    // too big has had its error already.
+    const bool beyond = site_.ofRule && !overflow && n > site_.itemsBefore;
+    if (beyond)
+        diagnostics_.report(ValueBeyondRule, form.text());
     if (tagged)
         emitter_.attributeMember(tagName);
-    else
+    else if (!beyond) // it would only add that the value has no type
         writeMember(positionalType(n), form.text());
 }
 

@@ -246,7 +246,7 @@ TEST(CEmitterText, PrologueTemplatesKeepTheirKeyLines)
         EXPECT_EQ(prologue.rfind(kValueDefaults, 0), 0u) << c.label;
         expectContainsAll(prologue,
                           {"#ifndef YYSTACK_SIZE\n#define YYSTACK_SIZE 100\n#endif\n",
-                           "#ifndef YYSTACK_MAX\n#define YYSTACK_MAX 0\n#endif\n", "#ifdef YYDEBUG\n",
+                           "#ifndef YYSTACK_MAX\n#ifdef YYMAXDEPTH\n#define YYSTACK_MAX (YYMAXDEPTH)\n#else\n#define YYSTACK_MAX 0\n#endif\n#endif\n", "#ifdef YYDEBUG\n",
                            "#ifdef YYPROTOTYPE\n"},
                           c.label);
         expectContainsAll(prologue, c.present, c.label);
@@ -583,7 +583,7 @@ TEST(CppEmitterText, PrologueTemplateIsTheSameInEveryWidth)
     EXPECT_EQ(prologue.substr(prologue.size() - head.size()), head);
     expectContainsAll(prologue,
                       {"#ifndef YYSTACK_SIZE\n#define YYSTACK_SIZE 100\n#endif\n",
-                       "#ifndef YYSTACK_MAX\n#define YYSTACK_MAX 0\n#endif\n", "%name myparser",
+                       "#ifndef YYSTACK_MAX\n#ifdef YYMAXDEPTH\n#define YYSTACK_MAX (YYMAXDEPTH)\n#else\n#define YYSTACK_MAX 0\n#endif\n#endif\n", "%name myparser",
                        "YYPARSERNAME::yyattribute1(int index) const",
                        "#define yyattribute(index) (*(YYSTYPE YYFAR*)yyattribute1(index))\n",
                        "#define yyattribute(index) (((YYSTYPE YYFAR*)yyattributestackptr)[yytop + (index)])\n",

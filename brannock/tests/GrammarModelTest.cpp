@@ -85,6 +85,18 @@ TEST(TokenNumbering, UsedTokensInNumberOrderWithTheirIndices)
     EXPECT_EQ(reading.symbol("UNUSED")->tokenIndex, -1);
 }
 
+TEST(TokenNumbering, TokenNamedOnlyByPrecIsUsedButNoGrammarSymbol)
+{
+    GrammarReading reading("%token N\n%left '-'\n%right UMINUS\n%%\ne : N | e '-' e | '-' e %prec UMINUS ;\n", {},
+                           true);
+    EXPECT_EQ(reading.messages(), "");
+    EXPECT_EQ(reading.symbol("UMINUS")->tokenIndex, -1);
+    std::vector<std::string> names;
+    for (const brannock::Symbol* token : reading.grammar().usedTokens())
+        names.push_back(token->name);
+    EXPECT_EQ(names, (std::vector<std::string>{"$end", "'-'", "error", "N"}));
+}
+
 TEST(GrammarModel, StartRuleComesFirst)
 {
     GrammarReading reading("%start e\n%token N\n%%\ns : e ;\ne : N ;\n");

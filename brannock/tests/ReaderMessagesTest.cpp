@@ -165,6 +165,32 @@ TEST(ReaderMessages, Rules)
     });
 }
 
+TEST(ReaderMessages, ValuesBeyondTheRule)
+{
+    expectMessages({
+        {"past the last item, no types in use", "%%\ne : '(' e ')' { $$ = $4; } | 'x' ;\n",
+         "g.y(2) : warning Y4014: '$4' : value lies beyond the rule\n"},
+        {"the last item and those below the rule", "%%\ne : '(' e ')' { $$ = $3 + $0 + $-1 + $-0; } | 'x' ;\n", ""},
+        {"with a sign", "%%\ne : 'x' { $$ = $+1 + $+2; } ;\n",
+         "g.y(2) : warning Y4014: '$+2' : value lies beyond the rule\n"},
+        {"tagged", "%union { int i; }\n%%\ne : 'x' { $<i>$ = $<i>2; } ;\n",
+         "g.y(3) : warning Y4014: '$<i>2' : value lies beyond the rule\n"},
+        {"types in use: not also untyped", "%union { int i; }\n%type <i> e\n%%\ne : 'x' { $$ = $2; } ;\n",
+         "g.y(4) : warning Y4014: '$2' : value lies beyond the rule\n"},
+        {"a mid-rule action counts the items before it", "%%\ne : 'a' { $$ = $1 + $2; } 'b' ;\n",
+         "g.y(2) : warning Y4014: '$2' : value lies beyond the rule\n"},
+        {"the final action counts the mid-rule action",
+         "%%\ne : 'a' { $$ = $1; } 'b' { $$ = $1 + $2 + $3 + $4; } ;\n",
+         "g.y(2) : warning Y4014: '$4' : value lies beyond the rule\n"},
+        {"an action after an action", "%%\ne : 'a' { $$ = $1; } { $$ = $2 + $3; } ;\n",
+         "g.y(2) : warning Y4014: '$3' : value lies beyond the rule\n"},
+        {"an empty rule", "%%\ne : { $$ = $1; } ;\n", "g.y(2) : warning Y4014: '$1' : value lies beyond the rule\n"},
+        {"each form once", "%%\ne : 'a' { $$ = $2 + $2; } ;\n",
+         "g.y(2) : warning Y4014: '$2' : value lies beyond the rule\n"
+         "g.y(2) : warning Y4014: '$2' : value lies beyond the rule\n"},
+    });
+}
+
 TEST(ReaderMessages, Definitions)
 {
     expectMessages({
@@ -175,6 +201,13 @@ TEST(ReaderMessages, Definitions)
         {"nonterminal never used", "%nonterm e\n%%\ns : ;\n",
          "g.y(1) : warning Y4005: 'e' : nonterminal is declared but never used\n"},
         {"token never used", "%token A B\n%%\ns : A ;\n", "g.y(1) : warning Y4006: 'B' : token is declared but never used\n"},
+        {"token named only by %prec", "%token N\n%left '-'\n%right UMINUS\n%%\ne : N | e '-' e | '-' e %prec UMINUS ;\n",
+         ""},
+        {"character token named only by %prec", "%token N\n%left '-'\n%right '~'\n%%\ne : N | e '-' e | '-' e %prec '~' ;\n",
+         ""},
+        {"token named only by the %prec of a mid-rule alternative", "%token N MARK\n%%\ne : N { } N %prec MARK ;\n", ""},
+        {"token with precedence no rule names", "%token N\n%right UMINUS\n%%\ne : N ;\n",
+         "g.y(2) : warning Y4006: 'UMINUS' : token is declared but never used\n"},
         {"nonterminal with rules nobody uses", "%%\ns : ;\nt : ;\n", ""},
         {"the parser's name is no symbol", "%name calc\n%%\ns : ;\n", ""},
     });

@@ -91,9 +91,9 @@ TEST(ReaderStreaming, ConsecutiveActionsCountThePendingOne)
 
 TEST(ReaderStreaming, UntypedAttributesWarnOnlyOnceTypesAreInUse)
 {
-    GrammarReading untyped("%token b\n%%\na : b { $$ = $1 + $2; } ;\n");
+    GrammarReading untyped("%token b\n%%\na : b 'c' { $$ = $1 + $2; } ;\n");
     EXPECT_EQ(untyped.messages(), "");
-    GrammarReading typed("%token <v> b\n%%\na : b { $$ = $1 + $2; } ;\n");
+    GrammarReading typed("%token <v> b\n%%\na : b 'c' { $$ = $1 + $2; } ;\n");
     EXPECT_EQ(typed.messages(), "g.y(3) : warning Y4003: '$$' : attribute is untyped\n"
                                 "g.y(3) : warning Y4003: '$2' : attribute is untyped\n");
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "BrannockRun.h"
+#include "ProgramRunning.h"
 #include "TestHookRun.h"
 
 using brannock::testing::runBrannock;
@@ -29,6 +31,15 @@ std::string repeated(const std::string& line, int count)
     return text;
 }
 
+// Runs brannock with its standard output on a device that takes no byte.
+toolframe::testing::ProcessResult runIntoFullDevice(const TemporaryDirectory& directory, const std::string& arguments,
+                                                    std::string injectedDiagnostics = "")
+{
+    return toolframe::testing::runProcess(
+        "/bin/sh", {"-c", "exec " + brannock::testing::quoted(brannock::testing::kProgram) + " " + arguments + " > /dev/full"},
+        brannock::testing::setupIn(directory, std::move(injectedDiagnostics)));
+}
+
 } // namespace
 
 TEST_F(RunOutcomeTest, CleanRunKeepsEveryFile)
@@ -52,6 +63,29 @@ TEST_F(RunOutcomeTest, WarningsOnlyKeepTheFilesAndSucceed)
     EXPECT_NE(directory_.read("g.c").find("#include <yypars.h>"), std::string::npos);
 }
 
+TEST_F(RunOutcomeTest, TokenNamedOnlyByPrecIsNoWarning)
+{
+    directory_.write("calc.y", "%token NUMBER\n%left '+' '-'\n%left '*' '/'\n%right UMINUS\n%%\n"
+                               "expr : expr '+' expr | expr '-' expr | expr '*' expr | expr '/' expr\n"
+                               "     | '-' expr %prec UMINUS | '(' expr ')' | NUMBER ;\n");
+    const auto result = runBrannock(directory_, {"calc.y", "-i", "-v"});
+    EXPECT_EQ(result.out, kBanner + "calc.y - 0 error(s), 0 warning(s)\n");
+    EXPECT_EQ(result.exitStatus, 0);
+}
+
+TEST_F(RunOutcomeTest, ValueBeyondTheRuleIsAWarning)
+{
+    directory_.write("paren.y", "%%\n"
+                                "expr : '(' expr ')' { $$ = $4; }\n"
+                                "     | 'x' { $$ = $0; } ;\n");
+    const auto result = runBrannock(directory_, {"paren.y", "-i"});
+    EXPECT_EQ(result.out, kBanner +
+                              "paren.y(2) : warning Y4014: '$4' : value lies beyond the rule\n"
+                              "paren.y - 0 error(s), 1 warning(s)\n");
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_EQ(directory_.entries(), (Names{"g.y", "paren.c", "paren.h", "paren.y"}));
+}
+
 TEST_F(RunOutcomeTest, AnErrorLeavesNoGeneratedIncludeOrVerboseFile)
 {
     // The files have been written to before the error on line 40.
@@ -63,6 +97,46 @@ TEST_F(RunOutcomeTest, AnErrorLeavesNoGeneratedIncludeOrVerboseFile)
                               "g.y - 2 error(s), 1 warning(s)\n");
     EXPECT_EQ(result.exitStatus, 1);
     EXPECT_EQ(directory_.entries(), Names{"g.y"});
+}
+
+// A byte below the space, other than the newline, anywhere in the text.
+::testing::AssertionResult holdsNoControlByte(const std::string& text)
+{
+    for (char c : text)
+        if (c != '\n' && static_cast<unsigned char>(c) < 0x20)
+            return ::testing::AssertionFailure() << "control byte " << static_cast<int>(c) << " in " << text;
+    return ::testing::AssertionSuccess();
+}
+
+TEST_F(RunOutcomeTest, ZeroByteShowsAsItsCodeInTheMessages)
+{
+    static constexpr char kText[] = "%left '\0'\n"
+                                    "%right '\0'\n"
+                                    "%%\n"
+                                    "s : 'a' ;\n";
+    directory_.write("nul.y", std::string(kText, sizeof kText - 1));
+    const auto result = runBrannock(directory_, {"nul.y", "-$"});
+    EXPECT_EQ(result.out, "nul.y(1) : error Y2025: ''0x00'' : token number is not unique\n"
+                          "nul.y(2) : error Y2024: ''0x00'' : re-declaration of token associativity\n");
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_TRUE(holdsNoControlByte(result.out));
+}
+
+TEST_F(RunOutcomeTest, ControlBytesShowAsTheirCodesInTheMessages)
+{
+    // Character tokens of a control byte and an escape sequence, the escape
+    // of a control byte, in a file whose name holds a tab.
+    directory_.write("g\t1.y", "%token A '\x01' '\x1b[2J'\n"
+                               "%%\n"
+                               "s : A '\\\x02' ;\n");
+    const auto result = runBrannock(directory_, {"g\t1.y", "-i", "-v"});
+    EXPECT_EQ(result.out, kBanner +
+                              "g0x091.y(3) : warning Y4001: '0x02' : unrecognised character escape sequence\n"
+                              "g0x091.y(1) : warning Y4006: ''0x01'' : token is declared but never used\n"
+                              "g0x091.y(1) : warning Y4006: ''0x1b[2J'' : token is declared but never used\n"
+                              "g0x091.y - 0 error(s), 3 warning(s)\n");
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_TRUE(holdsNoControlByte(result.out));
 }
 
 TEST_F(RunOutcomeTest, ErrorWithoutALineIsAtTheInputsLine)
@@ -132,6 +206,39 @@ TEST_F(RunOutcomeTest, FailedWriteIsFatal1011AndLeavesNoGeneratedFile)
     EXPECT_EQ(directory_.entries(), Names{"g.y"});
 }
 
+TEST_F(RunOutcomeTest, LostBannerFailsTheRunAndLeavesNoGeneratedFile)
+{
+    const auto result = runIntoFullDevice(directory_, "g.y -i -v");
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(result.err, "fatal error Y1011: file output error\n");
+    EXPECT_EQ(directory_.entries(), Names{"g.y"});
+}
+
+TEST_F(RunOutcomeTest, LostWarningFailsTheRun)
+{
+    const auto result = runIntoFullDevice(directory_, "g.y -i -v -$", "4006@2");
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(result.err, "fatal error Y1011: file output error\n");
+    EXPECT_EQ(directory_.entries(), Names{"g.y"});
+}
+
+TEST_F(RunOutcomeTest, LostErrorStillFailsTheRun)
+{
+    const auto result = runIntoFullDevice(directory_, "g.y -i -v -$", "2008@2");
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(result.err, "fatal error Y1011: file output error\n");
+    EXPECT_EQ(directory_.entries(), Names{"g.y"});
+}
+
+TEST_F(RunOutcomeTest, SilentRunOnAFullDeviceSucceeds)
+{
+    // Nothing was meant for standard output, so nothing was lost.
+    const auto result = runIntoFullDevice(directory_, "g.y -i -v -$");
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(directory_.entries(), (Names{"g.c", "g.h", "g.v", "g.y"}));
+}
+
 TEST_F(RunOutcomeTest, DiscardNeverRemovesADevice)
 {
     const auto result = runBrannockWithTestHooks(directory_, {"g.y", "-o", "/dev/null", "-i", "g.h", "-$"}, "2008");
@@ -140,6 +247,61 @@ TEST_F(RunOutcomeTest, DiscardNeverRemovesADevice)
     ASSERT_EQ(::stat("/dev/null", &status), 0);
     EXPECT_TRUE(S_ISCHR(status.st_mode));
     EXPECT_EQ(directory_.entries(), Names{"g.y"});
+}
+
+// Read in full, with an error found only after the files have been written to.
+const std::string kBrokenGrammar = "%token NUMBER\n%%\nexpr : NUMBER | expr '+' term ;\n";
+
+TEST_F(RunOutcomeTest, FailedRunThroughALinkRemovesTheFileItWroteAndKeepsTheLink)
+{
+    directory_.write("bad.y", kBrokenGrammar);
+    directory_.write("target.c", "the user's file\n");
+    directory_.write("target.h", "the user's header\n");
+    directory_.link("target.c", "link.c");
+    directory_.link("target.h", "link.h");
+    const auto result = runBrannock(directory_, {"bad.y", "-o", "link.c", "-i", "link.h", "-$"});
+    EXPECT_EQ(result.out, "bad.y(3) : error Y2036: undefined symbol 'term'\n");
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(directory_.entries(), (Names{"bad.y", "g.y", "link.c", "link.h"}));
+    EXPECT_TRUE(directory_.isLink("link.c"));
+    EXPECT_TRUE(directory_.isLink("link.h"));
+}
+
+TEST_F(RunOutcomeTest, FailedRunThroughALinkToADeviceLeavesBoth)
+{
+    directory_.write("bad.y", kBrokenGrammar);
+    directory_.link("/dev/null", "null.c");
+    const auto result = runBrannock(directory_, {"bad.y", "-o", "null.c", "-$"});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_TRUE(directory_.isLink("null.c"));
+    struct stat status;
+    ASSERT_EQ(::stat("/dev/null", &status), 0);
+    EXPECT_TRUE(S_ISCHR(status.st_mode));
+}
+
+TEST_F(RunOutcomeTest, FailedRunLeavesAFilePutInPlaceOfTheOneItWrote)
+{
+    // The grammar comes through a pipe, so that the target can be replaced
+    // while the run waits for the rest of it.
+    directory_.write("bad.y", kBrokenGrammar);
+    const std::string script =
+        "mkfifo g.fifo && ln -s target.c link.c || exit 90\n"
+        + brannock::testing::quoted(brannock::testing::kProgram) + " g.fifo -o link.c -$ > out.txt &\n"
+        // Open for reading too, so that this never waits for the reader.
+        "exec 3<> g.fifo\n"
+        "tries=0\n"
+        "while [ ! -e target.c ]; do\n"
+        "  tries=$((tries + 1)); [ $tries -gt 1000 ] && exit 91; sleep 0.01\n"
+        "done\n"
+        "mv target.c old.c && printf 'someone else' > target.c\n"
+        "cat bad.y >&3\n"
+        "exec 3>&-\n"
+        "wait $!\n";
+    const auto result = toolframe::testing::runProcess("/bin/sh", {"-c", script}, brannock::testing::setupIn(directory_));
+    EXPECT_EQ(result.exitStatus, 1) << result.err;
+    EXPECT_EQ(directory_.read("out.txt"), "g.fifo(3) : error Y2036: undefined symbol 'term'\n");
+    EXPECT_EQ(directory_.read("target.c"), "someone else");
+    EXPECT_TRUE(directory_.isLink("link.c"));
 }
 
 TEST_F(RunOutcomeTest, DeviceOutputOnACleanRun)

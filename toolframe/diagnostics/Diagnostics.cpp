@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cwchar>
+#include <cwctype>
 
 namespace toolframe {
 
@@ -33,6 +34,28 @@ void appendWideCharacter(std::string& line, wchar_t character)
 
 } // namespace
 
+std::string printableText(std::string_view text)
+{
+    std::string result;
+    while (!text.empty()) {
+        wchar_t character = 0;
+        std::mbstate_t state{};
+        std::size_t length = std::mbrtowc(&character, text.data(), text.size(), &state);
+        if (length == 0 || length > text.size()) {
+            // A zero byte, or a byte that starts no whole character.
+            character = static_cast<unsigned char>(text[0]);
+            length = 1;
+        } else if (std::iswprint(static_cast<std::wint_t>(character))) {
+            result.append(text.substr(0, length));
+            text.remove_prefix(length);
+            continue;
+        }
+        MessageArgument::code(static_cast<unsigned long>(character)).appendTo(result);
+        text.remove_prefix(length);
+    }
+    return result;
+}
+
 MessageArgument MessageArgument::code(unsigned long value)
 {
     MessageArgument argument;
@@ -55,7 +78,7 @@ void MessageArgument::appendTo(std::string& line) const
     case Kind::None:
         return;
     case Kind::Text:
-        line.append(text_);
+        line.append(printableText(text_));
         return;
     case Kind::Integer:
         std::snprintf(buffer, sizeof buffer, "%ld", value_);
@@ -87,7 +110,7 @@ std::string Diagnostics::formatLine(int line, int number, const MessageArgument&
 {
     std::string text;
     if (catalog_.carriesPosition(number)) {
-        text += sourceName_;
+        text += printableText(sourceName_);
         text += '(' + std::to_string(line) + ") : ";
     }
     text += severityWord(severityOf(number));

@@ -27,7 +27,13 @@ public:
 // status 1. It carries nothing: the report is already out.
 struct RunAborted {};
 
-// One argument of a message: a text (printed as its bytes), an integer
+// The text with each character that is not printable in the active code
+// page (a control character, a zero byte, a byte that starts no character)
+// replaced by its code, "0x%02x" or "0x%04x" as messages show codes, so that
+// text from the input never puts a control byte into a line.
+std::string printableText(std::string_view text);
+
+// One argument of a message: a text (printed as printableText gives it), an integer
 // ("%d") or a character code ("0x%02x" below 256, else "0x%04x"; wideCode
 // always "0x%04x").
 class MessageArgument {

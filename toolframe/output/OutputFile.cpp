@@ -18,6 +18,10 @@ void OutputFile::open(const std::string& path)
         diagnostics_.fatal(UnableToOpenFile, path);
     std::setvbuf(file_, buffer_, _IOFBF, kBufferSize);
     identity_ = identityOfStream(file_);
+    // Resolved now, while the path still leads to the file just opened: a
+    // link changed or removed later must neither spare that file nor doom
+    // another.
+    writtenPath_ = resolvedPath(path).value_or(path);
 }
 
 void OutputFile::reportOutputError()
@@ -53,9 +57,9 @@ void OutputFile::discard()
     if (discarded_ || !identity_ || !identity_->regular)
         return;
     discarded_ = true;
-    const auto now = identityOfLink(path_);
+    const auto now = identityOfLink(writtenPath_);
     if (now && now->regular && now->sameFileAs(*identity_))
-        std::remove(path_.c_str());
+        std::remove(writtenPath_.c_str());
 }
 
 } // namespace toolframe

@@ -34,8 +34,9 @@ public:
     void close();
 
     // Closes the file and removes it, also when it has already been closed.
-    // Only the regular file this run created or truncated is removed: a
-    // device, a pipe, a link or a file put in its place stays.
+    // Only the regular file this run created or truncated is removed, also
+    // when the path reached it through links: the links, a device, a pipe
+    // or a file put in its place stay.
     void discard();
 
 private:
@@ -44,6 +45,7 @@ private:
     Diagnostics& diagnostics_;
     std::FILE* file_ = nullptr;
     std::string path_;
+    std::string writtenPath_; // the file's own name, links followed
     std::optional<FileIdentity> identity_;
     bool discarded_ = false;
     char buffer_[kBufferSize];

@@ -2,6 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <climits>
+#include <cstdlib>
+
 namespace toolframe {
 
 namespace {
@@ -37,6 +40,16 @@ std::optional<FileIdentity> identityOfStream(std::FILE* stream)
     if (stream == nullptr || ::fstat(fileno(stream), &status) != 0)
         return std::nullopt;
     return identityFrom(status);
+}
+
+std::optional<std::string> resolvedPath(const std::string& path)
+{
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (resolved == nullptr)
+        return std::nullopt;
+    std::string result(resolved);
+    std::free(resolved);
+    return result;
 }
 
 } // namespace toolframe

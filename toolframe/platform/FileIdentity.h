@@ -29,4 +29,8 @@ std::optional<FileIdentity> identityOfLink(const std::string& path);
 
 std::optional<FileIdentity> identityOfStream(std::FILE* stream);
 
+// The name of the file itself, absolute, with every link on the way
+// followed; nothing when the path cannot be resolved.
+std::optional<std::string> resolvedPath(const std::string& path);
+
 } // namespace toolframe

@@ -31,14 +31,31 @@ Driver::~Driver()
 int Driver::main(std::span<const std::string_view> arguments)
 {
     MemoryExhaustionHandler memoryHandler;
+    int status = 1;
     try {
-        return run(arguments);
+        status = run(arguments);
     } catch (const RunAborted&) {
-        return 1;
     } catch (const CMemoryException&) {
         reportOutOfMemory();
-        return 1;
     }
+    return outputLost() ? 1 : status;
+}
+
+bool Driver::outputLost()
+{
+    if (std::fflush(out_) == 0 && std::ferror(out_) == 0)
+        return false;
+    // Nobody saw the warnings, conflicts or errors of this run, so nobody
+    // can judge its files: it fails and, like any failed run, keeps none,
+    // so that make runs it again instead of taking it for a clean one.
+    diagnostics_.discardOutputs();
+    // Standard error is the one place left to say why.
+    Diagnostics lost(identity_.letter, MessageCatalog(identity_.messages), stderr);
+    try {
+        lost.fatal(FileOutputError);
+    } catch (const RunAborted&) {
+    }
+    return true;
 }
 
 void Driver::reportOutOfMemory()
@@ -85,7 +102,7 @@ int Driver::run(std::span<const std::string_view> arguments)
     runStages(sourceFile_);
     closeFiles();
     if (options().showBanner)
-        std::fprintf(out_, "%s - %d error(s), %d warning(s)\n", options().sourceFile.c_str(),
+        std::fprintf(out_, "%s - %d error(s), %d warning(s)\n", printableText(options().sourceFile).c_str(),
                      diagnostics_.errors(), diagnostics_.warnings());
     std::fflush(out_);
     return diagnostics_.errors() == 0 ? 0 : 1;

@@ -72,6 +72,8 @@ private:
     void refuseSecondName(const std::string& path);
     void closeFiles();
     void reportOutOfMemory();
+    // True when some of what the run wrote to its output never arrived.
+    bool outputLost();
 
     ToolIdentity identity_;
     std::FILE* out_;

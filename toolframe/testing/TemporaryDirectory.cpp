@@ -41,6 +41,18 @@ bool TemporaryDirectory::exists(const std::string& name) const
     return ::lstat((*this / name).c_str(), &status) == 0;
 }
 
+void TemporaryDirectory::link(const std::string& target, const std::string& name) const
+{
+    if (::symlink(target.c_str(), (*this / name).c_str()) != 0)
+        throw std::runtime_error("symlink failed");
+}
+
+bool TemporaryDirectory::isLink(const std::string& name) const
+{
+    struct stat status;
+    return ::lstat((*this / name).c_str(), &status) == 0 && S_ISLNK(status.st_mode);
+}
+
 std::vector<std::string> TemporaryDirectory::entries() const
 {
     std::vector<std::string> names;

@@ -19,6 +19,9 @@ public:
     void write(const std::string& name, const std::string& content) const;
     std::string read(const std::string& name) const;
     bool exists(const std::string& name) const;
+    // Makes name a symbolic link to target, as written (relative to the link).
+    void link(const std::string& target, const std::string& name) const;
+    bool isLink(const std::string& name) const;
     // The names in the directory, sorted.
     std::vector<std::string> entries() const;
 

@@ -171,9 +171,38 @@ TEST_F(DiagnosticsTest, WideTextIsConvertedToTheCodePage)
     EXPECT_EQ(out_.text(), "grammar.y(1) : warning Y4090: caf\xc3\xa9 \xe4\xb8\xad\n");
 }
 
-TEST_F(DiagnosticsTest, TextArgumentsArePrintedAsTheirBytes)
+TEST_F(DiagnosticsTest, TextArgumentsShowWhatIsNotPrintableAsCodes)
 {
-    diagnostics_.report(2036, std::string_view("a\xff\0b", 4));
-    static constexpr char kExpected[] = "grammar.y(1) : error Y2036: undefined symbol 'a\xff\0b'\n";
-    EXPECT_EQ(out_.text(), std::string(kExpected, sizeof kExpected - 1));
+    // A zero byte, a byte that starts no UTF-8 character, a control byte.
+    diagnostics_.report(2036, std::string_view("a\xff\0b\x01", 5));
+    EXPECT_EQ(out_.text(), "grammar.y(1) : error Y2036: undefined symbol 'a0xff0x00b0x01'\n");
+}
+
+TEST_F(DiagnosticsTest, PrintableTextStaysAsItsBytes)
+{
+    // Multibyte characters of the code page are printable too.
+    diagnostics_.report(4006, "'caf\xc3\xa9 \xe4\xb8\xad' x_1 <tag> $$ ~!");
+    EXPECT_EQ(out_.text(), "grammar.y(1) : warning Y4006: ''caf\xc3\xa9 \xe4\xb8\xad' x_1 <tag> $$ ~!' : "
+                           "token is declared but never used\n");
+}
+
+TEST_F(DiagnosticsTest, ControlCharactersOfEveryKindShowAsCodes)
+{
+    // Tab, newline, carriage return, escape, delete; U+0085 (a control
+    // character of two bytes); a lead byte whose character is cut short.
+    diagnostics_.report(2036, "\t\n\r\x1b[0m\x7f\xc2\x85\xe2\x82");
+    EXPECT_EQ(out_.text(), "grammar.y(1) : error Y2036: undefined symbol '0x090x0a0x0d0x1b[0m0x7f0x850xe20x82'\n");
+}
+
+TEST_F(DiagnosticsTest, SourceNameShowsWhatIsNotPrintableAsCodes)
+{
+    diagnostics_.setSourceName("a\nb\x1b.y");
+    diagnostics_.report(2008);
+    EXPECT_EQ(out_.text(), "a0x0ab0x1b.y(1) : error Y2008: syntax error\n");
+}
+
+TEST(PrintableText, CodesForWhatIsNotPrintable)
+{
+    EXPECT_EQ(toolframe::printableText("g.y"), "g.y");
+    EXPECT_EQ(toolframe::printableText(std::string_view("\0\x01 \xc3\xa9", 5)), "0x000x01 \xc3\xa9");
 }

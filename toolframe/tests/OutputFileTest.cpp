@@ -3,6 +3,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <memory>
+
 #include <gtest/gtest.h>
 
 #include "CapturedOutput.h"
@@ -19,6 +22,16 @@ protected:
     CapturedOutput messages_;
     toolframe::Diagnostics diagnostics_{'Y', toolframe::MessageCatalog(kNoMessages), messages_.file()};
     toolframe::testing::TemporaryDirectory directory_;
+
+    // The output named link.c, a link to target, opened and written to.
+    std::unique_ptr<OutputFile> writtenThroughLink(const std::string& target)
+    {
+        directory_.link(target, "link.c");
+        auto file = std::make_unique<OutputFile>(diagnostics_);
+        file->open(directory_ / "link.c");
+        file->write("partial");
+        return file;
+    }
 };
 
 } // namespace
@@ -66,16 +79,60 @@ TEST_F(OutputFileTest, DiscardLeavesADeviceAlone)
     EXPECT_TRUE(S_ISCHR(status.st_mode));
 }
 
-TEST_F(OutputFileTest, DiscardLeavesALinkAndItsTarget)
+TEST_F(OutputFileTest, DiscardThroughALinkRemovesTheTargetAndLeavesTheLink)
 {
-    directory_.write("target.c", "");
-    ASSERT_EQ(::symlink((directory_ / "target.c").c_str(), (directory_ / "link.c").c_str()), 0);
-    OutputFile file(diagnostics_);
-    file.open(directory_ / "link.c");
-    file.write("through the link");
-    file.discard();
-    EXPECT_TRUE(directory_.exists("link.c"));
-    EXPECT_TRUE(directory_.exists("target.c"));
+    directory_.write("target.c", "the user's text");
+    writtenThroughLink("target.c")->discard();
+    EXPECT_TRUE(directory_.isLink("link.c"));
+    EXPECT_FALSE(directory_.exists("target.c"));
+}
+
+TEST_F(OutputFileTest, DiscardThroughAChainOfLinksRemovesTheFileAtItsEnd)
+{
+    std::filesystem::create_directory(directory_ / "real");
+    directory_.link("real", "dir");
+    directory_.link("dir/target.c", "first.c");
+    const auto file = writtenThroughLink("first.c");
+    file->close();
+    ASSERT_TRUE(directory_.exists("real/target.c"));
+    file->discard();
+    EXPECT_FALSE(directory_.exists("real/target.c"));
+    EXPECT_TRUE(directory_.isLink("link.c"));
+    EXPECT_TRUE(directory_.isLink("first.c"));
+    EXPECT_TRUE(directory_.isLink("dir"));
+}
+
+TEST_F(OutputFileTest, DiscardThroughALinkToADeviceLeavesBoth)
+{
+    writtenThroughLink("/dev/null")->discard();
+    EXPECT_TRUE(directory_.isLink("link.c"));
+    struct stat status;
+    ASSERT_EQ(::stat("/dev/null", &status), 0);
+    EXPECT_TRUE(S_ISCHR(status.st_mode));
+}
+
+TEST_F(OutputFileTest, DiscardThroughALinkLeavesAFilePutInPlaceOfTheTarget)
+{
+    const auto file = writtenThroughLink("target.c");
+    file->close();
+    ASSERT_EQ(::rename((directory_ / "target.c").c_str(), (directory_ / "old.c").c_str()), 0);
+    directory_.write("target.c", "someone else's");
+    file->discard();
+    EXPECT_EQ(directory_.read("target.c"), "someone else's");
+    EXPECT_TRUE(directory_.isLink("link.c"));
+}
+
+TEST_F(OutputFileTest, DiscardLeavesTheFileALinkWasTurnedTo)
+{
+    directory_.write("other.c", "not ours");
+    const auto file = writtenThroughLink("target.c");
+    file->close();
+    ASSERT_EQ(::unlink((directory_ / "link.c").c_str()), 0);
+    directory_.link("other.c", "link.c");
+    file->discard();
+    EXPECT_EQ(directory_.read("other.c"), "not ours");
+    // The file written is still the one removed.
+    EXPECT_FALSE(directory_.exists("target.c"));
 }
 
 TEST_F(OutputFileTest, DiscardLeavesAFilePutInItsPlace)
