@@ -15,7 +15,7 @@ struct Symbol;
 // One entry of a state's action list: what to do on a token.
 struct ParseAction {
     int tokenIndex;
-    ActionKind kind; // Shift, Reduce or Accept
+    ActionKind kind; // Shift, Reduce, Accept, or Error for a nonassociative operator met again
     int target;      // the state shifted to, the rule reduced
     LrItem* item = nullptr; // the reduction a reduce entry comes from
 };

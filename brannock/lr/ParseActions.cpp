@@ -83,7 +83,7 @@ void ParseActions::resolve(LrState& state, std::size_t tokenIndex, LrItem& reduc
                 (t.precedence == precedence->precedence && t.associativity == Associativity::Left))
                 entry = Entry{ActionKind::Reduce, rule.number, &reduction};
             else if (t.precedence == precedence->precedence && t.associativity == Associativity::Nonassociative)
-                entry = Entry{};
+                entry = Entry{ActionKind::Error, 0, nullptr, true};
             return;
         }
         conflict(state, ShiftReduceConflict, rule, tokenIndex,
@@ -134,7 +134,7 @@ void ParseActions::settle(LrState& state)
     state.actions.clear();
     for (std::size_t tokenIndex = 0; tokenIndex < row_.size(); ++tokenIndex) {
         Entry& entry = row_[tokenIndex];
-        if (entry.kind == ActionKind::Error)
+        if (entry.kind == ActionKind::Error && !entry.explicitError)
             continue;
         if (entry.kind == ActionKind::Shift) {
             token(tokenIndex).shifted = true;

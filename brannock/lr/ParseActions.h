@@ -32,9 +32,12 @@ public:
 
 private:
     struct Entry {
-        ActionKind kind = ActionKind::Error; // Error: empty
+        ActionKind kind = ActionKind::Error; // Error: empty, unless explicit
         int target = 0;
         LrItem* item = nullptr;
+        // The token of a nonassociative operator met again: an error that
+        // the tables spell out, so that no default reduction takes it.
+        bool explicitError = false;
     };
 
     void settle(LrState& state);

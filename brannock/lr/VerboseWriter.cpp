@@ -118,16 +118,27 @@ void VerboseWriter::writeState(const LrState& state, const Grammar& grammar,
             write(itemText(*item->rule, item->dot, false));
     write("\n");
     const auto& tokens = grammar.usedTokens();
-    for (ActionKind pass : {ActionKind::Accept, ActionKind::Shift, ActionKind::Reduce})
+    // Explicit errors come last: the tokens of a nonassociative operator
+    // met again, which no default reduction takes.
+    for (ActionKind pass : {ActionKind::Accept, ActionKind::Shift, ActionKind::Reduce, ActionKind::Error})
         for (const ParseAction& action : state.actions) {
             if (action.kind != pass)
                 continue;
             write("\t" + tokens[static_cast<std::size_t>(action.tokenIndex)]->name);
-            if (pass == ActionKind::Accept)
+            switch (pass) {
+            case ActionKind::Accept:
                 write("  accept\n");
-            else
-                write(pass == ActionKind::Shift ? formatText("  shift %d\n", action.target)
-                                                : formatText("  reduce %d\n", action.target));
+                break;
+            case ActionKind::Shift:
+                write(formatText("  shift %d\n", action.target));
+                break;
+            case ActionKind::Reduce:
+                write(formatText("  reduce %d\n", action.target));
+                break;
+            default:
+                write("  error (nonassociative)\n");
+                break;
+            }
         }
     if (state.defaultReduction != nullptr)
         write(formatText("\t.  reduce %d\n", state.defaultReduction->number));

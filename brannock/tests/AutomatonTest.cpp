@@ -139,13 +139,21 @@ TEST(Automaton, WithoutPrecedenceFourShiftReduceConflictsShift)
     EXPECT_EQ(reading.actions().reduceReduceConflicts(), 0);
 }
 
-TEST(Automaton, NonassociativeLeavesNoAction)
+// The nonassociative token gets an explicit error, which a default
+// reduction must not take: "a < b < c" stays an error in every mode.
+TEST(Automaton, NonassociativeLeavesAnExplicitError)
 {
-    GrammarReading reading("%token NUM\n%nonassoc '<'\n%%\nexpr : expr '<' expr | NUM ;\n",
-                           mode(DefaultReductionMode::None), true);
-    EXPECT_EQ(reading.messages(), "");
-    const LrState* after = successor(reading, *successor(reading, *successor(reading, reading.state(0), "expr"), "'<'"), "expr");
-    EXPECT_THAT(actionsOf(reading, *after), ::testing::ElementsAre("$end: reduce 1"));
+    for (DefaultReductionMode defaults : {DefaultReductionMode::None, DefaultReductionMode::Always}) {
+        GrammarReading reading("%token NUM\n%nonassoc '<'\n%%\nexpr : expr '<' expr | NUM ;\n", mode(defaults),
+                               true);
+        EXPECT_EQ(reading.messages(), "");
+        const LrState* after =
+            successor(reading, *successor(reading, *successor(reading, reading.state(0), "expr"), "'<'"), "expr");
+        if (defaults == DefaultReductionMode::None)
+            EXPECT_THAT(actionsOf(reading, *after), ::testing::ElementsAre("$end: reduce 1", "'<': error 0"));
+        else
+            EXPECT_THAT(actionsOf(reading, *after), ::testing::ElementsAre("'<': error 0", ".: reduce 1"));
+    }
 }
 
 TEST(Automaton, PrecedenceOfATokenWithoutAssociativityResolvesNothing)

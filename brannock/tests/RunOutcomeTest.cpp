@@ -31,12 +31,15 @@ std::string repeated(const std::string& line, int count)
     return text;
 }
 
-// Runs brannock with its standard output on a device that takes no byte.
+// Runs brannock with its standard output on a device that takes no byte;
+// the test build when diagnostics are to be injected.
 toolframe::testing::ProcessResult runIntoFullDevice(const TemporaryDirectory& directory, const std::string& arguments,
                                                     std::string injectedDiagnostics = "")
 {
+    const std::string& program =
+        injectedDiagnostics.empty() ? brannock::testing::kProgram : brannock::testing::kProgramWithTestHooks;
     return toolframe::testing::runProcess(
-        "/bin/sh", {"-c", "exec " + brannock::testing::quoted(brannock::testing::kProgram) + " " + arguments + " > /dev/full"},
+        "/bin/sh", {"-c", "exec " + brannock::testing::quoted(program) + " " + arguments + " > /dev/full"},
         brannock::testing::setupIn(directory, std::move(injectedDiagnostics)));
 }
 

@@ -108,3 +108,13 @@ TEST(VerboseReport, WithoutTheSwitchOnlyTheWarnings)
                           "g.y(4) : warning Y4011: 't' : rule is never reduced\n");
     EXPECT_EQ(directory.entries(), (std::vector<std::string>{"g.c", "g.y"}));
 }
+
+// The token of a nonassociative operator met again is listed as the error
+// it is, after the reductions and before the default reduction.
+TEST(VerboseReport, NonassociativeTokenIsListedAsAnError)
+{
+    const std::string report = reportFor("%token NUM\n%nonassoc '<'\n%%\nexpr : expr '<' expr | NUM ;\n");
+    EXPECT_NE(report.find("\texpr : expr '<' expr .  (1)\n\n\t'<'  error (nonassociative)\n\t.  reduce 1\n"),
+              std::string::npos)
+        << report;
+}
