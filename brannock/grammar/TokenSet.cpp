@@ -1,69 +1,150 @@
 #include "brannock/grammar/TokenSet.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace brannock {
 
+namespace {
+
+template <class Words>
+auto wordAt(Words& words, std::uint32_t index)
+{
+    return std::lower_bound(words.begin(), words.end(), index,
+                            [](const auto& word, std::uint32_t wanted) { return word.index < wanted; });
+}
+
+} // namespace
+
+TokenSet& TokenSet::operator=(const TokenSet& other)
+{
+    if (other.shared_ != nullptr)
+        ++other.shared_->references;
+    release();
+    shared_ = other.shared_;
+    tokenCount_ = other.tokenCount_;
+    return *this;
+}
+
+TokenSet& TokenSet::operator=(TokenSet&& other) noexcept
+{
+    if (this != &other) {
+        release();
+        shared_ = std::exchange(other.shared_, nullptr);
+        tokenCount_ = other.tokenCount_;
+    }
+    return *this;
+}
+
+void TokenSet::release()
+{
+    if (shared_ != nullptr && --shared_->references == 0)
+        delete shared_;
+    shared_ = nullptr;
+}
+
+std::vector<TokenSet::Word>& TokenSet::own()
+{
+    if (shared_ == nullptr) {
+        shared_ = new Shared;
+    } else if (shared_->references > 1) {
+        --shared_->references;
+        shared_ = new Shared{shared_->words};
+    }
+    return shared_->words;
+}
+
 bool TokenSet::contains(std::size_t index) const
 {
+    if (shared_ == nullptr)
+        return false;
     const auto wordIndex = static_cast<std::uint32_t>(index / 64);
-    const auto at = std::lower_bound(words_.begin(), words_.end(), wordIndex,
-                                     [](const Word& word, std::uint32_t wanted) { return word.index < wanted; });
-    return at != words_.end() && at->index == wordIndex && ((at->bits >> (index % 64)) & 1u) != 0;
+    const auto at = wordAt(shared_->words, wordIndex);
+    return at != shared_->words.end() && at->index == wordIndex && ((at->bits >> (index % 64)) & 1u) != 0;
 }
 
 void TokenSet::insert(std::size_t index)
 {
+    if (contains(index))
+        return;
     const auto wordIndex = static_cast<std::uint32_t>(index / 64);
     const std::uint64_t bit = std::uint64_t{1} << (index % 64);
-    // Members mostly come in ascending order: look at the last word first.
-    if (!words_.empty() && words_.back().index == wordIndex) {
-        words_.back().bits |= bit;
-        return;
-    }
-    const auto at = std::lower_bound(words_.begin(), words_.end(), wordIndex,
-                                     [](const Word& word, std::uint32_t wanted) { return word.index < wanted; });
-    if (at != words_.end() && at->index == wordIndex)
+    std::vector<Word>& words = own();
+    const auto at = wordAt(words, wordIndex);
+    if (at != words.end() && at->index == wordIndex)
         at->bits |= bit;
     else
-        words_.insert(at, Word{bit, wordIndex});
+        words.insert(at, Word{bit, wordIndex});
 }
 
 bool TokenSet::unite(const TokenSet& other)
 {
-    if (other.words_.empty())
+    if (other.shared_ == nullptr || other.shared_ == shared_)
         return false;
-    // In place while every word of other has its word here already.
-    std::uint64_t added = 0;
-    std::size_t i = 0;
-    std::size_t j = 0;
-    for (; j < other.words_.size(); ++j) {
-        while (i < words_.size() && words_[i].index < other.words_[j].index)
-            ++i;
-        if (i == words_.size() || words_[i].index != other.words_[j].index)
-            break;
-        added |= other.words_[j].bits & ~words_[i].bits;
-        words_[i].bits |= other.words_[j].bits;
+    if (shared_ == nullptr) {
+        shared_ = other.shared_;
+        ++shared_->references;
+        return true;
     }
-    if (j == other.words_.size())
-        return added != 0;
-    // Some word is new: merge the rest into a fresh list.
-    std::vector<Word> merged;
-    merged.reserve(words_.size() + other.words_.size() - j);
-    merged.insert(merged.end(), words_.begin(), words_.begin() + static_cast<std::ptrdiff_t>(i));
-    while (i < words_.size() || j < other.words_.size()) {
-        if (j == other.words_.size() || (i < words_.size() && words_[i].index < other.words_[j].index)) {
-            merged.push_back(words_[i++]);
-        } else if (i == words_.size() || other.words_[j].index < words_[i].index) {
-            merged.push_back(other.words_[j++]);
+    const std::vector<Word>& mine = shared_->words;
+    const std::vector<Word>& theirs = other.shared_->words;
+    // Most unions add nothing, and most of the others add a set to one of
+    // its own subsets, which then simply shares the larger set's words.
+    bool adds = false;
+    bool inTheirs = true;
+    for (std::size_t i = 0, j = 0; (i < mine.size() || j < theirs.size()) && !(adds && !inTheirs);) {
+        if (j == theirs.size() || (i < mine.size() && mine[i].index < theirs[j].index)) {
+            inTheirs = false;
+            ++i;
+        } else if (i == mine.size() || theirs[j].index < mine[i].index) {
+            adds = true;
+            ++j;
         } else {
-            merged.push_back(Word{words_[i].bits | other.words_[j].bits, words_[i].index});
+            adds = adds || (theirs[j].bits & ~mine[i].bits) != 0;
+            inTheirs = inTheirs && (mine[i].bits & ~theirs[j].bits) == 0;
             ++i;
             ++j;
         }
     }
-    words_ = std::move(merged);
+    if (!adds)
+        return false;
+    if (inTheirs) {
+        ++other.shared_->references;
+        release();
+        shared_ = other.shared_;
+        return true;
+    }
+    std::vector<Word> merged;
+    merged.reserve(mine.size() + theirs.size());
+    for (std::size_t i = 0, j = 0; i < mine.size() || j < theirs.size();) {
+        if (j == theirs.size() || (i < mine.size() && mine[i].index < theirs[j].index)) {
+            merged.push_back(mine[i++]);
+        } else if (i == mine.size() || theirs[j].index < mine[i].index) {
+            merged.push_back(theirs[j++]);
+        } else {
+            merged.push_back(Word{mine[i].bits | theirs[j].bits, mine[i].index});
+            ++i;
+            ++j;
+        }
+    }
+    merged.shrink_to_fit();
+    if (shared_->references > 1) {
+        --shared_->references;
+        shared_ = new Shared{std::move(merged)};
+    } else {
+        shared_->words = std::move(merged);
+    }
     return true;
+}
+
+bool TokenSet::operator==(const TokenSet& other) const
+{
+    if (shared_ == other.shared_)
+        return true;
+    if (shared_ == nullptr || other.shared_ == nullptr || shared_->words.size() != other.shared_->words.size())
+        return false;
+    return std::equal(shared_->words.begin(), shared_->words.end(), other.shared_->words.begin(),
+                      [](const Word& a, const Word& b) { return a.index == b.index && a.bits == b.bits; });
 }
 
 } // namespace brannock

@@ -8,18 +8,31 @@ namespace brannock {
 
 // A set over the used-token list: FIRST, FOLLOW and lookahead sets. Only
 // the 64-token words that hold a member are stored, in ascending order, so
-// a set costs what it holds, not the width of the token list: a grammar of
-// many tokens has many small lookahead sets.
+// a set costs what it holds, not the width of the token list. Copies share
+// their words until one of them changes: the lookaheads that flow through
+// an automaton are mostly the same few sets, held by many items.
 class TokenSet {
 public:
     TokenSet() = default;
     explicit TokenSet(std::size_t tokenCount) : tokenCount_(static_cast<std::uint32_t>(tokenCount)) {}
+    TokenSet(const TokenSet& other) : shared_(other.shared_), tokenCount_(other.tokenCount_)
+    {
+        if (shared_ != nullptr)
+            ++shared_->references;
+    }
+    TokenSet(TokenSet&& other) noexcept : shared_(other.shared_), tokenCount_(other.tokenCount_)
+    {
+        other.shared_ = nullptr;
+    }
+    TokenSet& operator=(const TokenSet& other);
+    TokenSet& operator=(TokenSet&& other) noexcept;
+    ~TokenSet() { release(); }
 
     // The bytes one bit per token of the whole list would take.
     std::size_t byteCount() const { return (tokenCount_ + 7) / 8; }
     bool contains(std::size_t index) const;
     void insert(std::size_t index);
-    bool empty() const { return words_.empty(); }
+    bool empty() const { return shared_ == nullptr; }
 
     // Adds every member of other; true when anything was added.
     bool unite(const TokenSet& other);
@@ -28,9 +41,10 @@ public:
     template <class Visit>
     void forEach(Visit&& visit) const
     {
-        for (const Word& word : words_)
-            for (std::uint64_t bits = word.bits; bits != 0; bits &= bits - 1)
-                visit(static_cast<std::size_t>(word.index) * 64 + static_cast<std::size_t>(__builtin_ctzll(bits)));
+        if (shared_ != nullptr)
+            for (const Word& word : shared_->words)
+                for (std::uint64_t bits = word.bits; bits != 0; bits &= bits - 1)
+                    visit(static_cast<std::size_t>(word.index) * 64 + static_cast<std::size_t>(__builtin_ctzll(bits)));
     }
 
     // Calls visit(word, bits) for each 64-token word that holds a member,
@@ -38,27 +52,29 @@ public:
     template <class Visit>
     void forEachWord(Visit&& visit) const
     {
-        for (const Word& word : words_)
-            visit(static_cast<std::size_t>(word.index), word.bits);
+        if (shared_ != nullptr)
+            for (const Word& word : shared_->words)
+                visit(static_cast<std::size_t>(word.index), word.bits);
     }
 
-    bool operator==(const TokenSet& other) const
-    {
-        if (words_.size() != other.words_.size())
-            return false;
-        for (std::size_t i = 0; i < words_.size(); ++i)
-            if (words_[i].index != other.words_[i].index || words_[i].bits != other.words_[i].bits)
-                return false;
-        return true;
-    }
+    bool operator==(const TokenSet& other) const;
 
 private:
     struct Word {
         std::uint64_t bits; // never 0
         std::uint32_t index;
     };
+    // The words of one or more equal sets; an empty set has none.
+    struct Shared {
+        std::vector<Word> words; // never empty
+        std::uint32_t references = 1;
+    };
 
-    std::vector<Word> words_;
+    void release();
+    // The words, no longer shared, made when the set is empty.
+    std::vector<Word>& own();
+
+    Shared* shared_ = nullptr;
     std::uint32_t tokenCount_ = 0;
 };
 
