@@ -1,7 +1,6 @@
 #include "brannock/lr/ParseActions.h"
 
 #include <algorithm>
-#include <set>
 
 #include "brannock/MessageNumbers.h"
 #include "brannock/grammar/Nonterminal.h"
@@ -328,6 +327,12 @@ void ParseActions::markReachable()
             work.push_back(state);
         }
     };
+    // The states a reduction goes back to, one level a step, each state
+    // once a level.
+    std::vector<unsigned> seen(states.size(), 0);
+    unsigned stamp = 0;
+    std::vector<LrState*> level;
+    std::vector<LrState*> previous;
     while (!work.empty()) {
         LrState* state = work.back();
         work.pop_back();
@@ -337,11 +342,16 @@ void ParseActions::markReachable()
             if (!reduction->used)
                 continue;
             // Back as many steps as the rule is long, then on by its left side.
-            std::set<LrState*> level{state};
+            level.assign(1, state);
             for (std::size_t step = 0; step < reduction->rule->rightSide.size(); ++step) {
-                std::set<LrState*> previous;
+                ++stamp;
+                previous.clear();
                 for (LrState* at : level)
-                    previous.insert(at->predecessors.begin(), at->predecessors.end());
+                    for (LrState* predecessor : at->predecessors)
+                        if (seen[static_cast<std::size_t>(predecessor->number)] != stamp) {
+                            seen[static_cast<std::size_t>(predecessor->number)] = stamp;
+                            previous.push_back(predecessor);
+                        }
                 level.swap(previous);
             }
             Symbol* leftSide = reduction->rule->leftSide;
