@@ -16,10 +16,12 @@
 // block, keyword '(' expression ')' block), blocks that nest statements,
 // and one expression grammar whose binary operators are ambiguous rules
 // ordered by 12 precedence levels (%left, %right and %nonassoc). Its
-// 4N + 48 rules and 9N + 88 states grow with N, and so do the tokens and
+// 4N + 48 rules and about 9N states grow with N, and so do the tokens and
 // the states that share the operators' entries: what a large language's
 // table generation meets. Precedence settles every conflict, and it has no
-// actions nor code, so every target language can generate from it.
+// actions nor code, so every target language can generate from it
+// (brannock -Tj too). N = 1000 gives 4,048 rules and 9,087 states.
+
 #include <charconv>
 #include <cstdio>
 #include <iostream>
