@@ -1,6 +1,7 @@
 #include "brannock/tables/ParserTables.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cstdint>
 #include <unordered_map>
@@ -45,33 +46,96 @@ ParserTables::ParserTables(const Automaton& automaton, const ToolOptions& option
 
 namespace {
 
-// What makes two entries identical for the default-state choice: the
-// accept entry is one whatever its target.
-struct EntryIdentity {
-    long key;
-    int kind;
-    int target;
-    bool operator==(const EntryIdentity&) const = default;
-};
-
-EntryIdentity identityOf(const Entry& entry)
-{
-    return EntryIdentity{entry.key, static_cast<int>(entry.kind), entry.kind == ActionKind::Accept ? 0 : entry.target};
-}
-
 std::uint64_t mixHash(std::uint64_t hash, std::uint64_t value)
 {
     hash ^= value + 0x9e3779b97f4a7c15ull + (hash << 6) + (hash >> 2);
     return hash;
 }
 
-struct EntryIdentityHash {
-    std::size_t operator()(const EntryIdentity& identity) const
-    {
-        std::uint64_t hash = mixHash(static_cast<std::uint64_t>(identity.key), static_cast<std::uint64_t>(identity.kind));
-        return static_cast<std::size_t>(mixHash(hash, static_cast<std::uint64_t>(static_cast<unsigned>(identity.target))));
-    }
+// Every entry of every list numbered so that identical entries (the same
+// key, kind and target; the accept entry whatever its target) share a
+// number, and how many states hold each number.
+struct EntryNumbering {
+    std::vector<std::size_t> start; // by state: where its entries begin in id
+    std::vector<int> id;            // by entry, the lists one after another
+    std::vector<int> holders;       // by number
 };
+
+EntryNumbering numberEntries(const std::vector<const std::vector<Entry>*>& lists)
+{
+    // Entries are grouped by what they do, kind and target as one dense
+    // number, by counting; then within a group by key, by sorting: no hash
+    // of every entry of tables that can run to millions of them.
+    EntryNumbering numbering;
+    numbering.start.assign(lists.size() + 1, 0);
+    for (std::size_t s = 0; s < lists.size(); ++s)
+        numbering.start[s + 1] = numbering.start[s] + lists[s]->size();
+    const std::size_t entryCount = numbering.start.back();
+    constexpr std::size_t kKinds = 5;
+    const auto targetOf = [](const Entry& entry) { return entry.kind == ActionKind::Accept ? 0L : static_cast<long>(entry.target); };
+    std::array<long, kKinds> low;
+    std::array<long, kKinds> high;
+    low.fill(LONG_MAX);
+    high.fill(LONG_MIN);
+    for (const std::vector<Entry>* list : lists)
+        for (const Entry& entry : *list) {
+            const auto kind = static_cast<std::size_t>(entry.kind);
+            low[kind] = std::min(low[kind], targetOf(entry));
+            high[kind] = std::max(high[kind], targetOf(entry));
+        }
+    std::array<std::size_t, kKinds> groupBase{};
+    std::size_t groupCount = 0;
+    for (std::size_t kind = 0; kind < kKinds; ++kind) {
+        groupBase[kind] = groupCount;
+        if (low[kind] <= high[kind])
+            groupCount += static_cast<std::size_t>(high[kind] - low[kind]) + 1;
+    }
+    std::vector<std::uint32_t> group(entryCount);
+    std::vector<std::uint32_t> stateOf(entryCount);
+    std::vector<long> keys(entryCount);
+    std::vector<std::size_t> groupStart(groupCount + 1, 0);
+    for (std::size_t s = 0, e = 0; s < lists.size(); ++s)
+        for (const Entry& entry : *lists[s]) {
+            const auto kind = static_cast<std::size_t>(entry.kind);
+            group[e] = static_cast<std::uint32_t>(groupBase[kind] + static_cast<std::size_t>(targetOf(entry) - low[kind]));
+            stateOf[e] = static_cast<std::uint32_t>(s);
+            keys[e] = entry.key;
+            ++groupStart[group[e] + 1];
+            ++e;
+        }
+    for (std::size_t g = 0; g < groupCount; ++g)
+        groupStart[g + 1] += groupStart[g];
+    std::vector<std::uint32_t> order(entryCount);
+    {
+        std::vector<std::size_t> next(groupStart.begin(), groupStart.end() - 1);
+        for (std::size_t e = 0; e < entryCount; ++e)
+            order[next[group[e]]++] = static_cast<std::uint32_t>(e);
+    }
+    numbering.id.assign(entryCount, -1);
+    const auto byKey = [&](std::uint32_t a, std::uint32_t b) { return keys[a] != keys[b] ? keys[a] < keys[b] : a < b; };
+    for (std::size_t g = 0; g < groupCount; ++g) {
+        const auto first = order.begin() + static_cast<std::ptrdiff_t>(groupStart[g]);
+        const auto last = order.begin() + static_cast<std::ptrdiff_t>(groupStart[g + 1]);
+        if (!std::is_sorted(first, last, byKey))
+            std::sort(first, last, byKey);
+        for (auto run = first; run != last;) {
+            const int number = static_cast<int>(numbering.holders.size());
+            int holders = 0;
+            std::uint32_t lastState = UINT32_MAX;
+            auto end = run;
+            for (; end != last && keys[*end] == keys[*run]; ++end) {
+                numbering.id[*end] = number;
+                if (stateOf[*end] != lastState) {
+                    lastState = stateOf[*end];
+                    ++holders;
+                }
+            }
+            numbering.holders.push_back(holders);
+            run = end;
+        }
+    }
+    return numbering;
+}
 
 // The default chains chosen so far, as a forest: a state's parent is its
 // default state. The chain from a state reaches a state that has no
@@ -109,28 +173,14 @@ void ParserTables::chooseDefaultStates(ListKind kind, bool introduceErrors)
     // form one class, scored once. Candidates are found through the classes
     // that hold a state's entries, not by going over every state.
     const std::size_t stateCount = rows_.size();
-    std::unordered_map<EntryIdentity, int, EntryIdentityHash> idOf;
-    std::vector<int> holders;    // by entry id: distinct states holding it
-    std::vector<int> lastHolder; // by entry id
-    std::vector<std::vector<int>> entryIds(stateCount);
-    for (std::size_t s = 0; s < stateCount; ++s) {
-        const std::vector<Entry>& list = listOf(rows_[s], kind);
-        entryIds[s].reserve(list.size());
-        for (const Entry& entry : list) {
-            const auto [at, added] = idOf.try_emplace(identityOf(entry), static_cast<int>(holders.size()));
-            if (added) {
-                holders.push_back(0);
-                lastHolder.push_back(-1);
-            }
-            const auto id = static_cast<std::size_t>(at->second);
-            if (lastHolder[id] != static_cast<int>(s)) {
-                lastHolder[id] = static_cast<int>(s);
-                ++holders[id];
-            }
-            entryIds[s].push_back(at->second);
-        }
-    }
-    auto sharedId = [&](std::size_t s, std::size_t i) { return holders[static_cast<std::size_t>(entryIds[s][i])] > 1 ? entryIds[s][i] : -1; };
+    std::vector<const std::vector<Entry>*> lists;
+    for (Row& row : rows_)
+        lists.push_back(&listOf(row, kind));
+    const EntryNumbering numbering = numberEntries(lists);
+    auto sharedId = [&](std::size_t s, std::size_t i) {
+        const int id = numbering.id[numbering.start[s] + i];
+        return numbering.holders[static_cast<std::size_t>(id)] > 1 ? id : -1;
+    };
 
     struct Class {
         int representative;
@@ -171,18 +221,28 @@ void ParserTables::chooseDefaultStates(ListKind kind, bool introduceErrors)
 
     // For each shared entry, the classes holding it and how often each of
     // their lists holds it.
-    std::vector<std::vector<std::pair<int, int>>> classesHolding(holders.size());
+    std::vector<std::size_t> holdingStart(numbering.holders.size() + 1, 0);
+    for (const Class& candidates : classes) {
+        const auto s = static_cast<std::size_t>(candidates.representative);
+        for (std::size_t i = 0; i < lists[s]->size(); ++i)
+            if (const int id = sharedId(s, i); id >= 0)
+                ++holdingStart[static_cast<std::size_t>(id) + 1];
+    }
+    for (std::size_t id = 0; id < numbering.holders.size(); ++id)
+        holdingStart[id + 1] += holdingStart[id];
+    std::vector<std::pair<int, int>> holding(holdingStart.back()); // class, times its list holds the entry
+    std::vector<std::size_t> holdingEnd(holdingStart.begin(), holdingStart.end() - 1);
     for (std::size_t c = 0; c < classes.size(); ++c) {
         const auto s = static_cast<std::size_t>(classes[c].representative);
-        for (std::size_t i = 0; i < entryIds[s].size(); ++i) {
+        for (std::size_t i = 0; i < lists[s]->size(); ++i) {
             const int id = sharedId(s, i);
             if (id < 0)
                 continue;
-            auto& holding = classesHolding[static_cast<std::size_t>(id)];
-            if (!holding.empty() && holding.back().first == static_cast<int>(c))
-                ++holding.back().second;
+            std::size_t& end = holdingEnd[static_cast<std::size_t>(id)];
+            if (end > holdingStart[static_cast<std::size_t>(id)] && holding[end - 1].first == static_cast<int>(c))
+                ++holding[end - 1].second;
             else
-                holding.emplace_back(static_cast<int>(c), 1);
+                holding[end++] = {static_cast<int>(c), 1};
         }
     }
 
@@ -200,7 +260,8 @@ void ParserTables::chooseDefaultStates(ListKind kind, bool introduceErrors)
             const int id = sharedId(s, i);
             if (id < 0)
                 continue;
-            for (const auto& [c, count] : classesHolding[static_cast<std::size_t>(id)]) {
+            for (std::size_t at = holdingStart[static_cast<std::size_t>(id)]; at < holdingEnd[static_cast<std::size_t>(id)]; ++at) {
+                const auto [c, count] = holding[at];
                 if (matched[static_cast<std::size_t>(c)] == 0)
                     touched.push_back(c);
                 matched[static_cast<std::size_t>(c)] += count;
