@@ -51,7 +51,21 @@ std::vector<TokenSet::Word>& TokenSet::own()
         --shared_->references;
         shared_ = new Shared{shared_->words};
     }
+    shared_->size = kUncounted;
     return shared_->words;
+}
+
+std::size_t TokenSet::size() const
+{
+    if (shared_ == nullptr)
+        return 0;
+    if (shared_->size == kUncounted) {
+        std::uint32_t count = 0;
+        for (const Word& word : shared_->words)
+            count += static_cast<std::uint32_t>(__builtin_popcountll(word.bits));
+        shared_->size = count;
+    }
+    return shared_->size;
 }
 
 bool TokenSet::contains(std::size_t index) const
@@ -133,6 +147,7 @@ bool TokenSet::unite(const TokenSet& other)
         shared_ = new Shared{std::move(merged)};
     } else {
         shared_->words = std::move(merged);
+        shared_->size = kUncounted;
     }
     return true;
 }

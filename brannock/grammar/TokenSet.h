@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <climits>
 #include <vector>
 
 namespace brannock {
@@ -33,6 +34,14 @@ public:
     bool contains(std::size_t index) const;
     void insert(std::size_t index);
     bool empty() const { return shared_ == nullptr; }
+    // How many members; counted once for all the copies that share them.
+    std::size_t size() const;
+    // The lowest member; the set must not be empty.
+    std::size_t lowest() const
+    {
+        const Word& word = shared_->words.front();
+        return static_cast<std::size_t>(word.index) * 64 + static_cast<std::size_t>(__builtin_ctzll(word.bits));
+    }
 
     // Adds every member of other; true when anything was added.
     bool unite(const TokenSet& other);
@@ -68,7 +77,9 @@ private:
     struct Shared {
         std::vector<Word> words; // never empty
         std::uint32_t references = 1;
+        mutable std::uint32_t size = kUncounted;
     };
+    static constexpr std::uint32_t kUncounted = UINT32_MAX;
 
     void release();
     // The words, no longer shared, made when the set is empty.

@@ -138,6 +138,12 @@ ParseActions::Entry& ParseActions::takeFromUncontested(std::size_t tokenIndex)
     const std::size_t word = tokenIndex / 64;
     const std::uint64_t bit = std::uint64_t{1} << (tokenIndex % 64);
     for (Uncontested& reduction : uncontested_) {
+        if (reduction.whole != nullptr) {
+            if (!reduction.whole->contains(tokenIndex))
+                continue;
+            reduction.whole->forEachWord([&](std::size_t at, std::uint64_t bits) { reduction.words.emplace_back(at, bits); });
+            reduction.whole = nullptr;
+        }
         const auto at = std::lower_bound(reduction.words.begin(), reduction.words.end(), word,
                                          [](const auto& entry, std::size_t wanted) { return entry.first < wanted; });
         if (at != reduction.words.end() && at->first == word && (at->second & bit) != 0) {
@@ -150,6 +156,16 @@ ParseActions::Entry& ParseActions::takeFromUncontested(std::size_t tokenIndex)
     return entryAt(tokenIndex);
 }
 
+template <class Visit>
+void ParseActions::forEachWord(const Uncontested& reduction, Visit&& visit)
+{
+    if (reduction.whole != nullptr)
+        reduction.whole->forEachWord(visit);
+    else
+        for (const auto& [word, bits] : reduction.words)
+            visit(word, bits);
+}
+
 void ParseActions::settle(LrState& state)
 {
     conflictLines_.clear();
@@ -160,7 +176,15 @@ void ParseActions::settle(LrState& state)
         entryAt(static_cast<std::size_t>(tokenIndex)) = Entry{ActionKind::Shift, target->number, nullptr};
     const Rule* startRule = automaton_.grammar().rules().front();
     const auto endOfInput = static_cast<std::size_t>(automaton_.grammar().endOfInput().tokenIndex);
+    bool wholeMarked = false;
     for (LrItem* reduction : state.reductions) {
+        // A first reduction that no other action contests takes its
+        // lookahead set as it is, until another reduction comes; then its
+        // tokens are marked as named.
+        if (!uncontested_.empty() && uncontested_.front().whole != nullptr && !wholeMarked) {
+            uncontested_.front().whole->forEachWord([&](std::size_t word, std::uint64_t bits) { markPresent(word, bits); });
+            wholeMarked = true;
+        }
         if (reduction->rule == startRule) {
             Entry& entry = takeFromUncontested(endOfInput);
             if (entry.kind == ActionKind::Reduce)
@@ -175,8 +199,14 @@ void ParseActions::settle(LrState& state)
         // ever, since only they can conflict. So a state whose reduction has
         // a large lookahead set and that ends up its default reduction costs
         // the words of that set, not an entry per token.
-        Uncontested mine{reduction, {}};
-        automaton_.lookaheadOf(*reduction).forEachWord([&](std::size_t word, std::uint64_t bits) {
+        const TokenSet& lookahead = automaton_.lookaheadOf(*reduction);
+        if (rowTokens_.empty() && uncontested_.empty()) {
+            if (!lookahead.empty())
+                uncontested_.push_back(Uncontested{reduction, &lookahead, {}});
+            continue;
+        }
+        Uncontested mine{reduction, nullptr, {}};
+        lookahead.forEachWord([&](std::size_t word, std::uint64_t bits) {
             for (std::uint64_t named = bits & present_[word]; named != 0; named &= named - 1) {
                 const std::size_t tokenIndex = word * 64 + static_cast<std::size_t>(__builtin_ctzll(named));
                 takeFromUncontested(tokenIndex);
@@ -225,6 +255,12 @@ void ParseActions::settle(LrState& state)
     }
     for (const Uncontested& reduction : uncontested_) {
         ReductionSummary& summary = summaryOf(reduction.item);
+        if (reduction.whole != nullptr) {
+            // Alone in its state so far: no explicit entries to add to.
+            summary.count = static_cast<int>(reduction.whole->size());
+            summary.first = static_cast<int>(reduction.whole->lowest());
+            continue;
+        }
         for (const auto& [word, bits] : reduction.words) {
             if (bits == 0)
                 continue;
@@ -259,10 +295,11 @@ void ParseActions::settle(LrState& state)
         if (reduction.item->rule == state.defaultReduction)
             continue;
         merged = merged || !actions_.empty();
-        for (const auto& [word, bits] : reduction.words)
+        forEachWord(reduction, [&](std::size_t word, std::uint64_t bits) {
             for (std::uint64_t rest = bits; rest != 0; rest &= rest - 1)
                 actions_.push_back(ParseAction{static_cast<int>(word * 64) + __builtin_ctzll(rest), ActionKind::Reduce,
                                                reduction.item->rule->number, reduction.item});
+        });
     }
     if (merged)
         std::sort(actions_.begin(), actions_.end(),
@@ -298,11 +335,12 @@ const Rule* ParseActions::chooseDefaultReduction(bool onlyReductions) const
             errorRule = row_[errorIndex].item->rule;
     } else {
         for (const Uncontested& reduction : uncontested_)
-            for (const auto& [word, bits] : reduction.words)
+            forEachWord(reduction, [&](std::size_t word, std::uint64_t bits) {
                 if (word == errorIndex / 64 && ((bits >> (errorIndex % 64)) & 1u) != 0) {
                     onError = ActionKind::Reduce;
                     errorRule = reduction.item->rule;
                 }
+            });
     }
     if (onError == ActionKind::Shift && !options_.defaultReductionsOnErrorShift)
         return nullptr;

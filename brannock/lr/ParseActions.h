@@ -44,11 +44,15 @@ private:
     // AcceptReduceConflict) and counts it.
     void conflict(LrState& state, Message message, const Rule& loser, std::size_t token, std::string line);
     // A reduction's entries on the tokens no other action of the state
-    // named when it came: (word, bits) as in TokenSet::forEachWord.
+    // named when it came: its whole lookahead set while none of them has
+    // been taken out, else (word, bits) as in TokenSet::forEachWord.
     struct Uncontested {
         LrItem* item;
+        const TokenSet* whole;
         std::vector<std::pair<std::size_t, std::uint64_t>> words;
     };
+    template <class Visit>
+    static void forEachWord(const Uncontested& reduction, Visit&& visit);
     struct ReductionSummary {
         LrItem* item;
         int count; // reduce entries
