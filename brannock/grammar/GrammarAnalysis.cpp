@@ -16,8 +16,14 @@ GrammarAnalysis::GrammarAnalysis(Grammar& grammar, ParserKind kind)
     if (kind_ == ParserKind::Slr)
         computeFollowSets();
     closures_.resize(grammar_.nonterminals().size());
-    for (const Nonterminal* nonterminal : grammar_.nonterminals())
-        computeClosure(*nonterminal);
+    // One position table for all closures, cleared entry by entry: clearing
+    // it whole for each nonterminal would cost the square of their number.
+    std::vector<int> position(grammar_.nonterminals().size(), -1);
+    for (const Nonterminal* nonterminal : grammar_.nonterminals()) {
+        computeClosure(*nonterminal, position);
+        for (const ClosureEntry& entry : closures_[static_cast<std::size_t>(nonterminal->number)])
+            position[static_cast<std::size_t>(entry.nonterminal->number)] = -1;
+    }
 }
 
 bool GrammarAnalysis::firstOfRest(const Rule& rule, std::size_t from, TokenSet& into) const
@@ -91,11 +97,10 @@ void GrammarAnalysis::computeFollowSets()
     }
 }
 
-void GrammarAnalysis::computeClosure(const Nonterminal& start)
+void GrammarAnalysis::computeClosure(const Nonterminal& start, std::vector<int>& position)
 {
     const bool slr = kind_ == ParserKind::Slr;
     std::vector<ClosureEntry>& entries = closures_[static_cast<std::size_t>(start.number)];
-    std::vector<int> position(grammar_.nonterminals().size(), -1);
     entries.push_back(ClosureEntry{&start, TokenSet(tokenCount_), !slr});
     position[static_cast<std::size_t>(start.number)] = 0;
     std::deque<std::size_t> work{0};

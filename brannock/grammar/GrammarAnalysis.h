@@ -40,7 +40,9 @@ public:
 private:
     void computeFirstSets();
     void computeFollowSets();
-    void computeClosure(const Nonterminal& nonterminal);
+    // position: where each nonterminal stands in the closure, -1 when absent;
+    // all -1 on entry.
+    void computeClosure(const Nonterminal& nonterminal, std::vector<int>& position);
 
     Grammar& grammar_;
     ParserKind kind_;

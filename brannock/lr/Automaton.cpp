@@ -32,10 +32,13 @@ bool LrItem::before(const LrItem& other) const
 
 LrState* LrState::successorOn(const Nonterminal* nonterminal) const
 {
-    for (const auto& [on, target] : nonterminalSuccessors)
-        if (on == nonterminal)
-            return target;
-    return nullptr;
+    // The successors are in symbol creation order: a state with a goto on
+    // each of many nonterminals is searched, not scanned.
+    const auto at = std::lower_bound(nonterminalSuccessors.begin(), nonterminalSuccessors.end(),
+                                     nonterminal->symbol->creationIndex, [](const auto& successor, auto wanted) {
+                                         return successor.first->symbol->creationIndex < wanted;
+                                     });
+    return at != nonterminalSuccessors.end() && at->first == nonterminal ? at->second : nullptr;
 }
 
 // A successor kernel being gathered while its state is processed.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -45,14 +46,49 @@ private:
     // Reports a conflict (ShiftReduceConflict, ReduceReduceConflict or
     // AcceptReduceConflict) and counts it.
     void conflict(LrState& state, Message message, const Rule& loser, std::size_t token, std::string line);
-    void chooseDefaultReduction(LrState& state);
+    // A reduction's entries on the tokens no other action of the state
+    // named when it came: its whole lookahead set while none of them has
+    // been taken out, else (word, bits) as in TokenSet::forEachWord.
+    struct Uncontested {
+        LrItem* item;
+        const TokenSet* whole;
+        std::vector<std::pair<std::size_t, std::uint64_t>> words;
+    };
+    template <class Visit>
+    static void forEachWord(const Uncontested& reduction, Visit&& visit);
+    struct ReductionSummary {
+        LrItem* item;
+        int count; // reduce entries
+        int first; // the token of the first one
+    };
+
+    // The rule the switches make the default of the state just settled, or
+    // null; onlyReductions: it has no shift nor accept entry.
+    const Rule* chooseDefaultReduction(bool onlyReductions) const;
+    // The state's entry for a token, made empty when it has none yet.
+    Entry& entryAt(std::size_t tokenIndex);
+    // The same, taken out of the uncontested entries when it is one of them.
+    Entry& takeFromUncontested(std::size_t tokenIndex);
+    void markPresent(std::size_t word, std::uint64_t bits);
     Symbol& token(std::size_t index) const { return *automaton_.grammar().usedTokens()[index]; }
 
     Automaton& automaton_;
     const ToolOptions& options_;
     toolframe::Diagnostics& diagnostics_;
     VerboseWriter& verbose_;
+    // The state being settled: its entry for each token named one by one
+    // (row_ holds one only where rowStamp_ is stamp_) and those tokens, the
+    // reductions' uncontested entries, and every token with an entry of
+    // either kind, one bit per token (all 0 between states).
     std::vector<Entry> row_;
+    std::vector<unsigned> rowStamp_;
+    unsigned stamp_ = 0;
+    std::vector<std::size_t> rowTokens_;
+    std::vector<Uncontested> uncontested_;
+    std::vector<std::uint64_t> present_;
+    std::vector<std::size_t> presentWords_;
+    std::vector<ReductionSummary> summaries_;
+    std::vector<ParseAction> actions_;
     std::vector<std::string> conflictLines_;
     int shiftReduceConflicts_ = 0;
     int reduceReduceConflicts_ = 0;

@@ -1,8 +1,9 @@
 #include "brannock/tables/ParserTables.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
-#include <map>
+#include <cstdint>
 #include <unordered_map>
 
 #include "brannock/grammar/Nonterminal.h"
@@ -43,44 +44,245 @@ ParserTables::ParserTables(const Automaton& automaton, const ToolOptions& option
     }
 }
 
-bool ParserTables::chainReaches(ListKind kind, int from, int state) const
+namespace {
+
+std::uint64_t mixHash(std::uint64_t hash, std::uint64_t value)
 {
-    for (int at = from; at >= 0;) {
-        if (at == state)
-            return true;
-        at = kind == ListKind::Actions ? rows_[static_cast<std::size_t>(at)].defaultActionState
-                                       : rows_[static_cast<std::size_t>(at)].defaultGotoState;
-    }
-    return false;
+    hash ^= value + 0x9e3779b97f4a7c15ull + (hash << 6) + (hash >> 2);
+    return hash;
 }
+
+// Every entry of every list numbered so that identical entries (the same
+// key, kind and target; the accept entry whatever its target) share a
+// number, and how many states hold each number.
+struct EntryNumbering {
+    std::vector<std::size_t> start; // by state: where its entries begin in id
+    std::vector<int> id;            // by entry, the lists one after another
+    std::vector<int> holders;       // by number
+};
+
+EntryNumbering numberEntries(const std::vector<const std::vector<Entry>*>& lists)
+{
+    // Entries are grouped by what they do, kind and target as one dense
+    // number, by counting; then within a group by key, by sorting: no hash
+    // of every entry of tables that can run to millions of them.
+    EntryNumbering numbering;
+    numbering.start.assign(lists.size() + 1, 0);
+    for (std::size_t s = 0; s < lists.size(); ++s)
+        numbering.start[s + 1] = numbering.start[s] + lists[s]->size();
+    const std::size_t entryCount = numbering.start.back();
+    constexpr std::size_t kKinds = 5;
+    const auto targetOf = [](const Entry& entry) { return entry.kind == ActionKind::Accept ? 0L : static_cast<long>(entry.target); };
+    std::array<long, kKinds> low;
+    std::array<long, kKinds> high;
+    low.fill(LONG_MAX);
+    high.fill(LONG_MIN);
+    for (const std::vector<Entry>* list : lists)
+        for (const Entry& entry : *list) {
+            const auto kind = static_cast<std::size_t>(entry.kind);
+            low[kind] = std::min(low[kind], targetOf(entry));
+            high[kind] = std::max(high[kind], targetOf(entry));
+        }
+    std::array<std::size_t, kKinds> groupBase{};
+    std::size_t groupCount = 0;
+    for (std::size_t kind = 0; kind < kKinds; ++kind) {
+        groupBase[kind] = groupCount;
+        if (low[kind] <= high[kind])
+            groupCount += static_cast<std::size_t>(high[kind] - low[kind]) + 1;
+    }
+    std::vector<std::uint32_t> group(entryCount);
+    std::vector<std::uint32_t> stateOf(entryCount);
+    std::vector<long> keys(entryCount);
+    std::vector<std::size_t> groupStart(groupCount + 1, 0);
+    for (std::size_t s = 0, e = 0; s < lists.size(); ++s)
+        for (const Entry& entry : *lists[s]) {
+            const auto kind = static_cast<std::size_t>(entry.kind);
+            group[e] = static_cast<std::uint32_t>(groupBase[kind] + static_cast<std::size_t>(targetOf(entry) - low[kind]));
+            stateOf[e] = static_cast<std::uint32_t>(s);
+            keys[e] = entry.key;
+            ++groupStart[group[e] + 1];
+            ++e;
+        }
+    for (std::size_t g = 0; g < groupCount; ++g)
+        groupStart[g + 1] += groupStart[g];
+    std::vector<std::uint32_t> order(entryCount);
+    {
+        std::vector<std::size_t> next(groupStart.begin(), groupStart.end() - 1);
+        for (std::size_t e = 0; e < entryCount; ++e)
+            order[next[group[e]]++] = static_cast<std::uint32_t>(e);
+    }
+    numbering.id.assign(entryCount, -1);
+    const auto byKey = [&](std::uint32_t a, std::uint32_t b) { return keys[a] != keys[b] ? keys[a] < keys[b] : a < b; };
+    for (std::size_t g = 0; g < groupCount; ++g) {
+        const auto first = order.begin() + static_cast<std::ptrdiff_t>(groupStart[g]);
+        const auto last = order.begin() + static_cast<std::ptrdiff_t>(groupStart[g + 1]);
+        if (!std::is_sorted(first, last, byKey))
+            std::sort(first, last, byKey);
+        for (auto run = first; run != last;) {
+            const int number = static_cast<int>(numbering.holders.size());
+            int holders = 0;
+            std::uint32_t lastState = UINT32_MAX;
+            auto end = run;
+            for (; end != last && keys[*end] == keys[*run]; ++end) {
+                numbering.id[*end] = number;
+                if (stateOf[*end] != lastState) {
+                    lastState = stateOf[*end];
+                    ++holders;
+                }
+            }
+            numbering.holders.push_back(holders);
+            run = end;
+        }
+    }
+    return numbering;
+}
+
+// The default chains chosen so far, as a forest: a state's parent is its
+// default state. The chain from a state reaches a state that has no
+// default yet exactly when that state is the root of its tree.
+class DefaultForest {
+public:
+    explicit DefaultForest(std::size_t size) : parent_(size)
+    {
+        for (std::size_t s = 0; s < size; ++s)
+            parent_[s] = static_cast<int>(s);
+    }
+    int root(int state)
+    {
+        while (parent_[static_cast<std::size_t>(state)] != state) {
+            int& up = parent_[static_cast<std::size_t>(state)];
+            up = parent_[static_cast<std::size_t>(up)];
+            state = up;
+        }
+        return state;
+    }
+    void link(int state, int fallback) { parent_[static_cast<std::size_t>(state)] = fallback; }
+
+private:
+    std::vector<int> parent_;
+};
+
+} // namespace
 
 void ParserTables::chooseDefaultStates(ListKind kind, bool introduceErrors)
 {
-    // Only a state sharing an identical entry can score above zero: the
-    // candidates of a state are found through its entries.
-    std::map<std::tuple<long, int, int>, std::vector<int>> holders;
-    for (std::size_t s = 0; s < rows_.size(); ++s)
-        for (const Entry& entry : listOf(rows_[s], kind))
-            holders[{entry.key, static_cast<int>(entry.kind), entry.kind == ActionKind::Accept ? 0 : entry.target}]
-                .push_back(static_cast<int>(s));
-    for (std::size_t s = 0; s < rows_.size(); ++s) {
+    // A state scores against a candidate by the entries they have alike and
+    // the keys only the candidate has. Entries that one state alone holds
+    // match nothing, so states whose lists differ only there (typically in
+    // the state they shift to) score alike against every other state: they
+    // form one class, scored once. Candidates are found through the classes
+    // that hold a state's entries, not by going over every state.
+    const std::size_t stateCount = rows_.size();
+    std::vector<const std::vector<Entry>*> lists;
+    for (Row& row : rows_)
+        lists.push_back(&listOf(row, kind));
+    const EntryNumbering numbering = numberEntries(lists);
+    auto sharedId = [&](std::size_t s, std::size_t i) {
+        const int id = numbering.id[numbering.start[s] + i];
+        return numbering.holders[static_cast<std::size_t>(id)] > 1 ? id : -1;
+    };
+
+    struct Class {
+        int representative;
+        std::vector<int> members; // ascending
+    };
+    std::vector<Class> classes;
+    std::unordered_multimap<std::uint64_t, int> classesByHash;
+    for (std::size_t s = 0; s < stateCount; ++s) {
+        const std::vector<Entry>& list = listOf(rows_[s], kind);
+        if (list.empty())
+            continue;
+        const int reduction = kind == ListKind::Actions ? rows_[s].defaultReduction : -1;
+        std::uint64_t hash = mixHash(static_cast<std::uint64_t>(list.size()), static_cast<std::uint64_t>(reduction + 1));
+        for (std::size_t i = 0; i < list.size(); ++i)
+            hash = mixHash(mixHash(hash, static_cast<std::uint64_t>(list[i].key)), static_cast<std::uint64_t>(sharedId(s, i) + 1));
+        const auto alike = [&](std::size_t other) {
+            const std::vector<Entry>& theirs = listOf(rows_[other], kind);
+            if (theirs.size() != list.size() ||
+                (kind == ListKind::Actions && rows_[other].defaultReduction != rows_[s].defaultReduction))
+                return false;
+            for (std::size_t i = 0; i < list.size(); ++i)
+                if (theirs[i].key != list[i].key || sharedId(other, i) != sharedId(s, i))
+                    return false;
+            return true;
+        };
+        const auto [first, last] = classesByHash.equal_range(hash);
+        int found = -1;
+        for (auto at = first; at != last && found < 0; ++at)
+            if (alike(static_cast<std::size_t>(classes[static_cast<std::size_t>(at->second)].representative)))
+                found = at->second;
+        if (found < 0) {
+            found = static_cast<int>(classes.size());
+            classes.push_back(Class{static_cast<int>(s), {}});
+            classesByHash.emplace(hash, found);
+        }
+        classes[static_cast<std::size_t>(found)].members.push_back(static_cast<int>(s));
+    }
+
+    // For each shared entry, the classes holding it and how often each of
+    // their lists holds it.
+    std::vector<std::size_t> holdingStart(numbering.holders.size() + 1, 0);
+    for (const Class& candidates : classes) {
+        const auto s = static_cast<std::size_t>(candidates.representative);
+        for (std::size_t i = 0; i < lists[s]->size(); ++i)
+            if (const int id = sharedId(s, i); id >= 0)
+                ++holdingStart[static_cast<std::size_t>(id) + 1];
+    }
+    for (std::size_t id = 0; id < numbering.holders.size(); ++id)
+        holdingStart[id + 1] += holdingStart[id];
+    std::vector<std::pair<int, int>> holding(holdingStart.back()); // class, times its list holds the entry
+    std::vector<std::size_t> holdingEnd(holdingStart.begin(), holdingStart.end() - 1);
+    for (std::size_t c = 0; c < classes.size(); ++c) {
+        const auto s = static_cast<std::size_t>(classes[c].representative);
+        for (std::size_t i = 0; i < lists[s]->size(); ++i) {
+            const int id = sharedId(s, i);
+            if (id < 0)
+                continue;
+            std::size_t& end = holdingEnd[static_cast<std::size_t>(id)];
+            if (end > holdingStart[static_cast<std::size_t>(id)] && holding[end - 1].first == static_cast<int>(c))
+                ++holding[end - 1].second;
+            else
+                holding[end++] = {static_cast<int>(c), 1};
+        }
+    }
+
+    DefaultForest forest(stateCount);
+    std::vector<int> matched(classes.size(), 0);
+    std::vector<int> touched;
+    std::vector<std::pair<int, int>> scored; // score, class
+    for (std::size_t s = 0; s < stateCount; ++s) {
         Row& row = rows_[s];
         const std::vector<Entry>& mine = listOf(row, kind);
         if (mine.empty())
             continue;
-        std::map<int, int> matches;
-        for (const Entry& entry : mine)
-            for (int holder : holders[{entry.key, static_cast<int>(entry.kind),
-                                       entry.kind == ActionKind::Accept ? 0 : entry.target}])
-                if (holder != static_cast<int>(s))
-                    ++matches[holder];
-        int best = -1;
-        int bestScore = 0;
-        for (const auto& [candidate, matched] : matches) {
-            Row& other = rows_[static_cast<std::size_t>(candidate)];
+        touched.clear();
+        for (std::size_t i = 0; i < mine.size(); ++i) {
+            const int id = sharedId(s, i);
+            if (id < 0)
+                continue;
+            for (std::size_t at = holdingStart[static_cast<std::size_t>(id)]; at < holdingEnd[static_cast<std::size_t>(id)]; ++at) {
+                const auto [c, count] = holding[at];
+                if (matched[static_cast<std::size_t>(c)] == 0)
+                    touched.push_back(c);
+                matched[static_cast<std::size_t>(c)] += count;
+            }
+        }
+        scored.clear();
+        for (int c : touched) {
+            const int alike = matched[static_cast<std::size_t>(c)];
+            matched[static_cast<std::size_t>(c)] = 0;
+            const Class& candidates = classes[static_cast<std::size_t>(c)];
+            if (candidates.members.size() == 1 && candidates.members.front() == static_cast<int>(s))
+                continue;
+            Row& other = rows_[static_cast<std::size_t>(candidates.representative)];
             if (kind == ListKind::Actions && other.defaultReduction != row.defaultReduction)
                 continue;
             const std::vector<Entry>& theirs = listOf(other, kind);
+            // The keys they have in common are at most the shorter list: a
+            // candidate that cannot score above zero even then is not merged.
+            const auto theirSize = static_cast<int>(theirs.size());
+            if (alike - theirSize + std::min(static_cast<int>(mine.size()), theirSize) <= 0)
+                continue;
             int common = 0;
             for (std::size_t i = 0, j = 0; i < mine.size() && j < theirs.size();) {
                 if (mine[i].key == theirs[j].key) {
@@ -93,18 +295,32 @@ void ParserTables::chooseDefaultStates(ListKind kind, bool introduceErrors)
                     ++j;
                 }
             }
-            const int onlyTheirs = static_cast<int>(theirs.size()) - common;
+            const int onlyTheirs = theirSize - common;
             if (!introduceErrors && onlyTheirs > 0)
                 continue;
-            const int score = matched - onlyTheirs;
-            // Later candidates win ties: the map visits them in state order.
-            if (score > 0 && score >= bestScore && !chainReaches(kind, candidate, static_cast<int>(s))) {
-                best = candidate;
-                bestScore = score;
+            const int score = alike - onlyTheirs;
+            if (score > 0)
+                scored.emplace_back(score, c);
+        }
+        // The highest score wins, and among equal scores the latest state;
+        // a candidate whose chain of defaults leads back here is passed over.
+        std::sort(scored.begin(), scored.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+        int best = -1;
+        for (std::size_t level = 0; level < scored.size() && best < 0;) {
+            std::size_t end = level;
+            for (; end < scored.size() && scored[end].first == scored[level].first; ++end) {
+                const std::vector<int>& members = classes[static_cast<std::size_t>(scored[end].second)].members;
+                for (auto member = members.rbegin(); member != members.rend() && *member > best; ++member)
+                    if (*member != static_cast<int>(s) && forest.root(*member) != static_cast<int>(s)) {
+                        best = *member;
+                        break;
+                    }
             }
+            level = end;
         }
         if (best >= 0) {
             defaultOf(row, kind) = best;
+            forest.link(static_cast<int>(s), best);
             ++dependantsOf(rows_[static_cast<std::size_t>(best)], kind);
         }
     }
@@ -363,26 +579,42 @@ namespace {
 
 // The compact form: one run of rows per state, ending in its default; a
 // state whose entries are the tail of an earlier run with the same
-// defaults points into that run.
-template <class SameDefaults>
+// defaults points into that run. Every tail of every run is indexed by its
+// length, defaults and a hash, so a state finds the first run it is the
+// tail of without comparing itself with every earlier one.
 std::vector<int> shareRuns(const std::vector<int>& order, const std::vector<const std::vector<Entry>*>& lists,
-                           SameDefaults sameDefaults, std::vector<int>& writtenOrder)
+                           const std::vector<std::pair<int, int>>& defaults, std::vector<int>& writtenOrder)
 {
+    const auto entryHash = [](std::uint64_t hash, const Entry& entry) {
+        hash = mixHash(hash, static_cast<std::uint64_t>(entry.key));
+        hash = mixHash(hash, static_cast<std::uint64_t>(entry.kind));
+        const bool targeted = entry.kind != ActionKind::Error && entry.kind != ActionKind::Accept;
+        return mixHash(hash, targeted ? static_cast<std::uint64_t>(static_cast<unsigned>(entry.target)) : 0);
+    };
+    const auto tailKey = [](const std::pair<int, int>& pair, std::size_t length, std::uint64_t hash) {
+        hash = mixHash(hash, length);
+        hash = mixHash(hash, static_cast<std::uint64_t>(static_cast<unsigned>(pair.first)));
+        return mixHash(hash, static_cast<std::uint64_t>(static_cast<unsigned>(pair.second)));
+    };
+    std::unordered_map<std::uint64_t, std::vector<int>> tails; // visited states, in visiting order
     std::vector<int> starts(lists.size(), 0);
-    std::vector<int> visited;
     int next = 0;
     for (int s : order) {
         const std::vector<Entry>& mine = *lists[static_cast<std::size_t>(s)];
+        const std::pair<int, int>& myDefaults = defaults[static_cast<std::size_t>(s)];
+        std::uint64_t hash = 0;
+        for (auto entry = mine.rbegin(); entry != mine.rend(); ++entry)
+            hash = entryHash(hash, *entry);
         int shared = -1;
-        for (int v : visited) {
-            const std::vector<Entry>& theirs = *lists[static_cast<std::size_t>(v)];
-            if (!sameDefaults(s, v) || theirs.size() < mine.size())
-                continue;
-            if (std::equal(mine.begin(), mine.end(), theirs.end() - static_cast<long>(mine.size()))) {
-                shared = v;
-                break;
+        if (const auto found = tails.find(tailKey(myDefaults, mine.size(), hash)); found != tails.end())
+            for (int v : found->second) {
+                const std::vector<Entry>& theirs = *lists[static_cast<std::size_t>(v)];
+                if (defaults[static_cast<std::size_t>(v)] == myDefaults && theirs.size() >= mine.size() &&
+                    std::equal(mine.begin(), mine.end(), theirs.end() - static_cast<long>(mine.size()))) {
+                    shared = v;
+                    break;
+                }
             }
-        }
         if (shared >= 0) {
             starts[static_cast<std::size_t>(s)] = starts[static_cast<std::size_t>(shared)] +
                                                   static_cast<int>(lists[static_cast<std::size_t>(shared)]->size()) -
@@ -392,7 +624,12 @@ std::vector<int> shareRuns(const std::vector<int>& order, const std::vector<cons
             next += static_cast<int>(mine.size()) + 1;
             writtenOrder.push_back(s);
         }
-        visited.push_back(s);
+        std::uint64_t tail = 0;
+        tails[tailKey(myDefaults, 0, tail)].push_back(s);
+        for (std::size_t length = 1; length <= mine.size(); ++length) {
+            tail = entryHash(tail, mine[mine.size() - length]);
+            tails[tailKey(myDefaults, length, tail)].push_back(s);
+        }
     }
     return starts;
 }
@@ -405,13 +642,10 @@ void ParserTables::writeCompactActions(Emitter& emitter) const
     for (const Row& row : rows_)
         lists.push_back(&row.actions);
     std::vector<int> written;
-    const std::vector<int> starts = shareRuns(
-        packingOrder(ListKind::Actions), lists,
-        [&](int a, int b) {
-            return rows_[static_cast<std::size_t>(a)].defaultActionState == rows_[static_cast<std::size_t>(b)].defaultActionState &&
-                   rows_[static_cast<std::size_t>(a)].defaultReduction == rows_[static_cast<std::size_t>(b)].defaultReduction;
-        },
-        written);
+    std::vector<std::pair<int, int>> defaults;
+    for (const Row& row : rows_)
+        defaults.emplace_back(row.defaultActionState, row.defaultReduction);
+    const std::vector<int> starts = shareRuns(packingOrder(ListKind::Actions), lists, defaults, written);
     emitter.beginCompactTokenActionTable();
     int index = 0;
     for (int s : written) {
@@ -434,12 +668,10 @@ void ParserTables::writeCompactGotos(Emitter& emitter) const
     for (const Row& row : rows_)
         lists.push_back(&row.gotos);
     std::vector<int> written;
-    const std::vector<int> starts = shareRuns(
-        packingOrder(ListKind::Gotos), lists,
-        [&](int a, int b) {
-            return rows_[static_cast<std::size_t>(a)].defaultGotoState == rows_[static_cast<std::size_t>(b)].defaultGotoState;
-        },
-        written);
+    std::vector<std::pair<int, int>> defaults;
+    for (const Row& row : rows_)
+        defaults.emplace_back(row.defaultGotoState, 0);
+    const std::vector<int> starts = shareRuns(packingOrder(ListKind::Gotos), lists, defaults, written);
     emitter.beginCompactNonterminalGotoTable();
     int index = 0;
     for (int s : written) {

@@ -63,7 +63,6 @@ private:
     void chooseDefaultStates(ListKind kind, bool introduceErrors);
     void reduceAgainstDefaults(ListKind kind);
     void splitWideStates();
-    bool chainReaches(ListKind kind, int from, int state) const;
     std::vector<int> packingOrder(ListKind kind) const;
 
     void writeDebugTables(Emitter& emitter) const;

@@ -200,6 +200,91 @@ TEST(TokenSet, BytesUnionAndLowestFirstIteration)
     EXPECT_FALSE(a.contains(8));
 }
 
+// Copies share their members until one of them changes; a change to one
+// never shows in another.
+TEST(TokenSet, CopiesStayApartWhenOneChanges)
+{
+    brannock::TokenSet a(300);
+    a.insert(5);
+    a.insert(200);
+    brannock::TokenSet b = a;
+    EXPECT_TRUE(a == b);
+    b.insert(64);
+    EXPECT_FALSE(a.contains(64));
+    EXPECT_TRUE(b.contains(64));
+    EXPECT_EQ(a.size(), 2u);
+    EXPECT_EQ(b.size(), 3u);
+
+    brannock::TokenSet subset(300);
+    subset.insert(200);
+    EXPECT_TRUE(subset.unite(b)); // now equal to b
+    EXPECT_TRUE(subset == b);
+    subset.insert(299);
+    EXPECT_FALSE(b.contains(299));
+    EXPECT_EQ(b.size(), 3u);
+    EXPECT_FALSE(b.unite(a));
+    EXPECT_TRUE(a.unite(subset));
+    std::vector<std::size_t> members;
+    a.forEach([&](std::size_t index) { members.push_back(index); });
+    EXPECT_EQ(members, (std::vector<std::size_t>{5, 64, 200, 299}));
+    EXPECT_EQ(a.lowest(), 5u);
+    EXPECT_EQ(b.size(), 3u);
+
+    brannock::TokenSet empty(300);
+    EXPECT_TRUE(empty.empty());
+    EXPECT_EQ(empty.size(), 0u);
+    EXPECT_FALSE(a.unite(empty));
+    EXPECT_FALSE(empty == a);
+}
+
+// Unions of random sets agree with a plain bit vector, whatever the sharing.
+TEST(TokenSet, UnionsAgreeWithAPlainBitVector)
+{
+    std::mt19937 random(5);
+    constexpr std::size_t kTokens = 700;
+    std::vector<brannock::TokenSet> sets;
+    std::vector<std::vector<bool>> plain;
+    for (int round = 0; round < 400; ++round) {
+        const std::size_t choice = random() % 4;
+        if (sets.empty() || choice == 0) {
+            sets.emplace_back(kTokens);
+            plain.emplace_back(kTokens, false);
+            const std::size_t count = random() % 20;
+            const std::size_t cluster = random() % kTokens;
+            for (std::size_t i = 0; i < count; ++i) {
+                const std::size_t index = (cluster + random() % 150) % kTokens;
+                sets.back().insert(index);
+                plain.back()[index] = true;
+            }
+        } else if (choice == 1) {
+            const std::size_t from = random() % sets.size();
+            sets.push_back(sets[from]);
+            plain.push_back(plain[from]);
+        } else {
+            const std::size_t into = random() % sets.size();
+            const std::size_t from = random() % sets.size();
+            bool grows = false;
+            for (std::size_t i = 0; i < kTokens; ++i)
+                grows = grows || (plain[from][i] && !plain[into][i]);
+            EXPECT_EQ(sets[into].unite(sets[from]), grows);
+            for (std::size_t i = 0; i < kTokens; ++i)
+                plain[into][i] = plain[into][i] || plain[from][i];
+        }
+    }
+    for (std::size_t s = 0; s < sets.size(); ++s) {
+        std::vector<std::size_t> members;
+        sets[s].forEach([&](std::size_t index) { members.push_back(index); });
+        std::vector<std::size_t> expected;
+        for (std::size_t i = 0; i < kTokens; ++i)
+            if (plain[s][i])
+                expected.push_back(i);
+        EXPECT_EQ(members, expected);
+        EXPECT_EQ(sets[s].size(), expected.size());
+        for (std::size_t t = 0; t < sets.size(); ++t)
+            EXPECT_EQ(sets[s] == sets[t], plain[s] == plain[t]);
+    }
+}
+
 TEST(TokenOrder, StableSortMatchesTheExchangeSort)
 {
     // Unique numbers apart from zeros, as in a grammar without errors.

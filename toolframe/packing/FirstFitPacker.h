@@ -33,8 +33,15 @@ private:
                used_[static_cast<std::size_t>(position)];
     }
 
+    // The first free position at or after position.
+    long nextFree(long position);
+
     std::vector<Cell> cells_;
     std::vector<bool> used_;
+    // For an occupied position, one further on such that every position
+    // between them is occupied too: runs of occupied positions are crossed
+    // in a step.
+    std::vector<long> skip_;
     long firstFree_ = 0;
 };
 

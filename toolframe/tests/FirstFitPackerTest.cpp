@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <set>
 
 namespace {
@@ -52,6 +54,40 @@ TEST(FirstFitPackerTest, TakesTheLowestFit)
     EXPECT_EQ(packer.place({9}, 3, cellsFor({9}, 3)), -2);      // position 7
     EXPECT_FALSE(packer.isUsed(8));
     EXPECT_EQ(packer.size(), 8u);
+}
+
+// Jumping over occupied runs finds the same bases as trying every
+// position from the first free one, on rows that crowd each other.
+TEST(FirstFitPackerTest, JumpsLandWhereTryingEachPositionWould)
+{
+    std::mt19937 random(11);
+    for (int round = 0; round < 50; ++round) {
+        FirstFitPacker packer;
+        std::vector<bool> used;
+        for (int row = 0; row < 60; ++row) {
+            std::vector<long> keys;
+            const long span = 5 + static_cast<long>(random() % 40);
+            for (long key = static_cast<long>(random() % 5); key < span; key += 1 + static_cast<long>(random() % 3))
+                keys.push_back(key);
+            const auto freeAt = [&](long position) {
+                return position < 0 || static_cast<std::size_t>(position) >= used.size() || !used[static_cast<std::size_t>(position)];
+            };
+            long expected = 0;
+            while (!freeAt(expected))
+                ++expected;
+            for (;; ++expected)
+                if (std::all_of(keys.begin(), keys.end(), [&](long key) { return freeAt(expected + key - keys.front()); }))
+                    break;
+            expected -= keys.front();
+            ASSERT_EQ(packer.place(keys, row, cellsFor(keys, row)), expected) << "round " << round << ", row " << row;
+            for (long key : keys) {
+                const auto at = static_cast<std::size_t>(expected + key);
+                used.resize(std::max(used.size(), at + 1), false);
+                used[at] = true;
+            }
+        }
+        EXPECT_EQ(packer.size(), used.size());
+    }
 }
 
 } // namespace
