@@ -91,6 +91,9 @@ const std::string kSeparator(77, '/');
 const char* const kUnionHead = "#ifndef YYSTYPE\nunion tagYYSTYPE {\n";
 const char* const kUnionTail = "};\n\n#define YYSTYPE union tagYYSTYPE\n#endif\n\n";
 const char* const kValueDefaults = "#ifndef YYSTYPE\n#define YYSTYPE int\n#endif\n";
+// A classic grammar limits its stack with yacc's YYMAXDEPTH.
+const char* const kStackMaxDefault =
+    "#ifndef YYSTACK_MAX\n#ifdef YYMAXDEPTH\n#define YYSTACK_MAX (YYMAXDEPTH)\n#else\n#define YYSTACK_MAX 0\n#endif\n#endif\n";
 
 // The union with one member and three tokens, one of them a character
 // token in single quotes and one in double quotes.
@@ -246,7 +249,7 @@ TEST(CEmitterText, PrologueTemplatesKeepTheirKeyLines)
         EXPECT_EQ(prologue.rfind(kValueDefaults, 0), 0u) << c.label;
         expectContainsAll(prologue,
                           {"#ifndef YYSTACK_SIZE\n#define YYSTACK_SIZE 100\n#endif\n",
-                           "#ifndef YYSTACK_MAX\n#define YYSTACK_MAX 0\n#endif\n", "#ifdef YYDEBUG\n",
+                           kStackMaxDefault, "#ifdef YYDEBUG\n",
                            "#ifdef YYPROTOTYPE\n"},
                           c.label);
         expectContainsAll(prologue, c.present, c.label);
@@ -583,7 +586,7 @@ TEST(CppEmitterText, PrologueTemplateIsTheSameInEveryWidth)
     EXPECT_EQ(prologue.substr(prologue.size() - head.size()), head);
     expectContainsAll(prologue,
                       {"#ifndef YYSTACK_SIZE\n#define YYSTACK_SIZE 100\n#endif\n",
-                       "#ifndef YYSTACK_MAX\n#define YYSTACK_MAX 0\n#endif\n", "%name myparser",
+                       kStackMaxDefault, "%name myparser",
                        "YYPARSERNAME::yyattribute1(int index) const",
                        "#define yyattribute(index) (*(YYSTYPE YYFAR*)yyattribute1(index))\n",
                        "#define yyattribute(index) (((YYSTYPE YYFAR*)yyattributestackptr)[yytop + (index)])\n",
