@@ -67,6 +67,13 @@ static_assert(std::size(kTables) == toolframe::runtime::kParserTableStems.size()
 // again at 0, so they never take constants of the class's pool.
 constexpr int kRowsPerMethod = 2000;
 
+// The action method holds user code, whose size only compiling tells: a
+// method of this many cases, or of this many lines, leaves each case (with
+// its debugging array) or line about 100 or 20 bytes, more than most
+// actions need.
+constexpr int kCasesPerMethod = 500;
+constexpr int kLinesPerActionMethod = 3000;
+
 // The name of the nth method that continues yycreatetables().
 std::string continuationName(int method)
 {
@@ -117,11 +124,28 @@ void JavaEmitter::beginActionFunction()
     source.writeNarrow(" yytables = null;\n\n\tpublic final void yyaction(int action) {\n");
 }
 
-void JavaEmitter::beginActionSwitch() { sourceStream().writeNarrow("\t\tswitch (action) {\n"); }
+void JavaEmitter::beginActionSwitch()
+{
+    actionMethod_ = 0;
+    actionCases_ = 0;
+    actionMethodLine_ = sourceStream().line();
+    sourceStream().writeNarrow("\t\tswitch (action) {\n");
+}
 
 void JavaEmitter::beginActionCase(int number, std::optional<int> attributeCount)
 {
     toolframe::OutputStream& source = sourceStream();
+    // The cases beyond a method's budget go on in a method that the
+    // default case calls.
+    if (actionCases_ >= kCasesPerMethod || source.line() - actionMethodLine_ >= kLinesPerActionMethod) {
+        ++actionMethod_;
+        source.writeFormatted("\t\tdefault:\n\t\t\tyyaction%d(action);\n\t\t\tbreak;\n\t\t}\n\t}\n\n"
+                              "\tprivate void yyaction%d(int action) {\n\t\tswitch (action) {\n",
+                              actionMethod_, actionMethod_);
+        actionCases_ = 0;
+        actionMethodLine_ = source.line();
+    }
+    ++actionCases_;
     source.writeFormatted("\t\tcase %d:\n\t\t\t{\n", number);
     if (attributeCount) {
         source.writeFormatted("\t\t\t\tYYSTYPE yya[];\n\t\t\t\tif (YYDEBUG) {\n\t\t\t\t\tyya = yyinitdebug(%d);\n"

@@ -62,6 +62,13 @@ private:
     void writePartEnd(Table table);
     void continueInNextMethod();
 
+    // The JVM's limit on a method holds for the action method too, whose
+    // cases go on in further methods in the same way: the method being
+    // written (0 for yyaction, n for its nth continuation), its cases and
+    // the line it begins on.
+    int actionMethod_ = 0;
+    int actionCases_ = 0;
+    int actionMethodLine_ = 0;
     // The method being written: 0 for yycreatetables(), n for its nth
     // continuation.
     int method_ = 0;

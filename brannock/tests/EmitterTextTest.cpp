@@ -655,6 +655,42 @@ TEST(JavaEmitterText, ActionMethodCasesAndAttributeForms)
     }
 }
 
+// The JVM holds a method to 64 KB of code: past a budget of cases, or of
+// lines of user code, the cases go on in a method that the default case
+// calls.
+TEST(JavaEmitterText, ActionCasesBeyondAMethodsBudgetGoOnInTheNextMethod)
+{
+    Emitted emitted(optionsFor(TargetLanguage::Java));
+    emitted->beginActionFunction();
+    emitted->beginActionSwitch();
+    for (int number = 0; number < 501; ++number) {
+        emitted->beginActionCase(number, std::nullopt);
+        emitted->endActionCase(false);
+    }
+    // A long action fills the next method before its case budget does.
+    emitted->beginActionCase(501, std::nullopt);
+    for (int line = 0; line < 3000; ++line)
+        emitted->sourceStream().writeNarrow("\tcount++;\n");
+    emitted->endActionCase(false);
+    emitted->beginActionCase(502, std::nullopt);
+    emitted->endActionCase(false);
+    emitted->endActionSwitch();
+    emitted->endActionFunction();
+    const std::string source = emitted.source();
+    const std::string first = "\t\tcase 499:\n\t\t\t{\n\t\t\t}\n\t\t\tbreak;\n"
+                              "\t\tdefault:\n\t\t\tyyaction1(action);\n\t\t\tbreak;\n\t\t}\n\t}\n\n"
+                              "\tprivate void yyaction1(int action) {\n\t\tswitch (action) {\n"
+                              "\t\tcase 500:\n";
+    EXPECT_NE(source.find(first), std::string::npos);
+    const std::string second = "\tcount++;\n\t\t\t}\n\t\t\tbreak;\n"
+                               "\t\tdefault:\n\t\t\tyyaction2(action);\n\t\t\tbreak;\n\t\t}\n\t}\n\n"
+                               "\tprivate void yyaction2(int action) {\n\t\tswitch (action) {\n"
+                               "\t\tcase 502:\n\t\t\t{\n\t\t\t}\n\t\t\tbreak;\n"
+                               "\t\tdefault:\n\t\t\tbreak;\n\t\t}\n\t}\n";
+    ASSERT_GE(source.size(), second.size());
+    EXPECT_EQ(source.substr(source.size() - second.size()), second);
+}
+
 TEST(JavaEmitterText, ClosesTheClassOnlyWithoutAProgramSection)
 {
     Emitted without(optionsFor(TargetLanguage::Java));

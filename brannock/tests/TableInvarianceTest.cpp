@@ -316,10 +316,12 @@ std::string cppGrammarText(const TestGrammar& grammar, const Model& model)
     return text;
 }
 
-// The Java driver does what the C one does, line by line.
+// The Java driver does what the C one does, line by line. The class builds
+// its debugging tables and arrays too, so that they compile wherever the
+// rest does.
 std::string javaGrammarText(const TestGrammar& grammar, const Model& model)
 {
-    std::string text = "%name P\n%union {\n}\n";
+    std::string text = "%name P\n{\n\tstatic final boolean YYDEBUG = true;\n}\n%union {\n}\n";
     text += grammar.declarations;
     text += "%%\n" + rulesText(model);
     text += "%%\n\tprivate static final String NAMES[] = {";
@@ -1007,14 +1009,18 @@ protected:
     }
 };
 
-// The Java parser compiles and parses every string as the C parser does.
+// The Java parser, with its debugging tables and its action on every rule,
+// compiles and parses every string as the C parser does.
 TEST_P(LargeGrammarTest, JavaParsesAsTheCParserDoes)
 {
     Workbench bench(grammarOfText("ring", largeGrammarText()));
     const std::vector<std::string> c = bench.ours(switches());
     const std::vector<std::string> java = bench.java(switches());
-    EXPECT_NE(bench.file("P.java").find("yycreatetables1();"), std::string::npos)
+    const std::string source = bench.file("P.java");
+    EXPECT_NE(source.find("yycreatetables1();"), std::string::npos)
         << "the tables fit one method: the grammar is too small to test their split";
+    EXPECT_NE(source.find("yyaction1(action);"), std::string::npos)
+        << "the actions fit one method: the grammar is too small to test their split";
     ASSERT_EQ(c.size(), bench.inputs().size());
     ASSERT_EQ(java.size(), c.size());
     int accepted = 0;
