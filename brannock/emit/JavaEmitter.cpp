@@ -60,6 +60,26 @@ constexpr JavaTable kTables[] = {
 };
 static_assert(std::size(kTables) == toolframe::runtime::kParserTableStems.size());
 
+// No row compiles to more than 21 bytes (an object of up to four values,
+// each loaded in at most 3 bytes, stored at an index below this budget), so
+// a method of this many rows and the statements around them stays well
+// below the JVM's limit of 65,535 bytes of code. Each part's indices start
+// again at 0, so they never take constants of the class's pool.
+constexpr int kRowsPerMethod = 2000;
+
+// The action method holds user code, whose size only compiling tells: a
+// method of this many cases, or of this many lines, leaves each case (with
+// its debugging array) or line about 100 or 20 bytes, more than most
+// actions need.
+constexpr int kCasesPerMethod = 500;
+constexpr int kLinesPerActionMethod = 3000;
+
+// The name of the nth method that continues yycreatetables().
+std::string continuationName(int method)
+{
+    return "yycreatetables" + std::to_string(method);
+}
+
 } // namespace
 
 JavaEmitter::JavaEmitter(const EmitterContext& context)
@@ -104,11 +124,28 @@ void JavaEmitter::beginActionFunction()
     source.writeNarrow(" yytables = null;\n\n\tpublic final void yyaction(int action) {\n");
 }
 
-void JavaEmitter::beginActionSwitch() { sourceStream().writeNarrow("\t\tswitch (action) {\n"); }
+void JavaEmitter::beginActionSwitch()
+{
+    actionMethod_ = 0;
+    actionCases_ = 0;
+    actionMethodLine_ = sourceStream().line();
+    sourceStream().writeNarrow("\t\tswitch (action) {\n");
+}
 
 void JavaEmitter::beginActionCase(int number, std::optional<int> attributeCount)
 {
     toolframe::OutputStream& source = sourceStream();
+    // The cases beyond a method's budget go on in a method that the
+    // default case calls.
+    if (actionCases_ >= kCasesPerMethod || source.line() - actionMethodLine_ >= kLinesPerActionMethod) {
+        ++actionMethod_;
+        source.writeFormatted("\t\tdefault:\n\t\t\tyyaction%d(action);\n\t\t\tbreak;\n\t\t}\n\t}\n\n"
+                              "\tprivate void yyaction%d(int action) {\n\t\tswitch (action) {\n",
+                              actionMethod_, actionMethod_);
+        actionCases_ = 0;
+        actionMethodLine_ = source.line();
+    }
+    ++actionCases_;
     source.writeFormatted("\t\tcase %d:\n\t\t\t{\n", number);
     if (attributeCount) {
         source.writeFormatted("\t\t\t\tYYSTYPE yya[];\n\t\t\t\tif (YYDEBUG) {\n\t\t\t\t\tyya = yyinitdebug(%d);\n"
@@ -134,6 +171,8 @@ void JavaEmitter::endSourceFile(bool programSectionPresent)
 
 void JavaEmitter::beginTables()
 {
+    method_ = 0;
+    methodRows_ = 0;
     toolframe::OutputStream& source = sourceStream();
     source.writeNarrow("\n\tprotected final void yytables() {\n"
                        "\t\tyysstack_size = 100;\n"
@@ -155,11 +194,25 @@ void JavaEmitter::beginTables()
     source.writeNarrow("();\n\n");
 }
 
-void JavaEmitter::endTables() { sourceStream().writeNarrow("\t\t}\n\t}\n"); }
+void JavaEmitter::endTables()
+{
+    // A continuation has no test of its own whether the tables exist.
+    sourceStream().writeNarrow(method_ == 0 ? "\t\t}\n\t}\n" : "\t}\n");
+}
 
-void JavaEmitter::beginDebugTables() { sourceStream().writeNarrow("\t\t\tif (YYDEBUG) {\n"); }
+void JavaEmitter::beginDebugTables()
+{
+    inDebugTables_ = true;
+    sourceStream().writeNarrow(bodyIndent());
+    sourceStream().writeNarrow("if (YYDEBUG) {\n");
+}
 
-void JavaEmitter::endDebugTables() { sourceStream().writeNarrow("\t\t\t}\n\n"); }
+void JavaEmitter::endDebugTables()
+{
+    inDebugTables_ = false;
+    sourceStream().writeNarrow(bodyIndent());
+    sourceStream().writeNarrow("}\n\n");
+}
 
 void JavaEmitter::parserName(bool begin, std::string_view name)
 {
@@ -197,13 +250,28 @@ std::string JavaEmitter::fieldOf(Table table)
            (isDestructorTable(table) ? "ref" : "");
 }
 
-std::string_view JavaEmitter::indentOf(Table table)
+std::string JavaEmitter::bodyIndent() const
+{
+    // A continuation has no test around its body.
+    return std::string(method_ == 0 ? 3 : 2, '\t');
+}
+
+std::string JavaEmitter::indentOf(Table table) const
 {
     // The debugging tables sit inside their conditional.
-    return table == Table::Symbol || table == Table::Rule ? "\t\t\t\t" : "\t\t\t";
+    return bodyIndent() + (table == Table::Symbol || table == Table::Rule ? "\t" : "");
 }
 
 void JavaEmitter::writeTableHead(Table table, std::optional<int>)
+{
+    // A table that begins where a method is full begins the next one.
+    if (methodRows_ >= kRowsPerMethod)
+        continueInNextMethod();
+    continuedPart_ = false;
+    writePartHead(table);
+}
+
+void JavaEmitter::writePartHead(Table table)
 {
     toolframe::OutputStream& source = sourceStream();
     source.writeNarrow(indentOf(table));
@@ -226,23 +294,79 @@ toolframe::RowSyntax JavaEmitter::rowSyntax(Table table) const
 
 void JavaEmitter::writeTableEnd(Table table, std::optional<int>)
 {
+    writePartEnd(table);
+    // The debugging conditional closes after the rule table.
+    if (table != Table::Rule)
+        sourceStream().writeCharacter('\n');
+}
+
+void JavaEmitter::writePartEnd(Table table)
+{
     toolframe::OutputStream& source = sourceStream();
-    const std::string_view indent = indentOf(table);
+    const std::string indent = indentOf(table);
+    const std::string field = fieldOf(table);
     source.writeCharacter('\n');
     source.writeNarrow(indent);
     source.writeNarrow("};\n");
     source.writeNarrow(indent);
     source.writeNarrow("yytables.");
-    source.writeNarrow(fieldOf(table));
+    source.writeNarrow(field);
     source.writeNarrow(" = ");
-    source.writeNarrow(stemOf(table));
-    // The debugging conditional closes after the rule table.
-    source.writeNarrow(table == Table::Rule ? ";\n" : ";\n\n");
+    if (continuedPart_) {
+        source.writeNarrow(toolframe::runtime::kJavaTablesBaseClass);
+        source.writeNarrow(".yyjoin(yytables.");
+        source.writeNarrow(field);
+        source.writeNarrow(", ");
+        source.writeNarrow(stemOf(table));
+        source.writeNarrow(");\n");
+    } else {
+        source.writeNarrow(stemOf(table));
+        source.writeNarrow(";\n");
+    }
+}
+
+bool JavaEmitter::writeTableBreak(Table table)
+{
+    if (methodRows_ < kRowsPerMethod) {
+        ++methodRows_;
+        return false;
+    }
+    writePartEnd(table);
+    continueInNextMethod();
+    continuedPart_ = true;
+    writePartHead(table);
+    methodRows_ = 1;
+    return true;
+}
+
+void JavaEmitter::continueInNextMethod()
+{
+    toolframe::OutputStream& source = sourceStream();
+    const std::string indent = bodyIndent();
+    // The debugging conditional closes before the call and opens again in
+    // the continuation.
+    if (inDebugTables_) {
+        source.writeNarrow(indent);
+        source.writeNarrow("}\n");
+    }
+    source.writeNarrow(indent);
+    source.writeNarrow(continuationName(method_ + 1));
+    source.writeNarrow("();\n");
+    source.writeNarrow(method_ == 0 ? "\t\t}\n\t}\n" : "\t}\n");
+    ++method_;
+    methodRows_ = 0;
+    source.writeNarrow("\n\tprivate static void ");
+    source.writeNarrow(continuationName(method_));
+    source.writeNarrow("() {\n");
+    if (inDebugTables_) {
+        source.writeNarrow(bodyIndent());
+        source.writeNarrow("if (YYDEBUG) {\n");
+    }
 }
 
 void JavaEmitter::absentTable(Table table, std::optional<int>)
 {
-    sourceStream().writeFormatted("\t\t\tyytables.%s = null;\n\n", fieldOf(table).c_str());
+    sourceStream().writeFormatted("%syytables.%s = null;\n\n", indentOf(table).c_str(), fieldOf(table).c_str());
 }
 
 } // namespace brannock

@@ -44,13 +44,39 @@ private:
     std::string_view ofTableForm(const std::array<std::string_view, 2>& classes) const;
     // The holder's field for a table, which each instance copies.
     static std::string fieldOf(Table table);
-    static std::string_view indentOf(Table table);
+    // The depth of the statements of the method being written, and of a
+    // table's rows less one.
+    std::string bodyIndent() const;
+    std::string indentOf(Table table) const;
     // A table is a local array of yycreatetables(), stored in the holder
     // after it. Sizes are not written: an array's length is its size.
     void writeTableHead(Table table, std::optional<int> size) override;
     toolframe::RowSyntax rowSyntax(Table table) const override;
     void writeTableEnd(Table table, std::optional<int> size) override;
     void absentTable(Table table, std::optional<int> size) override;
+    // The JVM holds one method to 64 KB of code, so the rows of a large
+    // grammar go on in further methods, each called at the end of the one
+    // before; a table split there is joined part by part in the holder.
+    bool writeTableBreak(Table table) override;
+    void writePartHead(Table table);
+    void writePartEnd(Table table);
+    void continueInNextMethod();
+
+    // The JVM's limit on a method holds for the action method too, whose
+    // cases go on in further methods in the same way: the method being
+    // written (0 for yyaction, n for its nth continuation), its cases and
+    // the line it begins on.
+    int actionMethod_ = 0;
+    int actionCases_ = 0;
+    int actionMethodLine_ = 0;
+    // The method being written: 0 for yycreatetables(), n for its nth
+    // continuation.
+    int method_ = 0;
+    int methodRows_ = 0;
+    bool inDebugTables_ = false;
+    // Whether the part being written continues a table begun in an
+    // earlier method.
+    bool continuedPart_ = false;
 };
 
 } // namespace brannock

@@ -167,8 +167,10 @@ void TargetEmitter::beginTable(Table table, std::optional<int> size)
     rows_.emplace(source_, rowSyntax(table));
 }
 
-void TargetEmitter::tableRow(Table, int index, std::span<const TableValue> values)
+void TargetEmitter::tableRow(Table table, int index, std::span<const TableValue> values)
 {
+    if (writeTableBreak(table))
+        rows_->startPart(rowSyntax(table));
     std::vector<std::string> cells;
     cells.reserve(values.size());
     for (const TableValue& value : values)

@@ -93,6 +93,11 @@ protected:
     virtual void writeTableHead(Table table, std::optional<int> size) = 0;
     virtual toolframe::RowSyntax rowSyntax(Table table) const = 0;
     virtual void writeTableEnd(Table table, std::optional<int> size) = 0;
+    // Before each row: a language that limits how much one method may hold
+    // can split the table there, writing the end of one part and the head
+    // of the next, and says so; the rows then go on in rowSyntax as it is
+    // for the new part.
+    virtual bool writeTableBreak(Table) { return false; }
 
     static std::string_view stemOf(Table table);
     // The stem in capitals, as the macros of the C multiple models carry it.

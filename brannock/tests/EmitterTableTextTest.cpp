@@ -1033,3 +1033,87 @@ TEST(JavaEmitterTables, AbsentDestructorTablesAreNullAndEscapingIsJava)
                     "\t\t\t\t};\n"
                     "\t\t\t\tyytables.yyrule = rule;\n");
 }
+
+// The JVM holds a method to 64 KB of code, so rows beyond a budget go on in
+// a method that the full one calls last: inside the debugging conditional,
+// which closes before the call and opens again; at a table's head; and in
+// the middle of a table, whose parts the holder joins.
+TEST(JavaEmitterTables, RowsBeyondAMethodsBudgetGoOnInTheNextMethod)
+{
+    const std::string text = written(optionsFor(TargetLanguage::Java), [](brannock::Emitter& e) {
+        e.beginTables();
+        e.beginDebugTables();
+        e.beginSymbolTable();
+        e.symbolRow(0, "$end", 0);
+        e.endSymbolTable();
+        e.beginRuleTable();
+        for (int i = 0; i < 2000; ++i)
+            e.ruleRow(i, "r" + std::to_string(i));
+        e.endRuleTable();
+        e.endDebugTables();
+        e.beginReductionTable();
+        for (int i = 0; i < 1999; ++i)
+            e.reductionRow(i, i, 1, -1);
+        e.endReductionTable();
+        e.beginStateDestructorTable();
+        for (int i = 0; i < 2001; ++i)
+            e.stateDestructorRow(i, i);
+        e.endStateDestructorTable();
+        e.noTokenDestructorTable();
+        e.endTables();
+    });
+    EXPECT_NE(text.find("\t\t\t\t\t\"r1998\"\n"
+                        "\t\t\t\t};\n"
+                        "\t\t\t\tyytables.yyrule = rule;\n"
+                        "\t\t\t}\n"
+                        "\t\t\tyycreatetables1();\n"
+                        "\t\t}\n"
+                        "\t}\n"
+                        "\n"
+                        "\tprivate static void yycreatetables1() {\n"
+                        "\t\tif (YYDEBUG) {\n"
+                        "\t\t\tfinal String rule[] = {\n"
+                        "\t\t\t\t\"r1999\"\n"
+                        "\t\t\t};\n"
+                        "\t\t\tyytables.yyrule = yyparsertables.yyjoin(yytables.yyrule, rule);\n"
+                        "\t\t}\n"
+                        "\n"
+                        "\t\tfinal yyreduction reduction[] = {\n"
+                        "\t\t\tnew yyreduction(0, 1, -1),\n"),
+              std::string::npos)
+        << text.substr(0, 400);
+    EXPECT_NE(text.find("\t\t\tnew yyreduction(1998, 1, -1)\n"
+                        "\t\t};\n"
+                        "\t\tyytables.yyreduction = reduction;\n"
+                        "\n"
+                        "\t\tyycreatetables2();\n"
+                        "\t}\n"
+                        "\n"
+                        "\tprivate static void yycreatetables2() {\n"
+                        "\t\tfinal short destructor[] = {\n"
+                        "\t\t\t0,\n"),
+              std::string::npos);
+    const std::string last = "\t\t\t1999\n"
+                             "\t\t};\n"
+                             "\t\tyytables.yydestructorref = destructor;\n"
+                             "\t\tyycreatetables3();\n"
+                             "\t}\n"
+                             "\n"
+                             "\tprivate static void yycreatetables3() {\n"
+                             "\t\tfinal short destructor[] = {\n"
+                             "\t\t\t2000\n"
+                             "\t\t};\n"
+                             "\t\tyytables.yydestructorref = yyparsertables.yyjoin(yytables.yydestructorref, destructor);\n"
+                             "\n"
+                             "\t\tyytables.yytokendestref = null;\n"
+                             "\n"
+                             "\t}\n";
+    ASSERT_GE(text.size(), last.size());
+    EXPECT_EQ(text.substr(text.size() - last.size()), last);
+    // Every row is written once, in order.
+    size_t at = 0;
+    for (int i = 0; i < 2000 && at != std::string::npos; ++i)
+        at = text.find("\"r" + std::to_string(i) + "\"", at);
+    EXPECT_NE(at, std::string::npos);
+    EXPECT_EQ(text.find("yycreatetables4"), std::string::npos);
+}

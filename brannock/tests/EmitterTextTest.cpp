@@ -91,6 +91,9 @@ const std::string kSeparator(77, '/');
 const char* const kUnionHead = "#ifndef YYSTYPE\nunion tagYYSTYPE {\n";
 const char* const kUnionTail = "};\n\n#define YYSTYPE union tagYYSTYPE\n#endif\n\n";
 const char* const kValueDefaults = "#ifndef YYSTYPE\n#define YYSTYPE int\n#endif\n";
+// A classic grammar limits its stack with yacc's YYMAXDEPTH.
+const char* const kStackMaxDefault =
+    "#ifndef YYSTACK_MAX\n#ifdef YYMAXDEPTH\n#define YYSTACK_MAX (YYMAXDEPTH)\n#else\n#define YYSTACK_MAX 0\n#endif\n#endif\n";
 
 // The union with one member and three tokens, one of them a character
 // token in single quotes and one in double quotes.
@@ -246,7 +249,7 @@ TEST(CEmitterText, PrologueTemplatesKeepTheirKeyLines)
         EXPECT_EQ(prologue.rfind(kValueDefaults, 0), 0u) << c.label;
         expectContainsAll(prologue,
                           {"#ifndef YYSTACK_SIZE\n#define YYSTACK_SIZE 100\n#endif\n",
-                           "#ifndef YYSTACK_MAX\n#ifdef YYMAXDEPTH\n#define YYSTACK_MAX (YYMAXDEPTH)\n#else\n#define YYSTACK_MAX 0\n#endif\n#endif\n", "#ifdef YYDEBUG\n",
+                           kStackMaxDefault, "#ifdef YYDEBUG\n",
                            "#ifdef YYPROTOTYPE\n"},
                           c.label);
         expectContainsAll(prologue, c.present, c.label);
@@ -583,7 +586,7 @@ TEST(CppEmitterText, PrologueTemplateIsTheSameInEveryWidth)
     EXPECT_EQ(prologue.substr(prologue.size() - head.size()), head);
     expectContainsAll(prologue,
                       {"#ifndef YYSTACK_SIZE\n#define YYSTACK_SIZE 100\n#endif\n",
-                       "#ifndef YYSTACK_MAX\n#ifdef YYMAXDEPTH\n#define YYSTACK_MAX (YYMAXDEPTH)\n#else\n#define YYSTACK_MAX 0\n#endif\n#endif\n", "%name myparser",
+                       kStackMaxDefault, "%name myparser",
                        "YYPARSERNAME::yyattribute1(int index) const",
                        "#define yyattribute(index) (*(YYSTYPE YYFAR*)yyattribute1(index))\n",
                        "#define yyattribute(index) (((YYSTYPE YYFAR*)yyattributestackptr)[yytop + (index)])\n",
@@ -650,6 +653,42 @@ TEST(JavaEmitterText, ActionMethodCasesAndAttributeForms)
         ASSERT_GE(source.size(), function.size());
         EXPECT_EQ(source.substr(source.size() - function.size()), function);
     }
+}
+
+// The JVM holds a method to 64 KB of code: past a budget of cases, or of
+// lines of user code, the cases go on in a method that the default case
+// calls.
+TEST(JavaEmitterText, ActionCasesBeyondAMethodsBudgetGoOnInTheNextMethod)
+{
+    Emitted emitted(optionsFor(TargetLanguage::Java));
+    emitted->beginActionFunction();
+    emitted->beginActionSwitch();
+    for (int number = 0; number < 501; ++number) {
+        emitted->beginActionCase(number, std::nullopt);
+        emitted->endActionCase(false);
+    }
+    // A long action fills the next method before its case budget does.
+    emitted->beginActionCase(501, std::nullopt);
+    for (int line = 0; line < 3000; ++line)
+        emitted->sourceStream().writeNarrow("\tcount++;\n");
+    emitted->endActionCase(false);
+    emitted->beginActionCase(502, std::nullopt);
+    emitted->endActionCase(false);
+    emitted->endActionSwitch();
+    emitted->endActionFunction();
+    const std::string source = emitted.source();
+    const std::string first = "\t\tcase 499:\n\t\t\t{\n\t\t\t}\n\t\t\tbreak;\n"
+                              "\t\tdefault:\n\t\t\tyyaction1(action);\n\t\t\tbreak;\n\t\t}\n\t}\n\n"
+                              "\tprivate void yyaction1(int action) {\n\t\tswitch (action) {\n"
+                              "\t\tcase 500:\n";
+    EXPECT_NE(source.find(first), std::string::npos);
+    const std::string second = "\tcount++;\n\t\t\t}\n\t\t\tbreak;\n"
+                               "\t\tdefault:\n\t\t\tyyaction2(action);\n\t\t\tbreak;\n\t\t}\n\t}\n\n"
+                               "\tprivate void yyaction2(int action) {\n\t\tswitch (action) {\n"
+                               "\t\tcase 502:\n\t\t\t{\n\t\t\t}\n\t\t\tbreak;\n"
+                               "\t\tdefault:\n\t\t\tbreak;\n\t\t}\n\t}\n";
+    ASSERT_GE(source.size(), second.size());
+    EXPECT_EQ(source.substr(source.size() - second.size()), second);
 }
 
 TEST(JavaEmitterText, ClosesTheClassOnlyWithoutAProgramSection)

@@ -316,10 +316,12 @@ std::string cppGrammarText(const TestGrammar& grammar, const Model& model)
     return text;
 }
 
-// The Java driver does what the C one does, line by line.
+// The Java driver does what the C one does, line by line. The class builds
+// its debugging tables and arrays too, so that they compile wherever the
+// rest does.
 std::string javaGrammarText(const TestGrammar& grammar, const Model& model)
 {
-    std::string text = "%name P\n%union {\n}\n";
+    std::string text = "%name P\n{\n\tstatic final boolean YYDEBUG = true;\n}\n%union {\n}\n";
     text += grammar.declarations;
     text += "%%\n" + rulesText(model);
     text += "%%\n\tprivate static final String NAMES[] = {";
@@ -433,6 +435,10 @@ class SentenceMaker {
 public:
     explicit SentenceMaker(const Model& model) : model_(model)
     {
+        // A grammar of thousands of rules makes sentences too slowly when
+        // each step looks through all of them.
+        for (const Rule& rule : model.rules)
+            rulesOf_[rule.lhs].push_back(&rule);
         for (const std::string& n : model.nonterminals)
             height_[n] = INT_MAX / 2;
         // The least derivation depth of each nonterminal, so that deep
@@ -478,14 +484,12 @@ private:
             return;
         }
         std::vector<const Rule*> choices;
-        for (const Rule& rule : model_.rules) {
-            if (rule.lhs != symbol)
-                continue;
+        for (const Rule* rule : rulesOf_.at(symbol)) {
             // error stands for tokens nobody can predict; sentences keep to
             // the language proper.
-            if (std::find(rule.rhs.begin(), rule.rhs.end(), "error") != rule.rhs.end())
+            if (std::find(rule->rhs.begin(), rule->rhs.end(), "error") != rule->rhs.end())
                 continue;
-            choices.push_back(&rule);
+            choices.push_back(rule);
         }
         if (depth >= depthLimit || out.size() > 60) {
             int best = INT_MAX;
@@ -501,6 +505,7 @@ private:
     }
 
     const Model& model_;
+    std::map<std::string, std::vector<const Rule*>> rulesOf_;
     std::map<std::string, int> height_;
 };
 
@@ -612,6 +617,7 @@ public:
     }
 
     const std::vector<std::string>& inputs() const { return inputs_; }
+    std::string file(const std::string& name) const { return dir_.read(name); }
 
     // The results of the brannock parser built with switches.
     std::vector<std::string> ours(const std::vector<std::string>& switches)
@@ -648,8 +654,8 @@ public:
         setup.workingDirectory = dir_.path();
         const ProcessResult generated = runProcess(BRANNOCK_PROGRAM, arguments, setup);
         EXPECT_EQ(generated.exitStatus, 0) << generated.out << generated.err;
-        return run("rm -rf classes && javac -nowarn -cp " + quoted(YL_JAR) + " -d classes P.java && java -cp " +
-                   quoted(YL_JAR) + ":classes P < input.txt");
+        return run("rm -rf classes && javac -Xlint:all -Werror -cp " + quoted(YL_JAR) +
+                   " -d classes P.java && java -cp " + quoted(YL_JAR) + ":classes P < input.txt");
     }
 
     std::vector<std::string> bison()
@@ -728,15 +734,11 @@ bool hasNonassoc(const TestGrammar& grammar)
     return std::string(grammar.declarations).find("%nonassoc") != std::string::npos;
 }
 
-// A corpus grammar with its actions, types and code left out, in the form
+// A yacc grammar with its actions, types and code left out, in the form
 // the test grammars are written in; the language stays the same.
-TestGrammar corpusGrammar(const char* name)
+TestGrammar grammarOfText(const char* name, const std::string& text)
 {
     static std::deque<std::string> storage;
-    std::ifstream file(std::string(GRAMMARS_DIR) + "/" + name + ".y");
-    std::stringstream buffer;
-    buffer << file.rdbuf();
-    const std::string text = buffer.str();
     const size_t rulesStart = text.find("\n%%\n");
     const size_t rulesEnd = text.find("\n%%\n", rulesStart + 1);
     std::string declarations;
@@ -815,6 +817,14 @@ TestGrammar corpusGrammar(const char* name)
     const char* kept = storage.back().c_str();
     storage.push_back(rules);
     return {name, kept, storage.back().c_str(), true};
+}
+
+TestGrammar corpusGrammar(const char* name)
+{
+    std::ifstream file(std::string(GRAMMARS_DIR) + "/" + name + ".y");
+    std::stringstream buffer;
+    buffer << file.rdbuf();
+    return grammarOfText(name, buffer.str());
 }
 
 std::vector<TestGrammar> grammarsWith(bool nonassoc)
@@ -929,5 +939,115 @@ TEST_P(NonassocTableInvarianceTest, BisonAgreesWithEverySwitch)
 
 INSTANTIATE_TEST_SUITE_P(Grammars, NonassocTableInvarianceTest, ::testing::ValuesIn(grammarsWith(true)),
                          parameterName);
+
+// A grammar of thousands of rules and states, whose tables have more rows
+// than the JVM lets one method build: 4,001 rules and 10,399 LALR(1) states.
+const std::string& largeGrammarText()
+{
+    static const std::string text = [] {
+        const ProcessResult generated = shell(quoted(GRAMMAR_GENERATOR_PROGRAM) + " 4000", "/");
+        EXPECT_EQ(generated.exitStatus, 0) << generated.err;
+        return generated.out;
+    }();
+    return text;
+}
+
+class LargeGrammarTest : public ::testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override
+    {
+        if (shell("command -v gcc && command -v javac && test -f " + quoted(YL_JAR), "/").exitStatus != 0)
+            GTEST_SKIP() << "gcc, a JDK and yl.jar are needed";
+    }
+
+    std::vector<std::string> switches() const
+    {
+        return std::string(GetParam()).empty() ? std::vector<std::string>{} : std::vector<std::string>{GetParam()};
+    }
+};
+
+// The Java parser, with its debugging tables and its action on every rule,
+// compiles and parses every string as the C parser does.
+TEST_P(LargeGrammarTest, JavaParsesAsTheCParserDoes)
+{
+    Workbench bench(grammarOfText("ring", largeGrammarText()));
+    const std::vector<std::string> c = bench.ours(switches());
+    const std::vector<std::string> java = bench.java(switches());
+    const std::string source = bench.file("P.java");
+    EXPECT_NE(source.find("yycreatetables1();"), std::string::npos)
+        << "the tables fit one method: the grammar is too small to test their split";
+    EXPECT_NE(source.find("yyaction1(action);"), std::string::npos)
+        << "the actions fit one method: the grammar is too small to test their split";
+    ASSERT_EQ(c.size(), bench.inputs().size());
+    ASSERT_EQ(java.size(), c.size());
+    int accepted = 0;
+    int rejected = 0;
+    int differences = 0;
+    for (size_t i = 0; i < c.size(); ++i) {
+        (c[i].rfind("0 0|", 0) == 0 ? accepted : rejected)++;
+        if (java[i] != c[i] && ++differences <= 5)
+            ADD_FAILURE() << "on \"" << bench.inputs()[i] << "\": C " << c[i] << ", Java " << java[i];
+    }
+    EXPECT_EQ(differences, 0);
+    // The sentences come first; most strings after them are not in the
+    // language.
+    EXPECT_GE(accepted, 1500);
+    EXPECT_GE(rejected, 1500);
+}
+
+// The debugging tables come first and are split as the others are, inside
+// their conditional: a class that builds them holds every rule and token.
+TEST(LargeGrammarDebugTables, HoldEveryRuleAndToken)
+{
+    if (shell("command -v javac && test -f " + quoted(YL_JAR), "/").exitStatus != 0)
+        GTEST_SKIP() << "a JDK and yl.jar are needed";
+    const TestGrammar grammar = grammarOfText("ring", largeGrammarText());
+    const Model model = modelOf(grammar);
+    std::string text = "%name P\n{\n\tstatic final boolean YYDEBUG = true;\n}\n%union {\n}\n";
+    text += grammar.declarations;
+    text += "%%\n";
+    std::string expected = "$accept: " + model.start + "\n";
+    for (const Rule& rule : model.rules) {
+        text += rule.lhs + " :" + rule.text + " ;\n";
+        expected += rule.lhs + ":";
+        for (const std::string& symbol : rule.rhs)
+            expected += " " + symbol;
+        expected += "\n";
+    }
+    text += R"(%%
+	public static void main(String args[]) {
+		P parser = new P();
+		for (String rule : parser.yyrule)
+			System.out.println(rule);
+		for (yysymbol symbol : parser.yysymbol)
+			System.out.println("symbol " + symbol.name);
+	}
+}
+)";
+    TemporaryDirectory dir;
+    dir.write("P.y", text);
+    ProcessSetup setup;
+    setup.workingDirectory = dir.path();
+    const ProcessResult generated = runProcess(BRANNOCK_PROGRAM, {"P.y", "-$", "-Tj"}, setup);
+    ASSERT_EQ(generated.exitStatus, 0) << generated.out << generated.err;
+    ASSERT_NE(dir.read("P.java").find("\t\tif (YYDEBUG) {\n\t\t\tfinal String rule[] = {"), std::string::npos)
+        << "the rule table does not go on in a second method";
+    const ProcessResult ran = shell("javac -Xlint:all -Werror -cp " + quoted(YL_JAR) + " -d classes P.java && java -cp " +
+                                        quoted(YL_JAR) + ":classes P",
+                                    dir.path());
+    ASSERT_EQ(ran.exitStatus, 0) << ran.out << ran.err;
+    const size_t symbols = ran.out.find("symbol ");
+    ASSERT_NE(symbols, std::string::npos) << ran.out;
+    EXPECT_EQ(ran.out.substr(0, symbols), expected);
+    // The symbol table closes with a row of no name; every token is in it.
+    EXPECT_EQ(ran.out.substr(ran.out.size() - 12), "symbol null\n");
+    for (const std::string& terminal : model.terminals)
+        EXPECT_NE(ran.out.find("symbol " + terminal + "\n", symbols), std::string::npos) << terminal;
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, LargeGrammarTest, ::testing::Values("", "-s"),
+                         [](const ::testing::TestParamInfo<const char*>& param) {
+                             return std::string(param.param).empty() ? std::string("fast") : std::string("compact");
+                         });
 
 } // namespace

@@ -97,5 +97,8 @@ constexpr std::string_view cppParserBaseClass(bool compactTables, bool unicode)
 constexpr std::array<std::string_view, 2> kJavaParserBaseClasses = {"yyfparser", "yycparser"};
 constexpr std::array<std::string_view, 2> kJavaTablesClasses = {"yyftables", "yyctables"};
 constexpr std::string_view kJavaAttributeClass = "yyattribute";
+// The tables' common base, whose yyjoin appends a part of a table built in
+// a method of its own.
+constexpr std::string_view kJavaTablesBaseClass = "yyparsertables";
 
 } // namespace toolframe::runtime

@@ -41,10 +41,17 @@ void TableWriter::row(int index, std::initializer_list<std::string_view> values)
     writeValues(stream_, syntax_, values);
 }
 
+void TableWriter::startPart(RowSyntax syntax)
+{
+    syntax_ = std::move(syntax);
+    partStart_ = true;
+}
+
 void TableWriter::writeLead(int index)
 {
-    if (index > 0)
+    if (index > 0 && !partStart_)
         stream_.writeCharacter(',');
+    partStart_ = false;
     stream_.writeNarrow(syntax_.lead);
     next_ = index + 1;
 }

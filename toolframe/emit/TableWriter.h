@@ -43,6 +43,11 @@ public:
     // The index after the last row written: where a row that closes the
     // table goes.
     int nextIndex() const { return next_; }
+    // Where a language limits how much one method or statement may hold, a
+    // table is written in parts, each of which the language closes and
+    // opens itself: the first row of a part takes no separator, and the
+    // part lays out its rows in its own syntax (at another depth, say).
+    void startPart(RowSyntax syntax);
 
 private:
     void writeLead(int index);
@@ -50,6 +55,7 @@ private:
     OutputStream& stream_;
     RowSyntax syntax_;
     int next_ = 0;
+    bool partStart_ = false;
 };
 
 } // namespace toolframe

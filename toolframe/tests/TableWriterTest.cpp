@@ -127,3 +127,19 @@ TEST_F(TableWriterTest, ValuesSpelledAtRunTimeWriteAsLiteralsDo)
                       }),
               "\n\t{ 257, YYAT_SHIFT, 4 },\n\t257");
 }
+
+TEST_F(TableWriterTest, APartOpensWithoutSeparatorInItsOwnSyntax)
+{
+    RowSyntax shallow = kJavaRows;
+    shallow.lead = "\n\t\t\t";
+    EXPECT_EQ(written(kJavaRows,
+                      [&shallow](TableWriter& rows) {
+                          rows.row(0, {"1"});
+                          rows.row(1, {"2"});
+                          rows.startPart(shallow);
+                          rows.row(2, {"3"});
+                          rows.row(3, {"4", "5"});
+                          EXPECT_EQ(rows.nextIndex(), 4);
+                      }),
+              "\n\t\t\t\t1,\n\t\t\t\t2\n\t\t\t3,\n\t\t\tnew yyreduction(4, 5)");
+}
