@@ -61,12 +61,13 @@ bool SourceInput::readLine()
 {
     if (atEnd_ || file_ == nullptr)
         return false;
-    bytes_.clear();
     int byte = std::getc(file_);
     if (byte == EOF) {
+        // The last line stays, so that its characters still name their bytes.
         atEnd_ = true;
         return false;
     }
+    bytes_.clear();
     ++line_;
     bool tooLong = false;
     for (; byte != EOF && byte != '\n'; byte = std::getc(file_)) {

@@ -72,3 +72,22 @@ TEST(SourceInput, AReplacementBeyondTheCapacityLeavesTheLine)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SourceInput, TheLastLineKeepsItsBytesAtTheEnd)
+{
+    Fixture fixture("{D");
+    const auto& first = fixture.input_.next();
+    const auto kept = first;
+    fixture.input_.markLast();
+    fixture.input_.next();
+    EXPECT_TRUE(fixture.input_.next().isEndOfFile());
+    fixture.input_.putBack();
+    EXPECT_EQ(fixture.input_.bytesOf(kept), "{");
+    EXPECT_EQ(fixture.input_.marked(), "{D");
+    EXPECT_TRUE(fixture.input_.replaceMarked("[0-9]", 100));
+    EXPECT_EQ(fixture.rest(), "[0-9]");
+}
+
+} // namespace
