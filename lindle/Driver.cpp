@@ -63,7 +63,12 @@ void Driver::runStages(std::FILE* source)
 {
     PendingExpressionBuilder builder;
     LexReader reader(options_, *input_, *emitter_, builder, diagnostics(), codePage().number());
+    emitter_->beginSource(false);
+    if (options_.generateIncludeFile)
+        emitter_->beginIncludeFile();
     reader.read(source);
+    if (options_.generateIncludeFile)
+        emitter_->endIncludeFile();
     if (afterReading_)
         afterReading_(diagnostics());
     // No scanner can be written yet: what the files hold is the user's
