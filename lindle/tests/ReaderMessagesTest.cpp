@@ -25,6 +25,10 @@ TEST_P(ReaderMessage, IsReportedAtItsLine)
 }
 
 const MessageCase kCases[] = {
+    {"IllegalMultibyteCharacter", "%%\nx\t;\n \xc3", "scan.l(3) : error L2001: illegal multibyte character '0xc3'\n"},
+    {"NewlineInCharacterEscape", "%%\nab\\\n;\n", "scan.l(2) : error L2013: newline in character escape\n"},
+    {"NewlineInExpressionString", "%%\n\"ab\n;\n", "scan.l(2) : error L2014: newline in character string\n"},
+    {"NewlineInCharacterClass", "%%\n[ab\n;\n", "scan.l(2) : error L2015: newline in character class\n"},
     {"UnrecognisedCharacter", "\n#\n%%\n", "scan.l(2) : error L2003: unrecognised character '0x23'\n"},
     {"InvalidLexEscape", "%1\n%%\n", "scan.l(1) : error L2004: invalid lex escape sequence\n"},
     {"InvalidKeyword", "\n\n%foo\n%%\n", "scan.l(3) : error L2005: invalid keyword '%foo'\n"},
