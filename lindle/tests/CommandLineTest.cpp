@@ -4,6 +4,11 @@
 #include <string>
 
 #include "LindleRun.h"
+#include "lindle/Messages.h"
+#include "lindle/emit/PendingScannerEmitter.h"
+#include "lindle/Switches.h"
+#include "toolframe/run/CommandLineParser.h"
+#include "toolframe/run/FileNameDerivation.h"
 
 namespace lindle::testing {
 namespace {
@@ -154,6 +159,81 @@ TEST(LindleFileNames, JavaHasNoIncludeFile)
     // its way, while the Java source's own name is.
     EXPECT_EQ(blockedName({"-Tj", "-i"}, "scan.h"), "");
     EXPECT_EQ(blockedName({"-Tj", "-i"}, "scan.java"), "fatal error L1010: unable to open file 'scan.java'\n");
+}
+
+ToolOptions parsed(std::vector<std::string_view> arguments)
+{
+    ToolOptions options;
+    std::FILE* out = std::fopen("/dev/null", "w");
+    toolframe::Diagnostics diagnostics('L', messageCatalog(), out);
+    toolframe::CommandLineParser<ToolOptions> parser(switches(), helpLayout(), diagnostics, out);
+    EXPECT_EQ(parser.parse(arguments, options), toolframe::CommandLineOutcome::Run);
+    std::fclose(out);
+    return options;
+}
+
+TEST(LindleSwitches, DefaultsHoldUntilASwitchChangesThem)
+{
+    const ToolOptions options = parsed({"scan.l"});
+    EXPECT_TRUE(options.errorTransitionsForDefaultStates);
+    EXPECT_EQ(options.transitionRangeLimit, 1024);
+    EXPECT_TRUE(options.defaultTransitions);
+    EXPECT_TRUE(options.defaultStates);
+    EXPECT_EQ(options.targetLanguage, toolframe::TargetLanguage::C);
+    EXPECT_FALSE(options.unicode);
+    EXPECT_TRUE(options.minimiseDfa);
+    EXPECT_TRUE(options.lineDirectives);
+    EXPECT_EQ(options.model, toolframe::CodeModel::Single);
+    EXPECT_TRUE(options.caseSensitive);
+    EXPECT_FALSE(options.fullReject);
+    EXPECT_FALSE(options.compactTables);
+}
+
+TEST(LindleSwitches, EachSwitchSetsItsField)
+{
+    const ToolOptions options = parsed({"-E", "-L:300", "-R", "-S", "-Tcpp", "-W", "-c", "-d", "-ecc", "-f", "-g",
+                                        "-i", "-l", "-mm", "-mi", "-q", "-r", "-s", "-u", "-v", "-x.hh", "-z",
+                                        "scan.l"});
+    EXPECT_FALSE(options.errorTransitionsForDefaultStates);
+    EXPECT_EQ(options.transitionRangeLimit, 300);
+    EXPECT_FALSE(options.defaultTransitions);
+    EXPECT_FALSE(options.defaultStates);
+    EXPECT_EQ(options.targetLanguage, toolframe::TargetLanguage::Cpp);
+    EXPECT_TRUE(options.unicode);
+    EXPECT_TRUE(options.compatibleFileNames);
+    EXPECT_FALSE(options.minimiseDfa);
+    EXPECT_EQ(options.outputExtension, "cc");
+    EXPECT_TRUE(options.plainLineNames);
+    EXPECT_TRUE(options.fullPathLineNames);
+    EXPECT_TRUE(options.generateIncludeFile);
+    EXPECT_FALSE(options.lineDirectives);
+    EXPECT_EQ(options.model, toolframe::CodeModel::MultipleInstance);
+    EXPECT_TRUE(options.quotedLibraryIncludes);
+    EXPECT_TRUE(options.fullReject);
+    EXPECT_TRUE(options.compactTables);
+    EXPECT_FALSE(options.caseSensitive);
+    EXPECT_TRUE(options.verbose);
+    EXPECT_EQ(options.includeExtension, "hh");
+    EXPECT_TRUE(options.shortFileNames);
+    EXPECT_EQ(options.sourceFile, "scan.l");
+}
+
+TEST(LindleFileNames, JavaForcesAUnicodeScannerAndDropsTheIncludeFile)
+{
+    ToolOptions options;
+    options.sourceFile = "scan.l";
+    options.targetLanguage = toolframe::TargetLanguage::Java;
+    options.generateIncludeFile = true;
+    std::FILE* out = std::fopen("/dev/null", "w");
+    const toolframe::CodePage codePage(toolframe::CodePage::kUtf8);
+    toolframe::Diagnostics diagnostics('L', messageCatalog(), out);
+    PendingScannerEmitter emitter(options, diagnostics, codePage);
+    toolframe::deriveFileNames(options, emitter, "lex.yy.c", codePage, diagnostics);
+    std::fclose(out);
+    EXPECT_TRUE(options.unicode);
+    EXPECT_FALSE(options.generateIncludeFile);
+    EXPECT_EQ(options.outputFile, "scan.java");
+    EXPECT_EQ(options.includeFile, "");
 }
 
 TEST(LindleFileNames, ARunLeavesNoFileBehindYet)
