@@ -54,13 +54,6 @@ bool isNameStart(const SourceCharacter& c) { return c.code < 0x80 && (std::isalp
 bool isNamePart(const SourceCharacter& c) { return c.code < 0x80 && (std::isalnum(static_cast<int>(c.code)) || c.is('_')); }
 bool isDigit(const SourceCharacter& c) { return c.code >= '0' && c.code <= '9'; }
 
-std::string lowered(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
 constexpr std::uint64_t kLargestInteger = 0xFFFFFFFFu;
 constexpr std::uint64_t kLargestTableValue = 65535;
 
@@ -74,7 +67,9 @@ LexReader::LexReader(const ToolOptions& options, LexInput& input,
     : options_(options), input_(input), emitter_(emitter), builder_(builder), diagnostics_(diagnostics),
       ansiCodePage_(ansiCodePage)
 {
-    conditions_["INITIAL"] = StartCondition{0, false};
+    for (const KeywordSpelling& spelling : kKeywords)
+        keywords_.enter(spelling.text, spelling.token);
+    conditions_.enter("INITIAL", StartCondition{0, false});
     conditionNames_.push_back("INITIAL");
     settings_.codePage = ansiCodePage;
 }
@@ -162,12 +157,10 @@ std::string LexReader::word(const SourceCharacter& first)
     }
 }
 
-std::optional<Token> LexReader::keyword(const std::string& text) const
+std::optional<Token> LexReader::keyword(const std::string& text)
 {
-    const std::string key = lowered(text);
-    for (const KeywordSpelling& spelling : kKeywords)
-        if (key == spelling.text)
-            return spelling.token;
+    if (const Token* token = keywords_.find(text))
+        return *token;
     return std::nullopt;
 }
 
@@ -463,9 +456,11 @@ void LexReader::declaration()
     case Token::MacroName: {
         if (lexeme_.macroText.empty())
             diagnostics_.report(SyntaxError);
-        if (macros_.contains(lexeme_.text))
+        const auto [text, made] = macros_.enter(lexeme_.text, lexeme_.macroText);
+        if (!made) {
             diagnostics_.report(DuplicateMacro, lexeme_.text);
-        macros_[lexeme_.text] = lexeme_.macroText;
+            *text = lexeme_.macroText;
+        }
         advance();
         return;
     }
@@ -517,7 +512,7 @@ void LexReader::startConditionDeclaration(bool exclusive)
     }
     while (lexeme_.token == Token::Identifier || lexeme_.token == Token::Comma) {
         if (lexeme_.token == Token::Identifier) {
-            StartCondition& condition = conditions_[lexeme_.text];
+            StartCondition& condition = *conditions_.enter(lexeme_.text, StartCondition{}).first;
             if (condition.number < 0) {
                 condition.number = conditionCount_++;
                 condition.exclusive = exclusive;
@@ -754,16 +749,15 @@ bool LexReader::conditionList(bool& all, std::vector<int>& conditions)
             all = true;
         } else if (isNameStart(c)) {
             const std::string name = word(c);
-            auto found = conditions_.find(name);
-            if (found == conditions_.end() || found->second.number < 0) {
-                StartCondition& condition = conditions_[name];
+            StartCondition& condition = *conditions_.enter(name, StartCondition{}).first;
+            if (condition.number < 0) {
                 if (condition.number == -1)
                     diagnostics_.report(UndeclaredStartState, name);
                 condition.number = -2;
-            } else if (std::find(conditions.begin(), conditions.end(), found->second.number) != conditions.end()) {
+            } else if (std::find(conditions.begin(), conditions.end(), condition.number) != conditions.end()) {
                 diagnostics_.report(DuplicateStartState, name);
             } else {
-                conditions.push_back(found->second.number);
+                conditions.push_back(condition.number);
             }
         } else {
             unget();
@@ -912,19 +906,19 @@ void LexReader::macroReference()
             return;
         }
     }
-    const auto macro = macros_.find(name);
-    if (macro == macros_.end()) {
+    const std::string* macro = macros_.find(name);
+    if (macro == nullptr) {
         diagnostics_.report(UndefinedMacro, name);
         replace("");
         return;
     }
-    if (!replace(macro->second)) {
+    if (!replace(*macro)) {
         diagnostics_.report(OutOfMacroExpansionSpace);
         expansionSpaceLeft_ = false;
         replace("");
         return;
     }
-    expansions_.push_back(Expansion{name, start, start + macro->second.size()});
+    expansions_.push_back(Expansion{name, start, start + macro->size()});
 }
 
 // The expression runs to the first blank, tab or newline outside quotes and

@@ -11,6 +11,7 @@
 #include "lindle/emit/ScannerEmitter.h"
 #include "lindle/reader/ExpressionBuilder.h"
 #include "lindle/reader/LexInput.h"
+#include "lindle/reader/SymbolTable.h"
 
 namespace lindle {
 
@@ -53,9 +54,7 @@ public:
     void read(std::FILE* source);
 
     // What the definitions declared, for the stages after reading.
-    const std::map<std::string, StartCondition>& startConditions() const { return conditions_; }
     int startConditionCount() const { return conditionCount_; }
-    const std::map<std::string, std::string>& macros() const { return macros_; }
     const std::map<std::uint32_t, int>& translation() const { return translation_; }
     int actionCount() const { return actionCount_; }
 
@@ -96,7 +95,7 @@ private:
     void codeBlock();
     void skipComment(bool block);
     std::string word(const toolframe::SourceCharacter& first);
-    std::optional<Token> keyword(const std::string& text) const;
+    std::optional<Token> keyword(const std::string& text);
     void keywordOrEscape(Lexeme& lexeme);
     void integer(const toolframe::SourceCharacter& first, Lexeme& lexeme);
     void string(Lexeme& lexeme);
@@ -113,10 +112,12 @@ private:
     bool prologueRepeated_ = false;
     bool nameDeclared_ = false;
     bool conditionDeclared_ = false;
-    std::map<std::string, StartCondition> conditions_;
+    // Keywords and start conditions by name, the first without regard to case.
+    NameTable<Token> keywords_{true};
+    NameTable<StartCondition> conditions_{false};
     std::vector<std::string> conditionNames_; // by number
     int conditionCount_ = 1;
-    std::map<std::string, std::string> macros_;
+    NameTable<std::string> macros_{false};
     std::map<std::uint32_t, int> translation_;
 
     struct Scope {
