@@ -14,6 +14,9 @@ set(frame_below_run "toolframe/(emit|output|diagnostics|platform)/")
 # abstract emitter, and the tool's options and message numbers.
 set(brannock_vocabulary "toolframe/(source|packing|emit|output|diagnostics|platform|run/ToolOptions.h|run/SwitchTable.h)|brannock/(emit/Emitter.h|ToolOptions.h|MessageNumbers.h)$")
 
+# The same for Lindle, which never reads Brannock.
+set(lindle_vocabulary "toolframe/(source|emit|output|diagnostics|platform|run/ToolOptions.h|run/SwitchTable.h)|lindle/(emit/ScannerEmitter.h|ToolOptions.h|MessageNumbers.h)$")
+
 set(rules
   "toolframe/platform/|toolframe/platform/"
   "toolframe/diagnostics/|toolframe/(diagnostics|platform)/"
@@ -27,11 +30,14 @@ set(rules
   "brannock/lr/|${brannock_vocabulary}|brannock/(grammar|lr)/"
   "brannock/tables/|${brannock_vocabulary}|brannock/(grammar|lr|tables)/"
   "brannock/emit/|${brannock_vocabulary}|brannock/(grammar|lr|tables|emit)/"
+  "lindle/reader/|${lindle_vocabulary}|lindle/reader/"
+  "lindle/emit/|${lindle_vocabulary}|lindle/emit/"
+  "lindle/|toolframe/|lindle/"
 )
 
 set(violations 0)
 file(GLOB_RECURSE sources RELATIVE ${ROOT} ${ROOT}/toolframe/*.h ${ROOT}/toolframe/*.cpp
-  ${ROOT}/brannock/*.h ${ROOT}/brannock/*.cpp)
+  ${ROOT}/brannock/*.h ${ROOT}/brannock/*.cpp ${ROOT}/lindle/*.h ${ROOT}/lindle/*.cpp)
 foreach(source ${sources})
   set(allowed "")
   foreach(rule ${rules})

@@ -1,5 +1,6 @@
 #include "toolframe/source/SourceInput.h"
 
+#include <algorithm>
 #include <climits>
 #include <cwchar>
 
@@ -60,12 +61,13 @@ bool SourceInput::readLine()
 {
     if (atEnd_ || file_ == nullptr)
         return false;
-    bytes_.clear();
     int byte = std::getc(file_);
     if (byte == EOF) {
+        // The last line stays, so that its characters still name their bytes.
         atEnd_ = true;
         return false;
     }
+    bytes_.clear();
     ++line_;
     bool tooLong = false;
     for (; byte != EOF && byte != '\n'; byte = std::getc(file_)) {
@@ -147,6 +149,29 @@ std::string_view SourceInput::marked() const
 std::string_view SourceInput::bytesOf(const SourceCharacter& character) const
 {
     return std::string_view(bytes_.data() + character.offset, character.length);
+}
+
+std::size_t SourceInput::offset() const
+{
+    if (position_ >= characters_.size())
+        return bytes_.size();
+    return characters_[position_].offset;
+}
+
+bool SourceInput::replaceMarked(std::string_view text, std::size_t capacity)
+{
+    const std::size_t end = std::min(position_, characters_.size());
+    const std::size_t from = mark_ < characters_.size() ? characters_[mark_].offset : bytes_.size();
+    const std::size_t to = end > mark_ ? characters_[end - 1].offset + characters_[end - 1].length : from;
+    if (bytes_.size() - (to - from) + text.size() > capacity)
+        return false;
+    bytes_.erase(bytes_.begin() + static_cast<std::ptrdiff_t>(from), bytes_.begin() + static_cast<std::ptrdiff_t>(to));
+    bytes_.insert(bytes_.begin() + static_cast<std::ptrdiff_t>(from), text.begin(), text.end());
+    decodeLine();
+    while (position_ < characters_.size() && characters_[position_].offset < from)
+        ++position_;
+    mark_ = position_;
+    return true;
 }
 
 } // namespace toolframe

@@ -58,6 +58,16 @@ public:
     // The bytes of one character.
     std::string_view bytesOf(const SourceCharacter& character) const;
 
+    // True when the next character read starts a line.
+    bool atLineStart() const { return position_ == 0 || position_ >= characters_.size(); }
+    // Offset in the line of the next character to be read.
+    std::size_t offset() const;
+    // Replaces the marked bytes (mark up to the last character read) with
+    // text, in the line itself, and goes on reading at the start of text:
+    // Lindle expands a macro reference where it stands. False, with the line
+    // unchanged, when the line would grow beyond capacity bytes.
+    bool replaceMarked(std::string_view text, std::size_t capacity);
+
 private:
     bool readLine();
     void readCharacterInto(int first);

@@ -1,0 +1,1111 @@
+#include "lindle/reader/LexReader.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "toolframe/source/CodeCopier.h"
+
+namespace lindle {
+
+namespace {
+
+using toolframe::MessageArgument;
+using toolframe::SourceCharacter;
+
+constexpr const char* kTokenNames[] = {
+    "end of file", "%%", "%ascii", "%break", "%byte", "%char", "%codepage", "%codepage_ansi", "%codepage_oem",
+    "%codepage_ascii", "%current", "%exclusive", "%include", "%name", "%return", "%start", "%table", "%a", "%e",
+    "%k", "%n", "%o", "%option", "%p", "character", "character string", "character class", "macro name",
+    "translation string", "$", "(", ")", "*", "+", ",", ".", "/", "<", ">", "?", "^", "{", "|", "}",
+    "identifier", "integer", "separator", "action", "program code", "<<CHAR>>", "<<BYTE>>", "<<EOF>>",
+    "declaration code block",
+};
+
+struct KeywordSpelling {
+    const char* text; // lower case, without the '%'
+    Token token;
+};
+
+constexpr KeywordSpelling kKeywords[] = {
+    {"ascii", Token::Ascii}, {"break", Token::Break}, {"byte", Token::Byte}, {"char", Token::Char},
+    {"codepage", Token::CodePage}, {"codepage_ansi", Token::CodePageAnsi}, {"codepage_oem", Token::CodePageOem},
+    {"codepage_ascii", Token::CodePageAscii}, {"current", Token::Current}, {"exclusive", Token::Exclusive},
+    {"include", Token::Include}, {"name", Token::Name}, {"return", Token::Return}, {"start", Token::Start},
+    {"table", Token::Table}, {"a", Token::SizeA}, {"e", Token::SizeE}, {"k", Token::SizeK}, {"n", Token::SizeN},
+    {"o", Token::SizeO}, {"option", Token::Option}, {"p", Token::SizeP},
+    // The short forms.
+    {"s", Token::Start}, {"st", Token::Start}, {"sta", Token::Start}, {"star", Token::Start},
+    {"x", Token::Exclusive}, {"t", Token::Table},
+};
+
+// The code pages iconv converts on this platform; 0 would be ASCII, but a
+// %codepage must be positive.
+bool isKnownCodePage(std::uint64_t page)
+{
+    static constexpr std::uint64_t kSingle[] = {65001, 20127, 437, 850, 852, 855, 857, 869, 874,
+                                                932, 936, 949, 950, 20866, 21866, 28605};
+    if (std::find(std::begin(kSingle), std::end(kSingle), page) != std::end(kSingle))
+        return true;
+    return (page >= 1250 && page <= 1258) || (page >= 860 && page <= 866) || (page >= 28591 && page <= 28599);
+}
+
+bool isBlank(const SourceCharacter& c) { return c.is(' ') || c.is('\t'); }
+bool isNameStart(const SourceCharacter& c) { return c.code < 0x80 && (std::isalpha(static_cast<int>(c.code)) || c.is('_')); }
+bool isNamePart(const SourceCharacter& c) { return c.code < 0x80 && (std::isalnum(static_cast<int>(c.code)) || c.is('_')); }
+bool isDigit(const SourceCharacter& c) { return c.code >= '0' && c.code <= '9'; }
+
+constexpr std::uint64_t kLargestInteger = 0xFFFFFFFFu;
+constexpr std::uint64_t kLargestTableValue = 65535;
+
+} // namespace
+
+const char* tokenName(Token token) { return kTokenNames[static_cast<int>(token)]; }
+
+LexReader::LexReader(const ToolOptions& options, LexInput& input,
+                                         ScannerEmitter& emitter, ExpressionBuilder& builder,
+                                         toolframe::Diagnostics& diagnostics, int ansiCodePage)
+    : options_(options), input_(input), emitter_(emitter), builder_(builder), diagnostics_(diagnostics),
+      ansiCodePage_(ansiCodePage)
+{
+    for (const KeywordSpelling& spelling : kKeywords)
+        keywords_.enter(spelling.text, spelling.token);
+    conditions_.enter("INITIAL", StartCondition{0, false});
+    conditionNames_.push_back("INITIAL");
+    settings_.codePage = ansiCodePage;
+}
+
+void LexReader::read(std::FILE* source)
+{
+    input_.open(source);
+    const bool rulesFollow = readDefinitions();
+    repeatPrologue();
+    emitter_.beginActionFunction();
+    std::vector<TranslationRun> runs;
+    for (const auto& [character, value] : translation_) {
+        if (!runs.empty() && runs.back().last + 1 == character && runs.back().value == value)
+            runs.back().last = character;
+        else
+            runs.push_back(TranslationRun{character, character, value});
+    }
+    builder_.definitionsRead(conditionCount_, runs);
+    if (rulesFollow)
+        readRules();
+    else {
+        emitter_.closeActionFunction();
+        emitter_.afterProgramCode(false);
+    }
+    builder_.rulesRead();
+}
+
+// ---------------------------------------------------------------------------
+// Shared lexical rules
+
+void LexReader::verbatimLine(const SourceCharacter& first)
+{
+    toolframe::OutputStream& out = emitter_.sourceStream();
+    out.setGrammarLine(input_.currentLine());
+    for (const SourceCharacter* c = &first; !c->isEndOfFile(); c = &get()) {
+        out.writeCharacter(c->value);
+        if (c->is('\n'))
+            break;
+    }
+    out.requestResync();
+}
+
+// Called with "%{" read.
+void LexReader::codeBlock()
+{
+    toolframe::OutputStream& out = emitter_.sourceStream();
+    out.setGrammarLine(input_.currentLine());
+    const toolframe::CopyOutcome outcome =
+        toolframe::CodeCopier(input_, out, nullptr).copy(toolframe::CodeEnd::PercentBrace);
+    if (!outcome.ended)
+        diagnostics_.fatal(outcome.inComment ? EndOfFileInCodeBlockComment : EndOfFileInCodeBlock);
+    out.writeCharacter('\n');
+    out.requestResync();
+}
+
+// Called with "/*" or "//" read.
+void LexReader::skipComment(bool block)
+{
+    bool star = false;
+    for (;;) {
+        const SourceCharacter& c = get();
+        if (c.isEndOfFile()) {
+            if (block)
+                diagnostics_.fatal(EndOfFileInComment);
+            return;
+        }
+        if (!block && c.is('\n'))
+            return;
+        if (block && star && c.is('/'))
+            return;
+        star = c.is('*');
+    }
+}
+
+std::string LexReader::word(const SourceCharacter& first)
+{
+    std::string text(input_.bytesOf(first));
+    for (;;) {
+        const SourceCharacter& c = get();
+        if (!isNamePart(c)) {
+            unget();
+            return text;
+        }
+        text += input_.bytesOf(c);
+    }
+}
+
+std::optional<Token> LexReader::keyword(const std::string& text)
+{
+    if (const Token* token = keywords_.find(text))
+        return *token;
+    return std::nullopt;
+}
+
+// Called with '%' read and not followed by '%' or '{': reports what is no
+// keyword and leaves the lexeme's token unchanged then.
+void LexReader::keywordOrEscape(Lexeme& lexeme)
+{
+    const SourceCharacter& c = get();
+    if (!isNameStart(c)) {
+        // The escape is the two characters; a line end stays a line end.
+        if (c.isEndOfFile() || c.is('\n'))
+            unget();
+        diagnostics_.report(InvalidLexEscape);
+        return;
+    }
+    const std::string name = word(c);
+    lexeme.text = "%" + name;
+    if (const auto token = keyword(name))
+        lexeme.token = *token;
+    else
+        diagnostics_.report(InvalidKeyword, lexeme.text);
+}
+
+void LexReader::integer(const SourceCharacter& first, Lexeme& lexeme)
+{
+    lexeme.token = Token::Integer;
+    lexeme.text = std::string(input_.bytesOf(first));
+    unsigned base = 10;
+    std::uint64_t value = first.code - '0';
+    bool tooBig = false;
+    bool digits = true;
+    if (first.is('0')) {
+        base = 8;
+        const SourceCharacter& c = get();
+        if (c.is('x') || c.is('X')) {
+            base = 16;
+            digits = false;
+            lexeme.text += input_.bytesOf(c);
+        } else {
+            unget();
+        }
+    }
+    for (;;) {
+        const SourceCharacter& c = get();
+        unsigned digit = 16;
+        if (isDigit(c))
+            digit = c.code - '0';
+        else if (base == 16 && c.code < 0x80 && std::isxdigit(static_cast<int>(c.code)))
+            digit = static_cast<unsigned>(std::tolower(static_cast<int>(c.code)) - 'a' + 10);
+        if (digit >= base && !(base == 8 && digit < 10)) {
+            unget();
+            break;
+        }
+        lexeme.text += input_.bytesOf(c);
+        digits = true;
+        value = value * base + digit;
+        if (value > kLargestInteger) {
+            tooBig = true;
+            value = kLargestInteger;
+        }
+    }
+    if (!digits)
+        diagnostics_.report(HexIntegerWithoutDigits);
+    else if (tooBig)
+        diagnostics_.report(IntegerTooBig, lexeme.text);
+    lexeme.number = value;
+}
+
+// Called after a backslash inside a string.
+std::uint32_t LexReader::escape()
+{
+    const SourceCharacter& c = get();
+    if (c.isEndOfFile() || c.is('\n')) {
+        unget();
+        diagnostics_.report(NewlineInCharacterEscape);
+        return '\\';
+    }
+    switch (c.code) {
+    case 'n': return '\n';
+    case 't': return '\t';
+    case 'r': return '\r';
+    case 'b': return '\b';
+    case 'f': return '\f';
+    case 'v': return '\v';
+    case 'a': return '\a';
+    default: break;
+    }
+    if (c.code >= '0' && c.code <= '7') {
+        std::uint32_t value = c.code - '0';
+        for (int i = 0; i < 2; ++i) {
+            const SourceCharacter& d = get();
+            if (!(d.code >= '0' && d.code <= '7')) {
+                unget();
+                break;
+            }
+            value = value * 8 + (d.code - '0');
+        }
+        return value;
+    }
+    if (c.is('x') || c.is('X')) {
+        std::uint32_t value = 0;
+        int count = 0;
+        for (;;) {
+            const SourceCharacter& d = get();
+            if (!(d.code < 0x80 && std::isxdigit(static_cast<int>(d.code)))) {
+                unget();
+                break;
+            }
+            const int digit = std::tolower(static_cast<int>(d.code));
+            const std::uint32_t part = static_cast<std::uint32_t>(digit <= '9' ? digit - '0' : digit - 'a' + 10);
+            value = std::min<std::uint32_t>(value * 16 + part, 0x10FFFF);
+            ++count;
+        }
+        if (count == 0)
+            diagnostics_.report(HexCharacterWithoutDigits);
+        return value;
+    }
+    return c.value;
+}
+
+// Called with the opening quote read.
+void LexReader::string(Lexeme& lexeme)
+{
+    lexeme.token = Token::String;
+    lexeme.text = "\"";
+    for (;;) {
+        const SourceCharacter& c = get();
+        if (c.isEndOfFile() || c.is('\n')) {
+            unget();
+            diagnostics_.report(NewlineInCharacterString);
+            return;
+        }
+        lexeme.text += input_.bytesOf(c);
+        if (c.is('"'))
+            return;
+        lexeme.codes.push_back(c.is('\\') ? escape() : c.value);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Definitions section
+
+Lexeme LexReader::scanDefinitionToken()
+{
+    for (;;) {
+        Lexeme lexeme;
+        if (atLineStart()) {
+            const SourceCharacter& c = get();
+            lexeme.line = input_.currentLine();
+            if (isBlank(c)) {
+                verbatimLine(c);
+                continue;
+            }
+            if (isNameStart(c)) {
+                lexeme.token = Token::MacroName;
+                lexeme.text = word(c);
+                const SourceCharacter* rest = &get();
+                while (isBlank(*rest))
+                    rest = &get();
+                std::string text;
+                for (; !rest->isEndOfFile() && !rest->is('\n'); rest = &get())
+                    text += input_.bytesOf(*rest);
+                while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+                    text.pop_back();
+                lexeme.macroText = text;
+                return lexeme;
+            }
+            unget();
+        }
+        const SourceCharacter& c = get();
+        lexeme.line = input_.currentLine();
+        lexeme.text = std::string(input_.bytesOf(c));
+        if (c.isEndOfFile()) {
+            lexeme.token = Token::EndOfFile;
+            return lexeme;
+        }
+        if (isBlank(c) || c.is('\n'))
+            continue;
+        if (c.is('/')) {
+            const SourceCharacter& d = get();
+            if (d.is('*') || d.is('/')) {
+                skipComment(d.is('*'));
+                continue;
+            }
+            unget();
+            diagnostics_.report(UnrecognisedCharacter, MessageArgument::code(c.value));
+            continue;
+        }
+        if (c.is('%')) {
+            const SourceCharacter& d = get();
+            if (d.is('%')) {
+                lexeme.token = Token::Separator;
+                lexeme.text = "%%";
+                return lexeme;
+            }
+            if (d.is('{')) {
+                codeBlock();
+                continue;
+            }
+            unget();
+            lexeme.token = Token::EndOfFile;
+            keywordOrEscape(lexeme);
+            if (lexeme.token == Token::EndOfFile)
+                continue;
+            return lexeme;
+        }
+        if (isNameStart(c)) {
+            lexeme.token = Token::Identifier;
+            lexeme.text = word(c);
+            return lexeme;
+        }
+        if (isDigit(c)) {
+            integer(c, lexeme);
+            return lexeme;
+        }
+        if (c.is('"')) {
+            string(lexeme);
+            return lexeme;
+        }
+        if (c.is(',')) {
+            lexeme.token = Token::Comma;
+            return lexeme;
+        }
+        if (c.is('{')) {
+            lexeme.token = Token::OpenBrace;
+            return lexeme;
+        }
+        if (c.is('}')) {
+            lexeme.token = Token::CloseBrace;
+            return lexeme;
+        }
+        diagnostics_.report(UnrecognisedCharacter, MessageArgument::code(c.value));
+    }
+}
+
+void LexReader::advance() { lexeme_ = scanDefinitionToken(); }
+
+bool LexReader::startsDeclaration(Token token) const
+{
+    switch (token) {
+    case Token::EndOfFile: case Token::Separator: case Token::MacroName: case Token::Start: case Token::Exclusive:
+    case Token::Table: case Token::SizeA: case Token::SizeE: case Token::SizeK: case Token::SizeN: case Token::SizeO:
+    case Token::SizeP: case Token::Option: case Token::Name: case Token::Include:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void LexReader::recoverDeclaration()
+{
+    while (!startsDeclaration(lexeme_.token))
+        advance();
+}
+
+void LexReader::repeatPrologue()
+{
+    if (prologueRepeated_)
+        return;
+    prologueRepeated_ = true;
+    emitter_.beginSource(true);
+    if (emitter_.includeStream().isOpen())
+        emitter_.includeGeneratedHeader(emitter_.includeStream().names().own);
+}
+
+bool LexReader::readDefinitions()
+{
+    advance();
+    for (;;) {
+        switch (lexeme_.token) {
+        case Token::EndOfFile:
+            diagnostics_.report(MissingToken, tokenName(Token::Separator), tokenName(Token::EndOfFile));
+            return false;
+        case Token::Separator:
+            return true;
+        default:
+            if (startsDeclaration(lexeme_.token)) {
+                declaration();
+            } else {
+                diagnostics_.report(UnexpectedToken, tokenName(lexeme_.token));
+                advance();
+                recoverDeclaration();
+            }
+        }
+    }
+}
+
+void LexReader::declaration()
+{
+    repeatPrologue();
+    const Token token = lexeme_.token;
+    switch (token) {
+    case Token::MacroName: {
+        if (lexeme_.macroText.empty())
+            diagnostics_.report(SyntaxError);
+        const auto [text, made] = macros_.enter(lexeme_.text, lexeme_.macroText);
+        if (!made) {
+            diagnostics_.report(DuplicateMacro, lexeme_.text);
+            *text = lexeme_.macroText;
+        }
+        advance();
+        return;
+    }
+    case Token::Start:
+    case Token::Exclusive:
+        startConditionDeclaration(token == Token::Exclusive);
+        return;
+    case Token::Table:
+        translationTable();
+        return;
+    case Token::Option:
+        advance();
+        while (lexeme_.token == Token::Identifier)
+            advance();
+        return;
+    case Token::Name:
+        nameDeclaration();
+        return;
+    case Token::Include:
+        advance();
+        if (lexeme_.token != Token::OpenBrace) {
+            diagnostics_.report(MissingToken, tokenName(Token::DeclarationCodeBlock), tokenName(lexeme_.token));
+            recoverDeclaration();
+            return;
+        }
+        copyDeclarationBlock(emitter_.declarationStream());
+        advance();
+        return;
+    default: // the table sizes
+        advance();
+        if (lexeme_.token != Token::Integer) {
+            diagnostics_.report(MissingToken, tokenName(Token::Integer), tokenName(lexeme_.token));
+            recoverDeclaration();
+            return;
+        }
+        advance();
+        return;
+    }
+}
+
+void LexReader::startConditionDeclaration(bool exclusive)
+{
+    conditionDeclared_ = true;
+    advance();
+    if (lexeme_.token != Token::Identifier) {
+        diagnostics_.report(MissingToken, tokenName(Token::Identifier), tokenName(lexeme_.token));
+        recoverDeclaration();
+        return;
+    }
+    while (lexeme_.token == Token::Identifier || lexeme_.token == Token::Comma) {
+        if (lexeme_.token == Token::Identifier) {
+            StartCondition& condition = *conditions_.enter(lexeme_.text, StartCondition{}).first;
+            if (condition.number < 0) {
+                condition.number = conditionCount_++;
+                condition.exclusive = exclusive;
+                conditionNames_.push_back(lexeme_.text);
+                emitter_.startConditionDeclared(lexeme_.text, 2 * condition.number);
+            } else if (condition.exclusive != exclusive) {
+                diagnostics_.report(StartStateExclusivityRedeclared, lexeme_.text);
+                condition.exclusive = exclusive;
+            } else {
+                diagnostics_.report(DuplicateStartStateDeclaration, lexeme_.text);
+            }
+        }
+        advance();
+    }
+}
+
+void LexReader::translationTable()
+{
+    advance();
+    for (;;) {
+        if (lexeme_.token == Token::Table) {
+            advance();
+            return;
+        }
+        if (lexeme_.token == Token::Comma) {
+            advance();
+            continue;
+        }
+        if (lexeme_.token != Token::Integer) {
+            diagnostics_.report(MissingToken, tokenName(Token::Table), tokenName(lexeme_.token));
+            recoverDeclaration();
+            return;
+        }
+        const Lexeme number = lexeme_;
+        advance();
+        if (lexeme_.token != Token::String) {
+            diagnostics_.report(MissingToken, tokenName(Token::String), tokenName(lexeme_.token));
+            recoverDeclaration();
+            return;
+        }
+        if (number.number > kLargestTableValue) {
+            diagnostics_.report(IntegerOutOfRange, number.text);
+        } else {
+            for (std::uint32_t code : lexeme_.codes) {
+                if (translation_.contains(code))
+                    diagnostics_.report(DuplicateTableEntry, MessageArgument::wideCode(code));
+                else
+                    translation_[code] = static_cast<int>(number.number);
+            }
+        }
+        advance();
+    }
+}
+
+void LexReader::copyDeclarationBlock(toolframe::OutputStream& out)
+{
+    out.setGrammarLine(input_.currentLine());
+    const toolframe::CopyOutcome outcome =
+        toolframe::CodeCopier(input_, out, nullptr).copy(toolframe::CodeEnd::MatchingBrace);
+    if (!outcome.ended)
+        diagnostics_.fatal(outcome.inComment ? EndOfFileInDeclarationCodeBlockComment
+                                             : EndOfFileInDeclarationCodeBlock);
+    out.writeCharacter('\n');
+    out.requestResync();
+}
+
+void LexReader::nameDeclaration()
+{
+    if (nameDeclared_)
+        diagnostics_.report(DuplicateNameDeclaration);
+    else if (conditionDeclared_ && options_.targetLanguage == toolframe::TargetLanguage::Java)
+        diagnostics_.report(StartStateBeforeName);
+    nameDeclared_ = true;
+    advance();
+    if (lexeme_.token != Token::Identifier) {
+        diagnostics_.report(MissingToken, tokenName(Token::Identifier), tokenName(lexeme_.token));
+        recoverDeclaration();
+        return;
+    }
+    const std::string name = lexeme_.text;
+    advance();
+    constexpr NamePart kParts[] = {NamePart::Declaration, NamePart::Constructor, NamePart::Destructor};
+    for (NamePart part : kParts) {
+        emitter_.namePart(part, name, true);
+        const bool block = lexeme_.token == Token::OpenBrace;
+        if (block)
+            copyDeclarationBlock(part == NamePart::Declaration ? emitter_.declarationStream()
+                                                               : emitter_.sourceStream());
+        emitter_.namePart(part, name, false);
+        if (!block)
+            continue;
+        advance();
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Rules section
+
+void LexReader::readRules()
+{
+    // The rest of the "%%" line belongs to nothing.
+    for (;;) {
+        const SourceCharacter& c = get();
+        if (c.isEndOfFile() || c.is('\n'))
+            break;
+    }
+    RulesItem item = RulesItem::More;
+    while (item == RulesItem::More)
+        item = rulesItem();
+    if (sharing_)
+        diagnostics_.report(MissingToken, tokenName(Token::Action), tokenName(Token::EndOfFile));
+    if (!scopes_.empty())
+        diagnostics_.report(MissingToken, tokenName(Token::CloseBrace), tokenName(Token::EndOfFile));
+    if (switchOpen_)
+        emitter_.closeActionSwitch();
+    emitter_.closeActionFunction();
+    if (item == RulesItem::ProgramCode)
+        programCode();
+    else
+        emitter_.afterProgramCode(false);
+}
+
+void LexReader::skipLine()
+{
+    for (;;) {
+        const SourceCharacter& c = get();
+        if (c.isEndOfFile() || c.is('\n'))
+            return;
+    }
+}
+
+LexReader::RulesItem LexReader::rulesItem()
+{
+    if (atLineStart()) {
+        const SourceCharacter& c = get();
+        if (isBlank(c)) {
+            verbatimLine(c);
+            return RulesItem::More;
+        }
+        unget();
+    }
+    const SourceCharacter& c = get();
+    if (c.isEndOfFile())
+        return RulesItem::End;
+    if (c.is('\n') || isBlank(c))
+        return RulesItem::More;
+    if (c.is('%')) {
+        const SourceCharacter& d = get();
+        if (d.is('%'))
+            return RulesItem::ProgramCode;
+        if (d.is('{')) {
+            codeBlock();
+            return RulesItem::More;
+        }
+        if (isNameStart(d)) {
+            directive(word(d));
+            return RulesItem::More;
+        }
+        if (d.isEndOfFile() || d.is('\n'))
+            unget();
+        diagnostics_.report(InvalidLexEscape);
+        return RulesItem::More;
+    }
+    if (c.is('/')) {
+        const SourceCharacter& d = get();
+        if (d.is('*') || d.is('/')) {
+            skipComment(d.is('*'));
+            return RulesItem::More;
+        }
+        unget();
+    }
+    if (c.is('}')) {
+        if (scopes_.empty())
+            diagnostics_.report(UnexpectedToken, tokenName(Token::CloseBrace));
+        else
+            scopes_.pop_back();
+        return RulesItem::More;
+    }
+    unget();
+    rule();
+    return RulesItem::More;
+}
+
+void LexReader::directive(const std::string& name)
+{
+    const auto token = keyword(name);
+    if (!token) {
+        diagnostics_.report(InvalidKeyword, "%" + name);
+        return;
+    }
+    switch (*token) {
+    case Token::Char: settings_.characters = true; break;
+    case Token::Byte: settings_.characters = false; break;
+    case Token::CodePage: codePageDirective(); break;
+    case Token::CodePageAnsi: settings_.codePage = ansiCodePage_; break;
+    // The console's code page is the ANSI one on this platform.
+    case Token::CodePageOem: settings_.codePage = ansiCodePage_; break;
+    case Token::CodePageAscii: settings_.codePage = toolframe::CodePage::kAscii; break;
+    case Token::Ascii: settings_.asciiClasses = true; break;
+    case Token::Current: settings_.asciiClasses = false; break;
+    case Token::Break: returnAfterAction_ = false; break;
+    case Token::Return: returnAfterAction_ = true; break;
+    default:
+        diagnostics_.report(UnexpectedToken, tokenName(*token));
+        skipLine();
+        break;
+    }
+}
+
+void LexReader::codePageDirective()
+{
+    const SourceCharacter* c = &get();
+    while (isBlank(*c))
+        c = &get();
+    if (!isDigit(*c)) {
+        const Token found = c->isEndOfFile() ? Token::EndOfFile : Token::Character;
+        unget();
+        diagnostics_.report(MissingToken, tokenName(Token::Integer), tokenName(found));
+        return;
+    }
+    Lexeme number;
+    integer(*c, number);
+    if (number.number == 0 || !isKnownCodePage(number.number))
+        diagnostics_.report(InvalidCodePage, static_cast<long>(number.number));
+    else
+        settings_.codePage = static_cast<int>(number.number);
+}
+
+bool LexReader::conditionList(bool& all, std::vector<int>& conditions)
+{
+    for (;;) {
+        const SourceCharacter& c = get();
+        if (c.is('*')) {
+            all = true;
+        } else if (isNameStart(c)) {
+            const std::string name = word(c);
+            StartCondition& condition = *conditions_.enter(name, StartCondition{}).first;
+            if (condition.number < 0) {
+                if (condition.number == -1)
+                    diagnostics_.report(UndeclaredStartState, name);
+                condition.number = -2;
+            } else if (std::find(conditions.begin(), conditions.end(), condition.number) != conditions.end()) {
+                diagnostics_.report(DuplicateStartState, name);
+            } else {
+                conditions.push_back(condition.number);
+            }
+        } else {
+            unget();
+            diagnostics_.report(MissingToken, tokenName(Token::Greater),
+                                c.isEndOfFile() ? tokenName(Token::EndOfFile) : tokenName(Token::Character));
+            return false;
+        }
+        const SourceCharacter& d = get();
+        if (d.is('>'))
+            return true;
+        if (!d.is(',')) {
+            unget();
+            diagnostics_.report(MissingToken, tokenName(Token::Greater),
+                                d.isEndOfFile() ? tokenName(Token::EndOfFile) : tokenName(Token::Character));
+            return false;
+        }
+    }
+}
+
+// The "^" and "<...>" before an expression; false after an error.
+bool LexReader::prefix(bool& anchored, bool& all, std::vector<int>& conditions)
+{
+    for (;;) {
+        const SourceCharacter& c = get();
+        if (c.is('^')) {
+            anchored = true;
+            continue;
+        }
+        if (c.is('<')) {
+            const SourceCharacter& d = get();
+            unget();
+            if (d.is('<')) { // <<EOF>>
+                unget();
+                return true;
+            }
+            if (!conditionList(all, conditions))
+                return false;
+            continue;
+        }
+        unget();
+        return true;
+    }
+}
+
+void LexReader::rule()
+{
+    RuleExpression expression;
+    bool all = false;
+    std::vector<int> conditions;
+    bool anchored = false;
+    if (!prefix(anchored, all, conditions)) {
+        skipLine();
+        return;
+    }
+    const bool prefixed = anchored || all || !conditions.empty();
+    // A prefix before "{" that starts no macro reference opens a scope.
+    const SourceCharacter& c = get();
+    if (c.is('{') && prefixed) {
+        const SourceCharacter& d = get();
+        unget();
+        if (!isNameStart(d)) {
+            Scope scope{anchored, all, conditions};
+            if (!scopes_.empty()) {
+                const Scope& outer = scopes_.back();
+                scope.anchored = scope.anchored || outer.anchored;
+                if (!scope.all && scope.conditions.empty()) {
+                    scope.all = outer.all;
+                    scope.conditions = outer.conditions;
+                }
+            }
+            scopes_.push_back(scope);
+            skipLine();
+            return;
+        }
+    }
+    unget();
+    expression.line = input_.currentLine();
+    expression.anchored = anchored;
+    expression.allConditions = all;
+    expression.conditions = conditions;
+    if (!scopes_.empty()) {
+        const Scope& scope = scopes_.back();
+        expression.anchored = expression.anchored || scope.anchored;
+        if (!expression.allConditions && expression.conditions.empty()) {
+            expression.allConditions = scope.all;
+            expression.conditions = scope.conditions;
+        }
+    }
+    expression.settings = settings_;
+    expressionText(expression);
+    if (!switchOpen_) {
+        switchOpen_ = true;
+        emitter_.openActionSwitch();
+    }
+    expression.actionNumber = ++actionCount_;
+    emitter_.caseLabel(expression.actionNumber);
+    builder_.expression(expression);
+    action();
+}
+
+void LexReader::macroReference()
+{
+    // The '{' is the last character read; a line of its own clears the
+    // expansions of the one before.
+    if (expansionLine_ != input_.currentLine()) {
+        expansions_.clear();
+        expansionLine_ = input_.currentLine();
+        expansionSpaceLeft_ = true;
+    }
+    input_.markLast();
+    const std::size_t start = input_.offset() - 1;
+    std::string name;
+    for (;;) {
+        const SourceCharacter& c = get();
+        if (!isNamePart(c)) {
+            if (!c.is('}')) {
+                unget();
+                diagnostics_.report(MacroReferenceUnclosed);
+            }
+            break;
+        }
+        name += input_.bytesOf(c);
+    }
+    const std::size_t referenceLength = input_.offset() - start;
+    std::erase_if(expansions_, [&](const Expansion& e) { return e.end <= start; });
+    const auto replace = [&](std::string_view text) {
+        // Room for the newline and the terminator, as in every line.
+        if (!input_.replaceMarked(text, LexInput::kExpansionBufferSize - 2))
+            return false;
+        const std::ptrdiff_t growth =
+            static_cast<std::ptrdiff_t>(text.size()) - static_cast<std::ptrdiff_t>(referenceLength);
+        for (Expansion& active : expansions_)
+            active.end = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(active.end) + growth);
+        return true;
+    };
+    // Once a line has run out of room, its further references are dropped
+    // unreported: the expression is lost anyway.
+    if (!expansionSpaceLeft_) {
+        replace("");
+        return;
+    }
+    for (const Expansion& active : expansions_) {
+        if (active.macro == name) {
+            diagnostics_.report(RecursiveMacroReference, name);
+            replace("");
+            return;
+        }
+    }
+    const std::string* macro = macros_.find(name);
+    if (macro == nullptr) {
+        diagnostics_.report(UndefinedMacro, name);
+        replace("");
+        return;
+    }
+    if (!replace(*macro)) {
+        diagnostics_.report(OutOfMacroExpansionSpace);
+        expansionSpaceLeft_ = false;
+        replace("");
+        return;
+    }
+    expansions_.push_back(Expansion{name, start, start + macro->size()});
+}
+
+// The expression runs to the first blank, tab or newline outside quotes and
+// brackets; macro references are replaced where they stand.
+void LexReader::expressionText(RuleExpression& rule)
+{
+    {
+        const SourceCharacter& c = get();
+        if (c.is('<')) {
+            static constexpr std::string_view kEndOfFile = "<<EOF>>";
+            std::string seen = "<";
+            std::size_t read = 1;
+            while (read < kEndOfFile.size()) {
+                const SourceCharacter& d = get();
+                ++read;
+                if (d.isEndOfFile() || d.is('\n')) {
+                    unget();
+                    --read;
+                    break;
+                }
+                seen += input_.bytesOf(d);
+                if (seen != kEndOfFile.substr(0, seen.size()))
+                    break;
+            }
+            if (seen == kEndOfFile) {
+                rule.endOfFile = true;
+                return;
+            }
+            while (read-- > 0)
+                unget();
+        } else {
+            unget();
+        }
+    }
+    std::string text;
+    bool inQuote = false;
+    bool inClass = false;
+    std::size_t slash = std::string::npos;
+    bool dollar = false;
+    for (;;) {
+        const SourceCharacter& c = get();
+        if (c.isEndOfFile() || c.is('\n')) {
+            unget();
+            break;
+        }
+        if (!inQuote && !inClass && isBlank(c)) {
+            unget();
+            break;
+        }
+        const std::string_view bytes = input_.bytesOf(c);
+        dollar = false;
+        if (c.is('\\')) {
+            text += bytes;
+            const SourceCharacter& d = get();
+            if (d.isEndOfFile() || d.is('\n')) {
+                unget();
+                diagnostics_.report(NewlineInCharacterEscape);
+                break;
+            }
+            text += input_.bytesOf(d);
+            continue;
+        }
+        if (inQuote) {
+            text += bytes;
+            inQuote = !c.is('"');
+            continue;
+        }
+        if (inClass) {
+            text += bytes;
+            inClass = !c.is(']');
+            continue;
+        }
+        if (c.is('"')) {
+            inQuote = true;
+        } else if (c.is('[')) {
+            inClass = true;
+        } else if (c.is('{')) {
+            const SourceCharacter& d = get();
+            unget();
+            if (isNameStart(d)) {
+                macroReference();
+                continue;
+            }
+        } else if (c.is('/')) {
+            const SourceCharacter& d = get();
+            if (d.is('*') || d.is('/')) {
+                // A comment ends the expression.
+                unget();
+                unget();
+                break;
+            }
+            unget();
+            if (slash == std::string::npos) {
+                slash = text.size();
+                continue;
+            }
+        } else if (c.is('$')) {
+            dollar = true;
+        }
+        text += bytes;
+    }
+    if (inQuote)
+        diagnostics_.report(NewlineInCharacterString);
+    else if (inClass)
+        diagnostics_.report(NewlineInCharacterClass);
+    if (slash != std::string::npos) {
+        rule.hasTrailingContext = true;
+        rule.trailingContext = text.substr(slash);
+        text.resize(slash);
+    } else if (dollar) {
+        rule.hasTrailingContext = true;
+        rule.trailingNewline = true;
+        text.pop_back();
+    }
+    rule.text = std::move(text);
+}
+
+void LexReader::action()
+{
+    const SourceCharacter* c = &get();
+    while (isBlank(*c) || c->is('\n'))
+        c = &get();
+    // Comments between the expression and its action are passed over.
+    while (c->is('/')) {
+        const SourceCharacter& d = get();
+        if (!d.is('*') && !d.is('/')) {
+            unget();
+            break;
+        }
+        skipComment(d.is('*'));
+        c = &get();
+        while (isBlank(*c) || c->is('\n'))
+            c = &get();
+    }
+    if (c->isEndOfFile()) {
+        diagnostics_.report(MissingToken, tokenName(Token::Action), tokenName(Token::EndOfFile));
+        return;
+    }
+    if (c->is('|')) {
+        sharing_ = true;
+        skipLine();
+        return;
+    }
+    sharing_ = false;
+    const int line = input_.currentLine();
+    emitter_.beginAction(line);
+    toolframe::OutputStream& out = emitter_.sourceStream();
+    bool semicolon = false;
+    if (c->is(';')) {
+        semicolon = true;
+    } else {
+        const bool braced = c->is('{');
+        if (braced)
+            out.writeCharacter('{');
+        else
+            unget();
+        const toolframe::CopyOutcome outcome = toolframe::CodeCopier(input_, out, nullptr)
+                                                   .copy(braced ? toolframe::CodeEnd::MatchingBrace
+                                                                : toolframe::CodeEnd::Semicolon);
+        if (!outcome.ended)
+            diagnostics_.fatal(outcome.inComment ? EndOfFileInActionComment : EndOfFileInAction);
+        if (braced)
+            out.writeCharacter('}');
+    }
+    // The copier keeps the ';' that ends an unbraced action, so only the
+    // empty action asks the emitter for one.
+    emitter_.endAction(semicolon);
+    if (!returnAfterAction_)
+        emitter_.breakAfterAction();
+}
+
+// Called with the second "%%" read; the rest of its line belongs to nothing.
+void LexReader::programCode()
+{
+    skipLine();
+    toolframe::OutputStream& out = emitter_.sourceStream();
+    const SourceCharacter* c = &get();
+    if (c->isEndOfFile()) {
+        emitter_.afterProgramCode(false);
+        return;
+    }
+    out.setGrammarLine(input_.currentLine());
+    for (; !c->isEndOfFile(); c = &get())
+        out.writeCharacter(c->value);
+    out.writeCharacter('\n');
+    out.requestResync();
+    emitter_.afterProgramCode(true);
+}
+
+} // namespace lindle

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "LindleRun.h"
+
+// Every message of the reader, through the real program, at its line.
+namespace lindle::testing {
+namespace {
+
+struct MessageCase {
+    const char* name;
+    std::string source;
+    std::string expected; // the whole output of lindle -$
+    std::vector<std::string> switches = {};
+};
+
+class ReaderMessage : public ::testing::TestWithParam<MessageCase> {};
+
+TEST_P(ReaderMessage, IsReportedAtItsLine)
+{
+    const auto result = readThroughLindle(GetParam().source, GetParam().switches);
+    EXPECT_EQ(result.out, GetParam().expected);
+    EXPECT_EQ(result.exitStatus, GetParam().expected.find("error") == std::string::npos ? 0 : 1);
+}
+
+const MessageCase kCases[] = {
+    {"IllegalMultibyteCharacter", "%%\nx\t;\n \xc3", "scan.l(3) : error L2001: illegal multibyte character '0xc3'\n"},
+    {"NewlineInCharacterEscape", "%%\nab\\\n;\n", "scan.l(2) : error L2013: newline in character escape\n"},
+    {"NewlineInExpressionString", "%%\n\"ab\n;\n", "scan.l(2) : error L2014: newline in character string\n"},
+    {"NewlineInCharacterClass", "%%\n[ab\n;\n", "scan.l(2) : error L2015: newline in character class\n"},
+    {"UnrecognisedCharacter", "\n#\n%%\n", "scan.l(2) : error L2003: unrecognised character '0x23'\n"},
+    {"InvalidLexEscape", "%1\n%%\n", "scan.l(1) : error L2004: invalid lex escape sequence\n"},
+    {"InvalidKeyword", "\n\n%foo\n%%\n", "scan.l(3) : error L2005: invalid keyword '%foo'\n"},
+    {"KeywordsIgnoreCase", "%START A\n%X B\n%T\n%t\n%%\n", ""},
+    {"HexWithoutDigits", "%a 0x\n%%\n", "scan.l(1) : error L2006: hex integers must have at least one hex digit\n"},
+    {"IntegerTooBig", "%a 4294967296\n%%\n", "scan.l(1) : error L2007: '4294967296' : integer too big\n"},
+    {"LargestIntegerFits", "%a 0xffffffff\n%%\n", ""},
+    {"MacroWithoutText", "D\n%%\n", "scan.l(1) : error L2008: syntax error\n"},
+    {"MissingSeparator", "%s A\n", "scan.l(1) : error L2009: syntax error : missing '%%' before 'end of file'\n"},
+    {"MissingIdentifier", "%name 12\n%%\n",
+     "scan.l(1) : error L2009: syntax error : missing 'identifier' before 'integer'\n"},
+    {"MissingInteger", "%p abc\n%%\n",
+     "scan.l(1) : error L2009: syntax error : missing 'integer' before 'identifier'\n"},
+    {"UnexpectedToken", "%s A\n12 \"a\"\n%%\n", "scan.l(2) : error L2010: syntax error : 'integer'\n"},
+    {"DirectiveInDefinitions", "%break\n%%\n", "scan.l(1) : error L2010: syntax error : '%break'\n"},
+    {"DeclarationInRules", "%%\n%start A\n", "scan.l(2) : error L2010: syntax error : '%start'\n"},
+    {"DuplicateName", "%name a\n%name b\n%%\n", "scan.l(2) : error L2011: duplicate name declaration\n"},
+    {"NewlineInString", "%t\n1 \"ab\n%t\n%%\n", "scan.l(2) : error L2014: newline in character string\n"},
+    {"ExclusivityRedeclared", "%s A B\n%x A\n%%\n",
+     "scan.l(2) : error L2023: 'A' : re-declaration of start state exclusivity\n"},
+    {"UndeclaredStartState", "%%\n<A>x\t;\n<A>y\t;\n", "scan.l(2) : error L2024: 'A' : undeclared start state\n"},
+    {"IntegerOutOfRange", "%t\n65536 \"a\"\n65535 \"b\"\n%t\n%%\n",
+     "scan.l(2) : error L2025: '65536' : integer out of range\n"},
+    {"DuplicateTableEntry", "%t\n1 \"ab\"\n2 \"b\"\n%t\n%%\n",
+     "scan.l(3) : error L2026: '0x0062' : duplicate table entry\n"},
+    {"DuplicateMacro", "D [0-9]\nD [a-z]\n%%\n", "scan.l(2) : error L2027: 'D' : duplicate macro declaration\n"},
+    {"UndefinedMacro", "%%\n\nx{Y}\t;\n", "scan.l(3) : error L2028: undefined macro 'Y'\n"},
+    {"MacroWithoutClosingBrace", "D [0-9]\n%%\n{D\t;\n",
+     "scan.l(3) : error L2029: macro reference does not have closing '}'\n"},
+    {"RecursiveMacro", "A a{A}\n%%\n{A}\t;\n", "scan.l(3) : error L2030: recursive macro reference '{A}'\n"},
+    {"InvalidCodePage", "%%\n%codepage 12\nx\t;\n%codepage 1252\n", "scan.l(2) : error L2032: invalid code page '12'\n"},
+    {"CodePageMustBePositive", "%%\n%codepage 0\n", "scan.l(2) : error L2032: invalid code page '0'\n"},
+    {"NameAfterStartStateInJava", "%s A\n%name scanner\n%%\n",
+     "scan.l(2) : error L2041: start state declaration precedes name declaration\n", {"-Tj"}},
+    {"NameAfterStartStateInC", "%s A\n%name scanner\n%%\n", ""},
+    {"DuplicateStartStateDeclaration", "%s A\n%s A\n%%\n",
+     "scan.l(2) : warning L4004: 'A' : duplicate start state declaration\n"},
+    {"DuplicateStartState", "%s A\n%%\n<A,A>x\t;\n", "scan.l(3) : warning L4005: 'A' : duplicate start state\n"},
+    {"EndOfFileInCodeBlock", "%{\nint a;\n", "scan.l(2) : fatal error L1013: unexpected end of file found in code block\n"},
+    {"EndOfFileInDeclarationBlock", "%include {\nint a;\n",
+     "scan.l(2) : fatal error L1014: unexpected end of file found in declaration code block\n"},
+    {"EndOfFileInAction", "%%\nx\t{ f();\n", "scan.l(2) : fatal error L1015: unexpected end of file found in action\n"},
+    {"EndOfFileInUnbracedAction", "%%\nx\treturn 1\n",
+     "scan.l(2) : fatal error L1015: unexpected end of file found in action\n"},
+    {"EndOfFileInComment", "/* open\n\n", "scan.l(2) : fatal error L1016: unexpected end of file found in comment\n"},
+    {"EndOfFileInCodeBlockComment", "%{\n/* x\n",
+     "scan.l(2) : fatal error L1017: unexpected end of file found in code block comment\n"},
+    {"EndOfFileInDeclarationBlockComment", "%name a {\n/* x\n",
+     "scan.l(2) : fatal error L1018: unexpected end of file found in declaration code block comment\n"},
+    {"EndOfFileInActionComment", "%%\nx\t{ /* a\n",
+     "scan.l(2) : fatal error L1019: unexpected end of file found in action comment\n"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Messages, ReaderMessage, ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<MessageCase>& entry) { return entry.param.name; });
+
+TEST(ReaderMessages, ALongLineIsReportedOnce)
+{
+    const auto result =
+        readThroughLindle("%%\nx\t;\n " + std::string(3000, 'a') + "\n " + std::string(5000, 'b') + "\nx\t;\n");
+    EXPECT_EQ(result.out, "scan.l(3) : error L2002: line too long\nscan.l(4) : error L2002: line too long\n");
+}
+
+TEST(ReaderMessages, ExpansionBeyondTheBufferIsReported)
+{
+    // Each level doubles the text: 2^17 bytes cannot fit in 65536.
+    std::string text = "M0 aaaaaaaaaaaaaaaa\n";
+    for (int i = 1; i <= 13; ++i)
+        text += "M" + std::to_string(i) + " {M" + std::to_string(i - 1) + "}{M" + std::to_string(i - 1) + "}\n";
+    const auto result = readThroughLindle(text + "%%\n{M13}\t;\n");
+    EXPECT_EQ(result.out, "scan.l(16) : error L2031: out of macro expansion space\n");
+}
+
+} // namespace
+} // namespace lindle::testing

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "LindleRun.h"
+
+// Any prefix of a real scanner, and any bytes at all, end in a report:
+// never a crash, a hang or a file left behind.
+namespace lindle::testing {
+namespace {
+
+using toolframe::testing::TemporaryDirectory;
+
+void expectCleanEnd(const std::string& text, const std::string& what)
+{
+    TemporaryDirectory directory;
+    directory.write("scan.l", text);
+    const auto result = runLindle(directory, {"scan.l", "-$", "-i", "-v"});
+    ASSERT_TRUE(result.exitStatus == 0 || result.exitStatus == 1) << what << " signal " << result.signal;
+    if (result.exitStatus == 1) {
+        ASSERT_NE(result.out, "") << what;
+    }
+    ASSERT_EQ(directory.entries(), std::vector<std::string>{"scan.l"}) << what;
+}
+
+// Each file's prefixes are split over shards that run apart, so that no
+// one test runs for long.
+constexpr std::size_t kShards = 4;
+
+struct Cut {
+    const char* file;
+    std::size_t shard;
+};
+
+class Truncated : public ::testing::TestWithParam<Cut> {};
+
+TEST_P(Truncated, EveryPrefixEndsCleanly)
+{
+    const std::string file = GetParam().file;
+    const std::string text = toolframe::testing::readFile(kScannersDir + "/" + file);
+    for (std::size_t length = GetParam().shard; length <= text.size(); length += kShards)
+        expectCleanEnd(text.substr(0, length), file + " cut at " + std::to_string(length));
+}
+
+std::vector<Cut> cuts()
+{
+    std::vector<Cut> all;
+    for (const char* file : {"wordcount.l", "clexer.l", "pascal.l"})
+        for (std::size_t shard = 0; shard < kShards; ++shard)
+            all.push_back(Cut{file, shard});
+    return all;
+}
+
+INSTANTIATE_TEST_SUITE_P(Scanners, Truncated, ::testing::ValuesIn(cuts()),
+                         [](const ::testing::TestParamInfo<Cut>& entry) {
+                             const std::string name = entry.param.file;
+                             return name.substr(0, name.find('.')) + "_" + std::to_string(entry.param.shard);
+                         });
+
+TEST(RandomBytes, EndCleanly)
+{
+    std::mt19937 generator(20261208);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::uniform_int_distribution<int> length(0, 400);
+    // Bytes drawn from what lex sources are made of reach deeper.
+    const std::string alphabet = "%%{}<>^$/|;\"'[]\\*+?.()\n\t aAxX09_-,#";
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        const int size = length(generator);
+        for (int i = 0; i < size; ++i)
+            text += round % 2 == 0 ? static_cast<char>(byte(generator)) : alphabet[pick(generator)];
+        expectCleanEnd(text, "round " + std::to_string(round));
+    }
+}
+
+} // namespace
+} // namespace lindle::testing
