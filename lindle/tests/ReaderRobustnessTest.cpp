@@ -27,7 +27,7 @@ void expectCleanEnd(const std::string& text, const std::string& what)
 
 // Each file's prefixes are split over shards that run apart, so that no
 // one test runs for long.
-constexpr std::size_t kShards = 4;
+constexpr std::size_t kShards = 8;
 
 struct Cut {
     const char* file;
