@@ -285,7 +285,7 @@ std::uint32_t LexReader::escape()
 void LexReader::string(Lexeme& lexeme)
 {
     lexeme.token = Token::String;
-    lexeme.text = "\"";
+    lexeme.text.assign(1, '"');
     for (;;) {
         const SourceCharacter& c = get();
         if (c.isEndOfFile() || c.is('\n')) {
