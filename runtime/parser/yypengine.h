@@ -711,8 +711,10 @@ static void YYPF(memoput)(YYPF(memo_t) *memo, int state, int symbol, int value)
    value with a single instruction. */
 #if defined(__GNUC__)
 #define YYPEXPAND static inline __attribute__((always_inline))
+#define YYPLIKELY(condition) __builtin_expect(!!(condition), 1)
 #else
 #define YYPEXPAND static
+#define YYPLIKELY(condition) (condition)
 #endif
 
 /* The state a reduction to nonterm leads to from state: its goto, or
@@ -796,6 +798,7 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 			 YYCONST size_t size)
 {
 	YYCONST void *YYCONST lval = YYPV(lvalptr);
+	void *YYCONST val = YYPV(valptr);
 	YYCONST YYPT(reduction_t) *YYCONST reduction = YYPV(reduction);
 	YYCONST YYPT(tokenaction_t) *YYCONST tokenaction = YYPV(tokenaction);
 	YYCONST YYPT(stateaction_t) *YYCONST stateaction = YYPV(stateaction);
@@ -804,16 +807,16 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 	/* Unsigned, so that one comparison also refuses a negative index; the
 	   size of the form not in the program is not there to be read. */
 	YYCONST unsigned tokenactions = compact ? 0 : (unsigned) YYPV(tokenaction_size);
-	YYPT(stack_t) *sp;
-	YYPT(stack_t) *last;
-	char *vp;
+	YYPT(stack_t) *stack;
+	char *values;
+	int top;
 	int token;
 	int state;
 	int result;
-#define YYPSAVE() (YYPV(top) = (int) (sp - YYPV(stackptr)), YYPV(char) = token, YYPV(lookahead) = token >= 0)
-#define YYPLOAD() (sp = YYPV(stackptr) + YYPV(top), token = YYPV(lookahead) ? YYPV(char) : -1, \
-	vp = (char *) YYPV(attributestackptr) + (size_t) YYPV(top) * size, \
-	last = YYPV(stackptr) + YYPV(stack_size) - 1, state = *sp)
+#define YYPSAVE() (YYPV(top) = top, YYPV(char) = token, YYPV(lookahead) = token >= 0)
+#define YYPLOAD() (stack = YYPV(stackptr), values = (char *) YYPV(attributestackptr), top = YYPV(top), \
+	token = YYPV(lookahead) ? YYPV(char) : -1, state = stack[top])
+#define YYPVALUE(index) (values + (size_t) (index) * size)
 /* Reads the lookahead unless one is held; a lexer that switched tracing
    on hands the parse to the stepping loop, which traces the token. */
 #define YYPREAD() \
@@ -831,13 +834,14 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 /* The goto from the state under the popped values, as next. */
 #define YYPGOTO(next, nonterm) \
 	{ \
-		YYCONST YYPF(slot_t) *YYCONST slot_ = YYPSLOT(gotos, *sp, nonterm); \
-		if (slot_->key == YYPKEY(*sp, nonterm)) { \
+		YYCONST int from_ = stack[top]; \
+		YYCONST YYPF(slot_t) *YYCONST slot_ = YYPSLOT(gotos, from_, nonterm); \
+		if (YYPLIKELY(slot_->key == YYPKEY(from_, nonterm))) { \
 			next = slot_->value; \
 		} \
 		else { \
-			next = compact ? YYPF(compactgoto)(YYPA gotos, *sp, nonterm) : \
-					 YYPF(fastgoto)(YYPA gotos, *sp, nonterm); \
+			next = compact ? YYPF(compactgoto)(YYPA gotos, from_, nonterm) : \
+					 YYPF(fastgoto)(YYPA gotos, from_, nonterm); \
 		} \
 		if (next < 0) { \
 			YYPSAVE(); \
@@ -846,7 +850,7 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 	}
 /* Makes room on the stack for a state that adds to it. */
 #define YYPROOM() \
-	if (sp >= last) { \
+	if (top + 1 >= YYPV(stack_size)) { \
 		YYPSAVE(); \
 		if (!YYPF(grow)(YYPA0)) { \
 			YYPSTACKOVERFLOW(); \
@@ -872,7 +876,7 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 			}
 			YYPREAD();
 			slot = YYPSLOT(actions, state, token);
-			if (slot->key == YYPKEY(state, token)) {
+			if (YYPLIKELY(slot->key == YYPKEY(state, token))) {
 				packed = slot->value;
 			}
 			else {
@@ -882,42 +886,53 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 			sr = packed >> 3;
 		}
 		else {
-			YYCONST YYPT(stateaction_t) *sa = &stateaction[state];
-			int s = state;
-			int n;
+			YYCONST YYPT(stateaction_t) *YYCONST sa = &stateaction[state];
 			if (!sa->lookahead && sa->type == YYAT_REDUCE) {
 				sr = sa->sr;
 				goto reduce;
 			}
 			YYPREAD();
-			for (n = 0;; n++) {
-				if (sa->lookahead) {
-					YYCONST unsigned i = (unsigned) (sa->base + token);
-					if (i < tokenactions && tokenaction[i].check == s) {
-						type = tokenaction[i].type;
-						sr = tokenaction[i].sr;
+			if (sa->lookahead) {
+				YYCONST unsigned i = (unsigned) (sa->base + token);
+				if (YYPLIKELY(i < tokenactions && tokenaction[i].check == state)) {
+					type = tokenaction[i].type;
+					sr = tokenaction[i].sr;
+					goto act;
+				}
+			}
+			if (sa->type == YYAT_DEFAULT) {
+				/* The tokens of the default states, which the
+				   tables never let loop. */
+				YYCONST YYPT(stateaction_t) *d = sa;
+				int n;
+				for (n = 0; n < YYPCHAINMAX; n++) {
+					YYCONST int s = d->sr;
+					d = &stateaction[s];
+					if (d->lookahead) {
+						YYCONST unsigned i = (unsigned) (d->base + token);
+						if (i < tokenactions && tokenaction[i].check == s) {
+							type = tokenaction[i].type;
+							sr = tokenaction[i].sr;
+							goto act;
+						}
+					}
+					if (d->type != YYAT_DEFAULT) {
 						break;
 					}
 				}
-				if (sa->type != YYAT_DEFAULT) {
-					type = sa->type;
-					sr = sa->sr;
-					break;
-				}
-				if (n == YYPCHAINMAX) {
-					type = YYAT_ERROR;
-					sr = 0;
-					break;
-				}
-				s = sa->sr;
-				sa = &stateaction[s];
+				type = d->type == YYAT_DEFAULT ? YYAT_ERROR : d->type;
+				sr = d->sr;
+			}
+			else {
+				type = sa->type;
+				sr = sa->sr;
 			}
 		}
+	act:
 		if (type == YYAT_SHIFT) {
 			YYPROOM();
-			*++sp = state = sr;
-			vp += size;
-			YYPCOPY(size, vp, lval);
+			stack[++top] = state = sr;
+			YYPCOPY(size, YYPVALUE(top), lval);
 			token = -1;
 			if (YYPV(skip) > 0) {
 				YYPV(skip)--;
@@ -946,18 +961,15 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 				if (length > 0) {
 					/* $$ = $1 already holds: the first value
 					   sits where the result goes. */
-					sp -= length;
-					vp -= (size_t) length * size;
+					top -= length;
 					YYPGOTO(state, r->nonterm);
-					*++sp = state;
-					vp += size;
+					stack[++top] = state;
 					continue;
 				}
 				YYPGOTO(state, r->nonterm);
 				YYPROOM();
-				*++sp = state;
-				vp += size;
-				YYPCLEAR(vp);
+				stack[++top] = state;
+				YYPCLEAR(YYPVALUE(top));
 				continue;
 			}
 			/* $$ = $1 unless the action says otherwise; an empty rule
@@ -966,18 +978,17 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 			   and the values through the parser's variables. */
 			YYPSAVE();
 			if (length > 0) {
-				YYPCOPY(size, YYPV(valptr), vp - (size_t) (length - 1) * size);
+				YYPCOPY(size, val, YYPVALUE(top - length + 1));
 			}
 			else {
-				YYPCLEAR(YYPV(valptr));
+				YYPCLEAR(val);
 			}
 			YYPACTION(r->action);
-			sp -= length;
-			vp -= (size_t) length * size;
+			top -= length;
 			/* The values of a rule whose action stopped the parse or
 			   raised an error belong to that action now. */
-			if (YYPV(exitflg) || YYPV(errorflg)) {
-				YYPV(top) = (int) (sp - YYPV(stackptr));
+			if (YYPV(exitflg) | YYPV(errorflg)) {
+				YYPV(top) = top;
 				if (YYPV(exitflg)) {
 					return YYPF(finish)(YYPA YYPV(exitcode));
 				}
@@ -997,9 +1008,8 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 			if (length == 0) {
 				YYPROOM();
 			}
-			*++sp = state;
-			vp += size;
-			YYPCOPY(size, vp, YYPV(valptr));
+			stack[++top] = state;
+			YYPCOPY(size, YYPVALUE(top), val);
 			if (YYPDEBUGON) {
 				YYPSAVE();
 				return -1;
@@ -1011,6 +1021,7 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 #undef YYPREAD
 #undef YYPGOTO
 #undef YYPROOM
+#undef YYPVALUE
 }
 
 /* Expands the loop for the table form and the size of the values. */
