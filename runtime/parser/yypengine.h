@@ -637,37 +637,42 @@ static int YYPF(steploop)(YYPP0)
    states in the expressions of a C grammar), while the gotos a parse
    takes are few and taken again and again. A memo keeps each lookup where
    its state and symbol place it, in place of whatever was there, so that
-   a hit costs one comparison; it starts in the parse's own frame and,
-   when lookups keep missing it, doubles on the heap, up to a limit.
-   Nothing outlives the parse, so parsers in several threads and of
-   several grammars share nothing but the generated tables. */
+   a hit costs one comparison. A short parse costs no more than reading
+   the tables: a memo takes nothing down until lookups have missed it
+   YYPMEMOWAIT times; then it starts in the parse's own frame and, when
+   lookups keep missing it, doubles on the heap, up to a limit. Nothing
+   outlives the parse, so parsers in several threads and of several
+   grammars share nothing but the generated tables. */
 typedef struct {
 	unsigned long long key; /* state << 32 | symbol; all ones when empty */
 	int value;
 } YYPF(slot_t);
 
+#define YYPMEMOWAIT 128
 #define YYPMEMOFIRST 256
 #define YYPMEMOLAST 65536
 #define YYPEMPTY (~0ULL)
 
+/* The one slot of a memo that keeps nothing yet; never written. */
+static YYCONST YYPF(slot_t) YYPF(noslots)[1] = { { YYPEMPTY, 0 } };
+
 typedef struct {
 	YYPF(slot_t) *slots;
 	unsigned mask;
-	unsigned misses; /* left before the memo doubles */
+	unsigned misses; /* left before the memo starts or doubles */
 	YYPF(slot_t) first[YYPMEMOFIRST];
 } YYPF(memo_t);
 
 static void YYPF(memoinit)(YYPF(memo_t) *memo)
 {
-	memset(memo->first, 0xff, sizeof memo->first);
-	memo->slots = memo->first;
-	memo->mask = YYPMEMOFIRST - 1;
-	memo->misses = 2 * YYPMEMOFIRST;
+	memo->slots = (YYPF(slot_t) *) YYPF(noslots);
+	memo->mask = 0;
+	memo->misses = YYPMEMOWAIT;
 }
 
 static void YYPF(memofree)(YYPF(memo_t) *memo)
 {
-	if (memo->slots != memo->first) {
+	if (memo->slots != memo->first && memo->slots != YYPF(noslots)) {
 		free(memo->slots);
 	}
 }
@@ -677,6 +682,33 @@ static void YYPF(memofree)(YYPF(memo_t) *memo)
 	(&(memo)->slots[((unsigned) (state) * 0x9E3779B1u + (unsigned) (symbol)) & (memo)->mask])
 #define YYPKEY(state, symbol) ((unsigned long long) (unsigned) (state) << 32 | (unsigned) (symbol))
 
+/* Makes the memo take its first slots, or double. */
+static void YYPF(memogrow)(YYPF(memo_t) *memo)
+{
+	unsigned size;
+	YYPF(slot_t) *slots = NULL;
+	if (memo->slots == YYPF(noslots)) {
+		memset(memo->first, 0xff, sizeof memo->first);
+		memo->slots = memo->first;
+		memo->mask = YYPMEMOFIRST - 1;
+		memo->misses = 2 * YYPMEMOFIRST;
+		return;
+	}
+	size = (memo->mask + 1) * 2;
+	if (size <= YYPMEMOLAST) {
+		slots = (YYPF(slot_t) *) malloc((size_t) size * sizeof(YYPF(slot_t)));
+	}
+	if (slots == NULL) {
+		memo->misses = (unsigned) -1;
+		return;
+	}
+	memset(slots, 0xff, (size_t) size * sizeof(YYPF(slot_t)));
+	YYPF(memofree)(memo);
+	memo->slots = slots;
+	memo->mask = size - 1;
+	memo->misses = 2 * size;
+}
+
 /* Keeps a lookup that missed the memo; after twice as many misses as the
    memo has slots, the memo doubles, emptied, so that the lookups of the
    parse spread over more slots. */
@@ -684,25 +716,13 @@ static void YYPF(memoput)(YYPF(memo_t) *memo, int state, int symbol, int value)
 {
 	YYPF(slot_t) *slot;
 	if (--memo->misses == 0) {
-		unsigned size = (memo->mask + 1) * 2;
-		YYPF(slot_t) *slots = NULL;
-		if (size <= YYPMEMOLAST) {
-			slots = (YYPF(slot_t) *) malloc((size_t) size * sizeof(YYPF(slot_t)));
-		}
-		if (slots != NULL) {
-			memset(slots, 0xff, (size_t) size * sizeof(YYPF(slot_t)));
-			YYPF(memofree)(memo);
-			memo->slots = slots;
-			memo->mask = size - 1;
-			memo->misses = 2 * size;
-		}
-		else {
-			memo->misses = (unsigned) -1;
-		}
+		YYPF(memogrow)(memo);
 	}
-	slot = YYPSLOT(memo, state, symbol);
-	slot->key = YYPKEY(state, symbol);
-	slot->value = value;
+	if (memo->slots != YYPF(noslots)) {
+		slot = YYPSLOT(memo, state, symbol);
+		slot->key = YYPKEY(state, symbol);
+		slot->value = value;
+	}
 }
 
 /* The loop is written once and expanded for each table form and, for
@@ -1071,9 +1091,8 @@ static int YYPF(run)(YYPP0)
 	YYPF(memos_t) memos;
 	int result;
 	YYPF(memoinit)(&memos.gotos);
-	memos.actions.slots = memos.actions.first;
+	YYPF(memoinit)(&memos.actions);
 	if (YYPF(compact)(YYPA0)) {
-		YYPF(memoinit)(&memos.actions);
 		result = YYPF(compactloop)(YYPA &memos.gotos, &memos.actions);
 	}
 	else {
