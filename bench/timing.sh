@@ -34,3 +34,30 @@ ratio() {
   local parts=$(((20000 * $1 / $2 + 1) / 2))
   printf '%d.%04d' $((parts / 10000)) $((parts % 10000))
 }
+
+# median NUMBER...: prints the median of the numbers (the lower middle one
+# of an even count). On a shared machine a run can also come out fast by
+# luck of the caches, so scripts that alternate programs take the median.
+median() {
+  printf '%s\n' "$@" | sort -n | sed -n "$((($# + 1) / 2))p"
+}
+
+# instructions NAME COMMAND...: runs COMMAND in $work under callgrind,
+# counting only inside yyparse, and leaves the instructions of yyparse with
+# everything it calls in $parse_instructions, and those of yylex within it
+# in $lexer_instructions: the instructions of the parser alone are their
+# difference. Instruction counts do not depend on the machine's load.
+instructions() {
+  local name=$1
+  shift
+  if ! (cd "$work" && valgrind --tool=callgrind --toggle-collect=yyparse --callgrind-out-file="$work/$name.cg" \
+    "$@") >"$work/$name.cg.log" 2>&1; then
+    echo "$name failed under callgrind:" >&2
+    tail -n 20 "$work/$name.cg.log" >&2
+    exit 1
+  fi
+  parse_instructions=$(sed -n 's/.*Collected : \([0-9]*\).*/\1/p' "$work/$name.cg.log")
+  lexer_instructions=$(callgrind_annotate --inclusive=yes "$work/$name.cg" 2>/dev/null |
+    sed -n 's/^ *\([0-9,]*\) .*[:?]yylex .*/\1/p' | head -n 1 | tr -d ,)
+  lexer_instructions=${lexer_instructions:-0}
+}
