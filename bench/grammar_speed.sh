@@ -30,12 +30,9 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build}
-if [ -d "$build" ]; then
-  build=$(cd "$build" && pwd)
-elif [ -d "$root/$build" ]; then
-  build=$(cd "$root/$build" && pwd)
-fi
+# shellcheck source=bench/timing.sh
+source "$root/bench/timing.sh"
+locate_build "$root" "${1:-}"
 tokens=${TOKENS:-10000000}
 repetitions=${REPETITIONS:-5}
 counted=${COUNTED_TOKENS:-1000000}
@@ -44,12 +41,7 @@ workloads=${WORKLOADS:-ansic ring statements}
 brannock=$build/bin/brannock
 generator=$build/bin/grammar_generator
 library=$build/lib/libyl.a
-for file in "$brannock" "$generator" "$library"; do
-  if [ ! -e "$file" ]; then
-    echo "missing $file: build it first (tools/build.sh $build)" >&2
-    exit 2
-  fi
-done
+require "$brannock" "$generator" "$library"
 for tool in bison byacc; do
   if ! command -v "$tool" >/dev/null; then
     echo "$tool is not installed" >&2
@@ -63,13 +55,11 @@ fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-# shellcheck source=bench/timing.sh
-source "$root/bench/timing.sh"
 # shellcheck source=bench/parse_speed/table_size.sh
 source "$root/bench/parse_speed/table_size.sh"
 sources=$root/bench/parse_speed
 cp "$sources/ansic.y" "$sources/ansic_tokens.h" "$sources/statements.y" "$sources/ring_tokens.h" \
-  "$sources/driver_mapped.h" "$work/"
+  "$sources/driver_mapped.h" "$sources/read_stream.h" "$work/"
 gcc -O2 -c "$sources/lexer_mapped.c" -o "$work/lexer.o"
 for stream in ansic statements ring; do
   gcc -O2 -I"$sources" -o "$work/${stream}_stream" "$sources/${stream}_stream.c"

@@ -61,3 +61,27 @@ instructions() {
     sed -n 's/^ *\([0-9,]*\) .*[:?]yylex .*/\1/p' | head -n 1 | tr -d ,)
   lexer_instructions=${lexer_instructions:-0}
 }
+
+# locate_build ROOT [DIR]: the build directory the benchmark takes its tools
+# from (DIR, absolute or below ROOT; by default ROOT/build), as an absolute
+# path in $build.
+locate_build() {
+  build=${2:-$1/build}
+  if [ -d "$build" ]; then
+    build=$(cd "$build" && pwd)
+  elif [ -d "$1/$build" ]; then
+    build=$(cd "$1/$build" && pwd)
+  fi
+}
+
+# require FILE...: ends the benchmark unless every file is there; nothing
+# is built for it.
+require() {
+  local file
+  for file in "$@"; do
+    if [ ! -e "$file" ]; then
+      echo "missing $file: build it first (tools/build.sh $build)" >&2
+      exit 2
+    fi
+  done
+}

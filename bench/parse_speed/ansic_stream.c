@@ -6,8 +6,7 @@
    every kind around expressions of every level.
 
      ansic_stream TOKENS FILE */
-#include <stdio.h>
-#include <stdlib.h>
+#include "stream_writer.h"
 
 enum {
 #define T(name) name,
@@ -17,33 +16,10 @@ enum {
 	NAMED_COUNT
 };
 
-static FILE *out;
-static unsigned long long written;
-static unsigned long long state = 88172645463325252ULL;
-
-static unsigned next(void)
-{
-	state ^= state << 13;
-	state ^= state >> 7;
-	state ^= state << 17;
-	return (unsigned) (state >> 32);
-}
-
 /* Whether an event of the given percentage happens. */
 static int chance(unsigned percent)
 {
 	return next() % 100 < percent;
-}
-
-static void put(int token)
-{
-	fwrite(&token, sizeof token, 1, out);
-	written++;
-}
-
-static void named(int token)
-{
-	put(1000 + token);
 }
 
 static void expression(int depth);

@@ -3,33 +3,9 @@
    plus its place in the grammar's NAMED_TOKENS.
 
      statements_stream TOKENS FILE */
-#include <stdio.h>
-#include <stdlib.h>
+#include "stream_writer.h"
 
 enum { ID, NUMBER, IF, ELSE, WHILE, PRINT, RETURN, EQ };
-
-static FILE *out;
-static unsigned long long written;
-static unsigned long long state = 88172645463325252ULL;
-
-static unsigned next(void)
-{
-	state ^= state << 13;
-	state ^= state >> 7;
-	state ^= state << 17;
-	return (unsigned) (state >> 32);
-}
-
-static void put(int token)
-{
-	fwrite(&token, sizeof token, 1, out);
-	written++;
-}
-
-static void named(int token)
-{
-	put(1000 + token);
-}
 
 static void expression(int depth);
 
