@@ -62,15 +62,7 @@ declare -A titles=(
 )
 
 for g in ansic kinds; do
-  for variant in fast: compact:-s; do
-    name=${g}_${variant%%:*}
-    switches=${variant#*:}
-    # shellcheck disable=SC2086
-    if ! (cd "$work" && "$brannock" -\$ "$g.y" -o "$name.c" $switches) >"$work/$name.log" 2>&1; then
-      cat "$work/$name.log" >&2
-      exit 1
-    fi
-  done
+  brannock_variants "$g.y" "$g"
   (cd "$work" && bison -y -Wnone -o "${g}_bison.c" "$g.y")
   names=("${g}_fast" "${g}_compact" "${g}_bison")
   for name in "${names[@]}"; do

@@ -87,16 +87,8 @@ write_stream() {
 # build_parsers WORKLOAD: WORKLOAD_fast, _compact, _bison and _byacc, each
 # with its object file kept for the table sizes.
 build_parsers() {
-  local w=$1 variant name switches
-  for variant in fast: compact:-s; do
-    name=${w}_${variant%%:*}
-    switches=${variant#*:}
-    # shellcheck disable=SC2086
-    if ! (cd "$work" && "$brannock" -\$ "$w.y" -o "$name.c" $switches) >"$work/$name.log" 2>&1; then
-      cat "$work/$name.log" >&2
-      exit 1
-    fi
-  done
+  local w=$1 name
+  brannock_variants "$w.y" "$w"
   (cd "$work" && bison -y -Wnone -o "${w}_bison.c" "$w.y")
   (cd "$work" && byacc -o "${w}_byacc.c" "$w.y") >"$work/${w}_byacc.log" 2>&1
   for name in "${w}_fast" "${w}_compact" "${w}_bison" "${w}_byacc"; do

@@ -85,3 +85,19 @@ require() {
     fi
   done
 }
+
+# brannock_variants GRAMMAR PREFIX: PREFIX_fast.c and PREFIX_compact.c (-s)
+# written from GRAMMAR in $work by $brannock; a failing run ends the
+# benchmark with brannock's messages.
+brannock_variants() {
+  local variant name switches
+  for variant in fast: compact:-s; do
+    name=$2_${variant%%:*}
+    switches=${variant#*:}
+    # shellcheck disable=SC2086
+    if ! (cd "$work" && "$brannock" -\$ "$1" -o "$name.c" $switches) >"$work/$name.log" 2>&1; then
+      cat "$work/$name.log" >&2
+      exit 1
+    fi
+  done
+}
