@@ -69,20 +69,10 @@ for g in ansic kinds; do
     gcc -O2 -DWALL_CLOCK -I"$root/runtime/parser" "$work/$name.c" "$work/lexer.o" "$library" -o "$work/$name"
   done
   states=$(sed -n 's/^#define YYNSTATES *\([0-9]*\).*/\1/p' "$work/${g}_bison.c")
-  declare -A times=()
-  for ((run = 0; run < runs; ++run)); do
-    for name in "${names[@]}"; do
-      if ! elapsed=$("$work/$name" "$work/$g.bin"); then
-        echo "$name failed to parse its input" >&2
-        exit 1
-      fi
-      times[$name]="${times[$name]:-} $elapsed"
-    done
-  done
-  declare -A median_time=() counts=()
+  repetitions=$runs
+  time_in_turns "$work/$g.bin" "${names[@]}"
+  declare -A counts=()
   for name in "${names[@]}"; do
-    # shellcheck disable=SC2086
-    median_time[$name]=$(median ${times[$name]})
     counts[$name]=0
     if [ "$counting" = 1 ]; then
       instructions "$name" "./$name" "$work/$g.bin"

@@ -97,29 +97,6 @@ build_parsers() {
   done
 }
 
-# time_all STREAM NAME...: the median of $repetitions parses of STREAM by
-# each program, in nanoseconds as the program measures them around its
-# parse, in median_time[NAME]; the programs take turns.
-declare -A median_time
-time_all() {
-  local stream=$1 name run elapsed
-  shift
-  local -A runs=()
-  for ((run = 0; run < repetitions; ++run)); do
-    for name in "$@"; do
-      if ! elapsed=$("$work/$name" "$stream"); then
-        echo "$name failed to parse $stream" >&2
-        exit 1
-      fi
-      runs[$name]="${runs[$name]:-} $elapsed"
-    done
-  done
-  for name in "$@"; do
-    # shellcheck disable=SC2086
-    median_time[$name]=$(median ${runs[$name]})
-  done
-}
-
 # A ratio of 0 for a measure that was not taken.
 ratio_or_none() {
   if [ "$2" -gt 0 ]; then ratio "$1" "$2"; else printf -- '-'; fi
@@ -143,7 +120,7 @@ for w in $workloads; do
   echo "== $w: ${titles[$w]}, $states states (bison's count)"
   echo "   $written tokens, median of $repetitions parses each, in turns"
   names=("${w}_fast" "${w}_compact" "${w}_bison" "${w}_byacc")
-  time_all "$work/$w.bin" "${names[@]}"
+  time_in_turns "$work/$w.bin" "${names[@]}"
   declare -A parse_count=() alone_count=()
   if [ "$counted" -gt 0 ]; then
     counted_written=$(write_stream "$w" "$counted" "$work/$w.counted.bin")

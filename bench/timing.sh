@@ -101,3 +101,27 @@ brannock_variants() {
     fi
   done
 }
+
+# time_in_turns STREAM NAME...: the median of $repetitions parses of STREAM
+# by each program $work/NAME, in nanoseconds as the program measures them
+# around its parse, in median_time[NAME]. The programs take turns, so that
+# a machine getting busier or quieter treats them alike.
+declare -A median_time
+time_in_turns() {
+  local stream=$1 name run elapsed
+  shift
+  local -A runs=()
+  for ((run = 0; run < repetitions; ++run)); do
+    for name in "$@"; do
+      if ! elapsed=$("$work/$name" "$stream"); then
+        echo "$name failed to parse $stream" >&2
+        exit 1
+      fi
+      runs[$name]="${runs[$name]:-} $elapsed"
+    done
+  done
+  for name in "$@"; do
+    # shellcheck disable=SC2086
+    median_time[$name]=$(median ${runs[$name]})
+  done
+}
