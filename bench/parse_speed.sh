@@ -44,7 +44,7 @@ source "$root/bench/timing.sh"
 # shellcheck source=bench/parse_speed/table_size.sh
 source "$root/bench/parse_speed/table_size.sh"
 sources=$root/bench/parse_speed
-cp "$sources/expr.y" "$sources/driver.h" "$work/"
+cp "$sources/expr.y" "$sources/driver.h" "$sources/read_stream.h" "$work/"
 gcc -O2 -c "$sources/lexer.c" -o "$work/lexer.o"
 
 gcc -O2 -o "$work/stream" "$sources/stream.c"

@@ -5,6 +5,8 @@
 #include <stdlib.h>
 #include <time.h>
 
+#include "read_stream.h"
+
 extern int *tokens;
 extern size_t count;
 extern size_t next;
@@ -17,20 +19,10 @@ void yyerror(const char *message)
 
 int main(int argc, char **argv)
 {
-	FILE *in;
-	long size;
 	struct timespec start, end;
 	int result;
-	if (argc != 2 || (in = fopen(argv[1], "rb")) == NULL)
+	if (argc != 2 || (tokens = read_stream(argv[1], &count)) == NULL)
 		return 2;
-	fseek(in, 0, SEEK_END);
-	size = ftell(in);
-	rewind(in);
-	tokens = malloc((size_t) size);
-	if (tokens == NULL || fread(tokens, 1, (size_t) size, in) != (size_t) size)
-		return 2;
-	fclose(in);
-	count = (size_t) size / sizeof(int);
 	number_token = NUMBER;
 	clock_gettime(CLOCK_MONOTONIC, &start);
 	result = yyparse();

@@ -1,25 +1,6 @@
 /* Writes a token stream of statements "expr ;" drawn at random (fixed
    seed) as native ints; 'n' stands for a number. */
-#include <stdio.h>
-#include <stdlib.h>
-
-static FILE *out;
-static unsigned long long written;
-static unsigned long long state = 88172645463325252ULL;
-
-static unsigned next(void)
-{
-	state ^= state << 13;
-	state ^= state >> 7;
-	state ^= state << 17;
-	return (unsigned) (state >> 32);
-}
-
-static void put(int token)
-{
-	fwrite(&token, sizeof token, 1, out);
-	written++;
-}
+#include "stream_writer.h"
 
 static void expr(int depth)
 {

@@ -110,6 +110,7 @@ static void YYPF(copyvalue)(size_t size, void *to, YYCONST void *from)
 }
 
 #define YYPCOPY(size, to, from) YYPF(copyvalue)(size, to, from)
+#define YYPBYTEVALUES
 #define YYPCLEAR(to) memset(to, 0, YYPV(attribute_size))
 #define YYPNEWATTRIBUTES(count) malloc((size_t) (count) * YYPV(attribute_size))
 #define YYPCOPYATTRIBUTES(to, from, count) memcpy(to, from, (size_t) (count) * YYPV(attribute_size))
@@ -631,520 +632,327 @@ static int YYPF(steploop)(YYPP0)
 	}
 }
 
-/* The fast tables as the fast loop reads them, made once for each table
-   set and kept for the rest of the process: one word per state packing its
-   default (sr << 4 | type << 1 | whether it lists tokens), its base and
-   the owner its entries are checked against; the token actions' owners and
-   packed actions (sr << 3 | type) in two arrays, with one merged row for
-   each state that has tokens and a chain of default states (makelayout);
-   a state that lists no tokens and names a default state taking its
-   chain's row; and every goto resolved, defaults followed, in a matrix
-   with a row of 1 << shift entries per state (a shift rather than a
-   multiplication on the way from one state to the next), -1 where there
-   is none. The generated tables say the same; this form saves a load or
-   two on each step, which is where a parse without actions spends its
-   time. */
+/* What a parse has looked up, kept for the rest of the parse: the chains
+   of default states that lead to the most common gotos are long (a dozen
+   states in the expressions of a C grammar), while the gotos a parse
+   takes are few and taken again and again. A memo keeps each lookup where
+   its state and symbol place it, in place of whatever was there, so that
+   a hit costs one comparison. A short parse costs no more than reading
+   the tables: a memo takes nothing down until lookups have missed it
+   YYPMEMOWAIT times; then it starts in the parse's own frame and, when
+   lookups keep missing it, doubles on the heap, up to a limit. Nothing
+   outlives the parse, so parsers in several threads and of several
+   grammars share nothing but the generated tables. */
 typedef struct {
-	YYCONST void *source;
-	YYCONST void *tokens;
-	YYCONST void *gotos_source;
-	YYCONST void *reductions;
-	int tokens_size;
-	int gotos_size;
-	int states;
-	int shift;
-	int entries;
-	int *word;
-	int *base;
-	int *owner;
-	int *check;
-	int *action;
-	int *gotos;
-} YYPF(layout_t);
+	unsigned long long key; /* state << 32 | symbol; all ones when empty */
+	int value;
+} YYPF(slot_t);
 
-/* Parsers with more tables than this in one program, or a goto matrix
-   larger than this, parse with the stepping loop instead. */
-#define YYPLAYOUTSLOTS 16
-#define YYPLAYOUTMAX (1L << 20)
+#define YYPMEMOWAIT 128
+#define YYPMEMOFIRST 256
+#define YYPMEMOLAST 65536
+#define YYPEMPTY (~0ULL)
 
-static YYPF(layout_t) *YYPF(layouts)[YYPLAYOUTSLOTS];
+/* The one slot of a memo that keeps nothing yet; never written. */
+static YYCONST YYPF(slot_t) YYPF(noslots)[1] = { { YYPEMPTY, 0 } };
 
-/* The number of states: one more than the highest any entry names. Every
-   state a parse can enter is a shift or goto target, and continuation
-   states are named by the default links that lead to them. Returns 0 for
-   tables too large to lay out. */
-static int YYPF(countstates)(YYPP0)
-{
-	long n = 1;
-	long s;
-	int i;
-	for (i = 0; i < YYPV(tokenaction_size); i++) {
-		YYCONST YYPT(tokenaction_t) *entry = &YYPV(tokenaction)[i];
-		if (entry->check >= n) {
-			n = entry->check + 1L;
-		}
-		if (entry->type == YYAT_SHIFT && entry->sr >= n) {
-			n = entry->sr + 1L;
-		}
-	}
-	for (i = 0; i < YYPV(nontermgoto_size); i++) {
-		if (YYPV(nontermgoto)[i].check >= n) {
-			n = YYPV(nontermgoto)[i].check + 1L;
-		}
-		if (YYPV(nontermgoto)[i].next >= n) {
-			n = YYPV(nontermgoto)[i].next + 1L;
-		}
-	}
-	for (s = 0; s < n && n <= YYPLAYOUTMAX; s++) {
-		if (YYPV(stateaction)[s].type == YYAT_DEFAULT && YYPV(stateaction)[s].sr >= n) {
-			n = YYPV(stateaction)[s].sr + 1L;
-		}
-		if (YYPV(stategoto)[s].def >= n) {
-			n = YYPV(stategoto)[s].def + 1L;
-		}
-	}
-	return n <= YYPLAYOUTMAX ? (int) n : 0;
-}
-
-/* The number of nonterminals a reduction can lead to; -1 when the rules
-   name more than can be packed. */
-static int YYPF(countnonterms)(YYPP int states)
-{
-	int rules = 0;
-	int nonterms = 0;
-	int i;
-	for (i = 0; i < YYPV(tokenaction_size); i++) {
-		if (YYPV(tokenaction)[i].type == YYAT_REDUCE && YYPV(tokenaction)[i].sr >= rules) {
-			rules = YYPV(tokenaction)[i].sr + 1;
-		}
-	}
-	for (i = 0; i < states; i++) {
-		if (YYPV(stateaction)[i].type == YYAT_REDUCE && YYPV(stateaction)[i].sr >= rules) {
-			rules = YYPV(stateaction)[i].sr + 1;
-		}
-	}
-	for (i = 0; i < rules; i++) {
-		if (YYPV(reduction)[i].nonterm >= nonterms) {
-			nonterms = YYPV(reduction)[i].nonterm + 1;
-		}
-	}
-	return nonterms;
-}
-
-/* Whether every chain of default states ends, so that the fast loop can
-   follow them without counting. The chains only ever meet, so each state
-   is walked once: a state is marked when its chain is known to end. */
-static int YYPF(chainsend)(YYCONST YYPF(layout_t) *layout)
-{
-	char *ends = (char *) calloc((size_t) layout->states, 1);
-	int s;
-	if (ends == NULL) {
-		return 0;
-	}
-	for (s = 0; s < layout->states; s++) {
-		int t = s;
-		int steps = 0;
-		while (!ends[t] && (layout->word[t] >> 1 & 7) == YYAT_DEFAULT) {
-			t = layout->word[t] >> 4;
-			if (++steps > layout->states) {
-				free(ends);
-				return 0;
-			}
-		}
-		for (t = s; !ends[t]; t = layout->word[t] >> 4) {
-			ends[t] = 1;
-			if ((layout->word[t] >> 1 & 7) != YYAT_DEFAULT) {
-				break;
-			}
-		}
-	}
-	free(ends);
-	return 1;
-}
-
-/* Each state's own token actions, in token order, for merging the rows of
-   default-state chains: the entries of state s are token[first[s]] ...
-   token[first[s + 1] - 1] with their packed actions. */
 typedef struct {
-	int *first;
-	int *token;
-	int *action;
-	int maxtoken;
-} YYPF(rows_t);
+	YYPF(slot_t) *slots;
+	unsigned mask;
+	unsigned misses; /* left before the memo starts or doubles */
+	YYPF(slot_t) first[YYPMEMOFIRST];
+} YYPF(memo_t);
 
-static int YYPF(makerows)(YYPP int states, YYPF(rows_t) *rows)
+static void YYPF(memoinit)(YYPF(memo_t) *memo)
 {
-	int size = YYPV(tokenaction_size);
-	int *fill;
-	int i;
-	int s;
-	rows->first = (int *) calloc((size_t) states + 1, sizeof(int));
-	rows->token = (int *) malloc(((size_t) size + 1) * sizeof(int));
-	rows->action = (int *) malloc(((size_t) size + 1) * sizeof(int));
-	fill = (int *) malloc(((size_t) states + 1) * sizeof(int));
-	rows->maxtoken = 0;
-	if (rows->first == NULL || rows->token == NULL || rows->action == NULL || fill == NULL) {
-		free(fill);
-		return 0;
+	memo->slots = (YYPF(slot_t) *) YYPF(noslots);
+	memo->mask = 0;
+	memo->misses = YYPMEMOWAIT;
+}
+
+static void YYPF(memofree)(YYPF(memo_t) *memo)
+{
+	if (memo->slots != memo->first && memo->slots != YYPF(noslots)) {
+		free(memo->slots);
 	}
-	for (i = 0; i < size; i++) {
-		int owner = YYPV(tokenaction)[i].check;
-		if (owner >= 0 && owner < states) {
-			rows->first[owner + 1]++;
-		}
+}
+
+/* A state's lookups fall on neighbouring slots, one per symbol. */
+#define YYPSLOT(memo, state, symbol) \
+	(&(memo)->slots[((unsigned) (state) * 0x9E3779B1u + (unsigned) (symbol)) & (memo)->mask])
+#define YYPKEY(state, symbol) ((unsigned long long) (unsigned) (state) << 32 | (unsigned) (symbol))
+
+/* Makes the memo take its first slots, or double. */
+static void YYPF(memogrow)(YYPF(memo_t) *memo)
+{
+	unsigned size;
+	YYPF(slot_t) *slots = NULL;
+	if (memo->slots == YYPF(noslots)) {
+		memset(memo->first, 0xff, sizeof memo->first);
+		memo->slots = memo->first;
+		memo->mask = YYPMEMOFIRST - 1;
+		memo->misses = 2 * YYPMEMOFIRST;
+		return;
 	}
-	for (s = 0; s < states; s++) {
-		rows->first[s + 1] += rows->first[s];
-		fill[s] = rows->first[s];
+	size = (memo->mask + 1) * 2;
+	if (size <= YYPMEMOLAST) {
+		slots = (YYPF(slot_t) *) malloc((size_t) size * sizeof(YYPF(slot_t)));
 	}
-	/* Ascending positions give ascending tokens within each state. */
-	for (i = 0; i < size; i++) {
-		int owner = YYPV(tokenaction)[i].check;
-		if (owner >= 0 && owner < states) {
-			int token = i - YYPV(stateaction)[owner].base;
-			rows->token[fill[owner]] = token;
-			rows->action[fill[owner]++] = YYPV(tokenaction)[i].sr << 3 | YYPV(tokenaction)[i].type;
-			if (token > rows->maxtoken) {
-				rows->maxtoken = token;
+	if (slots == NULL) {
+		memo->misses = (unsigned) -1;
+		return;
+	}
+	memset(slots, 0xff, (size_t) size * sizeof(YYPF(slot_t)));
+	YYPF(memofree)(memo);
+	memo->slots = slots;
+	memo->mask = size - 1;
+	memo->misses = 2 * size;
+}
+
+/* Keeps a lookup that missed the memo; after twice as many misses as the
+   memo has slots, the memo doubles, emptied, so that the lookups of the
+   parse spread over more slots. */
+static void YYPF(memoput)(YYPF(memo_t) *memo, int state, int symbol, int value)
+{
+	YYPF(slot_t) *slot;
+	if (--memo->misses == 0) {
+		YYPF(memogrow)(memo);
+	}
+	if (memo->slots != YYPF(noslots)) {
+		slot = YYPSLOT(memo, state, symbol);
+		slot->key = YYPKEY(state, symbol);
+		slot->value = value;
+	}
+}
+
+/* The loop is written once and expanded for each table form and, for
+   values moved as bytes, for the usual value sizes: with the form and the
+   size known, the compiler drops the other form's lookups and moves each
+   value with a single instruction. */
+#if defined(__GNUC__)
+#define YYPEXPAND static inline __attribute__((always_inline))
+#define YYPLIKELY(condition) __builtin_expect(!!(condition), 1)
+#else
+#define YYPEXPAND static
+#define YYPLIKELY(condition) (condition)
+#endif
+
+/* The state a reduction to nonterm leads to from state: its goto, or
+   that of the first of its default states that has one; -1 for none. */
+YYPEXPAND int YYPF(findgoto)(YYPP YYCONST int compact, int state, YYCONST int nonterm)
+{
+	int n;
+	if (compact) {
+		YYCONST YYPT(cnontermgoto_t) *row = &YYPV(cnontermgoto)[YYPV(cstategoto)[state]];
+		for (n = 0; n < YYPCHAINMAX; n++) {
+			while (row->nonterm != nonterm && row->nonterm != -1) {
+				row++;
 			}
-		}
-	}
-	free(fill);
-	return 1;
-}
-
-static void YYPF(freerows)(YYPF(rows_t) *rows)
-{
-	free(rows->first);
-	free(rows->token);
-	free(rows->action);
-}
-
-/* How far the merged row of state s would reach, in low and high, with
-   marks stamped s + 1 on its tokens; 0 when the state keeps its chain (it
-   lists no tokens of its own, has no default state, or its chain loops,
-   which chainsend refuses later). */
-static int YYPF(mergedspan)(YYPP int states, YYCONST YYPF(rows_t) *rows, int *mark, int s, int *low,
-                            int *high)
-{
-	int t = s;
-	int steps;
-	int k;
-	if (!YYPV(stateaction)[s].lookahead || YYPV(stateaction)[s].type != YYAT_DEFAULT) {
-		return 0;
-	}
-	*low = rows->maxtoken;
-	*high = 0;
-	for (steps = 0; steps <= states; steps++) {
-		for (k = rows->first[t]; k < rows->first[t + 1]; k++) {
-			if (mark[rows->token[k]] != s + 1) {
-				mark[rows->token[k]] = s + 1;
-				*low = rows->token[k] < *low ? rows->token[k] : *low;
-				*high = rows->token[k] > *high ? rows->token[k] : *high;
+			if (row->nonterm != -1) {
+				return row->next;
 			}
-		}
-		if (YYPV(stateaction)[t].type != YYAT_DEFAULT) {
-			return *high >= *low ? *high - *low + 1 : 0;
-		}
-		t = YYPV(stateaction)[t].sr;
-	}
-	return 0;
-}
-
-/* Room for merged rows beyond the packed table: rows are appended whole,
-   and a state whose merged row finds no room keeps its chain. */
-#define YYPMERGEROOM(size) (2L * (size) + 4096L)
-
-static YYPF(layout_t) *YYPF(makelayout)(YYPP0)
-{
-	YYPF(layout_t) *layout;
-	YYPF(rows_t) rows;
-	int *ints;
-	int *mark;
-	int *span;
-	int *lowest;
-	int states = YYPF(countstates)(YYPA0);
-	int nonterms = states > 0 ? YYPF(countnonterms)(YYPA states) : 0;
-	int size = YYPV(tokenaction_size);
-	long extra = 0;
-	long end = size;
-	int shift = 0;
-	int low = 0;
-	int high = 0;
-	int s;
-	int i;
-	while ((1 << shift) < nonterms) {
-		shift++;
-	}
-	if (states == 0 || ((long) states << shift) > YYPLAYOUTMAX || states >= (1 << 26)) {
-		return NULL;
-	}
-	for (i = 0; i < size; i++) {
-		if (YYPV(tokenaction)[i].sr < 0 || YYPV(tokenaction)[i].sr >= 1 << 27 ||
-		    YYPV(tokenaction)[i].type < 0 || YYPV(tokenaction)[i].type > YYAT_DEFAULT) {
-			return NULL;
-		}
-	}
-	for (s = 0; s < states; s++) {
-		if (YYPV(stateaction)[s].sr < 0 || YYPV(stateaction)[s].sr >= 1 << 27 ||
-		    YYPV(stateaction)[s].type < 0 || YYPV(stateaction)[s].type > YYAT_DEFAULT) {
-			return NULL;
-		}
-	}
-	if (!YYPF(makerows)(YYPA states, &rows)) {
-		YYPF(freerows)(&rows);
-		return NULL;
-	}
-	mark = (int *) calloc((size_t) rows.maxtoken + 1, sizeof(int));
-	span = (int *) malloc((size_t) states * sizeof(int));
-	lowest = (int *) malloc((size_t) states * sizeof(int));
-	if (mark == NULL || span == NULL || lowest == NULL) {
-		free(mark);
-		free(span);
-		free(lowest);
-		YYPF(freerows)(&rows);
-		return NULL;
-	}
-	/* First the room the merged rows take, so that the layout is
-	   allocated once and no larger than it needs. */
-	for (s = 0; s < states; s++) {
-		span[s] = YYPF(mergedspan)(YYPA states, &rows, mark, s, &low, &high);
-		lowest[s] = low;
-		if (extra + span[s] > YYPMERGEROOM(size)) {
-			span[s] = 0;
-		}
-		extra += span[s];
-	}
-	layout = (YYPF(layout_t) *) malloc(sizeof *layout);
-	ints = (int *) malloc(((size_t) states * (3 + ((size_t) 1 << shift)) + 2 * ((size_t) size + (size_t) extra) + 1) *
-	                      sizeof(int));
-	free(mark);
-	if (layout == NULL || ints == NULL) {
-		free(layout);
-		free(ints);
-		free(span);
-		free(lowest);
-		YYPF(freerows)(&rows);
-		return NULL;
-	}
-	layout->source = YYPV(stateaction);
-	layout->tokens = YYPV(tokenaction);
-	layout->gotos_source = YYPV(nontermgoto);
-	layout->reductions = YYPV(reduction);
-	layout->tokens_size = YYPV(tokenaction_size);
-	layout->gotos_size = YYPV(nontermgoto_size);
-	layout->states = states;
-	layout->shift = shift;
-	layout->entries = (int) (size + extra);
-	layout->word = ints;
-	layout->base = layout->word + states;
-	layout->owner = layout->base + states;
-	layout->check = layout->owner + states;
-	layout->action = layout->check + size + extra;
-	layout->gotos = layout->action + size + extra;
-	for (i = 0; i < size; i++) {
-		layout->check[i] = YYPV(tokenaction)[i].check;
-		layout->action[i] = YYPV(tokenaction)[i].sr << 3 | YYPV(tokenaction)[i].type;
-	}
-	for (i = size; i < size + extra; i++) {
-		layout->check[i] = -1;
-		layout->action[i] = 0;
-	}
-	/* A state with tokens of its own and a default state gets one row
-	   holding its chain's tokens too, the nearer state's action winning,
-	   and the chain's last default; the row is appended and checked
-	   against an owner number of its own, above the states. */
-	for (s = 0; s < states; s++) {
-		int t;
-		layout->word[s] = YYPV(stateaction)[s].sr << 4 | YYPV(stateaction)[s].type << 1 |
-		                  (YYPV(stateaction)[s].lookahead ? 1 : 0);
-		layout->base[s] = YYPV(stateaction)[s].base;
-		layout->owner[s] = s;
-		if (span[s] == 0) {
-			continue;
-		}
-		low = lowest[s];
-		layout->base[s] = (int) (end - low);
-		layout->owner[s] = states + s;
-		for (t = s;; t = YYPV(stateaction)[t].sr) {
-			int k;
-			for (k = rows.first[t]; k < rows.first[t + 1]; k++) {
-				long at = end - low + rows.token[k];
-				if (layout->check[at] != states + s) {
-					layout->check[at] = states + s;
-					layout->action[at] = rows.action[k];
-				}
+			if (row->next < 0) {
+				return -1;
 			}
-			if (YYPV(stateaction)[t].type != YYAT_DEFAULT) {
-				break;
+			row = &YYPV(cnontermgoto)[YYPV(cstategoto)[row->next]];
+		}
+	}
+	else {
+		for (n = 0; n < YYPCHAINMAX && state >= 0; n++) {
+			YYCONST unsigned i = (unsigned) (YYPV(stategoto)[state].base + nonterm);
+			if (i < (unsigned) YYPV(nontermgoto_size) && YYPV(nontermgoto)[i].check == state) {
+				return YYPV(nontermgoto)[i].next;
 			}
-		}
-		layout->word[s] = YYPV(stateaction)[t].sr << 4 | YYPV(stateaction)[t].type << 1 | 1;
-		end += span[s];
-	}
-	/* A state that lists no tokens and names a default state acts as the
-	   first state of its chain that is more than that. */
-	for (s = 0; s < states; s++) {
-		int owner = s;
-		int n;
-		for (n = 0; n < states && !YYPV(stateaction)[owner].lookahead &&
-		     YYPV(stateaction)[owner].type == YYAT_DEFAULT; n++) {
-			owner = YYPV(stateaction)[owner].sr;
-		}
-		if (owner != s) {
-			layout->word[s] = layout->word[owner];
-			layout->base[s] = layout->base[owner];
-			layout->owner[s] = layout->owner[owner];
-		}
-		for (i = 0; i < 1 << shift; i++) {
-			layout->gotos[((long) s << shift) + i] = i < nonterms ? YYPF(lookupgoto)(YYPA s, i) : -1;
+			state = YYPV(stategoto)[state].def;
 		}
 	}
-	free(span);
-	free(lowest);
-	YYPF(freerows)(&rows);
-	if (!YYPF(chainsend)(layout)) {
-		free(ints);
-		free(layout);
-		return NULL;
-	}
-	return layout;
+	return -1;
 }
 
-/* Whether a layout was made from the parser's tables. Tables are known by
-   where they are and how large: a library unloaded and another loaded in
-   its place would otherwise inherit its layout. */
-static int YYPF(layoutof)(YYPP YYCONST YYPF(layout_t) *layout)
+static int YYPF(fastgoto)(YYPP YYPF(memo_t) *memo, int state, int nonterm)
 {
-	return layout->source == (YYCONST void *) YYPV(stateaction) &&
-	       layout->tokens == (YYCONST void *) YYPV(tokenaction) &&
-	       layout->gotos_source == (YYCONST void *) YYPV(nontermgoto) &&
-	       layout->reductions == (YYCONST void *) YYPV(reduction) &&
-	       layout->tokens_size == YYPV(tokenaction_size) && layout->gotos_size == YYPV(nontermgoto_size);
+	int next = YYPF(findgoto)(YYPA 0, state, nonterm);
+	YYPF(memoput)(memo, state, nonterm, next);
+	return next;
 }
 
-/* The layout of the parser's fast tables, made on first use; NULL when it
-   cannot be had, and the stepping loop parses. A layout, once published,
-   never changes, so parsers in several threads share it safely. */
-static YYCONST YYPF(layout_t) *YYPF(layout)(YYPP0)
+static int YYPF(compactgoto)(YYPP YYPF(memo_t) *memo, int state, int nonterm)
 {
-	YYPF(layout_t) *made;
-	int i;
-	for (i = 0; i < YYPLAYOUTSLOTS; i++) {
-		YYPF(layout_t) *layout = __atomic_load_n(&YYPF(layouts)[i], __ATOMIC_ACQUIRE);
-		if (layout == NULL) {
+	int next = YYPF(findgoto)(YYPA 1, state, nonterm);
+	YYPF(memoput)(memo, state, nonterm, next);
+	return next;
+}
+
+/* The action of a state of the compact tables for a token, packed as
+   sr << 3 | type; a compact row is searched from its start. */
+static int YYPF(compactfind)(YYPP YYPF(memo_t) *memo, int state, int token)
+{
+	YYCONST YYPT(ctokenaction_t) *row = &YYPV(ctokenaction)[YYPV(cstateaction)[state]];
+	int packed = YYAT_ERROR;
+	int n;
+	for (n = 0; n < YYPCHAINMAX; n++) {
+		while (row->token != token && row->token != YYPTK_ALL) {
+			row++;
+		}
+		if (row->token != YYPTK_ALL || row->type != YYAT_DEFAULT) {
+			packed = row->sr << 3 | row->type;
 			break;
 		}
-		if (YYPF(layoutof)(YYPA layout)) {
-			return layout;
-		}
+		row = &YYPV(ctokenaction)[YYPV(cstateaction)[row->sr]];
 	}
-	if (i == YYPLAYOUTSLOTS || (made = YYPF(makelayout)(YYPA0)) == NULL) {
-		return NULL;
-	}
-	for (; i < YYPLAYOUTSLOTS; i++) {
-		YYPF(layout_t) *expected = NULL;
-		if (__atomic_compare_exchange_n(&YYPF(layouts)[i], &expected, made, 0, __ATOMIC_ACQ_REL,
-		                                __ATOMIC_ACQUIRE)) {
-			return made;
-		}
-		if (YYPF(layoutof)(YYPA expected)) {
-			free(made->word);
-			free(made);
-			return expected;
-		}
-	}
-	free(made->word);
-	free(made);
-	return NULL;
+	YYPF(memoput)(memo, state, token, packed);
+	return packed;
 }
 
-/* The loop over fast tables while tracing is off, reading their layout.
-   This is where a parse spends its time, so the stack top, the stacks,
+/* The loop over the tables while tracing is off. It reads the generated
+   tables where they are, as they are, and derives nothing from them but
+   the memos of what the parse itself looks up: the first parse costs no
+   more than any other, any number of parsers and threads share the
+   tables, and no grammar is too large for it. The stack top, the stacks,
    the current state and the lookahead live in locals and reach the
    parser's variables only where other code reads or changes them
    (actions, growth, error handling): SAVE writes them back, LOAD reads
    them again. Returns the result of the parse, or -1 when tracing was
    switched on and steploop is to go on. */
-static int YYPF(fastloop)(YYPP YYCONST YYPF(layout_t) *layout)
+YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST actions, YYCONST int compact,
+			 YYCONST size_t size)
 {
-	YYCONST size_t size = YYPV(attribute_size);
 	YYCONST void *YYCONST lval = YYPV(lvalptr);
-	YYCONST int *YYCONST word = layout->word;
-	YYCONST int *YYCONST base = layout->base;
-	YYCONST int *YYCONST owner = layout->owner;
-	YYCONST int *YYCONST check = layout->check;
-	YYCONST int *YYCONST action = layout->action;
-	YYCONST int *YYCONST gotos = layout->gotos;
-	YYCONST int shift = layout->shift;
-	YYCONST unsigned entries = (unsigned) layout->entries;
-	YYPT(stack_t) *sp;
-	YYPT(stack_t) *last;
-	char *vp;
+	void *YYCONST val = YYPV(valptr);
+	YYCONST YYPT(reduction_t) *YYCONST reduction = YYPV(reduction);
+	YYCONST YYPT(tokenaction_t) *YYCONST tokenaction = YYPV(tokenaction);
+	YYCONST YYPT(stateaction_t) *YYCONST stateaction = YYPV(stateaction);
+	YYCONST YYPT(ctokenaction_t) *YYCONST ctokenaction = YYPV(ctokenaction);
+	YYCONST YYPT(cstateaction_t) *YYCONST cstateaction = YYPV(cstateaction);
+	/* Unsigned, so that one comparison also refuses a negative index; the
+	   size of the form not in the program is not there to be read. */
+	YYCONST unsigned tokenactions = compact ? 0 : (unsigned) YYPV(tokenaction_size);
+	YYPT(stack_t) *stack;
+	char *values;
+	int top;
 	int token;
 	int state;
 	int result;
-#define YYPSAVE() (YYPV(top) = (int) (sp - YYPV(stackptr)), YYPV(char) = token, YYPV(lookahead) = token >= 0)
-#define YYPLOAD() (sp = YYPV(stackptr) + YYPV(top), token = YYPV(lookahead) ? YYPV(char) : -1, \
-	vp = (char *) YYPV(attributestackptr) + (size_t) YYPV(top) * size, \
-	last = YYPV(stackptr) + YYPV(stack_size) - 1, state = *sp)
+#define YYPSAVE() (YYPV(top) = top, YYPV(char) = token, YYPV(lookahead) = token >= 0)
+#define YYPLOAD() (stack = YYPV(stackptr), values = (char *) YYPV(attributestackptr), top = YYPV(top), \
+	token = YYPV(lookahead) ? YYPV(char) : -1, state = stack[top])
+#define YYPVALUE(index) (values + (size_t) (index) * size)
+/* Reads the lookahead unless one is held; a lexer that switched tracing
+   on hands the parse to the stepping loop, which traces the token. */
+#define YYPREAD() \
+	if (token < 0) { \
+		token = YYPGETTOKEN(); \
+		if (token < 0) { \
+			token = 0; \
+		} \
+		if (YYPDEBUGON) { \
+			YYPSAVE(); \
+			YYPF(tracetoken)(YYPA "read", token); \
+			return -1; \
+		} \
+	}
+/* The goto from the state under the popped values, as next. */
+#define YYPGOTO(next, nonterm) \
+	{ \
+		YYCONST int from_ = stack[top]; \
+		YYCONST YYPF(slot_t) *YYCONST slot_ = YYPSLOT(gotos, from_, nonterm); \
+		if (YYPLIKELY(slot_->key == YYPKEY(from_, nonterm))) { \
+			next = slot_->value; \
+		} \
+		else { \
+			next = compact ? YYPF(compactgoto)(YYPA gotos, from_, nonterm) : \
+					 YYPF(fastgoto)(YYPA gotos, from_, nonterm); \
+		} \
+		if (next < 0) { \
+			YYPSAVE(); \
+			return YYPF(finish)(YYPA 1); \
+		} \
+	}
+/* Makes room on the stack for a state that adds to it. */
+#define YYPROOM() \
+	if (top + 1 >= YYPV(stack_size)) { \
+		YYPSAVE(); \
+		if (!YYPF(grow)(YYPA0)) { \
+			YYPSTACKOVERFLOW(); \
+			return YYPF(finish)(YYPA 1); \
+		} \
+		YYPLOAD(); \
+	}
 	YYPLOAD();
 	for (;;) {
-		int w = word[state];
 		int type;
 		int sr;
-		int s;
-		/* A state that lists no tokens and reduces by default reduces
-		   without reading one, so that an interactive parser acts on a
-		   line as soon as the line ends. */
-		if ((w & 15) == YYAT_REDUCE << 1) {
-			sr = w >> 4;
-			goto reduce;
-		}
-		if (token < 0) {
-			token = YYPGETTOKEN();
-			if (token < 0) {
-				token = 0;
+		/* The state's tokens, then those of its default states; the
+		   last one's default applies. A state that lists no tokens and
+		   reduces by default reduces without reading one, so that an
+		   interactive parser acts on a line as soon as the line ends. */
+		if (compact) {
+			YYCONST YYPT(ctokenaction_t) *YYCONST row = &ctokenaction[cstateaction[state]];
+			YYCONST YYPF(slot_t) *slot;
+			int packed;
+			if (row->token == YYPTK_ALL && row->type == YYAT_REDUCE) {
+				sr = row->sr;
+				goto reduce;
 			}
-			if (YYPDEBUGON) {
-				YYPSAVE();
-				YYPF(tracetoken)(YYPA "read", token);
-				return -1;
+			YYPREAD();
+			slot = YYPSLOT(actions, state, token);
+			if (YYPLIKELY(slot->key == YYPKEY(state, token))) {
+				packed = slot->value;
 			}
+			else {
+				packed = YYPF(compactfind)(YYPA actions, state, token);
+			}
+			type = packed & 7;
+			sr = packed >> 3;
 		}
-		/* The state's tokens, then those of its default states, which
-		   the tables never let loop; the last one's default applies. */
-		s = state;
-		for (;;) {
-			if (w & 1) {
-				unsigned i = (unsigned) (base[s] + token);
-				if (i < entries && check[i] == owner[s]) {
-					type = action[i] & 7;
-					sr = action[i] >> 3;
+		else {
+			YYCONST YYPT(stateaction_t) *YYCONST sa = &stateaction[state];
+			if (!sa->lookahead && sa->type == YYAT_REDUCE) {
+				sr = sa->sr;
+				goto reduce;
+			}
+			YYPREAD();
+			if (sa->lookahead) {
+				YYCONST unsigned i = (unsigned) (sa->base + token);
+				if (YYPLIKELY(i < tokenactions && tokenaction[i].check == state)) {
+					type = tokenaction[i].type;
+					sr = tokenaction[i].sr;
 					goto act;
 				}
 			}
-			if ((w >> 1 & 7) != YYAT_DEFAULT) {
-				break;
+			if (sa->type == YYAT_DEFAULT) {
+				/* The tokens of the default states, which the
+				   tables never let loop. */
+				YYCONST YYPT(stateaction_t) *d = sa;
+				int n;
+				for (n = 0; n < YYPCHAINMAX; n++) {
+					YYCONST int s = d->sr;
+					d = &stateaction[s];
+					if (d->lookahead) {
+						YYCONST unsigned i = (unsigned) (d->base + token);
+						if (i < tokenactions && tokenaction[i].check == s) {
+							type = tokenaction[i].type;
+							sr = tokenaction[i].sr;
+							goto act;
+						}
+					}
+					if (d->type != YYAT_DEFAULT) {
+						break;
+					}
+				}
+				type = d->type == YYAT_DEFAULT ? YYAT_ERROR : d->type;
+				sr = d->sr;
 			}
-			s = w >> 4;
-			w = word[s];
+			else {
+				type = sa->type;
+				sr = sa->sr;
+			}
 		}
-		type = (w >> 1 & 7) == YYAT_DEFAULT ? YYAT_ERROR : w >> 1 & 7;
-		sr = w >> 4;
 	act:
 		if (type == YYAT_SHIFT) {
-			if (sp >= last) {
-				YYPSAVE();
-				if (!YYPF(grow)(YYPA0)) {
-					YYPSTACKOVERFLOW();
-					return YYPF(finish)(YYPA 1);
-				}
-				YYPLOAD();
-			}
-			*++sp = state = sr;
-			vp += size;
-			YYPCOPY(size, vp, lval);
+			YYPROOM();
+			stack[++top] = state = sr;
+			YYPCOPY(size, YYPVALUE(top), lval);
 			token = -1;
 			if (YYPV(skip) > 0) {
 				YYPV(skip)--;
@@ -1167,34 +975,134 @@ static int YYPF(fastloop)(YYPP YYCONST YYPF(layout_t) *layout)
 			continue;
 		}
 	reduce: {
-			YYCONST YYPT(reduction_t) *r = &YYPV(reduction)[sr];
-			if (r->action < 0 && r->length > 0) {
-				/* $$ = $1 already holds: the first value sits where
-				   the result goes, and the stack gets no deeper. */
-				sp -= r->length;
-				vp -= (size_t) r->length * size;
-				state = gotos[((long) *sp << shift) + r->nonterm];
-				if (state < 0) {
-					YYPSAVE();
-					return YYPF(finish)(YYPA 1);
+			YYCONST YYPT(reduction_t) *YYCONST r = &reduction[sr];
+			YYCONST int length = r->length;
+			if (r->action < 0) {
+				if (length > 0) {
+					/* $$ = $1 already holds: the first value
+					   sits where the result goes. */
+					top -= length;
+					YYPGOTO(state, r->nonterm);
+					stack[++top] = state;
+					continue;
 				}
-				*++sp = state;
-				vp += size;
+				YYPGOTO(state, r->nonterm);
+				YYPROOM();
+				stack[++top] = state;
+				YYPCLEAR(YYPVALUE(top));
 				continue;
 			}
+			/* $$ = $1 unless the action says otherwise; an empty rule
+			   starts from a zero value so that destructors never see
+			   garbage. The action reads the stack top, the lookahead
+			   and the values through the parser's variables. */
 			YYPSAVE();
-			result = YYPF(reduceslowly)(YYPA r);
-			if (result != -1) {
-				return result;
+			if (length > 0) {
+				YYPCOPY(size, val, YYPVALUE(top - length + 1));
 			}
-			YYPLOAD();
+			else {
+				YYPCLEAR(val);
+			}
+			YYPACTION(r->action);
+			top -= length;
+			/* The values of a rule whose action stopped the parse or
+			   raised an error belong to that action now. */
+			if (YYPV(exitflg) | YYPV(errorflg)) {
+				YYPV(top) = top;
+				if (YYPV(exitflg)) {
+					return YYPF(finish)(YYPA YYPV(exitcode));
+				}
+				YYPV(errorflg) = 0;
+				if (!YYPF(recover)(YYPA0)) {
+					return YYPF(finish)(YYPA 1);
+				}
+				YYPLOAD();
+				if (YYPDEBUGON) {
+					return -1;
+				}
+				continue;
+			}
+			/* The action may have thrown the lookahead away. */
+			token = YYPV(lookahead) ? YYPV(char) : -1;
+			YYPGOTO(state, r->nonterm);
+			if (length == 0) {
+				YYPROOM();
+			}
+			stack[++top] = state;
+			YYPCOPY(size, YYPVALUE(top), val);
 			if (YYPDEBUGON) {
+				YYPSAVE();
 				return -1;
 			}
 		}
 	}
 #undef YYPSAVE
 #undef YYPLOAD
+#undef YYPREAD
+#undef YYPGOTO
+#undef YYPROOM
+#undef YYPVALUE
+}
+
+/* Expands the loop for the table form and the size of the values. */
+YYPEXPAND int YYPF(loopsized)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST actions, YYCONST int compact)
+{
+	YYCONST size_t size = YYPV(attribute_size);
+#ifdef YYPBYTEVALUES
+	if (size == sizeof(int)) {
+		return YYPF(loop)(YYPA gotos, actions, compact, sizeof(int));
+	}
+	if (size == sizeof(double)) {
+		return YYPF(loop)(YYPA gotos, actions, compact, sizeof(double));
+	}
+#endif
+	return YYPF(loop)(YYPA gotos, actions, compact, size);
+}
+
+static int YYPF(fastloop)(YYPP YYPF(memo_t) *YYCONST gotos)
+{
+	return YYPF(loopsized)(YYPA gotos, NULL, 0);
+}
+
+static int YYPF(compactloop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST actions)
+{
+	return YYPF(loopsized)(YYPA gotos, actions, 1);
+}
+
+/* The memos of one parse. An action that throws leaves the parse through
+   the loop: in C++ the memos go all the same. */
+typedef struct YYPF(memos_t) {
+	YYPF(memo_t) gotos;
+	YYPF(memo_t) actions;
+#ifdef __cplusplus
+	~YYPF(memos_t)()
+	{
+		YYPF(memofree)(&gotos);
+		YYPF(memofree)(&actions);
+	}
+#endif
+} YYPF(memos_t);
+
+/* Parses with the loop until it hands over to the stepping loop. The fast
+   tables find a token's action at once; the compact ones keep a memo of
+   the actions too. */
+static int YYPF(run)(YYPP0)
+{
+	YYPF(memos_t) memos;
+	int result;
+	YYPF(memoinit)(&memos.gotos);
+	YYPF(memoinit)(&memos.actions);
+	if (YYPF(compact)(YYPA0)) {
+		result = YYPF(compactloop)(YYPA &memos.gotos, &memos.actions);
+	}
+	else {
+		result = YYPF(fastloop)(YYPA &memos.gotos);
+	}
+#ifndef __cplusplus
+	YYPF(memofree)(&memos.gotos);
+	YYPF(memofree)(&memos.actions);
+#endif
+	return result;
 }
 
 int YYCDECL YYPF(parse)(YYPP0)
@@ -1214,13 +1122,10 @@ int YYCDECL YYPF(parse)(YYPP0)
 	if (!YYPF(push)(YYPA 0, NULL)) {
 		return YYPF(finish)(YYPA 1);
 	}
-	if (!YYPF(compact)(YYPA0) && !YYPDEBUGON) {
-		YYCONST YYPF(layout_t) *layout = YYPF(layout)(YYPA0);
-		if (layout != NULL) {
-			int result = YYPF(fastloop)(YYPA layout);
-			if (result != -1) {
-				return result;
-			}
+	if (!YYPDEBUGON) {
+		int result = YYPF(run)(YYPA0);
+		if (result != -1) {
+			return result;
 		}
 	}
 	return YYPF(steploop)(YYPA0);
