@@ -31,6 +31,9 @@ set(rules
   "brannock/tables/|${brannock_vocabulary}|brannock/(grammar|lr|tables)/"
   "brannock/emit/|${brannock_vocabulary}|brannock/(grammar|lr|tables|emit)/"
   "lindle/reader/|${lindle_vocabulary}|lindle/reader/"
+  "lindle/regex/|${lindle_vocabulary}|lindle/(reader|regex)/"
+  "lindle/nfa/|${lindle_vocabulary}|lindle/(reader|regex|nfa)/"
+  "lindle/dfa/|${lindle_vocabulary}|lindle/(reader|regex|nfa|dfa)/"
   "lindle/emit/|${lindle_vocabulary}|lindle/emit/"
   "lindle/|toolframe/|lindle/"
 )

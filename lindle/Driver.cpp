@@ -4,6 +4,11 @@
 
 #include "lindle/Messages.h"
 #include "lindle/Switches.h"
+#include "lindle/dfa/DfaMinimiser.h"
+#include "lindle/dfa/RuleWarnings.h"
+#include "lindle/dfa/StateNumbering.h"
+#include "lindle/dfa/SubsetConstruction.h"
+#include "lindle/regex/CharacterSpace.h"
 #include "lindle/emit/PendingScannerEmitter.h"
 #include "lindle/reader/LexReader.h"
 
@@ -12,14 +17,6 @@ namespace lindle {
 namespace {
 
 const toolframe::ToolIdentity kIdentity{"Lindle", 'L', "2.07", "lex.yy.c", messageCatalog()};
-
-// Takes the expressions until the regular-expression builder exists.
-class PendingExpressionBuilder : public ExpressionBuilder {
-public:
-    void definitionsRead(int, const std::vector<TranslationRun>&) override {}
-    void expression(const RuleExpression&) override {}
-    void rulesRead() override {}
-};
 
 } // namespace
 
@@ -59,9 +56,19 @@ toolframe::RunOutputs Driver::outputs()
     return toolframe::RunOutputs{&emitter_->includeStream(), &emitter_->sourceStream(), &verbose_->file()};
 }
 
+void Driver::buildAutomaton(ScannerNfa& scanner)
+{
+    Dfa dfa = buildDfa(scanner, options_.fullReject);
+    reportRuleWarnings(scanner.rules, diagnostics());
+    if (options_.minimiseDfa)
+        minimise(dfa);
+    numberStates(dfa);
+}
+
 void Driver::runStages(std::FILE* source)
 {
-    PendingExpressionBuilder builder;
+    CharacterSpace characters(codePage().number());
+    NfaBuilder builder(characters, diagnostics(), options_.unicode, !options_.caseSensitive);
     LexReader reader(options_, *input_, *emitter_, builder, diagnostics(), codePage().number());
     emitter_->beginSource(false);
     if (options_.generateIncludeFile)
@@ -71,6 +78,8 @@ void Driver::runStages(std::FILE* source)
         emitter_->endIncludeFile();
     if (afterReading_)
         afterReading_(diagnostics());
+    if (diagnostics().errors() == 0)
+        buildAutomaton(builder.result());
     // No scanner can be written yet: what the files hold is the user's
     // code alone, which nobody should take for a generated scanner.
     emitter_->discard();

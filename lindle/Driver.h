@@ -6,6 +6,7 @@
 #include "lindle/ToolOptions.h"
 #include "lindle/emit/ScannerEmitter.h"
 #include "lindle/reader/ExpressionBuilder.h"
+#include "lindle/nfa/NfaBuilder.h"
 #include "lindle/reader/LexInput.h"
 #include "toolframe/output/OutputFile.h"
 #include "toolframe/run/Driver.h"
@@ -35,6 +36,8 @@ protected:
     void runStages(std::FILE* source) override;
 
 private:
+    void buildAutomaton(ScannerNfa& scanner);
+
     class VerboseFile;
 
     ToolOptions options_;

@@ -6,11 +6,16 @@
 
 namespace lindle {
 
+// Which directive chose the code page: the messages for characters it
+// cannot hold name it.
+enum class CodePageKind { Ansi, Oem, Ascii, Numbered };
+
 // Which character values a rule's characters are read in; the directives
 // of the rules section change it for the rules that follow.
 struct CharacterSettings {
     bool characters = false;     // %char: a double-byte character is one; %byte: each byte counts
-    int codePage = 0;            // %codepage n, %codepage_ansi, %codepage_oem, %codepage_ascii
+    int codePage = 0;            // %codepage n, %codepage_ansi, %codepage_oem, %codepage_ascii (0)
+    CodePageKind codePageKind = CodePageKind::Ansi;
     bool asciiClasses = true;    // %ascii, else %current
 };
 
@@ -41,9 +46,9 @@ struct TranslationRun {
 class ExpressionBuilder {
 public:
     virtual ~ExpressionBuilder() = default;
-    // Once the definitions are read: the number of start conditions
-    // (INITIAL included) and the translation table as runs.
-    virtual void definitionsRead(int startConditions, const std::vector<TranslationRun>& translation) = 0;
+    // Once the definitions are read: whether each start condition is
+    // exclusive, by number (INITIAL first), and the translation table as runs.
+    virtual void definitionsRead(const std::vector<bool>& exclusive, const std::vector<TranslationRun>& translation) = 0;
     virtual void expression(const RuleExpression& rule) = 0;
     // The whole lex source was read.
     virtual void rulesRead() = 0;

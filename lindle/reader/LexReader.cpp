@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 
+#include "toolframe/platform/CodePageConverter.h"
 #include "toolframe/source/CodeCopier.h"
 
 namespace lindle {
@@ -37,17 +39,6 @@ constexpr KeywordSpelling kKeywords[] = {
     {"s", Token::Start}, {"st", Token::Start}, {"sta", Token::Start}, {"star", Token::Start},
     {"x", Token::Exclusive}, {"t", Token::Table},
 };
-
-// The code pages iconv converts on this platform; 0 would be ASCII, but a
-// %codepage must be positive.
-bool isKnownCodePage(std::uint64_t page)
-{
-    static constexpr std::uint64_t kSingle[] = {65001, 20127, 437, 850, 852, 855, 857, 869, 874,
-                                                932, 936, 949, 950, 20866, 21866, 28605};
-    if (std::find(std::begin(kSingle), std::end(kSingle), page) != std::end(kSingle))
-        return true;
-    return (page >= 1250 && page <= 1258) || (page >= 860 && page <= 866) || (page >= 28591 && page <= 28599);
-}
 
 bool isBlank(const SourceCharacter& c) { return c.is(' ') || c.is('\t'); }
 bool isNameStart(const SourceCharacter& c) { return c.code < 0x80 && (std::isalpha(static_cast<int>(c.code)) || c.is('_')); }
@@ -87,7 +78,10 @@ void LexReader::read(std::FILE* source)
         else
             runs.push_back(TranslationRun{character, character, value});
     }
-    builder_.definitionsRead(conditionCount_, runs);
+    std::vector<bool> exclusive;
+    for (const std::string& name : conditionNames_)
+        exclusive.push_back(conditions_.find(name)->exclusive);
+    builder_.definitionsRead(exclusive, runs);
     if (rulesFollow)
         readRules();
     else {
@@ -707,10 +701,10 @@ void LexReader::directive(const std::string& name)
     case Token::Char: settings_.characters = true; break;
     case Token::Byte: settings_.characters = false; break;
     case Token::CodePage: codePageDirective(); break;
-    case Token::CodePageAnsi: settings_.codePage = ansiCodePage_; break;
+    case Token::CodePageAnsi: settings_.codePage = ansiCodePage_, settings_.codePageKind = CodePageKind::Ansi; break;
     // The console's code page is the ANSI one on this platform.
-    case Token::CodePageOem: settings_.codePage = ansiCodePage_; break;
-    case Token::CodePageAscii: settings_.codePage = toolframe::CodePage::kAscii; break;
+    case Token::CodePageOem: settings_.codePage = ansiCodePage_, settings_.codePageKind = CodePageKind::Oem; break;
+    case Token::CodePageAscii: settings_.codePage = 0, settings_.codePageKind = CodePageKind::Ascii; break;
     case Token::Ascii: settings_.asciiClasses = true; break;
     case Token::Current: settings_.asciiClasses = false; break;
     case Token::Break: returnAfterAction_ = false; break;
@@ -735,10 +729,13 @@ void LexReader::codePageDirective()
     }
     Lexeme number;
     integer(*c, number);
-    if (number.number == 0 || !isKnownCodePage(number.number))
+    if (number.number == 0 || number.number > INT32_MAX ||
+        !toolframe::isConvertibleCodePage(static_cast<int>(number.number))) {
         diagnostics_.report(InvalidCodePage, static_cast<long>(number.number));
-    else
-        settings_.codePage = static_cast<int>(number.number);
+        return;
+    }
+    settings_.codePage = static_cast<int>(number.number);
+    settings_.codePageKind = CodePageKind::Numbered;
 }
 
 bool LexReader::conditionList(bool& all, std::vector<int>& conditions)

@@ -64,9 +64,9 @@ private:
 // Keeps what the reader hands to the regular-expression builder.
 class RecordingExpressionBuilder : public ExpressionBuilder {
 public:
-    void definitionsRead(int startConditions, const std::vector<TranslationRun>& translation) override
+    void definitionsRead(const std::vector<bool>& exclusive, const std::vector<TranslationRun>& translation) override
     {
-        startConditions_ = startConditions;
+        startConditions_ = static_cast<int>(exclusive.size());
         translation_ = translation;
         ++definitionsReadCalls_;
     }

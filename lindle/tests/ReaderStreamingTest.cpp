@@ -175,7 +175,9 @@ TEST(ReaderStreaming, DirectivesApplyToTheRulesAfterThem)
     EXPECT_TRUE(reading.expressions[1].settings.characters);
     EXPECT_EQ(reading.expressions[1].settings.codePage, 1252);
     EXPECT_FALSE(reading.expressions[1].settings.asciiClasses);
-    EXPECT_EQ(reading.expressions[2].settings.codePage, 20127);
+    EXPECT_EQ(reading.expressions[1].settings.codePageKind, CodePageKind::Numbered);
+    EXPECT_EQ(reading.expressions[2].settings.codePage, 0);
+    EXPECT_EQ(reading.expressions[2].settings.codePageKind, CodePageKind::Ascii);
     EXPECT_TRUE(reading.expressions[2].settings.asciiClasses);
     EXPECT_EQ(std::count(reading.calls.begin(), reading.calls.end(), "breakAfterAction()"), 2);
 }

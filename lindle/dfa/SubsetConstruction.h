@@ -1,0 +1,14 @@
+#pragma once
+
+#include "lindle/dfa/Dfa.h"
+#include "lindle/nfa/NfaBuilder.h"
+
+namespace lindle {
+
+// Builds the deterministic automaton of every start entry by subset
+// construction over range partitions, decides what each state accepts
+// (every rule in order under full reject, else the earliest), records the
+// context marks, and sets each rule's matched flag and backup class.
+Dfa buildDfa(ScannerNfa& scanner, bool fullReject);
+
+} // namespace lindle

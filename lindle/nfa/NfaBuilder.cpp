@@ -1,0 +1,94 @@
+#include "lindle/nfa/NfaBuilder.h"
+
+namespace lindle {
+
+NfaBuilder::NfaBuilder(CharacterSpace& space, toolframe::Diagnostics& diagnostics, bool unicode, bool caseInsensitive)
+    : space_(space),
+      diagnostics_(diagnostics),
+      parser_(scanner_.nfa, space, translation_, diagnostics, unicode, caseInsensitive)
+{
+}
+
+void NfaBuilder::definitionsRead(const std::vector<bool>& exclusive, const std::vector<TranslationRun>& translation)
+{
+    translation_ = Translation(translation);
+    exclusive_ = exclusive;
+    normal_.assign(exclusive.size(), {});
+    lineStart_.assign(exclusive.size(), {});
+}
+
+void NfaBuilder::join(EntryList& list, int entry)
+{
+    if (entry < 0)
+        return;
+    list.entry = list.entry < 0 ? entry : scanner_.nfa.fork(list.entry, entry);
+}
+
+std::optional<NfaFragment> NfaBuilder::ruleFragment(const RuleExpression& rule)
+{
+    Nfa& nfa = scanner_.nfa;
+    if (rule.endOfFile)
+        return nfa.empty();
+    std::optional<NfaFragment> head = rule.text.empty() && rule.hasTrailingContext
+                                          ? nfa.empty()
+                                          : parser_.parse(rule.text, rule.settings, rule.line);
+    if (!head || !rule.hasTrailingContext)
+        return head;
+    nfa.node(head->exit).contextMark = rule.actionNumber;
+    const std::optional<NfaFragment> context = rule.trailingNewline
+                                                   ? parser_.newline(rule.settings, rule.line)
+                                                   : parser_.parse(rule.trailingContext, rule.settings, rule.line);
+    if (!context)
+        return std::nullopt;
+    return nfa.concatenate(*head, *context);
+}
+
+void NfaBuilder::expression(const RuleExpression& rule)
+{
+    ScannerRule record;
+    record.line = rule.line;
+    record.actionNumber = rule.actionNumber;
+    record.endOfFile = rule.endOfFile;
+    record.hasTrailingContext = rule.hasTrailingContext;
+    record.anchored = rule.anchored;
+    scanner_.rules.resize(static_cast<std::size_t>(rule.actionNumber));
+    scanner_.rules[static_cast<std::size_t>(rule.actionNumber - 1)] = record;
+
+    const std::optional<NfaFragment> fragment = ruleFragment(rule);
+    if (!fragment)
+        return;
+    scanner_.nfa.node(fragment->exit).accepts = rule.actionNumber;
+    if (rule.allConditions) {
+        join(rule.anchored ? allLineStart_ : all_, fragment->entry);
+    } else if (!rule.conditions.empty()) {
+        for (int condition : rule.conditions) {
+            if (condition < 0 || condition >= static_cast<int>(normal_.size()))
+                continue; // undeclared: reported by the reader
+            auto& lists = rule.anchored ? lineStart_ : normal_;
+            join(lists[static_cast<std::size_t>(condition)], fragment->entry);
+        }
+    } else {
+        join(rule.anchored ? unprefixedLineStart_ : unprefixed_, fragment->entry);
+    }
+}
+
+void NfaBuilder::rulesRead()
+{
+    for (std::size_t condition = 0; condition < normal_.size(); ++condition)
+        join(lineStart_[condition], normal_[condition]);
+    join(unprefixedLineStart_, unprefixed_);
+    join(allLineStart_, all_);
+    scanner_.entries.clear();
+    for (std::size_t condition = 0; condition < normal_.size(); ++condition) {
+        if (!exclusive_[condition]) {
+            join(normal_[condition], unprefixed_);
+            join(lineStart_[condition], unprefixedLineStart_);
+        }
+        join(normal_[condition], all_);
+        join(lineStart_[condition], allLineStart_);
+        scanner_.entries.push_back(normal_[condition].entry);
+        scanner_.entries.push_back(lineStart_[condition].entry);
+    }
+}
+
+} // namespace lindle
