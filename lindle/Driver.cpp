@@ -4,10 +4,7 @@
 
 #include "lindle/Messages.h"
 #include "lindle/Switches.h"
-#include "lindle/dfa/DfaMinimiser.h"
-#include "lindle/dfa/RuleWarnings.h"
-#include "lindle/dfa/StateNumbering.h"
-#include "lindle/dfa/SubsetConstruction.h"
+#include "lindle/dfa/ScannerAutomaton.h"
 #include "lindle/regex/CharacterSpace.h"
 #include "lindle/emit/PendingScannerEmitter.h"
 #include "lindle/reader/LexReader.h"
@@ -58,11 +55,9 @@ toolframe::RunOutputs Driver::outputs()
 
 void Driver::buildAutomaton(ScannerNfa& scanner)
 {
-    Dfa dfa = buildDfa(scanner, options_.fullReject);
-    reportRuleWarnings(scanner.rules, diagnostics());
-    if (options_.minimiseDfa)
-        minimise(dfa);
-    numberStates(dfa);
+    // The tables that will be written from it come with the scanner emitter.
+    const Dfa dfa = buildScannerAutomaton(scanner, {options_.fullReject, options_.minimiseDfa}, diagnostics());
+    static_cast<void>(dfa);
 }
 
 void Driver::runStages(std::FILE* source)

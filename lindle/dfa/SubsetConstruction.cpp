@@ -127,6 +127,8 @@ void SubsetBuilder::addTransitions(int state)
 {
     boundaries_.clear();
     for (int index : nodeSets_[static_cast<std::size_t>(state)]) {
+        if (index < 0)
+            continue;
         const NfaNode& node = nfa_.node(index);
         if (node.kind == NfaNode::Kind::Character) {
             boundaries_.push_back({node.character, node.next, true});
@@ -179,6 +181,8 @@ void SubsetBuilder::settleAccepts()
     for (std::size_t state = 0; state < dfa_.states.size(); ++state) {
         DfaState& s = dfa_.states[state];
         for (int index : nodeSets_[state]) {
+            if (index < 0)
+                continue;
             const int action = nfa_.node(index).accepts;
             // A start state is reached without input: only the end of
             // input can be matched there.
@@ -195,6 +199,8 @@ void SubsetBuilder::settleAccepts()
     for (std::size_t state = 0; state < dfa_.states.size(); ++state) {
         DfaState& s = dfa_.states[state];
         for (int index : nodeSets_[state]) {
+            if (index < 0)
+                continue;
             const int action = nfa_.node(index).contextMark;
             if (action != 0 && rule(action).matched)
                 s.marks.push_back(action);
@@ -219,7 +225,12 @@ Dfa SubsetBuilder::build()
             dfa_.startEntries.push_back(-1);
             continue;
         }
-        dfa_.startEntries.push_back(stateFor(closure({entry}), true));
+        // Only nodes that move, accept or mark tell states apart, so a
+        // start state also holds its entry (negated, since no transition
+        // leads there): a state reached on input is never taken for one.
+        std::vector<int> nodes = closure({entry});
+        nodes.insert(nodes.begin(), -1 - entry);
+        dfa_.startEntries.push_back(stateFor(std::move(nodes), true));
         // States are handled in creation order, each once.
         for (int state = processed_; state < static_cast<int>(dfa_.states.size()); ++state)
             addTransitions(state);

@@ -369,15 +369,18 @@ void ExpressionParser::classExpression(std::string_view name, CharacterSet& set)
 {
     if (name.empty()) {
         report(EmptyClassExpression);
+        classHasError_ = true;
         return;
     }
     const std::optional<ClassName> className = classNameFor(name);
     if (!className) {
         report(InvalidClassExpression, name);
+        classHasError_ = true;
         return;
     }
     bool lost = false;
     set.add(space_.classExpression(*className, mode_, lost));
+    classHasError_ = classHasError_ || lost;
     if (lost)
         report(ClassExpressionLosesCharacters, classNameText(*className));
 }
@@ -393,6 +396,7 @@ NfaFragment ExpressionParser::classAtom(const ExpressionToken& token)
     CharacterSet set;
     std::vector<std::vector<std::uint32_t>> sequences; // characters of more than one value
     const bool multibyte = space_.multibyteCharacters(mode_);
+    classHasError_ = false;
     bool first = true;
     while (!text.empty()) {
         if (text.starts_with("[:")) {
@@ -448,7 +452,8 @@ NfaFragment ExpressionParser::classAtom(const ExpressionToken& token)
         set = space_.caseClosure(set, mode_);
     if (negated)
         set = set.complement(space_.universe(mode_));
-    if (set.empty() && sequences.empty())
+    // A class emptied by a bad class expression has been reported already.
+    if (set.empty() && sequences.empty() && !classHasError_)
         report(EmptyCharacterClass);
     NfaFragment result = node(std::move(set));
     for (const auto& values : sequences)

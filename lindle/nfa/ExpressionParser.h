@@ -60,6 +60,7 @@ private:
     toolframe::CodePage sourceCodePage_;
     CharacterMode mode_;
     int line_ = 0;
+    bool classHasError_ = false;
     std::optional<ExpressionTokenizer> tokenizer_;
     ExpressionToken token_;
 };
