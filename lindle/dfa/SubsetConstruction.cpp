@@ -26,8 +26,8 @@ struct Boundary {
 
 class SubsetBuilder {
 public:
-    SubsetBuilder(ScannerNfa& scanner, bool fullReject)
-        : scanner_(scanner), nfa_(scanner.nfa), fullReject_(fullReject),
+    SubsetBuilder(ScannerNfa& scanner, bool fullReject, std::size_t stateLimit)
+        : scanner_(scanner), nfa_(scanner.nfa), fullReject_(fullReject), stateLimit_(stateLimit),
           visited_(static_cast<std::size_t>(nfa_.size()), 0), holders_(static_cast<std::size_t>(nfa_.size()), 0),
           listed_(static_cast<std::size_t>(nfa_.size()), 0)
     {
@@ -50,6 +50,7 @@ private:
     ScannerNfa& scanner_;
     const Nfa& nfa_;
     bool fullReject_;
+    std::size_t stateLimit_;
     Dfa dfa_;
     std::vector<std::vector<int>> nodeSets_;
     std::vector<std::uint32_t> hashes_;
@@ -232,7 +233,8 @@ Dfa SubsetBuilder::build()
         nodes.insert(nodes.begin(), -1 - entry);
         dfa_.startEntries.push_back(stateFor(std::move(nodes), true));
         // States are handled in creation order, each once.
-        for (int state = processed_; state < static_cast<int>(dfa_.states.size()); ++state)
+        for (int state = processed_; state < static_cast<int>(dfa_.states.size()) && dfa_.states.size() < stateLimit_;
+             ++state)
             addTransitions(state);
         processed_ = static_cast<int>(dfa_.states.size());
     }
@@ -242,9 +244,9 @@ Dfa SubsetBuilder::build()
 
 } // namespace
 
-Dfa buildDfa(ScannerNfa& scanner, bool fullReject)
+Dfa buildDfa(ScannerNfa& scanner, bool fullReject, std::size_t stateLimit)
 {
-    return SubsetBuilder(scanner, fullReject).build();
+    return SubsetBuilder(scanner, fullReject, stateLimit).build();
 }
 
 } // namespace lindle

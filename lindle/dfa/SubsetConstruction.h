@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+
 #include "lindle/dfa/Dfa.h"
 #include "lindle/nfa/NfaBuilder.h"
 
@@ -9,6 +12,8 @@ namespace lindle {
 // construction over range partitions, decides what each state accepts
 // (every rule in order under full reject, else the earliest), records the
 // context marks, and sets each rule's matched flag and backup class.
-Dfa buildDfa(ScannerNfa& scanner, bool fullReject);
+// Construction stops once stateLimit states exist, leaving the automaton
+// incomplete, for callers that must bound their time on arbitrary input.
+Dfa buildDfa(ScannerNfa& scanner, bool fullReject, std::size_t stateLimit = SIZE_MAX);
 
 } // namespace lindle

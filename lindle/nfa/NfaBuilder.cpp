@@ -3,9 +3,7 @@
 namespace lindle {
 
 NfaBuilder::NfaBuilder(CharacterSpace& space, toolframe::Diagnostics& diagnostics, bool unicode, bool caseInsensitive)
-    : space_(space),
-      diagnostics_(diagnostics),
-      parser_(scanner_.nfa, space, translation_, diagnostics, unicode, caseInsensitive)
+    : parser_(scanner_.nfa, space, translation_, diagnostics, unicode, caseInsensitive)
 {
 }
 

@@ -41,8 +41,6 @@ private:
     void join(EntryList& list, const EntryList& other) { join(list, other.entry); }
     std::optional<NfaFragment> ruleFragment(const RuleExpression& rule);
 
-    CharacterSpace& space_;
-    toolframe::Diagnostics& diagnostics_;
     Translation translation_;
     ExpressionParser parser_;
     ScannerNfa scanner_;

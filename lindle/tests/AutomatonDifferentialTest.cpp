@@ -514,6 +514,38 @@ void checkRandomScanners(Alphabet alphabet, unsigned seed, int scanners)
     }
 }
 
+// Larger automata than the random ones: real scanners and a keyword list.
+TEST(AutomatonDifferential, MinimisationOfRealScannersMatchesTheRepeatedPasses)
+{
+    std::vector<std::string> sources;
+    for (const char* name : {"clexer.l", "pascal.l", "wordcount.l"}) {
+        std::FILE* file = std::fopen((std::string(SCANNERS_DIR) + "/" + name).c_str(), "r");
+        ASSERT_NE(file, nullptr) << name;
+        std::string text;
+        for (int c; (c = std::fgetc(file)) != EOF;)
+            text += static_cast<char>(c);
+        std::fclose(file);
+        sources.push_back(text);
+    }
+    std::string keywords = "%%\n";
+    std::mt19937 random(5);
+    for (int i = 0; i < 400; ++i) {
+        std::string word;
+        for (int length = 2 + static_cast<int>(random() % 6); length > 0; --length)
+            word += static_cast<char>('a' + random() % 6);
+        keywords += "\"" + word + "\"\t;\n";
+    }
+    sources.push_back(keywords + "[a-f]+\t;\n[a-f]+x\t;\n");
+    for (const std::string& source : sources) {
+        const BuiltScanner built = buildScanner(source);
+        ASSERT_EQ(built.errors, 0) << built.diagnostics;
+        EXPECT_GT(built.dfa.states.size(), 3u);
+        EXPECT_TRUE(sameLanguage(built.dfa, built.unminimised));
+        EXPECT_EQ(built.dfa.states.size(), groupsOfRepeatedPasses(built.unminimised));
+        EXPECT_EQ(groupsOfRepeatedPasses(built.dfa), built.dfa.states.size());
+    }
+}
+
 TEST(AutomatonDifferential, ByteMode) { checkRandomScanners(Alphabet::Bytes, 1, 700); }
 TEST(AutomatonDifferential, Utf8CharacterMode) { checkRandomScanners(Alphabet::Utf8Characters, 2, 700); }
 TEST(AutomatonDifferential, Unicode) { checkRandomScanners(Alphabet::Units, 3, 700); }
