@@ -300,6 +300,10 @@ TEST(Translation, EveryCharacterAndSetIsMapped)
     EXPECT_EQ(ruleTaking(built, "\x01"), 1);
     EXPECT_EQ(ruleTaking(built, "a"), 0);
     EXPECT_EQ(ruleTaking(built, "\x02q"), 2);
+    // The table's characters are read like the expressions' in a Unicode scanner.
+    const BuiltScanner units = buildScanner("%t\n7 \"\u00E9\u4E2D\"\n%t\n%%\n\u00E9\u4E2D\t;\n", unicodeOptions());
+    EXPECT_EQ(units.diagnostics, "");
+    EXPECT_EQ(ruleTaking(units, {7U, 7U}), 1);
 }
 
 } // namespace
