@@ -66,7 +66,7 @@ for g in ansic kinds; do
   (cd "$work" && bison -y -Wnone -o "${g}_bison.c" "$g.y")
   names=("${g}_fast" "${g}_compact" "${g}_bison")
   for name in "${names[@]}"; do
-    gcc -O2 -DWALL_CLOCK -I"$root/runtime/parser" "$work/$name.c" "$work/lexer.o" "$library" -o "$work/$name"
+    gcc -O2 -DWALL_CLOCK -I"$root/runtime/common" -I"$root/runtime/parser" "$work/$name.c" "$work/lexer.o" "$library" -o "$work/$name"
   done
   states=$(sed -n 's/^#define YYNSTATES *\([0-9]*\).*/\1/p' "$work/${g}_bison.c")
   repetitions=$runs

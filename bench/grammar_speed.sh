@@ -92,7 +92,7 @@ build_parsers() {
   (cd "$work" && bison -y -Wnone -o "${w}_bison.c" "$w.y")
   (cd "$work" && byacc -o "${w}_byacc.c" "$w.y") >"$work/${w}_byacc.log" 2>&1
   for name in "${w}_fast" "${w}_compact" "${w}_bison" "${w}_byacc"; do
-    gcc -O2 -I"$root/runtime/parser" -c "$work/$name.c" -o "$work/$name.o"
+    gcc -O2 -I"$root/runtime/common" -I"$root/runtime/parser" -c "$work/$name.c" -o "$work/$name.o"
     gcc -O2 "$work/$name.o" "$work/lexer.o" "$library" -o "$work/$name"
   done
 }

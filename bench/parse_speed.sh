@@ -59,7 +59,7 @@ for variant in ours:fast ours_compact:-s; do
     cat "$work/$name.log" >&2
     exit 1
   fi
-  gcc -O2 -I"$root/runtime/parser" -c "$work/$name.c" -o "$work/$name.o"
+  gcc -O2 -I"$root/runtime/common" -I"$root/runtime/parser" -c "$work/$name.c" -o "$work/$name.o"
   gcc -O2 "$work/$name.o" "$work/lexer.o" "$library" -o "$work/$name"
 done
 (cd "$work" && bison -y -Wnone -o bison.c expr.y)
@@ -115,7 +115,7 @@ echo "ratio brannock -s/bison tables: $(ratio "$ours_compact_bytes" "$bison_byte
 if command -v g++ >/dev/null; then
   cp "$sources/expr_cpp.y" "$sources/expr_bison_cpp.y" "$sources/driver_cpp.h" "$work/"
   (cd "$work" && "$brannock" -\$ -Tcpp expr_cpp.y) >"$work/cpp.log" 2>&1 || { cat "$work/cpp.log" >&2; exit 1; }
-  g++ -O2 -I"$root/runtime/parser" "$work/expr_cpp.cpp" "$work/lexer.o" "$library" -o "$work/ours_cpp"
+  g++ -O2 -I"$root/runtime/common" -I"$root/runtime/parser" "$work/expr_cpp.cpp" "$work/lexer.o" "$library" -o "$work/ours_cpp"
   (cd "$work" && bison -Wnone -o bison_cpp.cc expr_bison_cpp.y)
   g++ -O2 "$work/bison_cpp.cc" "$work/lexer.o" -o "$work/bison_cpp"
   parse_all ours_cpp bison_cpp

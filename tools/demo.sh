@@ -16,14 +16,14 @@ cp examples/calc.y "$out/"
 (cd "$out" && ../bin/brannock calc.y -i -v)
 printf '\n==> %s <==\n' "$out/calc.h"
 cat "$out/calc.h"
-gcc -Wall -Werror -I runtime/parser -I "$out" "$out/calc.c" build/lib/libyl.a -o "$out/calc"
+gcc -Wall -Werror -I runtime/common -I runtime/parser -I "$out" "$out/calc.c" build/lib/libyl.a -o "$out/calc"
 printf '\n==> calc on: 1+2*3, (4-1)/2, -5 <==\n'
 printf '1+2*3\n(4-1)/2\n-5\n' | "$out/calc"
 
 sample='1+2*3\n(4-1)/2\n-5\n'
 cp examples/calc_cpp.y "$out/"
 (cd "$out" && ../bin/brannock -$ -Tcpp calc_cpp.y -i)
-g++ -Wall -Werror -I runtime/parser -I "$out" "$out/calc_cpp.cpp" build/lib/libyl.a -o "$out/calc_cpp"
+g++ -Wall -Werror -I runtime/common -I runtime/parser -I "$out" "$out/calc_cpp.cpp" build/lib/libyl.a -o "$out/calc_cpp"
 printf '\n==> C++ calc on the same <==\n'
 printf "$sample" | "$out/calc_cpp"
 

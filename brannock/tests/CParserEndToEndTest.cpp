@@ -60,7 +60,7 @@ void build(const TemporaryDirectory& dir, const std::string& grammar, const Vari
 
     const std::string compiler = variant.asCpp ? "g++ -x c++" : "gcc -x c";
     const std::string library = variant.unicode ? YLW_LIBRARY : YL_LIBRARY;
-    const std::string command = compiler + " -Wall -Wextra -Werror " + extra + " -I" + quoted(YL_INCLUDE_DIR) +
+    const std::string command = compiler + " -Wall -Wextra -Werror " + extra + " -I" + quoted(YL_INCLUDE_DIR) + " -I" + quoted(YL_COMMON_INCLUDE_DIR) +
                                 " parser.c -x none " + quoted(library) + " -o program";
     const ProcessResult compiled = shell(command, dir.path());
     ASSERT_EQ(compiled.exitStatus, 0) << command << "\n" << compiled.out << compiled.err;

@@ -49,7 +49,7 @@ void build(const TemporaryDirectory& dir, const std::string& grammar, const std:
     ASSERT_EQ(generated.exitStatus, 0) << generated.out << generated.err;
     const std::string stem = grammar.substr(0, grammar.rfind('.'));
     const std::string source = stem + (compiler == "gcc" ? ".c" : ".cpp");
-    const std::string command = compiler + " -Wall -Werror " + extra + " -I" YL_INCLUDE_DIR " " + source + " " +
+    const std::string command = compiler + " -Wall -Werror " + extra + " -I" YL_INCLUDE_DIR " -I" YL_COMMON_INCLUDE_DIR " " + source + " " +
                                 library + " -o " + program;
     const ProcessResult compiled = shell(command, dir.path());
     ASSERT_EQ(compiled.exitStatus, 0) << command << "\n" << compiled.out << compiled.err;
@@ -270,7 +270,7 @@ TEST_P(CppParserEndToEnd, WithoutANameTheCompilerNamesTheMissingClass)
     const std::string source = dir_.read("unnamed.cpp");
     EXPECT_EQ(source.find("class YYEXPPARSER"), std::string::npos);
     EXPECT_NE(source.find("%name myparser"), std::string::npos);
-    const ProcessResult compiled = shell("g++ -c -I" YL_INCLUDE_DIR " unnamed.cpp -o unnamed.o", dir_.path());
+    const ProcessResult compiled = shell("g++ -c -I" YL_INCLUDE_DIR " -I" YL_COMMON_INCLUDE_DIR " unnamed.cpp -o unnamed.o", dir_.path());
     EXPECT_NE(compiled.exitStatus, 0);
     EXPECT_NE(compiled.err.find("YYPARSERNAME"), std::string::npos) << compiled.err;
 }

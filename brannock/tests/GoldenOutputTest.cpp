@@ -72,7 +72,7 @@ TEST_P(GoldenOutput, MatchesTheFileOnRecord)
         if (shell("command -v javac && test -f " YL_JAR, "/").exitStatus == 0)
             commands.push_back("javac -Xlint:all -Werror -cp " YL_JAR " -d classes Sum.java");
     } else {
-        const std::string flags = " -Wall -Werror -I" YL_INCLUDE_DIR " -c sum" + kind + " -o sum.o";
+        const std::string flags = " -Wall -Werror -I" YL_INCLUDE_DIR " -I" YL_COMMON_INCLUDE_DIR " -c sum" + kind + " -o sum.o";
         commands.push_back("g++ -x c++" + flags);
         if (kind == ".c")
             commands.push_back("gcc -x c" + flags);

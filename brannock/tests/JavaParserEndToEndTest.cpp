@@ -70,7 +70,7 @@ TEST_P(JavaParserEndToEnd, CalculatorAgreesWithTheCParser)
     ASSERT_NO_FATAL_FAILURE(generate(dir_, "Calc.y", java));
     ASSERT_NO_FATAL_FAILURE(compileJava(dir_, "Calc.java"));
     ASSERT_NO_FATAL_FAILURE(generate(dir_, "calc.y", switches()));
-    const ProcessResult built = shell("gcc -Wall -Werror -I" YL_INCLUDE_DIR " calc.c " YL_LIBRARY " -o calc_c", dir_.path());
+    const ProcessResult built = shell("gcc -Wall -Werror -I" YL_INCLUDE_DIR " -I" YL_COMMON_INCLUDE_DIR " calc.c " YL_LIBRARY " -o calc_c", dir_.path());
     ASSERT_EQ(built.exitStatus, 0) << built.err;
     const std::vector<std::string> inputs = {"1+2*3\n(4-1)/2\n-5\n1.25*4\n", "1+\n2*3\n1 2 3\n)\n\n-(2-5)\n", "4\n1+",
                                              std::string(300, '(') + "2" + std::string(300, ')') + "\n"};

@@ -629,7 +629,7 @@ public:
         setup.workingDirectory = dir_.path();
         const ProcessResult generated = runProcess(BRANNOCK_PROGRAM, arguments, setup);
         EXPECT_EQ(generated.exitStatus, 0) << tag << "\n" << generated.out << generated.err;
-        return run("gcc -Wall -O1 -I" + quoted(YL_INCLUDE_DIR) + " " + tag + ".c " + quoted(YL_LIBRARY) + " -o " + tag +
+        return run("gcc -Wall -O1 -I" + quoted(YL_INCLUDE_DIR) + " -I" + quoted(YL_COMMON_INCLUDE_DIR) + " " + tag + ".c " + quoted(YL_LIBRARY) + " -o " + tag +
                    " && ./" + tag + " < input.txt");
     }
 
@@ -642,7 +642,7 @@ public:
         setup.workingDirectory = dir_.path();
         const ProcessResult generated = runProcess(BRANNOCK_PROGRAM, arguments, setup);
         EXPECT_EQ(generated.exitStatus, 0) << generated.out << generated.err;
-        return run("g++ -Wall -O1 -I" + quoted(YL_INCLUDE_DIR) + " cpp.cpp " + quoted(YL_LIBRARY) +
+        return run("g++ -Wall -O1 -I" + quoted(YL_INCLUDE_DIR) + " -I" + quoted(YL_COMMON_INCLUDE_DIR) + " cpp.cpp " + quoted(YL_LIBRARY) +
                    " -o cpp && ./cpp < input.txt");
     }
 
