@@ -6,6 +6,7 @@
 #include "lindle/Switches.h"
 #include "lindle/dfa/ScannerAutomaton.h"
 #include "lindle/regex/CharacterSpace.h"
+#include "lindle/emit/CScannerEmitter.h"
 #include "lindle/emit/PendingScannerEmitter.h"
 #include "lindle/reader/LexReader.h"
 
@@ -43,7 +44,11 @@ toolframe::CommandLineOutcome Driver::readCommandLine(std::span<const std::strin
 void Driver::createStages()
 {
     input_ = std::make_unique<LexInput>(codePage(), diagnostics());
-    emitter_ = std::make_unique<PendingScannerEmitter>(options_, diagnostics(), codePage());
+    // The C++ and Java emitters are still to come.
+    if (options_.targetLanguage == toolframe::TargetLanguage::C)
+        emitter_ = std::make_unique<CScannerEmitter>(options_, diagnostics(), codePage(), stamp());
+    else
+        emitter_ = std::make_unique<PendingScannerEmitter>(options_, diagnostics(), codePage());
     verbose_ = std::make_unique<VerboseFile>(diagnostics());
     diagnostics().connect(input_.get(), emitter_.get(), verbose_.get());
 }
@@ -75,9 +80,11 @@ void Driver::runStages(std::FILE* source)
         afterReading_(diagnostics());
     if (diagnostics().errors() == 0)
         buildAutomaton(builder.result());
-    // No scanner can be written yet: what the files hold is the user's
-    // code alone, which nobody should take for a generated scanner.
-    emitter_->discard();
+    // Only the C scanner is written yet: what the other languages' files
+    // would hold is the user's code alone, which nobody should take for a
+    // generated scanner.
+    if (options_.targetLanguage != toolframe::TargetLanguage::C)
+        emitter_->discard();
     verbose_->discard();
 }
 

@@ -3,6 +3,9 @@
 #include <iterator>
 #include <string>
 
+#include <vector>
+
+#include "toolframe/emit/CDefinitions.h"
 #include "toolframe/emit/RuntimeNames.h"
 
 namespace brannock {
@@ -257,7 +260,7 @@ void CEmitter::beginActionFunction()
     write(forms.variables);
     if (hasParserObject()) {
         write("/* parser object defaults */\n");
-        write(macroDefaults(kHookDefaults));
+        write(toolframe::macroDefaults(kHookDefaults));
         write("\n");
     }
     writeAttributeAccess();
@@ -334,22 +337,11 @@ void CEmitter::write(std::string_view text) { sourceStream().writeNarrow(expand(
 void CEmitter::writeFunctionHead(std::string_view head, std::initializer_list<std::string_view> parameters,
                                  bool takesParser)
 {
-    std::string prototype;
-    std::string names;
-    std::string declarations;
-    auto add = [&](std::string_view parameter) {
-        const std::string_view separator = prototype.empty() ? "" : ", ";
-        prototype.append(separator).append(parameter);
-        names.append(separator).append(parameter.substr(parameter.find_last_of(" *") + 1));
-        declarations.append(parameter).append(";\n");
-    };
+    std::vector<std::string> all;
     if (takesParser)
-        add("@mparser_t YYFAR *yy");
-    for (std::string_view parameter : parameters)
-        add(parameter);
-    const std::string name(head);
-    write("#ifdef YYPROTOTYPE\n" + name + "(" + prototype + ")\n#else\n" + name + "(" + names + ")\n" +
-          declarations + "#endif\n{\n");
+        all.emplace_back("@mparser_t YYFAR *yy");
+    all.insert(all.end(), parameters.begin(), parameters.end());
+    write(toolframe::cFunctionHead(head, all));
 }
 
 void CEmitter::writeAttributeAccess()
@@ -457,9 +449,7 @@ void CEmitter::writeReference(Table table, bool present, std::optional<int> size
 
 void CEmitter::writeInitialiser(std::string_view member, std::string_view value)
 {
-    const std::string entry = expand(value) + ",";
-    sourceStream().writeFormatted("\t%-24s /* %.*s */\n", entry.c_str(), static_cast<int>(member.size()),
-                                  member.data());
+    sourceStream().writeNarrow(toolframe::memberInitialiser(expand(value), member));
 }
 
 } // namespace brannock

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "toolframe/output/BannerBox.h"
-#include "toolframe/output/IncludeGuard.h"
 #include "toolframe/emit/RuntimeNames.h"
 
 namespace brannock {
@@ -190,7 +189,7 @@ void TargetEmitter::endTable(Table table, std::optional<int> size)
 
 toolframe::RowSyntax TargetEmitter::cFamilyRowSyntax(std::string_view lead)
 {
-    return toolframe::RowSyntax{std::string(lead), "{ ", " }", ", ", "1", "0", "NULL"};
+    return toolframe::cFamilyRowSyntax(lead);
 }
 
 std::string_view TargetEmitter::characterType() const { return options().unicode ? "wchar_t" : "char"; }
@@ -218,23 +217,6 @@ void TargetEmitter::writeActionCase(int number, std::optional<int> attributeCoun
     source_.writeFormatted("yya, %d);\n#endif\n\t\t\t{\n", *attributeCount);
 }
 
-std::string TargetEmitter::macroDefaults(std::span<const MacroDefault> defaults)
-{
-    std::string text;
-    for (const MacroDefault& d : defaults) {
-        const std::string define = "#define " + std::string(d.macro) + " ";
-        text += "#ifndef " + std::string(d.macro) + "\n";
-        if (d.condition.empty()) {
-            text += define + std::string(d.value) + "\n";
-        } else {
-            text += std::string(d.condition) + "\n" + define + std::string(d.value) + "\n#else\n" + define +
-                    std::string(d.otherwise) + "\n#endif\n";
-        }
-        text += "#endif\n";
-    }
-    return text;
-}
-
 void TargetEmitter::writeValueDefaults()
 {
     static constexpr MacroDefault kDefaults[] = {
@@ -242,7 +224,7 @@ void TargetEmitter::writeValueDefaults()
         {"YYSTACK_SIZE", "100"},
         // A classic grammar limits its stack with yacc's YYMAXDEPTH.
         {"YYSTACK_MAX", "(YYMAXDEPTH)", "#ifdef YYMAXDEPTH", "0"}};
-    source_.writeNarrow(macroDefaults(kDefaults));
+    source_.writeNarrow(toolframe::macroDefaults(kDefaults));
     source_.writeCharacter('\n');
 }
 
@@ -257,16 +239,7 @@ void TargetEmitter::writeMissingNameNote()
         "",
         "%name myparser",
     };
-    using toolframe::BannerBox;
-    source_.writeNarrow(BannerBox::kTop);
-    source_.writeCharacter('\n');
-    for (std::string_view line : kLines) {
-        source_.writeNarrow(BannerBox::kLinePrefix);
-        source_.writeNarrow(line);
-        source_.writeCharacter('\n');
-    }
-    source_.writeNarrow(BannerBox::kBottom);
-    source_.writeNarrow("\n\n");
+    toolframe::writeNoteBox(source_, kLines);
 }
 
 void TargetEmitter::writeSeparatorHeading(toolframe::OutputStream& stream, std::string_view heading)
@@ -278,53 +251,36 @@ void TargetEmitter::writeSeparatorHeading(toolframe::OutputStream& stream, std::
 
 void TargetEmitter::writeParserNameMacro(toolframe::OutputStream& stream, std::string_view name)
 {
-    stream.writeNarrow("#ifndef YYPARSERNAME\n#define YYPARSERNAME ");
-    stream.writeNarrow(name);
-    stream.writeNarrow("\n#endif\n\n");
+    stream.writeNarrow(toolframe::nameMacro("YYPARSERNAME", name));
 }
 
 void TargetEmitter::writeBanner(toolframe::OutputStream& stream, std::string_view kind)
 {
-    const toolframe::BannerText text{stream.path(), kind, context_.options.sourceFile, kToolName, kVersion,
-                                     &context_.stamp};
+    toolframe::BannerText text = prologue(kind).banner;
+    text.outputPath = stream.path();
     toolframe::writeBanner(stream, text, context_.codePage);
 }
 
-void TargetEmitter::writeLibraryInclude(toolframe::OutputStream& stream)
+toolframe::FilePrologue TargetEmitter::prologue(std::string_view kind)
 {
     const std::string_view header =
         toolframe::runtime::parserHeader(options().targetLanguage, options().model, options().unicode);
-    stream.writeNarrow(toolframe::libraryIncludeLine(header, options().quotedLibraryIncludes));
+    return toolframe::FilePrologue{
+        toolframe::BannerText{source_.path(), kind, context_.options.sourceFile, kToolName, kVersion, &context_.stamp},
+        header, options().quotedLibraryIncludes};
 }
 
 void TargetEmitter::writeSourceFilePrologue(bool repeated, std::string_view kind, std::string_view repeatedMarker,
                                             bool cLanguage)
 {
-    using namespace toolframe::runtime;
-    if (repeated)
-        source_.writeNarrow(repeatedMarker);
-    else
-        writeBanner(source_, kind);
-    writeLibraryInclude(source_);
-    source_.writeNarrow(cLanguage ? "\n/* namespaces */\n" : "\n// namespaces\n");
-    const std::string_view usings[][2] = {{kStandardLibraryMacro, "std"}, {kNamespaceMacro, kNamespace}};
-    for (const auto& [macro, space] : usings) {
-        source_.writeNarrow(cLanguage ? "#if defined(__cplusplus) && defined(" : "#ifdef ");
-        source_.writeNarrow(macro);
-        source_.writeNarrow(cLanguage ? ")\nusing namespace " : "\nusing namespace ");
-        source_.writeNarrow(space);
-        source_.writeNarrow(";\n#endif\n");
-    }
-    source_.writeCharacter('\n');
+    toolframe::writeSourcePrologue(source_, prologue(kind), repeated, repeatedMarker, cLanguage);
 }
 
 void TargetEmitter::writeIncludeFilePrologue(std::string_view kind, std::string_view includePath)
 {
-    writeBanner(include_, kind);
-    const std::string guard = toolframe::includeGuard(includePath, context_.codePage);
-    include_.writeFormatted("#ifndef %s\n#define %s\n\n", guard.c_str(), guard.c_str());
-    writeLibraryInclude(include_);
-    include_.writeCharacter('\n');
+    toolframe::FilePrologue text = prologue(kind);
+    text.banner.outputPath = include_.path();
+    toolframe::writeIncludePrologue(include_, text, includePath);
 }
 
 } // namespace brannock

@@ -7,6 +7,8 @@
 
 #include "brannock/emit/ParserTableEmitter.h"
 #include "brannock/ToolOptions.h"
+#include "toolframe/emit/FilePrologue.h"
+#include "toolframe/emit/MacroDefaults.h"
 #include "toolframe/emit/TableWriter.h"
 #include "toolframe/output/LineDirectiveForms.h"
 #include "toolframe/output/OutputStream.h"
@@ -24,15 +26,7 @@ struct EmitterContext {
     toolframe::Diagnostics& diagnostics;
 };
 
-// A macro that generated C and C++ code defines unless the user already
-// has. With a condition, value is the default where the condition holds and
-// otherwise where it does not.
-struct MacroDefault {
-    std::string_view macro;
-    std::string_view value;
-    std::string_view condition = {};
-    std::string_view otherwise = {};
-};
+using toolframe::MacroDefault;
 
 // How a language writes the strings and tokens of table rows: the dialect
 // of its string literals, and whether they are wide (an L in front, and the
@@ -116,7 +110,6 @@ protected:
     // the name and filled by the call that initCall opens.
     void writeActionCase(int number, std::optional<int> attributeCount, std::string_view element,
                          std::string_view initCall);
-    static std::string macroDefaults(std::span<const MacroDefault> defaults);
     // YYSTYPE, YYSTACK_SIZE and YYSTACK_MAX, which every C-family prologue
     // template opens with.
     void writeValueDefaults();
@@ -129,8 +122,8 @@ protected:
     void writeParserNameMacro(toolframe::OutputStream& stream, std::string_view name);
     // The banner at the top of a generated file, with its kind text.
     void writeBanner(toolframe::OutputStream& stream, std::string_view kind);
-    // The library include line for the parser header of this language.
-    void writeLibraryInclude(toolframe::OutputStream& stream);
+    // The banner and runtime header of a file of this language.
+    toolframe::FilePrologue prologue(std::string_view kind);
     // Banner, include guard, library include and an empty line.
     void writeIncludeFilePrologue(std::string_view kind, std::string_view includePath);
     // The banner (or, repeated, the marker line), the library include and

@@ -1,30 +1,17 @@
 #pragma once
 
-#include "lindle/ToolOptions.h"
-#include "lindle/emit/ScannerEmitter.h"
-#include "toolframe/output/LineDirectiveForms.h"
+#include "lindle/emit/TargetScannerEmitter.h"
 
 namespace lindle {
 
-// Stands in for the language emitters until the scanner stages exist. It
-// answers the frame's questions for the target language and writes line
-// directives, so that what the reader copies is in step with the source,
-// but it writes no scanner text of its own: none of what a run produces
-// can be compiled yet, so the driver discards its files at the end.
-class PendingScannerEmitter : public ScannerEmitter {
+// Stands in for the language emitters that are still to come (C++ and
+// Java). It answers the frame's questions for the target language and
+// writes line directives, so that what the reader copies is in step with
+// the source, but it writes no scanner text of its own: none of what a run
+// produces can be compiled yet, so the driver discards its files at the end.
+class PendingScannerEmitter : public TargetScannerEmitter {
 public:
-    PendingScannerEmitter(const ToolOptions& options, toolframe::Diagnostics& diagnostics,
-                          const toolframe::CodePage& codePage);
-
-    void lineDirective(toolframe::OutputStream& stream, int line, std::string_view name) override;
-    bool alwaysUnicode() const override;
-    bool supportsIncludeFile() const override;
-    std::string_view defaultSourceExtension() const override;
-    std::string_view defaultIncludeExtension() const override;
-
-    toolframe::OutputStream& sourceStream() override { return source_; }
-    toolframe::OutputStream& includeStream() override { return include_; }
-    void discard() override;
+    using TargetScannerEmitter::TargetScannerEmitter;
 
     void beginIncludeFile() override {}
     void endIncludeFile() override {}
@@ -34,8 +21,8 @@ public:
     void beginActionFunction() override {}
     void openActionSwitch() override {}
     void caseLabel(int) override {}
-    void beginAction(int line) override { source_.setGrammarLine(line); }
-    void endAction(bool) override { source_.requestResync(); }
+    void beginAction(int line) override { sourceStream().setGrammarLine(line); }
+    void endAction(bool) override { sourceStream().requestResync(); }
     void breakAfterAction() override {}
     void closeActionSwitch() override {}
     void closeActionFunction() override {}
@@ -46,11 +33,6 @@ public:
     void tableRow(Table, int, int, int) override {}
     void tableEnd(Table) override {}
     void namePart(NamePart, std::string_view, bool) override {}
-
-private:
-    toolframe::TargetLanguage language_;
-    toolframe::OutputStream source_;
-    toolframe::OutputStream include_;
 };
 
 } // namespace lindle

@@ -15,6 +15,8 @@ constexpr std::string_view kNamespace = "yl";
 // Generated C code says which table form it holds before the declarations.
 constexpr std::string_view kFastParserMacro = "YYFASTPARSER";
 constexpr std::string_view kCompactParserMacro = "YYCOMPACTPARSER";
+constexpr std::string_view kFastLexerMacro = "YYFASTLEXER";
+constexpr std::string_view kCompactLexerMacro = "YYCOMPACTLEXER";
 // Set by the user for "using namespace std;" and "using namespace yl;".
 constexpr std::string_view kStandardLibraryMacro = "YYSTDCPPLIB";
 constexpr std::string_view kNamespaceMacro = "YYNAMESPACE";
@@ -54,6 +56,13 @@ constexpr std::array<std::string_view, 15> kParserTableStems = {
     "symbol",      "rule",         "reduction",      "tokenaction", "stateaction",
     "ctokenaction", "cstateaction", "nontermgoto",   "stategoto",   "cnontermgoto",
     "cstategoto",  "destructor",   "tokendest",      "tokendestbase", "ctokendest",
+};
+
+// The scanner tables by their stems, in the order of the emitter's slots:
+// yy<stem> is the table and yy<stem>_t its row type (in the multiple models
+// the rows of the last three take the object prefix, yym<stem>_t).
+constexpr std::array<std::string_view, 5> kLexerTableStems = {
+    "match", "backup", "state", "transition", "ctransition",
 };
 
 // Action kinds and token placeholders written into the tables; Unicode C

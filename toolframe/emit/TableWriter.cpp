@@ -27,6 +27,11 @@ void writeValues(OutputStream& stream, const RowSyntax& syntax, const Values& va
 
 } // namespace
 
+RowSyntax cFamilyRowSyntax(std::string_view lead)
+{
+    return RowSyntax{std::string(lead), "{ ", " }", ", ", "1", "0", "NULL"};
+}
+
 TableWriter::TableWriter(OutputStream& stream, RowSyntax syntax) : stream_(stream), syntax_(std::move(syntax)) {}
 
 void TableWriter::row(int index, std::span<const std::string> values)

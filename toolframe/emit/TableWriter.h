@@ -25,6 +25,10 @@ struct RowSyntax {
     std::string nullValue;
 };
 
+// The rows of C and C++ tables, which differ only in how far they are
+// indented: braces around a row of several values, 1 and 0 for truth.
+RowSyntax cFamilyRowSyntax(std::string_view lead);
+
 // Writes the rows of one table, whose values the caller has already spelled
 // (with the syntax's words where a value is a truth or null), so that every
 // language and every tool separates and brackets rows alike. The table's

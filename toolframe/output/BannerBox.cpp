@@ -46,4 +46,14 @@ void writeBanner(OutputStream& stream, const BannerText& text, const CodePage& c
     stream.writeNarrow("\n\n");
 }
 
+void writeNoteBox(OutputStream& stream, std::span<const std::string_view> lines)
+{
+    stream.writeNarrow(BannerBox::kTop);
+    stream.writeCharacter('\n');
+    for (std::string_view line : lines)
+        writeBoxLine(stream, line);
+    stream.writeNarrow(BannerBox::kBottom);
+    stream.writeNarrow("\n\n");
+}
+
 } // namespace toolframe

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string_view>
 
 #include "toolframe/platform/CodePage.h"
@@ -28,5 +29,8 @@ struct BannerText {
 };
 
 void writeBanner(OutputStream& stream, const BannerText& text, const CodePage& codePage);
+
+// A note in the same box, one line of text a line, and an empty line.
+void writeNoteBox(OutputStream& stream, std::span<const std::string_view> lines);
 
 } // namespace toolframe
