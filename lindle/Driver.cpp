@@ -1,10 +1,12 @@
 #include "lindle/Driver.h"
 
+#include <functional>
 #include <utility>
 
 #include "lindle/Messages.h"
 #include "lindle/Switches.h"
 #include "lindle/dfa/ScannerAutomaton.h"
+#include "lindle/emit/TableEmission.h"
 #include "lindle/regex/CharacterSpace.h"
 #include "lindle/emit/PendingScannerEmitter.h"
 #include "lindle/reader/LexReader.h"
@@ -12,6 +14,31 @@
 namespace lindle {
 
 namespace {
+
+// The automaton's builder as the reader sees it: once the rules are read,
+// the stages after the reader run, so that the tables land before the
+// program code.
+class AutomatonStages : public ExpressionBuilder {
+public:
+    AutomatonStages(NfaBuilder& nfa, std::function<void()> afterRules)
+        : nfa_(nfa), afterRules_(std::move(afterRules))
+    {
+    }
+    void definitionsRead(const std::vector<bool>& exclusive, const std::vector<TranslationRun>& translation) override
+    {
+        nfa_.definitionsRead(exclusive, translation);
+    }
+    void expression(const RuleExpression& rule) override { nfa_.expression(rule); }
+    void rulesRead() override
+    {
+        nfa_.rulesRead();
+        afterRules_();
+    }
+
+private:
+    NfaBuilder& nfa_;
+    std::function<void()> afterRules_;
+};
 
 const toolframe::ToolIdentity kIdentity{"Lindle", 'L', "2.07", "lex.yy.c", messageCatalog()};
 
@@ -55,15 +82,25 @@ toolframe::RunOutputs Driver::outputs()
 
 void Driver::buildAutomaton(ScannerNfa& scanner)
 {
-    // The tables that will be written from it come with the scanner emitter.
     const Dfa dfa = buildScannerAutomaton(scanner, {options_.fullReject, options_.minimiseDfa}, diagnostics());
-    static_cast<void>(dfa);
+    TableOptions tableOptions;
+    tableOptions.unicode = options_.unicode;
+    tableOptions.defaultTransitions = options_.defaultTransitions;
+    tableOptions.defaultStates = options_.defaultStates;
+    tableOptions.errorTransitions = options_.errorTransitionsForDefaultStates;
+    tableOptions.rangeLimit = options_.transitionRangeLimit;
+    tableOptions.compact = options_.compactTables;
+    emitTables(*emitter_, buildScannerTables(dfa, scanner.rules, tableOptions));
 }
 
 void Driver::runStages(std::FILE* source)
 {
     CharacterSpace characters(codePage().number());
-    NfaBuilder builder(characters, diagnostics(), options_.unicode, !options_.caseSensitive);
+    NfaBuilder nfa(characters, diagnostics(), options_.unicode, !options_.caseSensitive);
+    AutomatonStages builder(nfa, [&] {
+        if (diagnostics().errors() == 0)
+            buildAutomaton(nfa.result());
+    });
     LexReader reader(options_, *input_, *emitter_, builder, diagnostics(), codePage().number());
     emitter_->beginSource(false);
     if (options_.generateIncludeFile)
@@ -73,8 +110,6 @@ void Driver::runStages(std::FILE* source)
         emitter_->endIncludeFile();
     if (afterReading_)
         afterReading_(diagnostics());
-    if (diagnostics().errors() == 0)
-        buildAutomaton(builder.result());
     // No scanner can be written yet: what the files hold is the user's
     // code alone, which nobody should take for a generated scanner.
     emitter_->discard();

@@ -50,7 +50,7 @@ public:
     // exclusive, by number (INITIAL first), and the translation table as runs.
     virtual void definitionsRead(const std::vector<bool>& exclusive, const std::vector<TranslationRun>& translation) = 0;
     virtual void expression(const RuleExpression& rule) = 0;
-    // The whole lex source was read.
+    // The rules section was read; only the program code may follow.
     virtual void rulesRead() = 0;
 };
 
