@@ -15,7 +15,7 @@ namespace {
 // such list first, which finds the rows most alike without a scan over
 // all rows per row.
 constexpr std::size_t kCompareAllRows = 3000;
-constexpr std::size_t kCandidatesPerRange = 48;
+constexpr std::size_t kCandidatesPerRange = 16;
 
 // The end of each row's chain of default states, kept with path halving:
 // a row may take another as default only if that one's chain does not
