@@ -35,6 +35,7 @@ set(rules
   "lindle/nfa/|${lindle_vocabulary}|lindle/(reader|regex|nfa)/"
   "lindle/dfa/|${lindle_vocabulary}|lindle/(reader|regex|nfa|dfa)/"
   "lindle/tables/|${lindle_vocabulary}|lindle/(reader|regex|nfa|dfa|tables)/"
+  "lindle/report/|${lindle_vocabulary}|lindle/(reader|regex|nfa|dfa|report)/"
   "lindle/emit/|${lindle_vocabulary}|lindle/(dfa|nfa|tables|emit)/"
   "lindle/|toolframe/|lindle/"
 )

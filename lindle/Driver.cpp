@@ -7,6 +7,7 @@
 #include "lindle/Switches.h"
 #include "lindle/dfa/ScannerAutomaton.h"
 #include "lindle/emit/TableEmission.h"
+#include "lindle/report/VerboseReport.h"
 #include "lindle/regex/CharacterSpace.h"
 #include "lindle/emit/PendingScannerEmitter.h"
 #include "lindle/reader/LexReader.h"
@@ -24,9 +25,10 @@ public:
         : nfa_(nfa), afterRules_(std::move(afterRules))
     {
     }
-    void definitionsRead(const std::vector<bool>& exclusive, const std::vector<TranslationRun>& translation) override
+    void definitionsRead(const std::vector<StartConditionInfo>& conditions,
+                         const std::vector<TranslationRun>& translation) override
     {
-        nfa_.definitionsRead(exclusive, translation);
+        nfa_.definitionsRead(conditions, translation);
     }
     void expression(const RuleExpression& rule) override { nfa_.expression(rule); }
     void rulesRead() override
@@ -83,6 +85,7 @@ toolframe::RunOutputs Driver::outputs()
 void Driver::buildAutomaton(ScannerNfa& scanner)
 {
     const Dfa dfa = buildScannerAutomaton(scanner, {options_.fullReject, options_.minimiseDfa}, diagnostics());
+    writeVerboseReport(verbose_->file(), {options_.sourceFile, &stamp(), options_.unicode}, scanner, dfa, codePage());
     TableOptions tableOptions;
     tableOptions.unicode = options_.unicode;
     tableOptions.defaultTransitions = options_.defaultTransitions;
@@ -113,7 +116,6 @@ void Driver::runStages(std::FILE* source)
     // No scanner can be written yet: what the files hold is the user's
     // code alone, which nobody should take for a generated scanner.
     emitter_->discard();
-    verbose_->discard();
 }
 
 } // namespace lindle

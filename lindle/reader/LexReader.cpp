@@ -78,10 +78,10 @@ void LexReader::read(std::FILE* source)
         else
             runs.push_back(TranslationRun{character, character, value});
     }
-    std::vector<bool> exclusive;
+    std::vector<StartConditionInfo> conditions;
     for (const std::string& name : conditionNames_)
-        exclusive.push_back(conditions_.find(name)->exclusive);
-    builder_.definitionsRead(exclusive, runs);
+        conditions.push_back({name, conditions_.find(name)->exclusive});
+    builder_.definitionsRead(conditions, runs);
     if (rulesFollow) {
         readRules();
     } else {
