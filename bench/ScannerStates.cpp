@@ -1,15 +1,18 @@
 // Prints the size of a lex source's automata, which lindle itself does not
 // report until it writes tables: NFA nodes, DFA states of the subset
-// construction and after minimisation. Usage: scanner_states FILE [-W]
+// construction and after minimisation, and the entries of the fast
+// transition table. Usage: scanner_states FILE [-W]
 #include <cstdio>
 #include <cstring>
 
 #include "lindle/Messages.h"
 #include "lindle/dfa/DfaMinimiser.h"
+#include "lindle/dfa/StateNumbering.h"
 #include "lindle/dfa/SubsetConstruction.h"
 #include "lindle/emit/PendingScannerEmitter.h"
 #include "lindle/nfa/NfaBuilder.h"
 #include "lindle/reader/LexReader.h"
+#include "lindle/tables/ScannerTables.h"
 #include "toolframe/platform/CodePage.h"
 
 int main(int argc, char** argv)
@@ -38,6 +41,11 @@ int main(int argc, char** argv)
     lindle::Dfa dfa = lindle::buildDfa(builder.result(), false);
     const std::size_t constructed = dfa.states.size();
     lindle::minimise(dfa);
-    std::printf("%d %zu %zu\n", builder.result().nfa.size(), constructed, dfa.states.size());
+    lindle::numberStates(dfa);
+    lindle::TableOptions tableOptions;
+    tableOptions.unicode = options.unicode;
+    const lindle::ScannerTables tables = lindle::buildScannerTables(dfa, builder.result().rules, tableOptions);
+    std::printf("%d %zu %zu %zu\n", builder.result().nfa.size(), constructed, dfa.states.size(),
+                tables.transition.size());
     return 0;
 }

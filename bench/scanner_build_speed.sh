@@ -142,7 +142,7 @@ previous_time=
 growth=
 for n in 250 500 1000 2000 8000 20000; do
   keywords "$n" "$work/k$n.l"
-  read -r _ _ states < <("$build/bin/scanner_states" "$work/k$n.l")
+  read -r _ _ states _ < <("$build/bin/scanner_states" "$work/k$n.l")
   in_turns "lindle=$lindle -\$ k$n.l" "flex=flex -o k$n.c k$n.l"
   time=${median_cpu[lindle]}
   flex_time=${median_cpu[flex]}

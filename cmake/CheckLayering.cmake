@@ -15,7 +15,7 @@ set(frame_below_run "toolframe/(emit|output|diagnostics|platform)/")
 set(brannock_vocabulary "toolframe/(source|packing|emit|output|diagnostics|platform|run/ToolOptions.h|run/SwitchTable.h)|brannock/(emit/Emitter.h|ToolOptions.h|MessageNumbers.h)$")
 
 # The same for Lindle, which never reads Brannock.
-set(lindle_vocabulary "toolframe/(source|emit|output|diagnostics|platform|run/ToolOptions.h|run/SwitchTable.h)|lindle/(emit/ScannerEmitter.h|ToolOptions.h|MessageNumbers.h)$")
+set(lindle_vocabulary "toolframe/(source|packing|emit|output|diagnostics|platform|run/ToolOptions.h|run/SwitchTable.h)|lindle/(emit/ScannerEmitter.h|ToolOptions.h|MessageNumbers.h)$")
 
 set(rules
   "toolframe/platform/|toolframe/platform/"
@@ -34,7 +34,9 @@ set(rules
   "lindle/regex/|${lindle_vocabulary}|lindle/(reader|regex)/"
   "lindle/nfa/|${lindle_vocabulary}|lindle/(reader|regex|nfa)/"
   "lindle/dfa/|${lindle_vocabulary}|lindle/(reader|regex|nfa|dfa)/"
-  "lindle/emit/|${lindle_vocabulary}|lindle/emit/"
+  "lindle/tables/|${lindle_vocabulary}|lindle/(reader|regex|nfa|dfa|tables)/"
+  "lindle/report/|${lindle_vocabulary}|lindle/(reader|regex|nfa|dfa|report)/"
+  "lindle/emit/|${lindle_vocabulary}|lindle/(dfa|nfa|tables|emit)/"
   "lindle/|toolframe/|lindle/"
 )
 

@@ -1,10 +1,13 @@
 #include "lindle/Driver.h"
 
+#include <functional>
 #include <utility>
 
 #include "lindle/Messages.h"
 #include "lindle/Switches.h"
 #include "lindle/dfa/ScannerAutomaton.h"
+#include "lindle/emit/TableEmission.h"
+#include "lindle/report/VerboseReport.h"
 #include "lindle/regex/CharacterSpace.h"
 #include "lindle/emit/CScannerEmitter.h"
 #include "lindle/emit/PendingScannerEmitter.h"
@@ -13,6 +16,32 @@
 namespace lindle {
 
 namespace {
+
+// The automaton's builder as the reader sees it: once the rules are read,
+// the stages after the reader run, so that the tables land before the
+// program code.
+class AutomatonStages : public ExpressionBuilder {
+public:
+    AutomatonStages(NfaBuilder& nfa, std::function<void()> afterRules)
+        : nfa_(nfa), afterRules_(std::move(afterRules))
+    {
+    }
+    void definitionsRead(const std::vector<StartConditionInfo>& conditions,
+                         const std::vector<TranslationRun>& translation) override
+    {
+        nfa_.definitionsRead(conditions, translation);
+    }
+    void expression(const RuleExpression& rule) override { nfa_.expression(rule); }
+    void rulesRead() override
+    {
+        nfa_.rulesRead();
+        afterRules_();
+    }
+
+private:
+    NfaBuilder& nfa_;
+    std::function<void()> afterRules_;
+};
 
 const toolframe::ToolIdentity kIdentity{"Lindle", 'L', "2.07", "lex.yy.c", messageCatalog()};
 
@@ -60,15 +89,26 @@ toolframe::RunOutputs Driver::outputs()
 
 void Driver::buildAutomaton(ScannerNfa& scanner)
 {
-    // The tables that will be written from it come with the scanner emitter.
     const Dfa dfa = buildScannerAutomaton(scanner, {options_.fullReject, options_.minimiseDfa}, diagnostics());
-    static_cast<void>(dfa);
+    writeVerboseReport(verbose_->file(), {options_.sourceFile, &stamp(), options_.unicode}, scanner, dfa, codePage());
+    TableOptions tableOptions;
+    tableOptions.unicode = options_.unicode;
+    tableOptions.defaultTransitions = options_.defaultTransitions;
+    tableOptions.defaultStates = options_.defaultStates;
+    tableOptions.errorTransitions = options_.errorTransitionsForDefaultStates;
+    tableOptions.rangeLimit = options_.transitionRangeLimit;
+    tableOptions.compact = options_.compactTables;
+    emitTables(*emitter_, buildScannerTables(dfa, scanner.rules, tableOptions));
 }
 
 void Driver::runStages(std::FILE* source)
 {
     CharacterSpace characters(codePage().number());
-    NfaBuilder builder(characters, diagnostics(), options_.unicode, !options_.caseSensitive);
+    NfaBuilder nfa(characters, diagnostics(), options_.unicode, !options_.caseSensitive);
+    AutomatonStages builder(nfa, [&] {
+        if (diagnostics().errors() == 0)
+            buildAutomaton(nfa.result());
+    });
     LexReader reader(options_, *input_, *emitter_, builder, diagnostics(), codePage().number());
     emitter_->beginSource(false);
     if (options_.generateIncludeFile)
@@ -78,14 +118,11 @@ void Driver::runStages(std::FILE* source)
         emitter_->endIncludeFile();
     if (afterReading_)
         afterReading_(diagnostics());
-    if (diagnostics().errors() == 0)
-        buildAutomaton(builder.result());
     // Only the C scanner is written yet: what the other languages' files
     // would hold is the user's code alone, which nobody should take for a
     // generated scanner.
     if (options_.targetLanguage != toolframe::TargetLanguage::C)
         emitter_->discard();
-    verbose_->discard();
 }
 
 } // namespace lindle

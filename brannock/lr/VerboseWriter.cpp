@@ -6,14 +6,14 @@
 #include "brannock/grammar/Rule.h"
 #include "brannock/grammar/Symbol.h"
 #include "toolframe/output/TextFormat.h"
+#include "toolframe/output/VerboseHeading.h"
 #include "toolframe/platform/PathServices.h"
 
 namespace brannock {
 
 namespace {
 
-const std::string kHeaderRule(77, '#');
-const std::string kTitleRule(78, '#');
+constexpr std::size_t kTitleWidth = 78;
 
 using toolframe::formatText;
 
@@ -21,27 +21,14 @@ using toolframe::formatText;
 
 void VerboseWriter::writeTitle(std::string_view title, bool emptyLineAfter)
 {
-    write(kTitleRule + "\n# ");
-    write(title);
-    write("\n" + kTitleRule + "\n");
-    if (emptyLineAfter)
-        write("\n");
+    toolframe::writeVerboseTitle(file_, title, kTitleWidth, emptyLineAfter);
 }
 
 void VerboseWriter::writeHeader(std::string_view sourcePath, const toolframe::DateTimeStamp& stamp)
 {
     if (!file_.isOpen())
         return;
-    const std::string_view source = toolframe::path::fileNamePart(sourcePath, codePage_);
-    const bool quoted = source.find(' ') != std::string_view::npos;
-    write(kHeaderRule + "\n# ");
-    write(toolframe::path::fileNamePart(file_.path(), codePage_));
-    write("\n# YACC verbose file generated from ");
-    write(quoted ? "\"" : "");
-    write(source);
-    write(quoted ? "\"" : "");
-    write(".\n# \n# Date: " + stamp.date + "\n# Time: " + stamp.time + "\n# \n# Brannock Version: 2.07\n" + kHeaderRule +
-          "\n\n");
+    toolframe::writeVerboseHeading(file_, {"YACC verbose file", sourcePath, "Brannock", "2.07", &stamp}, codePage_);
     writeTitle("Rules");
 }
 

@@ -29,7 +29,7 @@ lindle::ToolOptions optionsFrom(std::uint8_t choice)
 // Takes what the reader hands on and keeps nothing.
 class DiscardingBuilder : public lindle::ExpressionBuilder {
 public:
-    void definitionsRead(const std::vector<bool>&, const std::vector<lindle::TranslationRun>&) override {}
+    void definitionsRead(const std::vector<lindle::StartConditionInfo>&, const std::vector<lindle::TranslationRun>&) override {}
     void expression(const lindle::RuleExpression&) override {}
     void rulesRead() override {}
 };

@@ -9,12 +9,13 @@ NfaBuilder::NfaBuilder(CharacterSpace& space, toolframe::Diagnostics& diagnostic
 {
 }
 
-void NfaBuilder::definitionsRead(const std::vector<bool>& exclusive, const std::vector<TranslationRun>& translation)
+void NfaBuilder::definitionsRead(const std::vector<StartConditionInfo>& conditions,
+                                 const std::vector<TranslationRun>& translation)
 {
     translation_ = Translation(unicode_ ? unicodeRuns(translation) : translation);
-    exclusive_ = exclusive;
-    normal_.assign(exclusive.size(), {});
-    lineStart_.assign(exclusive.size(), {});
+    scanner_.conditions = conditions;
+    normal_.assign(conditions.size(), {});
+    lineStart_.assign(conditions.size(), {});
 }
 
 // The table's characters were read in the ANSI code page; a Unicode
@@ -80,6 +81,12 @@ void NfaBuilder::expression(const RuleExpression& rule)
     record.endOfFile = rule.endOfFile;
     record.hasTrailingContext = rule.hasTrailingContext;
     record.anchored = rule.anchored;
+    record.allConditions = rule.allConditions;
+    record.conditions = rule.conditions;
+    if (rule.endOfFile)
+        record.text = "<<EOF>>";
+    else
+        record.text = rule.text + (rule.trailingNewline ? "$" : rule.hasTrailingContext ? "/" + rule.trailingContext : "");
     scanner_.rules.resize(static_cast<std::size_t>(rule.actionNumber));
     scanner_.rules[static_cast<std::size_t>(rule.actionNumber - 1)] = record;
 
@@ -109,7 +116,7 @@ void NfaBuilder::rulesRead()
     join(allLineStart_, all_);
     scanner_.entries.clear();
     for (std::size_t condition = 0; condition < normal_.size(); ++condition) {
-        if (!exclusive_[condition]) {
+        if (!scanner_.conditions[condition].exclusive) {
             join(normal_[condition], unprefixed_);
             join(lineStart_[condition], unprefixedLineStart_);
         }

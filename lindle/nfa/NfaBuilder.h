@@ -19,6 +19,7 @@ struct ScannerNfa {
     Nfa nfa;
     std::vector<int> entries;
     std::vector<ScannerRule> rules; // by action number - 1
+    std::vector<StartConditionInfo> conditions;
 };
 
 // Builds the scanner's automaton from what the reader hands on.
@@ -26,7 +27,8 @@ class NfaBuilder : public ExpressionBuilder {
 public:
     NfaBuilder(CharacterSpace& space, toolframe::Diagnostics& diagnostics, bool unicode, bool caseInsensitive);
 
-    void definitionsRead(const std::vector<bool>& exclusive, const std::vector<TranslationRun>& translation) override;
+    void definitionsRead(const std::vector<StartConditionInfo>& conditions,
+                         const std::vector<TranslationRun>& translation) override;
     void expression(const RuleExpression& rule) override;
     void rulesRead() override;
 
@@ -48,7 +50,7 @@ private:
     Translation translation_;
     ExpressionParser parser_;
     ScannerNfa scanner_;
-    std::vector<bool> exclusive_;
+
     std::vector<EntryList> normal_;
     std::vector<EntryList> lineStart_;
     EntryList unprefixed_;

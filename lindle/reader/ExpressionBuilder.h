@@ -42,15 +42,22 @@ struct TranslationRun {
     int value;
 };
 
+// A declared start condition, by number (INITIAL is 0).
+struct StartConditionInfo {
+    std::string name;
+    bool exclusive = false;
+};
+
 // What the reader hands on: the regular-expression builder implements it.
 class ExpressionBuilder {
 public:
     virtual ~ExpressionBuilder() = default;
-    // Once the definitions are read: whether each start condition is
-    // exclusive, by number (INITIAL first), and the translation table as runs.
-    virtual void definitionsRead(const std::vector<bool>& exclusive, const std::vector<TranslationRun>& translation) = 0;
+    // Once the definitions are read: the start conditions by number
+    // (INITIAL first) and the translation table as runs.
+    virtual void definitionsRead(const std::vector<StartConditionInfo>& conditions,
+                                 const std::vector<TranslationRun>& translation) = 0;
     virtual void expression(const RuleExpression& rule) = 0;
-    // The whole lex source was read.
+    // The rules section was read; only the program code may follow.
     virtual void rulesRead() = 0;
 };
 

@@ -78,17 +78,17 @@ void LexReader::read(std::FILE* source)
         else
             runs.push_back(TranslationRun{character, character, value});
     }
-    std::vector<bool> exclusive;
+    std::vector<StartConditionInfo> conditions;
     for (const std::string& name : conditionNames_)
-        exclusive.push_back(conditions_.find(name)->exclusive);
-    builder_.definitionsRead(exclusive, runs);
-    if (rulesFollow)
+        conditions.push_back({name, conditions_.find(name)->exclusive});
+    builder_.definitionsRead(conditions, runs);
+    if (rulesFollow) {
         readRules();
-    else {
+    } else {
         emitter_.closeActionFunction();
+        builder_.rulesRead();
         emitter_.afterProgramCode(false);
     }
-    builder_.rulesRead();
 }
 
 // ---------------------------------------------------------------------------
@@ -623,6 +623,8 @@ void LexReader::readRules()
     if (switchOpen_)
         emitter_.closeActionSwitch();
     emitter_.closeActionFunction();
+    // The tables go between the action function and the program code.
+    builder_.rulesRead();
     if (item == RulesItem::ProgramCode)
         programCode();
     else

@@ -64,9 +64,10 @@ private:
 // Keeps what the reader hands to the regular-expression builder.
 class RecordingExpressionBuilder : public ExpressionBuilder {
 public:
-    void definitionsRead(const std::vector<bool>& exclusive, const std::vector<TranslationRun>& translation) override
+    void definitionsRead(const std::vector<StartConditionInfo>& conditions,
+                         const std::vector<TranslationRun>& translation) override
     {
-        startConditions_ = static_cast<int>(exclusive.size());
+        startConditions_ = static_cast<int>(conditions.size());
         translation_ = translation;
         ++definitionsReadCalls_;
     }
