@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "brannock/tests/BrannockRun.h"
-#include "brannock/tests/ProgramRunning.h"
+#include "toolframe/testing/ProgramRunning.h"
 
-using brannock::testing::readFile;
+using toolframe::testing::readFile;
 using brannock::testing::runBrannock;
-using brannock::testing::shell;
+using toolframe::testing::shell;
 using toolframe::testing::ProcessResult;
 using toolframe::testing::TemporaryDirectory;
 

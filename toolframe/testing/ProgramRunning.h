@@ -11,7 +11,7 @@
 
 // What the end-to-end tests do with the programs they build: run shell
 // commands, feed a program its input, and run it under valgrind.
-namespace brannock::testing {
+namespace toolframe::testing {
 
 // The text as one shell word.
 inline std::string quoted(const std::string& text)
@@ -77,4 +77,4 @@ inline toolframe::testing::ProcessResult runProgramChecked(const toolframe::test
     return result;
 }
 
-} // namespace brannock::testing
+} // namespace toolframe::testing
