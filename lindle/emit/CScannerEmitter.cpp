@@ -252,10 +252,12 @@ void CScannerEmitter::beginActionFunction()
     if (options().model != toolframe::CodeModel::MultipleInstance)
         write(kStaticBuffers);
     if (hasLexerObject()) {
-        write("\n/* lexer object defaults */\n");
-        write(toolframe::macroDefaults(kObjectDefaults));
+        // The wrappers name themselves as hooks before the defaults do.
         write("\n");
         write(kMultipleCompatibility);
+        write("/* lexer object defaults */\n");
+        write(toolframe::macroDefaults(kObjectDefaults));
+        write("\n");
         writeMissingNameNote();
     } else {
         write(kLibraryVariables);

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "lindle/tests/CScannerRunning.h"
+
+using lindle::testing::kRuntimeIncludes;
+using lindle::testing::runLindle;
+using toolframe::testing::ProcessResult;
+using toolframe::testing::readFile;
+using toolframe::testing::shell;
+using toolframe::testing::TemporaryDirectory;
+
+// Whole generated C files for one small lex program in every model and
+// width, fast and compact, byte for byte, each also compiled as C and as
+// C++. Set CORVANE_UPDATE_GOLDEN=1 to write the files anew after a change
+// that is meant, and read the difference.
+namespace {
+
+struct Form {
+    const char* name;
+    std::vector<std::string> switches;
+};
+
+const std::vector<Form> kForms = {
+    {"single", {"-ms"}},
+    {"single_unicode", {"-ms", "-W"}},
+    {"single_compact", {"-ms", "-s"}},
+    {"single_commented_lines", {"-ms", "-l"}},
+    {"multiple", {"-mm"}},
+    {"multiple_unicode", {"-mm", "-W"}},
+    {"instance", {"-mi"}},
+    {"instance_unicode_compact", {"-mi", "-W", "-s"}},
+};
+
+const std::string kGolden = GOLDEN_DIR;
+
+class CScannerGolden : public ::testing::TestWithParam<Form> {};
+
+TEST_P(CScannerGolden, MatchesTheFileOnRecordAndCompiles)
+{
+    const Form& form = GetParam();
+    TemporaryDirectory dir;
+    dir.write("scan.l", readFile(kGolden + "/scan.l"));
+    std::vector<std::string> arguments = {"scan.l", "-i"};
+    arguments.insert(arguments.end(), form.switches.begin(), form.switches.end());
+    const ProcessResult result = runLindle(dir, arguments);
+    ASSERT_EQ(result.exitStatus, 0) << result.out << result.err;
+    const bool update = std::getenv("CORVANE_UPDATE_GOLDEN") != nullptr;
+    for (const std::string extension : {".c", ".h"}) {
+        const std::string generated = readFile(dir / ("scan" + extension));
+        const std::string golden = kGolden + "/scan_" + form.name + extension;
+        if (update)
+            std::ofstream(golden, std::ios::binary) << generated;
+        EXPECT_EQ(generated, readFile(golden)) << golden;
+    }
+    for (const std::string compiler : {"gcc -x c", "g++ -x c++"}) {
+        const std::string command = compiler + " -Wall -Werror" + kRuntimeIncludes + " -c scan.c -o scan.o";
+        const ProcessResult compiled = shell(command, dir.path());
+        EXPECT_EQ(compiled.exitStatus, 0) << command << "\n" << compiled.out << compiled.err;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, CScannerGolden, ::testing::ValuesIn(kForms),
+                         [](const ::testing::TestParamInfo<Form>& param) { return std::string(param.param.name); });
+
+} // namespace

@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "lindle/tests/CScannerRunning.h"
+
+using lindle::testing::buildScanner;
+using lindle::testing::kRuntimeIncludes;
+using toolframe::testing::ProcessResult;
+using toolframe::testing::readFile;
+using toolframe::testing::runProgram;
+using toolframe::testing::runProgramChecked;
+using toolframe::testing::shell;
+using toolframe::testing::TemporaryDirectory;
+
+// The scanner runtime on its own terms: tables made by hand, what a
+// Unicode scanner does with input that is not UTF-8, a lex program's own
+// input and unput, and a Brannock parser that takes its tokens from a
+// Lindle scanner.
+namespace {
+
+const std::string kRuntimeTests = LEXER_RUNTIME_TESTS_DIR;
+
+struct HandCase {
+    const char* mode;
+    const char* expected;
+};
+
+// Input "abcd abc ab\nxab\nq": rules 1 ab, 2 abcd, 3 [a-z], 4 \n, 5 <<EOF>>;
+// a blank matches nothing and is echoed.
+const std::vector<HandCase> kHandCases = {
+    {"plain", "2:abcd:1\n 1:ab:1\n3:c:1\n 1:ab:1\n4:\n:2\n3:x:2\n1:ab:2\n4:\n:3\n3:q:3\neof:3\n"},
+    // Rule 1 rejects: the shorter match of the same token follows.
+    {"reject", "2:abcd:1\n 3:a:1\n3:b:1\n3:c:1\n 3:a:1\n3:b:1\n4:\n:2\n3:x:2\n3:a:2\n3:b:2\n4:\n:3\n3:q:3\neof:3\n"},
+    {"less", "2:ab:1\n3:c:1\n3:d:1\n 1:ab:1\n3:c:1\n 1:ab:1\n4:\n:2\n3:x:2\n1:ab:2\n4:\n:3\n3:q:3\neof:3\n"},
+    {"more", "2:abcd:1\n 1:ab:1\n3:c:1\n 1:ab:1\n4:\n:2\n1:xab:2\n4:\n:3\n3:q:3\neof:3\n"},
+    {"input", "2:abcd:1\n 1:ab:1\n3:c:1\n 1:ab:1\ninput:120\n4:\n:2\n1:ab:2\ninput:113\n4:\n:3\neof:3\n"},
+    {"unput",
+     "2:abcd:1\n 1:ab:1\n3:c:1\n3:d:1\n3:c:1\n 1:ab:1\n3:c:1\n3:d:1\n4:\n:2\n3:x:2\n1:ab:2\n3:c:2\n3:d:2\n4:\n:3\n3:q:3\n"
+     "eof:3\n"},
+};
+
+TEST(LexerRuntime, ReadsHandMadeTablesInBothFormsWithBuffersThatGrow)
+{
+    TemporaryDirectory dir;
+    for (const std::string form : {"", "-DHAND_COMPACT"}) {
+        SCOPED_TRACE(form);
+        const std::string command = "gcc -Wall -Werror -g -DYYTEXT_SIZE=2 " + form + kRuntimeIncludes + " " +
+                                    kRuntimeTests + "/handscanner.c " YL_LIBRARY " -o hand";
+        const ProcessResult built = shell(command, dir.path());
+        ASSERT_EQ(built.exitStatus, 0) << command << "\n" << built.err;
+        for (const HandCase& c : kHandCases) {
+            const ProcessResult run = toolframe::testing::runWithInput(
+                dir, "valgrind -q --error-exitcode=99 --leak-check=full ./hand " + std::string(c.mode),
+                "abcd abc ab\nxab\nq");
+            EXPECT_EQ(run.exitStatus, 0) << c.mode << run.err;
+            EXPECT_EQ(run.out, c.expected) << c.mode;
+        }
+    }
+}
+
+TEST(LexerRuntime, TracesEachTokenWhenAsked)
+{
+    TemporaryDirectory dir;
+    const ProcessResult built = shell("gcc -Wall -Werror" + kRuntimeIncludes + " " + kRuntimeTests +
+                                          "/handscanner.c " YL_LIBRARY " -o hand",
+                                      dir.path());
+    ASSERT_EQ(built.exitStatus, 0) << built.err;
+    const ProcessResult run = toolframe::testing::runWithInput(dir, "./hand plain trace 2>&1 >/dev/null", "ab?");
+    EXPECT_EQ(run.out, "lex: rule 1 \"ab\" line 1\nlex: no rule, echoed \"?\" line 1\n"
+                       "lex: end of input, rule 5 \"\" line 1\n");
+}
+
+// Each code unit of the input on a line of its own, and a copy of the input.
+const std::string kUnitsSource = "%%\n"
+                                 "[a-z]+\t{ printf(\"w:%d\\n\", yyleng); }\n"
+                                 ".\t{ printf(\"u:%04x\\n\", (unsigned) yytext[0]); }\n"
+                                 "\\n\t{ printf(\"nl\\n\"); }\n"
+                                 "%%\n"
+                                 "int main(void) { return yylex(); }\n";
+const std::string kEchoSource = "%%\n.|\\n\tECHO;\n%%\nint main(void) { return yylex(); }\n";
+
+// Well-formed UTF-8 (e acute, a character beyond U+FFFF), and bytes that are
+// not: FF, a sequence cut short by a newline, a surrogate's encoding, a
+// stray continuation byte, an overlong encoding and a cut sequence at the
+// very end.
+const std::string kMixedInput = "ab\xc3\xa9\xff\xe2\x82\n\xf0\x9f\x98\x80\xed\xa0\x80z\x80\xc0\xaf\xf0\x9f";
+
+TEST(LexerRuntime, UnicodeScannersKeepEveryByteOfInvalidInput)
+{
+    TemporaryDirectory dir;
+    for (const std::string model : {"-ms", "-mi"}) {
+        SCOPED_TRACE(model);
+        dir.write("units.l", kUnitsSource);
+        dir.write("echo.l", kEchoSource);
+        if (model == "-mi") {
+            const std::string instanceMain = "int main(void)\n{\n\tyywmlexer_t lexer;\n\tint token;\n"
+                                             "\tyywmcreatelexer(&lexer, &scanner);\n\ttoken = yywmlex(&lexer);\n"
+                                             "\tyywmdestroylexer(&lexer);\n\treturn token;\n}\n";
+            dir.write("units.l", "%name scanner\n" + kUnitsSource.substr(0, kUnitsSource.rfind("int main")) +
+                                     instanceMain);
+            dir.write("echo.l", "%name scanner\n" + kEchoSource.substr(0, kEchoSource.rfind("int main")) +
+                                    instanceMain);
+        }
+        ASSERT_TRUE(buildScanner(dir, "units.l", "units", {"-W", model}));
+        ASSERT_TRUE(buildScanner(dir, "echo.l", "echo", {"-W", model}));
+        const ProcessResult units = runProgramChecked(dir, "units", kMixedInput);
+        EXPECT_EQ(units.out, "w:2\nu:00e9\nu:dcff\nu:dce2\nu:dc82\nnl\nu:d83d\nu:de00\nu:dced\nu:dca0\nu:dc80\nw:1\n"
+                             "u:dc80\nu:dcc0\nu:dcaf\nu:dcf0\nu:dc9f\n");
+        const ProcessResult echoed = runProgramChecked(dir, "echo", kMixedInput);
+        EXPECT_EQ(echoed.out, kMixedInput);
+    }
+}
+
+// The program reads its own string through input and unput macros, which
+// the scanner then uses for every character, backing up included.
+const std::string kOwnInputSource = "%{\n"
+                                    "static const char *text = \"abcab 12abc\";\n"
+                                    "static int position, back;\n"
+                                    "static int pushed[64];\n"
+                                    "#define input() (back > 0 ? pushed[--back] : text[position] ? "
+                                    "text[position++] : EOF)\n"
+                                    "#define unput(c) (pushed[back++] = (c))\n"
+                                    "%}\n"
+                                    "%%\n"
+                                    "abcd\t{ printf(\"1:%s\\n\", yytext); }\n"
+                                    "ab\t{ printf(\"2:%s\\n\", yytext); }\n"
+                                    "[a-z]\t{ printf(\"3:%s\\n\", yytext); }\n"
+                                    "[0-9]+\t{ printf(\"4:%s\\n\", yytext); }\n"
+                                    "\" \"\t;\n"
+                                    "%%\n";
+
+TEST(LexerRuntime, ReadsThroughTheProgramsOwnInputAndUnput)
+{
+    TemporaryDirectory dir;
+    dir.write("single.l", kOwnInputSource + "int main(void) { return yylex(); }\n");
+    dir.write("multiple.l", "%name scanner\n" + kOwnInputSource + "int main(void) { return yymlex(&scanner); }\n");
+    ASSERT_TRUE(buildScanner(dir, "single.l", "single", {}));
+    ASSERT_TRUE(buildScanner(dir, "multiple.l", "multiple", {"-mm"}));
+    const std::string expected = "2:ab\n3:c\n2:ab\n4:12\n2:ab\n3:c\n";
+    EXPECT_EQ(runProgram(dir, "single", "ignored").out, expected);
+    EXPECT_EQ(runProgram(dir, "multiple", "ignored").out, expected);
+}
+
+TEST(LexerRuntime, ABrannockParserTakesItsTokensFromALindleScanner)
+{
+    const std::string linking = std::string(FLEX_CORPUS_DIR) + "/../linking/";
+    for (const bool unicode : {false, true}) {
+        SCOPED_TRACE(unicode ? "unicode" : "bytes");
+        TemporaryDirectory dir;
+        dir.write("calc.y", readFile(linking + "calc.y"));
+        dir.write("calclex.l", readFile(linking + "calclex.l"));
+        const std::string wide = unicode ? " -W" : "";
+        const std::string command = toolframe::testing::quoted(BRANNOCK_PROGRAM) + " calc.y -i -$" + wide + " && " +
+                                    toolframe::testing::quoted(lindle::testing::kProgram) + " calclex.l -$" + wide +
+                                    " && gcc -Wall -Werror" + kRuntimeIncludes + " calc.c calclex.c " +
+                                    lindle::testing::runtimeLibrary(unicode) + " -o calc";
+        const ProcessResult built = shell(command, dir.path());
+        ASSERT_EQ(built.exitStatus, 0) << command << "\n" << built.out << built.err;
+        EXPECT_EQ(runProgramChecked(dir, "calc", "1 + 2 + 39\n7\n").out, "42\n7\n");
+    }
+}
+
+} // namespace

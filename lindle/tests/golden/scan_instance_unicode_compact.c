@@ -1,0 +1,396 @@
+/****************************************************************************
+* scan.c
+* C source file generated from scan.l.
+* 
+* Date: 01/01/70
+* Time: 00:00:00
+* 
+* Lindle Version: 2.07
+****************************************************************************/
+
+#include <yywmlex.h>
+
+/* namespaces */
+#if defined(__cplusplus) && defined(YYSTDCPPLIB)
+using namespace std;
+#endif
+#if defined(__cplusplus) && defined(YYNAMESPACE)
+using namespace yl;
+#endif
+
+#define YYCOMPACTLEXER
+
+#line 1 "scan.l"
+
+/* counts what it meets */
+static int numbers;
+
+#line 29 "scan.c"
+/* repeated because of possible precompiled header */
+#include <yywmlex.h>
+
+/* namespaces */
+#if defined(__cplusplus) && defined(YYSTDCPPLIB)
+using namespace std;
+#endif
+#if defined(__cplusplus) && defined(YYNAMESPACE)
+using namespace yl;
+#endif
+
+#define YYCOMPACTLEXER
+
+#include "scan.h"
+
+#ifndef YYTEXT_SIZE
+#define YYTEXT_SIZE 100
+#endif
+#ifndef YYUNPUT_SIZE
+#define YYUNPUT_SIZE YYTEXT_SIZE
+#endif
+#ifndef YYTEXT_MAX
+#define YYTEXT_MAX 0
+#endif
+#ifndef YYUNPUT_MAX
+#define YYUNPUT_MAX YYTEXT_MAX
+#endif
+
+
+/* input, output and unput */
+#ifdef input
+static int YYCDECL yywinput(yywmlexer_t YYFAR *yy)
+{
+	return input();
+}
+#ifndef YYMINPUT
+#define YYMINPUT yywinput
+#endif
+#else
+#define input() (yy->yyminput(yy))
+#endif
+#ifdef output
+static void YYCDECL yywoutput(yywmlexer_t YYFAR *yy, int ch)
+{
+	output(ch);
+}
+#ifndef YYMOUTPUT
+#define YYMOUTPUT yywoutput
+#endif
+#else
+#define output(ch) (yy->yymoutput(yy, (ch)))
+#endif
+#ifdef unput
+static void YYCDECL yywunput(yywmlexer_t YYFAR *yy, int ch)
+{
+	unput(ch);
+}
+#ifndef YYMUNPUT
+#define YYMUNPUT yywunput
+#endif
+#else
+#define unput(ch) (yy->yymunput(yy, (ch)))
+#endif
+
+/* lexer object defaults */
+#ifndef YYMIN
+#ifndef YYNINITSTREAM
+#define YYMIN stdin
+#else
+#define YYMIN NULL
+#endif
+#endif
+#ifndef YYMOUT
+#ifndef YYNINITSTREAM
+#define YYMOUT stdout
+#else
+#define YYMOUT NULL
+#endif
+#endif
+#ifndef YYMLEXERERR
+#ifndef YYNINITSTREAM
+#define YYMLEXERERR stderr
+#else
+#define YYMLEXERERR NULL
+#endif
+#endif
+#ifndef YYMLEXERDEBUGOUT
+#ifndef YYNINITSTREAM
+#define YYMLEXERDEBUGOUT stdout
+#else
+#define YYMLEXERDEBUGOUT NULL
+#endif
+#endif
+#ifndef YYMGETCHAR
+#define YYMGETCHAR yywmgetchar
+#endif
+#ifndef YYMINPUT
+#define YYMINPUT yywminput
+#endif
+#ifndef YYMOUTPUT
+#define YYMOUTPUT yywmoutput
+#endif
+#ifndef YYMUNPUT
+#define YYMUNPUT yywmunput
+#endif
+#ifndef YYMWRAP
+#define YYMWRAP yywmwrap
+#endif
+#ifndef YYMTEXTOVERFLOW
+#define YYMTEXTOVERFLOW yywmtextoverflow
+#endif
+#ifndef YYMUNPUTOVERFLOW
+#define YYMUNPUTOVERFLOW yywmunputoverflow
+#endif
+#ifndef YYMLEXERERROR
+#define YYMLEXERERROR yywmlexererror
+#endif
+#ifndef YYMPARSERPTR
+#define YYMPARSERPTR NULL
+#endif
+#ifndef YYMLEXERDATA
+#define YYMLEXERDATA NULL
+#endif
+
+/****************************************************************************
+* N O T E
+* 
+* A compile error that names YYLEXERNAME means that the lex source has no
+* %name declaration. Name the scanner in the definitions section, for
+* instance:
+* 
+* %name mylexer
+****************************************************************************/
+
+#ifdef __GNUC__
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wimplicit-fallthrough"
+#endif
+#ifdef YYPROTOTYPE
+static yywint_t YYCDECL yywlexeraction(yywmlexer_t YYFAR *yy, int action)
+#else
+static yywint_t YYCDECL yywlexeraction(yy, action)
+yywmlexer_t YYFAR *yy;
+int action;
+#endif
+{
+	yy->yymreturnflg = YYTRUE;
+	switch (action) {
+	case 1:
+		{
+#line 9 "scan.l"
+{ numbers++; return 1; }
+#line 182 "scan.c"
+		}
+		break;
+	case 2:
+		{
+#line 10 "scan.l"
+BEGIN TAG;
+#line 189 "scan.c"
+		}
+		break;
+	case 3:
+		{
+#line 11 "scan.l"
+{ BEGIN INITIAL; }
+#line 196 "scan.c"
+		}
+		break;
+	case 4:
+		{
+#line 12 "scan.l"
+BEGIN COMMENT;
+#line 203 "scan.c"
+		}
+		break;
+	case 5:
+		{
+#line 13 "scan.l"
+BEGIN INITIAL;
+#line 210 "scan.c"
+		}
+		break;
+	case 6:
+		{
+#line 14 "scan.l"
+;
+#line 217 "scan.c"
+		}
+		break;
+	case 7:
+		{
+#line 15 "scan.l"
+return 2;
+#line 224 "scan.c"
+		}
+		break;
+	case 8:
+		{
+#line 16 "scan.l"
+return 0;
+#line 231 "scan.c"
+		}
+		break;
+	case 9:
+		{
+#line 18 "scan.l"
+{ return 3; }
+#line 238 "scan.c"
+		}
+	case 10:
+		{
+#line 19 "scan.l"
+return 4;
+#line 244 "scan.c"
+		}
+	default:
+		yyassert(0);
+		break;
+	}
+	yy->yymreturnflg = YYFALSE;
+	return 0;
+}
+#ifdef __GNUC__
+#pragma GCC diagnostic pop
+#endif
+
+static YYCONST yywmatch_t YYNEARFAR YYBASED_CODE yywmatch[] = {
+	0,
+	-7,
+	0
+};
+
+static YYCONST yywmctransition_t YYNEARFAR YYBASED_CODE yywctransition[] = {
+	{ 0, 0, -1 },
+	{ 62, 62, 7 },
+	{ 0, 0, -1 },
+	{ 42, 42, 13 },
+	{ 0, 0, -1 },
+	{ 48, 57, 10 },
+	{ 0, 0, -1 },
+	{ 98, 98, 14 },
+	{ 0, 0, -1 },
+	{ 99, 99, 15 },
+	{ 0, 0, -1 },
+	{ 100, 100, 16 },
+	{ 0, 0, -1 },
+	{ 10, 10, 8 },
+	{ 47, 47, 9 },
+	{ 48, 57, 10 },
+	{ 60, 60, 11 },
+	{ 62, 62, 17 },
+	{ 97, 97, 12 },
+	{ 0, 0, -1 },
+	{ 42, 42, 19 },
+	{ 0, 0, -1 },
+	{ 47, 47, 20 },
+	{ 0, 0, -1 }
+};
+
+static YYCONST yywmstate_t YYNEARFAR YYBASED_CODE yywstate[] = {
+	{ 0, 0, 0 },
+	{ 3, 1, 8 },
+	{ 1, 0, 8 },
+	{ -7, 13, 8 },
+	{ 3, 0, 8 },
+	{ -18, 20, 0 },
+	{ 5, 0, 0 },
+	{ 0, 0, 10 },
+	{ 0, 0, 9 },
+	{ 0, 3, 10 },
+	{ 0, 5, 1 },
+	{ 0, 0, 2 },
+	{ 0, 7, 10 },
+	{ 0, 0, 4 },
+	{ 0, 9, -1 },
+	{ 0, 11, 0 },
+	{ 0, 0, 7 },
+	{ 0, 0, 3 },
+	{ 0, 0, 6 },
+	{ 0, 22, 6 },
+	{ 0, 0, 5 }
+};
+
+static YYCONST yywbackup_t YYNEARFAR YYBASED_CODE yywbackup[] = {
+	0,
+	0,
+	0,
+	0,
+	0,
+	0,
+	0,
+	1,
+	0,
+	0,
+	0
+};
+
+#line 21 "scan.l"
+int scanned(void) { return numbers; }
+
+#line 331 "scan.c"
+/****************************************************************************
+* N O T E
+* 
+* A compile error that names YYLEXERNAME means that the lex source has no
+* %name declaration. Name the scanner in the definitions section, for
+* instance:
+* 
+* %name mylexer
+****************************************************************************/
+
+YYMEXPLEXER(YYCONST _YL yywmlexer_t) YYNEAR YYLEXERNAME = {
+	YYFALSE,                 /* yymmoreflg */
+	YYFALSE,                 /* yymrejectflg */
+	YYFALSE,                 /* yymreturnflg */
+	YYTRUE,                  /* yymtextgrow */
+	YYTRUE,                  /* yymunputgrow */
+	YYTRUE,                  /* yymeol */
+	YYTRUE,                  /* yymoldeol */
+	0,                       /* yymstart */
+	YYMIN,                   /* yymin */
+	YYMOUT,                  /* yymout */
+	YYMLEXERERR,             /* yymerr */
+	0,                       /* yymleng */
+	1,                       /* yymlineno */
+	0,                       /* yymunputindex */
+	NULL,                    /* yymtext */
+	NULL,                    /* yymstext */
+	YYTEXT_SIZE,             /* yymtext_size */
+	YYTEXT_SIZE,             /* yymstext_size */
+	YYTEXT_MAX,              /* yymtext_max */
+	NULL,                    /* yymstatebuf */
+	NULL,                    /* yymsstatebuf */
+	NULL,                    /* yymunputbufptr */
+	NULL,                    /* yymsunputbufptr */
+	YYUNPUT_SIZE,            /* yymunput_size */
+	YYUNPUT_SIZE,            /* yymsunput_size */
+	YYUNPUT_MAX,             /* yymunput_max */
+	YYMGETCHAR,              /* yymgetchar */
+	YYMINPUT,                /* yyminput */
+	YYMOUTPUT,               /* yymoutput */
+	YYMUNPUT,                /* yymunput */
+	YYMWRAP,                 /* yymwrap */
+	YYMTEXTOVERFLOW,         /* yymtextoverflow */
+	YYMUNPUTOVERFLOW,        /* yymunputoverflow */
+	YYMLEXERERROR,           /* yymerror */
+	yywlexeraction,          /* yymaction */
+#ifndef YYCOMPACTLEXER
+	yywtransition,           /* yymtransition */
+	YYWTRANSITIONMAX,        /* yymtransitionmax */
+	NULL,                    /* yymctransition */
+#else
+	NULL,                    /* yymtransition */
+	0,                       /* yymtransitionmax */
+	yywctransition,          /* yymctransition */
+#endif
+	yywmatch,                /* yymmatch */
+	yywstate,                /* yymstate */
+	yywbackup,               /* yymbackup */
+	YYMPARSERPTR,            /* yymparserptr */
+	YYMLEXERDATA,            /* yymdata */
+#ifdef YYDEBUG
+	YYFALSE,                 /* yymdebug */
+	YYFALSE,                 /* yymdebugflush */
+	YYMLEXERDEBUGOUT,        /* yymdebugout */
+#endif
+};

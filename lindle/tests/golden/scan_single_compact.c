@@ -1,0 +1,265 @@
+/****************************************************************************
+* scan.c
+* C source file generated from scan.l.
+* 
+* Date: 01/01/70
+* Time: 00:00:00
+* 
+* Lindle Version: 2.07
+****************************************************************************/
+
+#include <yylex.h>
+
+/* namespaces */
+#if defined(__cplusplus) && defined(YYSTDCPPLIB)
+using namespace std;
+#endif
+#if defined(__cplusplus) && defined(YYNAMESPACE)
+using namespace yl;
+#endif
+
+#define YYCOMPACTLEXER
+
+#line 1 "scan.l"
+
+/* counts what it meets */
+static int numbers;
+
+#line 29 "scan.c"
+/* repeated because of possible precompiled header */
+#include <yylex.h>
+
+/* namespaces */
+#if defined(__cplusplus) && defined(YYSTDCPPLIB)
+using namespace std;
+#endif
+#if defined(__cplusplus) && defined(YYNAMESPACE)
+using namespace yl;
+#endif
+
+#define YYCOMPACTLEXER
+
+#include "scan.h"
+
+#ifndef YYTEXT_SIZE
+#define YYTEXT_SIZE 100
+#endif
+#ifndef YYUNPUT_SIZE
+#define YYUNPUT_SIZE YYTEXT_SIZE
+#endif
+#ifndef YYTEXT_MAX
+#define YYTEXT_MAX 0
+#endif
+#ifndef YYUNPUT_MAX
+#define YYUNPUT_MAX YYTEXT_MAX
+#endif
+
+/* text and unput buffers */
+static char YYNEAR yytextstore[(YYTEXT_SIZE) + 1];
+static int YYNEAR yystatestore[(YYTEXT_SIZE)];
+static int YYNEAR yyunputstore[(YYUNPUT_SIZE)];
+char YYFAR *YYNEAR YYDCDECL yytext = yytextstore;
+char YYFAR *YYNEAR YYDCDECL yystext = yytextstore;
+int YYNEAR YYDCDECL yytext_size = (YYTEXT_SIZE);
+int YYNEAR YYDCDECL yystext_size = (YYTEXT_SIZE);
+int YYNEAR YYDCDECL yytext_max = (YYTEXT_MAX);
+int YYFAR *YYNEAR YYDCDECL yystatebuf = yystatestore;
+int YYFAR *YYNEAR YYDCDECL yysstatebuf = yystatestore;
+int YYFAR *YYNEAR YYDCDECL yyunputbufptr = yyunputstore;
+int YYFAR *YYNEAR YYDCDECL yysunputbufptr = yyunputstore;
+int YYNEAR YYDCDECL yyunput_size = (YYUNPUT_SIZE);
+int YYNEAR YYDCDECL yysunput_size = (YYUNPUT_SIZE);
+int YYNEAR YYDCDECL yyunput_max = (YYUNPUT_MAX);
+
+/* input, output and unput */
+#ifdef input
+int YYCDECL yyinput(void)
+{
+	return input();
+}
+#else
+#define input() yyinput()
+#endif
+#ifdef output
+void YYCDECL yyoutput(int ch)
+{
+	output(ch);
+}
+#else
+#define output(ch) yyoutput(ch)
+#endif
+#ifdef unput
+void YYCDECL yyunput(int ch)
+{
+	unput(ch);
+}
+#else
+#define unput(ch) yyunput(ch)
+#endif
+
+#ifdef __GNUC__
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wimplicit-fallthrough"
+#endif
+#ifdef YYPROTOTYPE
+int YYCDECL yylexeraction(int action)
+#else
+int YYCDECL yylexeraction(action)
+int action;
+#endif
+{
+	yyreturnflg = YYTRUE;
+	switch (action) {
+	case 1:
+		{
+#line 9 "scan.l"
+{ numbers++; return 1; }
+#line 118 "scan.c"
+		}
+		break;
+	case 2:
+		{
+#line 10 "scan.l"
+BEGIN TAG;
+#line 125 "scan.c"
+		}
+		break;
+	case 3:
+		{
+#line 11 "scan.l"
+{ BEGIN INITIAL; }
+#line 132 "scan.c"
+		}
+		break;
+	case 4:
+		{
+#line 12 "scan.l"
+BEGIN COMMENT;
+#line 139 "scan.c"
+		}
+		break;
+	case 5:
+		{
+#line 13 "scan.l"
+BEGIN INITIAL;
+#line 146 "scan.c"
+		}
+		break;
+	case 6:
+		{
+#line 14 "scan.l"
+;
+#line 153 "scan.c"
+		}
+		break;
+	case 7:
+		{
+#line 15 "scan.l"
+return 2;
+#line 160 "scan.c"
+		}
+		break;
+	case 8:
+		{
+#line 16 "scan.l"
+return 0;
+#line 167 "scan.c"
+		}
+		break;
+	case 9:
+		{
+#line 18 "scan.l"
+{ return 3; }
+#line 174 "scan.c"
+		}
+	case 10:
+		{
+#line 19 "scan.l"
+return 4;
+#line 180 "scan.c"
+		}
+	default:
+		yyassert(0);
+		break;
+	}
+	yyreturnflg = YYFALSE;
+	return 0;
+}
+#ifdef __GNUC__
+#pragma GCC diagnostic pop
+#endif
+
+YYCONST yymatch_t YYNEARFAR YYBASED_CODE YYDCDECL yymatch[] = {
+	0,
+	-7,
+	0
+};
+
+YYCONST yyctransition_t YYNEARFAR YYBASED_CODE YYDCDECL yyctransition[] = {
+	{ 0, 0, -1 },
+	{ 62, 62, 7 },
+	{ 0, 0, -1 },
+	{ 42, 42, 13 },
+	{ 0, 0, -1 },
+	{ 48, 57, 10 },
+	{ 0, 0, -1 },
+	{ 98, 98, 14 },
+	{ 0, 0, -1 },
+	{ 99, 99, 15 },
+	{ 0, 0, -1 },
+	{ 100, 100, 16 },
+	{ 0, 0, -1 },
+	{ 10, 10, 8 },
+	{ 47, 47, 9 },
+	{ 48, 57, 10 },
+	{ 60, 60, 11 },
+	{ 62, 62, 17 },
+	{ 97, 97, 12 },
+	{ 0, 0, -1 },
+	{ 42, 42, 19 },
+	{ 0, 0, -1 },
+	{ 47, 47, 20 },
+	{ 0, 0, -1 }
+};
+
+YYCONST yystate_t YYNEARFAR YYBASED_CODE YYDCDECL yystate[] = {
+	{ 0, 0, 0 },
+	{ 3, 1, 8 },
+	{ 1, 0, 8 },
+	{ -7, 13, 8 },
+	{ 3, 0, 8 },
+	{ -18, 20, 0 },
+	{ 5, 0, 0 },
+	{ 0, 0, 10 },
+	{ 0, 0, 9 },
+	{ 0, 3, 10 },
+	{ 0, 5, 1 },
+	{ 0, 0, 2 },
+	{ 0, 7, 10 },
+	{ 0, 0, 4 },
+	{ 0, 9, -1 },
+	{ 0, 11, 0 },
+	{ 0, 0, 7 },
+	{ 0, 0, 3 },
+	{ 0, 0, 6 },
+	{ 0, 22, 6 },
+	{ 0, 0, 5 }
+};
+
+YYCONST yybackup_t YYNEARFAR YYBASED_CODE YYDCDECL yybackup[] = {
+	0,
+	0,
+	0,
+	0,
+	0,
+	0,
+	0,
+	1,
+	0,
+	0,
+	0
+};
+
+#line 21 "scan.l"
+int scanned(void) { return numbers; }
+
