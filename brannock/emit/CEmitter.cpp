@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "toolframe/emit/CDefinitions.h"
+#include "toolframe/emit/ObjectInitialiser.h"
 #include "toolframe/emit/RuntimeNames.h"
+#include "toolframe/emit/TemplateText.h"
 
 namespace brannock {
 
@@ -103,13 +105,9 @@ constexpr ModelForms kModelForms[] = {
      "YYMEXPPARSER(YYCONST _YL @mparser_t) YYNEAR ", true},
 };
 
-// One member of the parser object; the multiple instance model leaves the
+// The members of the parser object; the multiple instance model leaves the
 // storage members to each instance.
-struct Initialiser {
-    std::string_view member;
-    std::string_view value;
-    bool storage = false;
-};
+using Initialiser = toolframe::MemberValue;
 
 constexpr Initialiser kStateInitialisers[] = {
     {"yymlookahead", "YYFALSE"},
@@ -146,11 +144,7 @@ constexpr Initialiser kStateInitialisers[] = {
 };
 
 // The members of both table forms: the source holds one form's tables only.
-struct TableInitialiser {
-    std::string_view member;
-    std::string_view fast;
-    std::string_view compact;
-};
+using TableInitialiser = toolframe::TableMemberValue;
 
 constexpr TableInitialiser kTableInitialisers[] = {
     {"yymstateaction", "@stateaction", "NULL"},
@@ -310,26 +304,9 @@ bool CEmitter::hasParserObject() const { return !formsOf(options().model).object
 
 std::string CEmitter::expand(std::string_view text) const
 {
-    using namespace toolframe::runtime;
-    const bool unicode = options().unicode;
-    std::string result;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        switch (text[i]) {
-        case '@':
-            result += unicode ? kUnicodeNamePrefix : kNamePrefix;
-            break;
-        case '^':
-            result += unicode ? kUnicodeMacroPrefix : kMacroPrefix;
-            break;
-        case '$':
-            if (i + 1 < text.size())
-                result += expand(modelPlaceholder(formsOf(options().model), text[++i]));
-            break;
-        default:
-            result += text[i];
-        }
-    }
-    return result;
+    return toolframe::expandTemplate(text, options().unicode, [this](char name) {
+        return expand(modelPlaceholder(formsOf(options().model), name));
+    });
 }
 
 void CEmitter::write(std::string_view text) { sourceStream().writeNarrow(expand(text)); }
@@ -372,25 +349,12 @@ void CEmitter::writeAttributeAccess()
 void CEmitter::writeParserObject()
 {
     const ModelForms& forms = formsOf(options().model);
-    // Without file-scope storage every instance points at its own.
-    auto writeAll = [this, &forms](std::span<const Initialiser> initialisers) {
-        for (const Initialiser& i : initialisers)
-            writeInitialiser(i.member, i.storage && forms.stacks.empty() ? "NULL" : i.value);
-    };
     writeMissingNameNote();
     write(std::string(forms.objectType) + "YYPARSERNAME = {\n");
-    writeAll(kStateInitialisers);
-    write("#ifndef YYCOMPACTPARSER\n");
-    for (const TableInitialiser& i : kTableInitialisers)
-        writeInitialiser(i.member, i.fast);
-    write("#else\n");
-    for (const TableInitialiser& i : kTableInitialisers)
-        writeInitialiser(i.member, i.compact);
-    write("#endif\n");
-    writeAll(kLinkInitialisers);
-    write("#ifdef YYDEBUG\n");
-    writeAll(kDebugInitialisers);
-    write("#endif\n};\n");
+    // Without file-scope storage every instance points at its own.
+    sourceStream().writeNarrow(toolframe::objectInitialiser(
+        {kStateInitialisers, kTableInitialisers, kLinkInitialisers, kDebugInitialisers}, "YYCOMPACTPARSER",
+        forms.stacks.empty(), [this](std::string_view value) { return expand(value); }));
 }
 
 void CEmitter::writeTableHead(Table table, std::optional<int> size)
@@ -445,11 +409,6 @@ void CEmitter::writeReference(Table table, bool present, std::optional<int> size
     if (size)
         write(sizeDeclaration(table, *size));
     write("\n");
-}
-
-void CEmitter::writeInitialiser(std::string_view member, std::string_view value)
-{
-    sourceStream().writeNarrow(toolframe::memberInitialiser(expand(value), member));
 }
 
 } // namespace brannock

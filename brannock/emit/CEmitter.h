@@ -45,7 +45,6 @@ private:
                            bool takesParser);
     void writeAttributeAccess();
     void writeParserObject();
-    void writeInitialiser(std::string_view member, std::string_view value);
     // The head of a table's definition, after its size where it has one.
     void writeTableHead(Table table, std::optional<int> size) override;
     // Rows are not expanded: rule texts and spellings may hold the

@@ -6,7 +6,9 @@
 
 #include "toolframe/emit/CDefinitions.h"
 #include "toolframe/emit/MacroDefaults.h"
+#include "toolframe/emit/ObjectInitialiser.h"
 #include "toolframe/emit/RuntimeNames.h"
+#include "toolframe/emit/TemplateText.h"
 #include "toolframe/output/BannerBox.h"
 
 namespace lindle {
@@ -16,9 +18,7 @@ namespace {
 constexpr std::string_view kToolName = "Lindle";
 constexpr std::string_view kVersion = "2.07";
 
-// Templates of generated text name things through placeholders, so that one
-// text serves every model and width: @ is the name prefix (yy, or yyw in
-// Unicode) and ^ the macro prefix (YY or YYW); $c stands for the element
+// In the templates (the frame's placeholders), $c stands for the element
 // type of the text, $i for the type an action returns, and $r for where the
 // model keeps the flag that says an action returned.
 
@@ -125,13 +125,9 @@ constexpr std::string_view kWarningsOn = "#ifdef __GNUC__\n"
                                          "#pragma GCC diagnostic pop\n"
                                          "#endif\n";
 
-// One member of the scanner object; the multiple instance model leaves the
-// buffers to each instance.
-struct Initialiser {
-    std::string_view member;
-    std::string_view value;
-    bool storage = false;
-};
+// The members of the scanner object; the multiple instance model leaves
+// the buffers to each instance.
+using Initialiser = toolframe::MemberValue;
 
 constexpr Initialiser kStateInitialisers[] = {
     {"yymmoreflg", "YYFALSE"},
@@ -172,11 +168,7 @@ constexpr Initialiser kStateInitialisers[] = {
 };
 
 // The members of both table forms: the source holds one form's tables only.
-struct TableInitialiser {
-    std::string_view member;
-    std::string_view fast;
-    std::string_view compact;
-};
+using TableInitialiser = toolframe::TableMemberValue;
 
 constexpr TableInitialiser kTableInitialisers[] = {
     {"yymtransition", "@transition", "NULL"},
@@ -363,33 +355,14 @@ bool CScannerEmitter::hasLexerObject() const { return options().model != toolfra
 
 std::string CScannerEmitter::expand(std::string_view text) const
 {
-    using namespace toolframe::runtime;
     const bool unicode = options().unicode;
-    std::string result;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        switch (text[i]) {
-        case '@':
-            result += unicode ? kUnicodeNamePrefix : kNamePrefix;
-            break;
-        case '^':
-            result += unicode ? kUnicodeMacroPrefix : kMacroPrefix;
-            break;
-        case '$':
-            if (i + 1 < text.size()) {
-                const char placeholder = text[++i];
-                if (placeholder == 'c')
-                    result += unicode ? "wchar_t" : "char";
-                else if (placeholder == 'i')
-                    result += unicode ? "yywint_t" : "int";
-                else
-                    result += hasLexerObject() ? "yy->yymreturnflg" : expand("@returnflg");
-            }
-            break;
-        default:
-            result += text[i];
-        }
-    }
-    return result;
+    return toolframe::expandTemplate(text, unicode, [this, unicode](char name) -> std::string {
+        if (name == 'c')
+            return unicode ? "wchar_t" : "char";
+        if (name == 'i')
+            return unicode ? "yywint_t" : "int";
+        return hasLexerObject() ? "yy->yymreturnflg" : expand("@returnflg");
+    });
 }
 
 void CScannerEmitter::write(std::string_view text) { sourceStream().writeNarrow(expand(text)); }
@@ -423,26 +396,9 @@ void CScannerEmitter::writeLexerObject()
     write(instance ? "YYMEXPLEXER(YYCONST _YL @mlexer_t) YYNEAR YYLEXERNAME = {\n"
                    : "YYMEXPLEXER(_YL @mlexer_t) YYNEAR YYLEXERNAME = {\n");
     // Without file-scope buffers every instance points at its own.
-    for (const Initialiser& i : kStateInitialisers)
-        writeInitialiser(i.member, i.storage && instance ? "NULL" : i.value);
-    write("#ifndef YYCOMPACTLEXER\n");
-    for (const TableInitialiser& i : kTableInitialisers)
-        writeInitialiser(i.member, i.fast);
-    write("#else\n");
-    for (const TableInitialiser& i : kTableInitialisers)
-        writeInitialiser(i.member, i.compact);
-    write("#endif\n");
-    for (const Initialiser& i : kLinkInitialisers)
-        writeInitialiser(i.member, i.value);
-    write("#ifdef YYDEBUG\n");
-    for (const Initialiser& i : kDebugInitialisers)
-        writeInitialiser(i.member, i.value);
-    write("#endif\n};\n");
-}
-
-void CScannerEmitter::writeInitialiser(std::string_view member, std::string_view value)
-{
-    sourceStream().writeNarrow(toolframe::memberInitialiser(expand(value), member));
+    sourceStream().writeNarrow(toolframe::objectInitialiser(
+        {kStateInitialisers, kTableInitialisers, kLinkInitialisers, kDebugInitialisers}, "YYCOMPACTLEXER", instance,
+        [this](std::string_view value) { return expand(value); }));
 }
 
 } // namespace lindle

@@ -50,7 +50,6 @@ private:
     toolframe::FilePrologue prologue(std::string_view kind, const toolframe::OutputStream& stream) const;
     void writeMissingNameNote();
     void writeLexerObject();
-    void writeInitialiser(std::string_view member, std::string_view value);
 
     const toolframe::DateTimeStamp& stamp_;
     // The rows of the table being written.

@@ -24,19 +24,21 @@ inline bool isUnicode(const std::vector<std::string>& switches)
     return false;
 }
 
-// lex source (named source in dir) -> program, or a failure that says why.
+// lex source (named source in dir) -> program, or a failure that says why;
+// compiled as C, or as C++ when asked.
 inline ::testing::AssertionResult buildScanner(const toolframe::testing::TemporaryDirectory& dir,
                                                const std::string& source, const std::string& program,
                                                const std::vector<std::string>& switches,
-                                               const std::string& compilerFlags = "")
+                                               const std::string& compilerFlags = "", bool cplusplus = false)
 {
     std::vector<std::string> arguments{source, "-$", "-o", program + ".c"};
     arguments.insert(arguments.end(), switches.begin(), switches.end());
     const toolframe::testing::ProcessResult generated = runLindle(dir, arguments);
     if (generated.exitStatus != 0)
         return ::testing::AssertionFailure() << "lindle " << source << ": " << generated.out << generated.err;
-    const std::string command = "gcc -Wall -Werror -g " + compilerFlags + kRuntimeIncludes + " " + program + ".c " +
-                                runtimeLibrary(isUnicode(switches)) + " -o " + program;
+    const std::string compiler = cplusplus ? "g++ -x c++" : "gcc";
+    const std::string command = compiler + " -Wall -Werror -g " + compilerFlags + kRuntimeIncludes + " " + program +
+                                ".c -x none " + runtimeLibrary(isUnicode(switches)) + " -o " + program;
     const toolframe::testing::ProcessResult compiled = toolframe::testing::shell(command, dir.path());
     if (compiled.exitStatus != 0)
         return ::testing::AssertionFailure() << command << "\n" << compiled.out << compiled.err;

@@ -113,6 +113,25 @@ TEST(LexerRuntime, UnicodeScannersKeepEveryByteOfInvalidInput)
     }
 }
 
+TEST(LexerRuntime, ATokenPastTheTextMaximumIsReportedAndSplitWithoutLoss)
+{
+    TemporaryDirectory dir;
+    const std::string source = "%%\n[a-z]+\t{ printf(\"w:%s\\n\", yytext); }\n\\n\t;\n%%\n"
+                               "int main(void) { return yylex(); }\n";
+    dir.write("words.l", source);
+    dir.write("instance.l", "%name scanner\n" + source.substr(0, source.rfind("int main")) +
+                                "int main(void)\n{\n\tyymlexer_t lexer;\n\tyymcreatelexer(&lexer, &scanner);\n"
+                                "\tyymlex(&lexer);\n\tyymdestroylexer(&lexer);\n\treturn 0;\n}\n");
+    const std::string limits = "-DYYTEXT_SIZE=2 -DYYTEXT_MAX=8";
+    ASSERT_TRUE(buildScanner(dir, "words.l", "words", {}, limits));
+    ASSERT_TRUE(buildScanner(dir, "instance.l", "instance", {"-mi"}, limits));
+    for (const std::string program : {"words", "instance"}) {
+        const ProcessResult run = runProgramChecked(dir, program, "abcdefghijklmnopqrst\nab\n");
+        EXPECT_EQ(run.out, "w:abcdefgh\nw:ijklmnop\nw:qrst\nw:ab\n") << program;
+        EXPECT_EQ(run.err, "lex text buffer overflow\nlex text buffer overflow\n") << program;
+    }
+}
+
 // The program reads its own string through input and unput macros, which
 // the scanner then uses for every character, backing up included.
 const std::string kOwnInputSource = "%{\n"

@@ -16,13 +16,13 @@ using toolframe::testing::TemporaryDirectory;
 
 // Every lex program of the corpus is read by flex and by lindle, and the
 // two scanners must print the same token stream (rule, text, line) for the
-// input on record and for a long random input: in every table form, both
-// widths and all three models. The corpus is written in the notation both
-// tools share; where lindle's differs from flex's the program avoids it:
-// start condition values (lindle's are twice the number, so programs
-// compare YY_START with the names), an unprefixed <<EOF>> (flex applies it
-// to exclusive conditions too, lindle as any unprefixed rule), and comments
-// in the rules section.
+// input on record and for long random inputs: in every table form, both
+// widths and all three models, compiled as C and as C++. The corpus is
+// written in the notation both tools share; where lindle's differs from
+// flex's the program avoids it: start condition values (lindle's are twice
+// the number, so programs compare YY_START with the names), an unprefixed
+// <<EOF>> (flex applies it to exclusive conditions too, lindle as any
+// unprefixed rule), and comments in the rules section.
 namespace {
 
 struct CorpusProgram {
@@ -48,6 +48,7 @@ const std::vector<CorpusProgram> kCorpus = {
 struct Form {
     const char* name;
     std::vector<std::string> switches;
+    bool cplusplus = false;
 };
 
 const std::vector<Form> kForms = {
@@ -64,6 +65,8 @@ const std::vector<Form> kForms = {
     {"instance", {"-mi"}},
     {"instance_unicode", {"-mi", "-W"}},
     {"multiple_unicode_compact", {"-mm", "-W", "-s"}},
+    {"cplusplus", {"-W"}, true},
+    {"cplusplus_instance", {"-mi", "-s"}, true},
 };
 
 // What a program of the corpus needs to run in a multiple model: a name,
@@ -148,7 +151,7 @@ TEST_P(FlexDifferential, SameTokenStreamsInEveryForm)
         std::vector<std::string> switches = program.switches;
         switches.insert(switches.end(), form.switches.begin(), form.switches.end());
         const std::string flags = std::string(form.name) == "multiple_direct" ? "-DDIRECT" : "";
-        ASSERT_TRUE(buildScanner(dir, multiple ? "multiple.l" : "spec.l", form.name, switches, flags));
+        ASSERT_TRUE(buildScanner(dir, multiple ? "multiple.l" : "spec.l", form.name, switches, flags, form.cplusplus));
         for (std::size_t i = 0; i < inputs.size(); ++i) {
             const ProcessResult run = runProgram(dir, form.name, inputs[i]);
             EXPECT_EQ(run.exitStatus, 0) << run.err;

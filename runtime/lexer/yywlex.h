@@ -6,17 +6,7 @@
 #include <wchar.h>
 #include "yybase.h"
 
-#ifndef YYWINT_T_DEFINED
-#define YYWINT_T_DEFINED
-typedef int yywint_t;
-#endif
-
-#ifndef YYLTYPES_WIDE
-#define YYLTYPES_WIDE
-#define YYLN(stem) yyw##stem
 #include "yyltypes.h"
-#undef YYLN
-#endif
 
 #define YYLN(stem) yyw##stem
 #define YYLCHAR wchar_t
@@ -37,13 +27,7 @@ int YYCDECL yylex(void);
 }
 #endif
 
-#define BEGIN yywstart =
-#define YY_START (yywstart)
-#define YYSTATE YY_START
-#define ECHO yywecho()
-#define REJECT do { yywrejectflg = YYTRUE; return 0; } while (0)
-#define yymore() (yywmoreflg = YYTRUE)
-#define yyterminate() return 0
+#include "yylactions.h"
 
 /* Actions are written against the lex names; a Unicode scanner spells its
    variables with yyw, so the lex names follow them unless the program
@@ -56,6 +40,10 @@ int YYCDECL yylex(void);
 #define yyout yywout
 #define yywrap yywwrap
 #define yyless yywless
+#define yystart yywstart
+#define yyecho yywecho
+#define yyrejectflg yywrejectflg
+#define yymoreflg yywmoreflg
 #endif
 
 #endif

@@ -12,17 +12,7 @@
 #define YYNINITSTREAM
 #endif
 
-#ifndef YYWINT_T_DEFINED
-#define YYWINT_T_DEFINED
-typedef int yywint_t;
-#endif
-
-#ifndef YYLTYPES_WIDE
-#define YYLTYPES_WIDE
-#define YYLN(stem) yyw##stem
 #include "yyltypes.h"
-#undef YYLN
-#endif
 
 #define YYLN(stem) yyw##stem
 #define YYLM(stem) yywm##stem
@@ -34,18 +24,9 @@ typedef int yywint_t;
 #undef YYLCHAR
 #undef YYLINT
 
-#define yytext (yy->yymtext)
-#define yyleng (yy->yymleng)
-#define yylineno (yy->yymlineno)
-#define yyin (yy->yymin)
-#define yyout (yy->yymout)
-#define BEGIN yy->yymstart =
-#define YY_START (yy->yymstart)
-#define YYSTATE YY_START
-#define ECHO yywmecho(yy)
-#define REJECT do { yy->yymrejectflg = YYTRUE; return 0; } while (0)
-#define yymore() (yy->yymmoreflg = YYTRUE)
-#define yyless(n) yywmless(yy, (n))
-#define yyterminate() return 0
+#include "yylmactions.h"
+/* The actions' functions of the Unicode object. */
+#define yymecho yywmecho
+#define yymless yywmless
 
 #endif
