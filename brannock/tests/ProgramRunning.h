@@ -1,43 +1,19 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <sstream>
 #include <string>
 
-#include "toolframe/testing/ProcessRunner.h"
-#include "toolframe/testing/TemporaryDirectory.h"
+#include "toolframe/testing/ProgramRunning.h"
 
-// What the end-to-end tests do with the programs they build: run shell
-// commands, feed a program its input, and run it under valgrind.
+// What Brannock's end-to-end tests do with the programs they build.
 namespace brannock::testing {
 
-// The text as one shell word.
-inline std::string quoted(const std::string& text)
-{
-    std::string result = "'";
-    for (char c : text)
-        result += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return result + "'";
-}
+using toolframe::testing::quoted;
+using toolframe::testing::readFile;
+using toolframe::testing::runProgram;
+using toolframe::testing::runProgramChecked;
+using toolframe::testing::runWithInput;
+using toolframe::testing::shell;
 
-inline toolframe::testing::ProcessResult shell(const std::string& command, const std::string& directory)
-{
-    toolframe::testing::ProcessSetup setup;
-    setup.workingDirectory = directory;
-    return toolframe::testing::runProcess("/bin/sh", {"-c", command}, setup);
-}
-
-inline std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// Runs command in dir with input on its standard input.
 // A grammar's text with definitions put at the start of its first code
 // block, as a user writes them there.
 inline std::string withDefinitions(const std::string& grammar, const std::string& definitions)
@@ -46,35 +22,6 @@ inline std::string withDefinitions(const std::string& grammar, const std::string
     if (block == std::string::npos)
         return "%{\n" + definitions + "%}\n" + grammar;
     return grammar.substr(0, block + 3) + definitions + grammar.substr(block + 3);
-}
-
-inline toolframe::testing::ProcessResult runWithInput(const toolframe::testing::TemporaryDirectory& dir,
-                                                      const std::string& command, const std::string& input)
-{
-    dir.write("input.txt", input);
-    return shell(command + " < input.txt", dir.path());
-}
-
-inline toolframe::testing::ProcessResult runProgram(const toolframe::testing::TemporaryDirectory& dir,
-                                                    const std::string& program, const std::string& input)
-{
-    return runWithInput(dir, "./" + program, input);
-}
-
-// The same run under valgrind, which exits 99 on a memory error or a leak;
-// without valgrind the plain run stands in, so the expectations still hold.
-inline toolframe::testing::ProcessResult runProgramChecked(const toolframe::testing::TemporaryDirectory& dir,
-                                                           const std::string& program, const std::string& input)
-{
-    if (shell("command -v valgrind", "/").exitStatus != 0)
-        return runProgram(dir, program, input);
-    const toolframe::testing::ProcessResult result =
-        runWithInput(dir,
-                     "valgrind -q --error-exitcode=99 --leak-check=full --errors-for-leak-kinds=definite,indirect "
-                     "--log-file=valgrind.log ./" + program,
-                     input);
-    EXPECT_NE(result.exitStatus, 99) << dir.read("valgrind.log");
-    return result;
 }
 
 } // namespace brannock::testing
