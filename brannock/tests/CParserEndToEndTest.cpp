@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "toolframe/testing/ProgramRunning.h"
+#include "brannock/tests/ProgramRunning.h"
 #include "toolframe/testing/ProcessRunner.h"
 #include "toolframe/testing/TemporaryDirectory.h"
 
@@ -13,12 +13,12 @@ using toolframe::testing::ProcessResult;
 using toolframe::testing::ProcessSetup;
 using toolframe::testing::runProcess;
 using toolframe::testing::TemporaryDirectory;
-using toolframe::testing::quoted;
-using toolframe::testing::readFile;
-using toolframe::testing::runProgram;
-using toolframe::testing::runProgramChecked;
-using toolframe::testing::shell;
-using toolframe::testing::withDefinitions;
+using brannock::testing::quoted;
+using brannock::testing::readFile;
+using brannock::testing::runProgram;
+using brannock::testing::runProgramChecked;
+using brannock::testing::shell;
+using brannock::testing::withDefinitions;
 
 // Generated C parsers built with gcc against the yl runtime and run: the
 // only place where the tables, the action function and the engine are

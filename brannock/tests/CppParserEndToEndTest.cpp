@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "toolframe/testing/ProgramRunning.h"
+#include "brannock/tests/ProgramRunning.h"
 #include "toolframe/testing/ProcessRunner.h"
 #include "toolframe/testing/TemporaryDirectory.h"
 
@@ -11,11 +11,11 @@ using toolframe::testing::ProcessResult;
 using toolframe::testing::ProcessSetup;
 using toolframe::testing::runProcess;
 using toolframe::testing::TemporaryDirectory;
-using toolframe::testing::readFile;
-using toolframe::testing::runProgram;
-using toolframe::testing::runProgramChecked;
-using toolframe::testing::shell;
-using toolframe::testing::withDefinitions;
+using brannock::testing::readFile;
+using brannock::testing::runProgram;
+using brannock::testing::runProgramChecked;
+using brannock::testing::shell;
+using brannock::testing::withDefinitions;
 
 // Generated C++ parsers built with g++ against the C++ classes of the yl
 // runtime and run beside the C parser of the same calculator: both must

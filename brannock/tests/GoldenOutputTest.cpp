@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "brannock/tests/BrannockRun.h"
-#include "toolframe/testing/ProgramRunning.h"
+#include "brannock/tests/ProgramRunning.h"
 
-using toolframe::testing::readFile;
+using brannock::testing::readFile;
 using brannock::testing::runBrannock;
-using toolframe::testing::shell;
+using brannock::testing::shell;
 using toolframe::testing::ProcessResult;
 using toolframe::testing::TemporaryDirectory;
 

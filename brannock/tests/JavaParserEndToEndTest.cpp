@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "toolframe/testing/ProgramRunning.h"
+#include "brannock/tests/ProgramRunning.h"
 #include "toolframe/testing/ProcessRunner.h"
 #include "toolframe/testing/TemporaryDirectory.h"
 
@@ -11,10 +11,10 @@ using toolframe::testing::ProcessResult;
 using toolframe::testing::ProcessSetup;
 using toolframe::testing::runProcess;
 using toolframe::testing::TemporaryDirectory;
-using toolframe::testing::readFile;
-using toolframe::testing::runProgram;
-using toolframe::testing::runWithInput;
-using toolframe::testing::shell;
+using brannock::testing::readFile;
+using brannock::testing::runProgram;
+using brannock::testing::runWithInput;
+using brannock::testing::shell;
 
 // Generated Java parsers compiled with javac against the yl package and run
 // beside the C parser of the same calculator: both must print the same,

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "BrannockRun.h"
-#include "toolframe/testing/ProgramRunning.h"
+#include "ProgramRunning.h"
 #include "TestHookRun.h"
 
 using brannock::testing::runBrannock;
@@ -39,7 +39,7 @@ toolframe::testing::ProcessResult runIntoFullDevice(const TemporaryDirectory& di
     const std::string& program =
         injectedDiagnostics.empty() ? brannock::testing::kProgram : brannock::testing::kProgramWithTestHooks;
     return toolframe::testing::runProcess(
-        "/bin/sh", {"-c", "exec " + toolframe::testing::quoted(program) + " " + arguments + " > /dev/full"},
+        "/bin/sh", {"-c", "exec " + brannock::testing::quoted(program) + " " + arguments + " > /dev/full"},
         brannock::testing::setupIn(directory, std::move(injectedDiagnostics)));
 }
 
@@ -289,7 +289,7 @@ TEST_F(RunOutcomeTest, FailedRunLeavesAFilePutInPlaceOfTheOneItWrote)
     directory_.write("bad.y", kBrokenGrammar);
     const std::string script =
         "mkfifo g.fifo && ln -s target.c link.c || exit 90\n"
-        + toolframe::testing::quoted(brannock::testing::kProgram) + " g.fifo -o link.c -$ > out.txt &\n"
+        + brannock::testing::quoted(brannock::testing::kProgram) + " g.fifo -o link.c -$ > out.txt &\n"
         // Open for reading too, so that this never waits for the reader.
         "exec 3<> g.fifo\n"
         "tries=0\n"

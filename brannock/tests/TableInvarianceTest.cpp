@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "toolframe/testing/ProgramRunning.h"
+#include "brannock/tests/ProgramRunning.h"
 #include "toolframe/testing/ProcessRunner.h"
 #include "toolframe/testing/TemporaryDirectory.h"
 
@@ -21,8 +21,8 @@ using toolframe::testing::ProcessResult;
 using toolframe::testing::ProcessSetup;
 using toolframe::testing::runProcess;
 using toolframe::testing::TemporaryDirectory;
-using toolframe::testing::quoted;
-using toolframe::testing::shell;
+using brannock::testing::quoted;
+using brannock::testing::shell;
 
 // The table switches only choose how the same automaton is packed, so a
 // parser built with any of them must accept exactly the same strings and,

@@ -164,7 +164,7 @@ TEST(LexerRuntime, ReadsThroughTheProgramsOwnInputAndUnput)
 
 TEST(LexerRuntime, ABrannockParserTakesItsTokensFromALindleScanner)
 {
-    const std::string linking = std::string(FLEX_CORPUS_DIR) + "/../linking/";
+    const std::string linking = std::string(LINKING_DIR) + "/";
     for (const bool unicode : {false, true}) {
         SCOPED_TRACE(unicode ? "unicode" : "bytes");
         TemporaryDirectory dir;

@@ -236,13 +236,26 @@ TEST(LindleFileNames, JavaForcesAUnicodeScannerAndDropsTheIncludeFile)
     EXPECT_EQ(options.includeFile, "");
 }
 
-TEST(LindleFileNames, ARunLeavesNoFileBehindYet)
+TEST(LindleFileNames, ACRunLeavesItsScannerHeaderAndReport)
 {
     TemporaryDirectory directory;
     directory.write("scan.l", "%{\nint n;\n%}\n%%\nabc\t{ return 1; }\n%%\nint main() { return 0; }\n");
     const auto result = runLindle(directory, {"scan.l", "-$", "-i", "-v"});
     EXPECT_EQ(result.exitStatus, 0);
-    EXPECT_EQ(directory.entries(), std::vector<std::string>{"scan.l"});
+    EXPECT_EQ(directory.entries(), (std::vector<std::string>{"scan.c", "scan.h", "scan.l", "scan.v"}));
+}
+
+// The C++ and Java scanners are still to come: their runs leave the report
+// only.
+TEST(LindleFileNames, ARunInALanguageStillToComeLeavesNoScanner)
+{
+    TemporaryDirectory directory;
+    directory.write("scan.l", "%%\nabc\t{ return 1; }\n");
+    for (const char* language : {"-Tcpp", "-Tj"}) {
+        const auto result = runLindle(directory, {"scan.l", "-$", "-i", "-v", language});
+        EXPECT_EQ(result.exitStatus, 0);
+        EXPECT_EQ(directory.entries(), (std::vector<std::string>{"scan.l", "scan.v"})) << language;
+    }
 }
 
 TEST(LindleRunOutcome, WarningsKeepTheStatusAndAreCounted)

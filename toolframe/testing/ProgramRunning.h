@@ -2,14 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "toolframe/testing/ProcessRunner.h"
 #include "toolframe/testing/TemporaryDirectory.h"
 
-// What the end-to-end tests do with the programs they build: run shell
+// What end-to-end tests do with the programs they build: run shell
 // commands, feed a program its input, and run it under valgrind.
 namespace toolframe::testing {
 
@@ -29,25 +27,7 @@ inline toolframe::testing::ProcessResult shell(const std::string& command, const
     return toolframe::testing::runProcess("/bin/sh", {"-c", command}, setup);
 }
 
-inline std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // Runs command in dir with input on its standard input.
-// A grammar's text with definitions put at the start of its first code
-// block, as a user writes them there.
-inline std::string withDefinitions(const std::string& grammar, const std::string& definitions)
-{
-    const std::size_t block = grammar.find("%{\n");
-    if (block == std::string::npos)
-        return "%{\n" + definitions + "%}\n" + grammar;
-    return grammar.substr(0, block + 3) + definitions + grammar.substr(block + 3);
-}
-
 inline toolframe::testing::ProcessResult runWithInput(const toolframe::testing::TemporaryDirectory& dir,
                                                       const std::string& command, const std::string& input)
 {
