@@ -34,22 +34,16 @@ private:
 };
 
 Driver::Driver(std::FILE* out, SourceReadHook afterReading)
-    : toolframe::Driver(kIdentity, out), afterReading_(std::move(afterReading))
+    : ToolDriver(kIdentity, switches(), helpLayout(), out), afterReading_(std::move(afterReading))
 {
 }
 
 Driver::~Driver() = default;
 
-toolframe::CommandLineOutcome Driver::readCommandLine(std::span<const std::string_view> arguments)
-{
-    toolframe::CommandLineParser<ToolOptions> parser(switches(), helpLayout(), diagnostics(), out());
-    return parser.parse(arguments, options_);
-}
-
 void Driver::createStages()
 {
     input_ = std::make_unique<LexInput>(codePage(), diagnostics());
-    emitter_ = std::make_unique<PendingScannerEmitter>(options_, diagnostics(), codePage());
+    emitter_ = std::make_unique<PendingScannerEmitter>(options(), diagnostics(), codePage());
     verbose_ = std::make_unique<VerboseFile>(diagnostics());
     diagnostics().connect(input_.get(), emitter_.get(), verbose_.get());
 }
@@ -62,12 +56,12 @@ toolframe::RunOutputs Driver::outputs()
 void Driver::runStages(std::FILE* source)
 {
     PendingExpressionBuilder builder;
-    LexReader reader(options_, *input_, *emitter_, builder, diagnostics(), codePage().number());
+    LexReader reader(options(), *input_, *emitter_, builder, diagnostics(), codePage().number());
     emitter_->beginSource(false);
-    if (options_.generateIncludeFile)
+    if (options().generateIncludeFile)
         emitter_->beginIncludeFile();
     reader.read(source);
-    if (options_.generateIncludeFile)
+    if (options().generateIncludeFile)
         emitter_->endIncludeFile();
     if (afterReading_)
         afterReading_(diagnostics());
