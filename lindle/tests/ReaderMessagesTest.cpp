@@ -59,6 +59,7 @@ const MessageCase kCases[] = {
      "scan.l(3) : error L2026: '0x0062' : duplicate table entry\n"},
     {"DuplicateMacro", "D [0-9]\nD [a-z]\n%%\n", "scan.l(2) : error L2027: 'D' : duplicate macro declaration\n"},
     {"UndefinedMacro", "%%\n\nx{Y}\t;\n", "scan.l(3) : error L2028: undefined macro 'Y'\n"},
+    {"MacrosMatchExactly", "D [0-9]\n%%\n{d}\t;\n", "scan.l(3) : error L2028: undefined macro 'd'\n"},
     {"MacroWithoutClosingBrace", "D [0-9]\n%%\n{D\t;\n",
      "scan.l(3) : error L2029: macro reference does not have closing '}'\n"},
     {"RecursiveMacro", "A a{A}\n%%\n{A}\t;\n", "scan.l(3) : error L2030: recursive macro reference '{A}'\n"},
