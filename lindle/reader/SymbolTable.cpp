@@ -2,6 +2,10 @@
 
 namespace lindle {
 
+using toolframe::NameCase;
+using toolframe::nameHash;
+using toolframe::sameName;
+
 namespace {
 
 struct KeywordSpelling {

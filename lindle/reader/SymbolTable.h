@@ -8,10 +8,10 @@
 #include <variant>
 
 #include "lindle/reader/ClassName.h"
-#include "lindle/reader/HashBuckets.h"
-#include "lindle/reader/NameHash.h"
 #include "lindle/reader/Token.h"
 #include "toolframe/platform/CodePage.h"
+#include "toolframe/source/HashBuckets.h"
+#include "toolframe/source/NameHash.h"
 
 namespace lindle {
 
@@ -77,9 +77,10 @@ private:
     };
 
     template <class Kind>
-    static constexpr NameCase caseOf()
+    static constexpr toolframe::NameCase caseOf()
     {
-        return std::is_same_v<Kind, Token> || std::is_same_v<Kind, ClassName> ? NameCase::Blind : NameCase::Exact;
+        return std::is_same_v<Kind, Token> || std::is_same_v<Kind, ClassName> ? toolframe::NameCase::Blind
+                                                                              : toolframe::NameCase::Exact;
     }
 
     template <class Kind>
@@ -90,9 +91,9 @@ private:
     Kind& enterName(std::string_view name, Kind value);
 
     toolframe::CodePage codePage_;
-    HashBuckets<NameEntry> names_;
-    HashBuckets<MacroEntry> macros_;
-    HashBuckets<TextEntry> texts_;
+    toolframe::HashBuckets<NameEntry> names_;
+    toolframe::HashBuckets<MacroEntry> macros_;
+    toolframe::HashBuckets<TextEntry> texts_;
 };
 
 } // namespace lindle

@@ -9,29 +9,6 @@ namespace {
 
 const toolframe::CodePage kUtf8(toolframe::CodePage::kUtf8);
 
-TEST(NameHash, DoublesAndCombinesEachCharacter)
-{
-    // "ab": h = 'a', then 'b' ^ 2 * 'a'.
-    EXPECT_EQ(nameHash("ab", NameCase::Exact, kUtf8), 'b' ^ (2 * 'a'));
-    EXPECT_EQ(nameHash("AB", NameCase::Blind, kUtf8), nameHash("ab", NameCase::Exact, kUtf8));
-    EXPECT_NE(nameHash("AB", NameCase::Exact, kUtf8), nameHash("ab", NameCase::Exact, kUtf8));
-    // A multibyte character is one value, its bytes most significant first.
-    EXPECT_EQ(nameHash("\xc3\xa9", NameCase::Exact, kUtf8), 0xC3A9);
-    EXPECT_EQ(nameHash("a\xc3\xa9", NameCase::Exact, kUtf8), 0xC3A9 ^ (2 * 'a'));
-    // Only ASCII letters fold: the bytes of a multibyte character stay.
-    EXPECT_EQ(nameHash("\xc3\x89", NameCase::Blind, kUtf8), 0xC389);
-    // Long names wrap around to negative values.
-    EXPECT_LT(nameHash(std::string(40, 'z'), NameCase::Exact, kUtf8), 0);
-}
-
-TEST(NameHash, BucketIsTheAbsoluteRemainder)
-{
-    EXPECT_EQ(HashBuckets<int>::bucketOf(0), 0u);
-    EXPECT_EQ(HashBuckets<int>::bucketOf(211 * 5 + 7), 7u);
-    EXPECT_EQ(HashBuckets<int>::bucketOf(-(211 * 5 + 7)), 7u);
-    EXPECT_EQ(HashBuckets<int>::bucketOf(INT32_MIN), static_cast<std::size_t>(-(INT32_MIN % 211)));
-}
-
 TEST(SymbolTable, KeywordsMatchInAnyCaseWithTheirShortForms)
 {
     const SymbolTable symbols(kUtf8);

@@ -1,6 +1,6 @@
-#include "lindle/reader/NameHash.h"
+#include "toolframe/source/NameHash.h"
 
-namespace lindle {
+namespace toolframe {
 
 namespace {
 
@@ -13,12 +13,12 @@ std::uint32_t folded(std::uint32_t c, NameCase matching)
 
 } // namespace
 
-std::int32_t nameHash(std::string_view name, NameCase matching, const toolframe::CodePage& codePage)
+std::int32_t nameHash(std::string_view name, NameCase matching, const CodePage& codePage)
 {
     // Unsigned arithmetic wraps as the signed one is meant to.
     std::uint32_t h = 0;
     codePage.forEachCharacter(name, [&](std::string_view character) {
-        h = folded(toolframe::CodePage::characterValue(character), matching) ^ (2u * h);
+        h = folded(CodePage::characterValue(character), matching) ^ (2u * h);
     });
     return static_cast<std::int32_t>(h);
 }
@@ -33,4 +33,4 @@ bool sameName(std::string_view a, std::string_view b, NameCase matching)
     return true;
 }
 
-} // namespace lindle
+} // namespace toolframe
