@@ -36,6 +36,93 @@ private:
     std::vector<std::size_t> parent_;
 };
 
+// What makes most comparisons cheap: the characters a row has a
+// transition for, the target most of them go to, and the ranges that go
+// elsewhere. Two rows over the same characters with the same main target
+// differ only where either goes elsewhere, so their similarity is read
+// off those few ranges instead of walking every range of both rows (a
+// Unicode identifier state has hundreds).
+struct RowShape {
+    std::uint64_t domainHash = 0;
+    std::int64_t domainWidth = 0;
+    int majority = -1;
+    std::vector<RowRange> exceptions;
+};
+
+RowShape shapeOf(const StateRow& row)
+{
+    RowShape shape;
+    std::map<int, std::int64_t> widths;
+    for (const RowRange& range : row.ranges)
+        widths[range.target] += std::int64_t{range.last} - range.first + 1;
+    std::int64_t best = -1;
+    for (const RowRange& range : row.ranges) {
+        if (widths[range.target] > best) {
+            best = widths[range.target];
+            shape.majority = range.target;
+        }
+    }
+    std::uint64_t hash = 14695981039346656037ULL;
+    const auto mix = [&](std::uint64_t value) { hash = (hash ^ value) * 1099511628211ULL; };
+    std::int64_t runFirst = -1;
+    std::int64_t runLast = -2;
+    for (const RowRange& range : row.ranges) {
+        shape.domainWidth += std::int64_t{range.last} - range.first + 1;
+        if (range.target != shape.majority)
+            shape.exceptions.push_back(range);
+        if (range.first == runLast + 1) {
+            runLast = range.last;
+            continue;
+        }
+        if (runFirst >= 0)
+            mix(static_cast<std::uint64_t>(runFirst) << 32 | static_cast<std::uint64_t>(runLast));
+        runFirst = range.first;
+        runLast = range.last;
+    }
+    if (runFirst >= 0)
+        mix(static_cast<std::uint64_t>(runFirst) << 32 | static_cast<std::uint64_t>(runLast));
+    shape.domainHash = hash;
+    return shape;
+}
+
+// The similarity of two rows of one domain and one main target: every
+// character counts but those where either row goes elsewhere and the two
+// disagree.
+long similarityOfAlikeRows(const RowShape& row, const RowShape& candidate)
+{
+    std::int64_t lost = 0;
+    std::size_t i = 0;
+    std::size_t j = 0;
+    const auto& a = row.exceptions;
+    const auto& b = candidate.exceptions;
+    std::uint64_t position = 0;
+    while (i < a.size() || j < b.size()) {
+        const RowRange* x = i < a.size() ? &a[i] : nullptr;
+        const RowRange* y = j < b.size() ? &b[j] : nullptr;
+        const std::uint64_t xStart = x ? std::max<std::uint64_t>(x->first, position) : UINT64_MAX;
+        const std::uint64_t yStart = y ? std::max<std::uint64_t>(y->first, position) : UINT64_MAX;
+        const std::uint64_t start = std::min(xStart, yStart);
+        const bool inX = x && xStart == start;
+        const bool inY = y && yStart == start;
+        std::uint64_t end = UINT64_MAX;
+        end = std::min<std::uint64_t>(end, inX ? x->last : (x ? x->first - 1 : UINT64_MAX));
+        end = std::min<std::uint64_t>(end, inY ? y->last : (y ? y->first - 1 : UINT64_MAX));
+        if (!(inX && inY && x->target == y->target))
+            lost += static_cast<std::int64_t>(end - start + 1);
+        position = end + 1;
+        if (x && x->last < position)
+            ++i;
+        if (y && y->last < position)
+            ++j;
+    }
+    return static_cast<long>(std::max<std::int64_t>(row.domainWidth - lost, 0));
+}
+
+bool alike(const RowShape& a, const RowShape& b)
+{
+    return a.domainHash == b.domainHash && a.domainWidth == b.domainWidth && a.majority == b.majority;
+}
+
 } // namespace
 
 void chooseDefaultStates(std::vector<StateRow>& rows, bool errorTransitions)
@@ -54,6 +141,9 @@ void chooseDefaultStates(std::vector<StateRow>& rows, bool errorTransitions)
             for (const RowRange& range : rows[r].ranges)
                 holders[{range.first, range.last, range.target}].push_back(r);
 
+    std::vector<RowShape> shapes(rows.size());
+    for (std::size_t r : withTransitions)
+        shapes[r] = shapeOf(rows[r]);
     ChainEnds chains(rows.size());
     std::vector<std::size_t> candidates;
     std::vector<char> seen(rows.size(), 0);
@@ -85,7 +175,8 @@ void chooseDefaultStates(std::vector<StateRow>& rows, bool errorTransitions)
             // Bounds of the similarity that cannot reach the best so far.
             if (errorTransitions ? (2 * n - 1 < np || 2 * n - best < np || np < best) : (n < np || np < best))
                 continue;
-            const long e = similarity(rows[s], rows[p], errorTransitions);
+            const long e = alike(shapes[s], shapes[p]) ? similarityOfAlikeRows(shapes[s], shapes[p])
+                                                       : similarity(rows[s], rows[p], errorTransitions);
             if (e <= 0 || e < best || chains.end(p) == s)
                 continue;
             best = e;
