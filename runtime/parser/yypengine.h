@@ -976,7 +976,10 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 		   reduces by default reduces without reading one, so that an
 		   interactive parser acts on a line as soon as the line ends. */
 		if (compact) {
-			YYCONST YYPT(ctokenaction_t) *YYCONST row = &ctokenaction[cstateaction[state]];
+			/* A state's own row is short (its default states hold the
+			   rest), so it is searched first; the memo keeps only what
+			   lies down the chain, which leaves it small. */
+			YYCONST YYPT(ctokenaction_t) *row = &ctokenaction[cstateaction[state]];
 			YYCONST YYPF(slot_t) *slot;
 			int packed;
 			if (row->token == YYPTK_ALL && row->type == YYAT_REDUCE) {
@@ -984,6 +987,14 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 				goto reduce;
 			}
 			YYPREAD();
+			while (row->token != token && row->token != YYPTK_ALL) {
+				row++;
+			}
+			if (row->token != YYPTK_ALL || row->type != YYAT_DEFAULT) {
+				type = row->type;
+				sr = row->sr;
+				goto act;
+			}
 			slot = &((YYCONST YYPF(slot_t) *) actions->slots)[YYPINDEX(state, token, actions->mask)];
 			if (YYPLIKELY(slot->key == YYPKEY(state, token))) {
 				packed = slot->value;
