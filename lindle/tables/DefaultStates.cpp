@@ -5,6 +5,7 @@
 #include <map>
 #include <numeric>
 #include <tuple>
+#include <unordered_map>
 
 namespace lindle {
 
@@ -14,7 +15,7 @@ namespace {
 // with the rows that share one of its ranges exactly, the latest of each
 // such list first, which finds the rows most alike without a scan over
 // all rows per row.
-constexpr std::size_t kCompareAllRows = 3000;
+constexpr std::size_t kCompareAllRows = 1024;
 constexpr std::size_t kCandidatesPerRange = 16;
 
 // The end of each row's chain of default states, kept with path halving:
@@ -123,6 +124,14 @@ bool alike(const RowShape& a, const RowShape& b)
     return a.domainHash == b.domainHash && a.domainWidth == b.domainWidth && a.majority == b.majority;
 }
 
+struct RangeHash {
+    std::size_t operator()(const RowRange& range) const
+    {
+        std::uint64_t h = (std::uint64_t{range.first} << 32 | range.last) * 0x9E3779B97F4A7C15ULL;
+        return static_cast<std::size_t>(h ^ (h >> 29) ^ static_cast<std::uint64_t>(static_cast<std::uint32_t>(range.target)) * 0xC2B2AE3D27D4EB4FULL);
+    }
+};
+
 } // namespace
 
 void chooseDefaultStates(std::vector<StateRow>& rows, bool errorTransitions)
@@ -134,12 +143,12 @@ void chooseDefaultStates(std::vector<StateRow>& rows, bool errorTransitions)
             withTransitions.push_back(r);
         counts[r] = characterCount(rows[r]);
     }
-    std::map<std::tuple<std::uint32_t, std::uint32_t, int>, std::vector<std::size_t>> holders;
+    std::unordered_map<RowRange, std::vector<std::size_t>, RangeHash> holders;
     const bool compareAll = withTransitions.size() <= kCompareAllRows;
     if (!compareAll)
         for (std::size_t r : withTransitions)
             for (const RowRange& range : rows[r].ranges)
-                holders[{range.first, range.last, range.target}].push_back(r);
+                holders[range].push_back(r);
 
     std::vector<RowShape> shapes(rows.size());
     for (std::size_t r : withTransitions)
@@ -153,7 +162,7 @@ void chooseDefaultStates(std::vector<StateRow>& rows, bool errorTransitions)
             candidates = withTransitions;
         } else {
             for (const RowRange& range : rows[s].ranges) {
-                const std::vector<std::size_t>& list = holders[{range.first, range.last, range.target}];
+                const std::vector<std::size_t>& list = holders[range];
                 const std::size_t from = list.size() > kCandidatesPerRange ? list.size() - kCandidatesPerRange : 0;
                 for (std::size_t i = from; i < list.size(); ++i)
                     if (!seen[list[i]]) {
