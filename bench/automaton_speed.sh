@@ -14,44 +14,21 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build}
-# The tools run from a temporary directory, so a relative build directory is
-# made absolute: against the current directory, else against the repository.
-if [ -d "$build" ]; then
-  build=$(cd "$build" && pwd)
-elif [ -d "$root/$build" ]; then
-  build=$(cd "$root/$build" && pwd)
-fi
+# shellcheck source=bench/timing.sh
+source "$root/bench/timing.sh"
+locate_build "$root" "${1:-}"
 rules=${RULES:-5000}
 repetitions=${REPETITIONS:-5}
 
 brannock=$build/bin/brannock
 generator=$build/bin/grammar_generator
-for program in "$brannock" "$generator"; do
-  if [ ! -x "$program" ]; then
-    echo "missing $program: build it first (tools/build.sh $build)" >&2
-    exit 2
-  fi
-done
+require "$brannock" "$generator"
 
-peers=()
-for peer in bison byacc; do
-  if command -v "$peer" >/dev/null; then
-    peers+=("$peer")
-  else
-    printf '%-9s not installed, skipped\n' "$peer"
-  fi
-done
+installed_peers bison byacc
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# shellcheck source=bench/timing.sh
-source "$root/bench/timing.sh"
+make_work
 cp "$root/brannock/tests/grammars/ansic.y" "$work/ansic.y"
 "$generator" "$rules" >"$work/generated.y"
-
-
-
 
 # run_tool TOOL GRAMMAR: times TOOL on GRAMMAR (a file in $work), with its
 # verbose report written, and leaves the time in ${TOOL}_time. Each tool gets

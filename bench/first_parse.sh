@@ -27,18 +27,14 @@ kinds=${KINDS:-250}
 brannock=$build/bin/brannock
 library=$build/lib/libyl.a
 require "$brannock" "$library"
-if ! command -v bison >/dev/null; then
-  echo "bison is not installed" >&2
-  exit 2
-fi
+require_commands bison
 counting=1
 if ! command -v valgrind >/dev/null; then
   echo "valgrind is not installed: no instruction counts" >&2
   counting=0
 fi
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+make_work
 sources=$root/bench/parse_speed
 cp "$sources/ansic.y" "$sources/ansic_tokens.h" "$sources/driver_mapped.h" "$sources/read_stream.h" "$work/"
 gcc -O2 -c "$sources/lexer_mapped.c" -o "$work/lexer.o"

@@ -21,34 +21,18 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build}
-# The tools run from a temporary directory, so a relative build directory is
-# made absolute: against the current directory, else against the repository.
-if [ -d "$build" ]; then
-  build=$(cd "$build" && pwd)
-elif [ -d "$root/$build" ]; then
-  build=$(cd "$root/$build" && pwd)
-fi
+# shellcheck source=bench/timing.sh
+source "$root/bench/timing.sh"
+locate_build "$root" "${1:-}"
 sizes=${SIZES:-500 1000 2000 4000}
 repetitions=${REPETITIONS:-5}
 
 brannock=$build/bin/brannock
 generator=$build/bin/grammar_generator
-for program in "$brannock" "$generator"; do
-  if [ ! -x "$program" ]; then
-    echo "missing $program: build it first (tools/build.sh $build)" >&2
-    exit 2
-  fi
-done
+require "$brannock" "$generator"
 
-tools=(brannock)
-for peer in bison byacc; do
-  if command -v "$peer" >/dev/null; then
-    tools+=("$peer")
-  else
-    printf '%-9s not installed, skipped\n' "$peer"
-  fi
-done
+installed_peers bison byacc
+tools=(brannock "${peers[@]}")
 
 if [ -x /usr/bin/time ]; then
   meter=gnu-time
@@ -59,8 +43,7 @@ else
   exit 2
 fi
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+make_work
 
 # measure COMMAND...: runs COMMAND in $work and prints "SECONDS KILOBYTES":
 # its user + system CPU time and its peak resident memory. A failing run

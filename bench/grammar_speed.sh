@@ -42,19 +42,13 @@ brannock=$build/bin/brannock
 generator=$build/bin/grammar_generator
 library=$build/lib/libyl.a
 require "$brannock" "$generator" "$library"
-for tool in bison byacc; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "$tool is not installed" >&2
-    exit 2
-  fi
-done
+require_commands bison byacc
 if [ "$counted" -gt 0 ] && ! command -v valgrind >/dev/null; then
   echo "valgrind is not installed: no instruction counts" >&2
   counted=0
 fi
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+make_work
 # shellcheck source=bench/parse_speed/table_size.sh
 source "$root/bench/parse_speed/table_size.sh"
 sources=$root/bench/parse_speed

@@ -15,32 +15,18 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build}
-if [ -d "$build" ]; then
-  build=$(cd "$build" && pwd)
-elif [ -d "$root/$build" ]; then
-  build=$(cd "$root/$build" && pwd)
-fi
+# shellcheck source=bench/timing.sh
+source "$root/bench/timing.sh"
+locate_build "$root" "${1:-}"
 tokens=${TOKENS:-10000000}
 repetitions=${REPETITIONS:-3}
 
 brannock=$build/bin/brannock
 library=$build/lib/libyl.a
-for file in "$brannock" "$library"; do
-  if [ ! -e "$file" ]; then
-    echo "missing $file: build it first (tools/build.sh $build)" >&2
-    exit 2
-  fi
-done
-if ! command -v bison >/dev/null; then
-  echo "bison is not installed" >&2
-  exit 2
-fi
+require "$brannock" "$library"
+require_commands bison
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# shellcheck source=bench/timing.sh
-source "$root/bench/timing.sh"
+make_work
 # shellcheck source=bench/parse_speed/table_size.sh
 source "$root/bench/parse_speed/table_size.sh"
 sources=$root/bench/parse_speed

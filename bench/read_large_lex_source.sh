@@ -13,29 +13,17 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build}
-if [ -d "$build" ]; then
-  build=$(cd "$build" && pwd)
-elif [ -d "$root/$build" ]; then
-  build=$(cd "$root/$build" && pwd)
-fi
+# shellcheck source=bench/timing.sh
+source "$root/bench/timing.sh"
+locate_build "$root" "${1:-}"
 rules=${RULES:-5000}
 repetitions=${REPETITIONS:-5}
 
 lindle=$build/bin/lindle
-if [ ! -x "$lindle" ]; then
-  echo "missing $lindle: build it first (tools/build.sh $build)" >&2
-  exit 2
-fi
-if ! command -v flex >/dev/null; then
-  echo "flex is not installed (apt-get install flex)" >&2
-  exit 2
-fi
+require "$lindle"
+require_commands flex
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# shellcheck source=bench/timing.sh
-source "$root/bench/timing.sh"
+make_work
 
 # One keyword a rule, each returning its own token, then identifiers,
 # numbers and blanks, as a keyword-heavy language's scanner has them.

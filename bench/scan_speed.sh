@@ -14,16 +14,13 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 repetitions=${REPETITIONS:-3}
 size_mb=${SIZE_MB:-100}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 # shellcheck source=bench/timing.sh
 source "$root/bench/timing.sh"
+make_work
 locate_build "$root" "${1:-}"
 lindle=$build/bin/lindle
 require "$lindle" "$build/bin/c_like_text" "$build/bin/processor_time" "$build/lib/libyl.a"
-for tool in flex re2c valgrind cc; do
-  command -v $tool >/dev/null || { echo "$tool is not installed" >&2; exit 2; }
-done
+require_commands flex re2c valgrind cc
 
 speed=$root/bench/scan_speed
 "$build/bin/c_like_text" "$size_mb" >"$work/text.c"

@@ -18,16 +18,13 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 repetitions=${REPETITIONS:-5}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 # shellcheck source=bench/timing.sh
 source "$root/bench/timing.sh"
+make_work
 locate_build "$root" "${1:-}"
 lindle=$build/bin/lindle
 require "$lindle" "$build/bin/scanner_states" "$build/bin/unicode_class_ranges" "$build/bin/processor_time"
-for tool in flex re2c valgrind; do
-  command -v $tool >/dev/null || { echo "$tool is not installed" >&2; exit 2; }
-done
+require_commands flex re2c valgrind
 
 # cpu_time NAME COMMAND...: processor time of one run in microseconds in
 # $cpu; a failing run leaves cpu empty.

@@ -1,5 +1,7 @@
-# Timing helpers shared by the benchmark scripts; source it after setting
-# $work (the directory the tools run in) and $repetitions.
+# The set-up and timing helpers shared by the benchmark scripts. A script
+# sources it first, then sets itself up with locate_build, require,
+# require_commands or installed_peers, and make_work; the timing helpers
+# read $work (the directory the tools run in) and $repetitions.
 
 # best_of NAME COMMAND...: runs COMMAND in $work, leaves the fastest wall time
 # in nanoseconds in $best. A failing run ends the benchmark, since its time
@@ -84,6 +86,39 @@ require() {
       exit 2
     fi
   done
+}
+
+# require_commands COMMAND...: ends the benchmark unless every command is
+# installed: a peer it compares against, or a tool it measures with.
+require_commands() {
+  local command
+  for command in "$@"; do
+    if ! command -v "$command" >/dev/null; then
+      echo "$command is not installed" >&2
+      exit 2
+    fi
+  done
+}
+
+# installed_peers COMMAND...: the peers the benchmark compares against that
+# are installed, in $peers; each other one is named as skipped.
+installed_peers() {
+  local peer
+  peers=()
+  for peer in "$@"; do
+    if command -v "$peer" >/dev/null; then
+      peers+=("$peer")
+    else
+      printf '%-9s not installed, skipped\n' "$peer"
+    fi
+  done
+}
+
+# make_work: $work, a new temporary directory, removed when the benchmark
+# ends however it ends.
+make_work() {
+  work=$(mktemp -d)
+  trap 'rm -rf "$work"' EXIT
 }
 
 # brannock_variants GRAMMAR PREFIX: PREFIX_fast.c and PREFIX_compact.c (-s)

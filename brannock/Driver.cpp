@@ -32,22 +32,16 @@ std::unique_ptr<TargetEmitter> createEmitter(const EmitterContext& context)
 }
 
 Driver::Driver(std::FILE* out, RulesReadHook afterRulesRead)
-    : toolframe::Driver(kIdentity, out), afterRulesRead_(std::move(afterRulesRead))
+    : ToolDriver(kIdentity, switches(), helpLayout(), out), afterRulesRead_(std::move(afterRulesRead))
 {
 }
 
 Driver::~Driver() = default;
 
-toolframe::CommandLineOutcome Driver::readCommandLine(std::span<const std::string_view> arguments)
-{
-    toolframe::CommandLineParser<ToolOptions> parser(switches(), helpLayout(), diagnostics(), out());
-    return parser.parse(arguments, options_);
-}
-
 void Driver::createStages()
 {
     input_ = std::make_unique<GrammarInput>(codePage(), diagnostics());
-    emitter_ = createEmitter(EmitterContext{options_, codePage(), stamp(), diagnostics()});
+    emitter_ = createEmitter(EmitterContext{options(), codePage(), stamp(), diagnostics()});
     verbose_ = std::make_unique<VerboseWriter>(diagnostics(), codePage());
     diagnostics().connect(input_.get(), emitter_.get(), verbose_.get());
 }
@@ -59,7 +53,7 @@ toolframe::RunOutputs Driver::outputs()
 
 void Driver::runStages(std::FILE* source)
 {
-    GeneratorCore core(options_, codePage(), stamp(), *input_, *emitter_, *verbose_, diagnostics(), afterRulesRead_);
+    GeneratorCore core(options(), codePage(), stamp(), *input_, *emitter_, *verbose_, diagnostics(), afterRulesRead_);
     const RunCounts counts = core.run(source);
     verbose_->writeSummary(counts.tokens, counts.nonterminals, counts.rules, counts.states);
 }

@@ -7,26 +7,23 @@
 #include "brannock/emit/TargetEmitter.h"
 #include "brannock/ToolOptions.h"
 #include "brannock/lr/VerboseWriter.h"
-#include "toolframe/run/Driver.h"
+#include "toolframe/run/ToolDriver.h"
 
 namespace brannock {
 
 // Brannock's run on the shared frame.
-class Driver : public toolframe::Driver {
+class Driver : public toolframe::ToolDriver<ToolOptions> {
 public:
     explicit Driver(std::FILE* out = stdout, RulesReadHook afterRulesRead = {});
     ~Driver() override;
 
 protected:
-    toolframe::ToolOptions& options() override { return options_; }
-    toolframe::CommandLineOutcome readCommandLine(std::span<const std::string_view> arguments) override;
     void createStages() override;
     toolframe::LanguageFrame& language() override { return *emitter_; }
     toolframe::RunOutputs outputs() override;
     void runStages(std::FILE* source) override;
 
 private:
-    ToolOptions options_;
     std::unique_ptr<GrammarInput> input_;
     std::unique_ptr<TargetEmitter> emitter_;
     std::unique_ptr<VerboseWriter> verbose_;

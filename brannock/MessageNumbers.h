@@ -1,19 +1,15 @@
 #pragma once
 
+#include "toolframe/diagnostics/MessageCatalog.h"
+
 namespace brannock {
 
 // The numbers of Brannock's messages, by what they say; the texts are in
-// Messages.cpp. The numbers the two tools share (1001 to 1011) are the
-// frame's toolframe::SharedMessage.
+// Messages.cpp. The numbers the two tools share (1001 to 1019) are the
+// frame's toolframe::SharedMessage and toolframe::SourceEndMessage.
+using enum toolframe::SourceEndMessage;
+
 enum Message : int {
-    UnexpectedEndOfFile = 1012,
-    EndOfFileInCodeBlock = 1013,
-    EndOfFileInDeclarationCodeBlock = 1014,
-    EndOfFileInAction = 1015,
-    EndOfFileInComment = 1016,
-    EndOfFileInCodeBlockComment = 1017,
-    EndOfFileInDeclarationCodeBlockComment = 1018,
-    EndOfFileInActionComment = 1019,
     InvalidActionRange = 1020,
     InvalidTokenDestructorRange = 1021,
 

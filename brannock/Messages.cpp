@@ -7,14 +7,6 @@ namespace brannock {
 namespace {
 
 constexpr toolframe::MessageText kMessages[] = {
-    {UnexpectedEndOfFile, L"unexpected end of file found"},
-    {EndOfFileInCodeBlock, L"unexpected end of file found in code block"},
-    {EndOfFileInDeclarationCodeBlock, L"unexpected end of file found in declaration code block"},
-    {EndOfFileInAction, L"unexpected end of file found in action"},
-    {EndOfFileInComment, L"unexpected end of file found in comment"},
-    {EndOfFileInCodeBlockComment, L"unexpected end of file found in code block comment"},
-    {EndOfFileInDeclarationCodeBlockComment, L"unexpected end of file found in declaration code block comment"},
-    {EndOfFileInActionComment, L"unexpected end of file found in action comment"},
     {InvalidActionRange, L"invalid action range '%d'"},
     {InvalidTokenDestructorRange, L"invalid token destructor range '%d'"},
 
@@ -80,7 +72,7 @@ static_assert(toolframe::numbersRiseStrictly(kMessages));
 
 toolframe::MessageCatalog messageCatalog()
 {
-    return toolframe::MessageCatalog(kMessages, {UnexpectedEndOfFile, EndOfFileInActionComment});
+    return toolframe::MessageCatalog(kMessages, toolframe::kSourceEndMessages);
 }
 
 } // namespace brannock

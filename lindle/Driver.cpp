@@ -58,26 +58,20 @@ private:
 };
 
 Driver::Driver(std::FILE* out, SourceReadHook afterReading)
-    : toolframe::Driver(kIdentity, out), afterReading_(std::move(afterReading))
+    : ToolDriver(kIdentity, switches(), helpLayout(), out), afterReading_(std::move(afterReading))
 {
 }
 
 Driver::~Driver() = default;
 
-toolframe::CommandLineOutcome Driver::readCommandLine(std::span<const std::string_view> arguments)
-{
-    toolframe::CommandLineParser<ToolOptions> parser(switches(), helpLayout(), diagnostics(), out());
-    return parser.parse(arguments, options_);
-}
-
 void Driver::createStages()
 {
     input_ = std::make_unique<LexInput>(codePage(), diagnostics());
     // The C++ and Java emitters are still to come.
-    if (options_.targetLanguage == toolframe::TargetLanguage::C)
-        emitter_ = std::make_unique<CScannerEmitter>(options_, diagnostics(), codePage(), stamp());
+    if (options().targetLanguage == toolframe::TargetLanguage::C)
+        emitter_ = std::make_unique<CScannerEmitter>(options(), diagnostics(), codePage(), stamp());
     else
-        emitter_ = std::make_unique<PendingScannerEmitter>(options_, diagnostics(), codePage());
+        emitter_ = std::make_unique<PendingScannerEmitter>(options(), diagnostics(), codePage());
     verbose_ = std::make_unique<VerboseFile>(diagnostics());
     diagnostics().connect(input_.get(), emitter_.get(), verbose_.get());
 }
@@ -89,39 +83,39 @@ toolframe::RunOutputs Driver::outputs()
 
 void Driver::buildAutomaton(ScannerNfa& scanner)
 {
-    const Dfa dfa = buildScannerAutomaton(scanner, {options_.fullReject, options_.minimiseDfa}, diagnostics());
-    writeVerboseReport(verbose_->file(), {options_.sourceFile, &stamp(), options_.unicode}, scanner, dfa, codePage());
+    const Dfa dfa = buildScannerAutomaton(scanner, {options().fullReject, options().minimiseDfa}, diagnostics());
+    writeVerboseReport(verbose_->file(), {options().sourceFile, &stamp(), options().unicode}, scanner, dfa, codePage());
     TableOptions tableOptions;
-    tableOptions.unicode = options_.unicode;
-    tableOptions.defaultTransitions = options_.defaultTransitions;
-    tableOptions.defaultStates = options_.defaultStates;
-    tableOptions.errorTransitions = options_.errorTransitionsForDefaultStates;
-    tableOptions.rangeLimit = options_.transitionRangeLimit;
-    tableOptions.compact = options_.compactTables;
+    tableOptions.unicode = options().unicode;
+    tableOptions.defaultTransitions = options().defaultTransitions;
+    tableOptions.defaultStates = options().defaultStates;
+    tableOptions.errorTransitions = options().errorTransitionsForDefaultStates;
+    tableOptions.rangeLimit = options().transitionRangeLimit;
+    tableOptions.compact = options().compactTables;
     emitTables(*emitter_, buildScannerTables(dfa, scanner.rules, tableOptions));
 }
 
 void Driver::runStages(std::FILE* source)
 {
     CharacterSpace characters(codePage().number());
-    NfaBuilder nfa(characters, diagnostics(), options_.unicode, !options_.caseSensitive);
+    NfaBuilder nfa(characters, diagnostics(), options().unicode, !options().caseSensitive);
     AutomatonStages builder(nfa, [&] {
         if (diagnostics().errors() == 0)
             buildAutomaton(nfa.result());
     });
-    LexReader reader(options_, *input_, *emitter_, builder, diagnostics(), codePage().number());
+    LexReader reader(options(), *input_, *emitter_, builder, diagnostics(), codePage().number());
     emitter_->beginSource(false);
-    if (options_.generateIncludeFile)
+    if (options().generateIncludeFile)
         emitter_->beginIncludeFile();
     reader.read(source);
-    if (options_.generateIncludeFile)
+    if (options().generateIncludeFile)
         emitter_->endIncludeFile();
     if (afterReading_)
         afterReading_(diagnostics());
     // Only the C scanner is written yet: what the other languages' files
     // would hold is the user's code alone, which nobody should take for a
     // generated scanner.
-    if (options_.targetLanguage != toolframe::TargetLanguage::C)
+    if (options().targetLanguage != toolframe::TargetLanguage::C)
         emitter_->discard();
 }
 

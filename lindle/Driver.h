@@ -9,7 +9,7 @@
 #include "lindle/nfa/NfaBuilder.h"
 #include "lindle/reader/LexInput.h"
 #include "toolframe/output/OutputFile.h"
-#include "toolframe/run/Driver.h"
+#include "toolframe/run/ToolDriver.h"
 
 namespace lindle {
 
@@ -22,14 +22,12 @@ using SourceReadHook = std::function<void(toolframe::Diagnostics&)>;
 // exist yet: the expressions go to a builder that keeps nothing, and the
 // files the run opened are discarded at its end, so that nothing which
 // looks like a scanner is left behind.
-class Driver : public toolframe::Driver {
+class Driver : public toolframe::ToolDriver<ToolOptions> {
 public:
     explicit Driver(std::FILE* out = stdout, SourceReadHook afterReading = {});
     ~Driver() override;
 
 protected:
-    toolframe::ToolOptions& options() override { return options_; }
-    toolframe::CommandLineOutcome readCommandLine(std::span<const std::string_view> arguments) override;
     void createStages() override;
     toolframe::LanguageFrame& language() override { return *emitter_; }
     toolframe::RunOutputs outputs() override;
@@ -40,7 +38,6 @@ private:
 
     class VerboseFile;
 
-    ToolOptions options_;
     std::unique_ptr<LexInput> input_;
     std::unique_ptr<ScannerEmitter> emitter_;
     std::unique_ptr<VerboseFile> verbose_;

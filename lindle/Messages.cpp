@@ -7,14 +7,6 @@ namespace lindle {
 namespace {
 
 constexpr toolframe::MessageText kMessages[] = {
-    {UnexpectedEndOfFile, L"unexpected end of file found"},
-    {EndOfFileInCodeBlock, L"unexpected end of file found in code block"},
-    {EndOfFileInDeclarationCodeBlock, L"unexpected end of file found in declaration code block"},
-    {EndOfFileInAction, L"unexpected end of file found in action"},
-    {EndOfFileInComment, L"unexpected end of file found in comment"},
-    {EndOfFileInCodeBlockComment, L"unexpected end of file found in code block comment"},
-    {EndOfFileInDeclarationCodeBlockComment, L"unexpected end of file found in declaration code block comment"},
-    {EndOfFileInActionComment, L"unexpected end of file found in action comment"},
     {InvalidTransitionRange, L"invalid transition range '%d'"},
 
     {IllegalMultibyteCharacter, L"illegal multibyte character '%c'"},
@@ -75,7 +67,7 @@ static_assert(toolframe::numbersRiseStrictly(kMessages));
 
 toolframe::MessageCatalog messageCatalog()
 {
-    return toolframe::MessageCatalog(kMessages, {UnexpectedEndOfFile, EndOfFileInActionComment});
+    return toolframe::MessageCatalog(kMessages, toolframe::kSourceEndMessages);
 }
 
 } // namespace lindle

@@ -1,21 +1,14 @@
 #include "brannock/grammar/SymbolTable.h"
 
-#include <cstdlib>
+#include "toolframe/source/NameHash.h"
 
 namespace brannock {
 
 namespace {
 
-char lowered(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool sameName(std::string_view a, std::string_view b, bool ignoreCase)
+toolframe::NameCase caseOf(bool ignoreCase)
 {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (ignoreCase ? lowered(a[i]) != lowered(b[i]) : a[i] != b[i])
-            return false;
-    return true;
+    return ignoreCase ? toolframe::NameCase::Blind : toolframe::NameCase::Exact;
 }
 
 } // namespace
@@ -24,15 +17,7 @@ SymbolTable::SymbolTable(const toolframe::CodePage& codePage) : codePage_(codePa
 
 int SymbolTable::bucketOf(std::string_view name, const toolframe::CodePage& codePage, bool ignoreCase)
 {
-    std::uint32_t h = 0;
-    codePage.forEachCharacter(name, [&](std::string_view character) {
-        std::uint32_t c = character.size() == 1 && ignoreCase
-                              ? static_cast<unsigned char>(lowered(character[0]))
-                              : toolframe::CodePage::characterValue(character);
-        h = (h * 2) ^ c;
-    });
-    const auto remainder = static_cast<std::int32_t>(h) % kBucketCount;
-    return std::abs(remainder);
+    return static_cast<int>(toolframe::nameBucket(toolframe::nameHash(name, caseOf(ignoreCase), codePage)));
 }
 
 Symbol* SymbolTable::find(std::string_view name, bool ignoreCase) const
@@ -40,7 +25,7 @@ Symbol* SymbolTable::find(std::string_view name, bool ignoreCase) const
     for (Symbol* symbol = buckets_[static_cast<std::size_t>(bucketOf(name, codePage_, ignoreCase))];
          symbol != nullptr; symbol = symbol->next) {
         const bool keyword = symbol->kind == SymbolKind::Keyword;
-        if (keyword == ignoreCase && sameName(symbol->name, name, ignoreCase))
+        if (keyword == ignoreCase && toolframe::sameName(symbol->name, name, caseOf(ignoreCase)))
             return symbol;
     }
     return nullptr;

@@ -8,6 +8,7 @@
 
 #include "brannock/grammar/Symbol.h"
 #include "toolframe/platform/CodePage.h"
+#include "toolframe/source/NameHash.h"
 
 namespace brannock {
 
@@ -15,8 +16,6 @@ namespace brannock {
 // into 211 chained buckets, and listed in order of creation.
 class SymbolTable {
 public:
-    static constexpr int kBucketCount = 211;
-
     explicit SymbolTable(const toolframe::CodePage& codePage);
 
     // Finds the symbol, or creates it (recording line as its first line).
@@ -31,15 +30,14 @@ public:
     // In order of creation.
     const std::vector<Symbol*>& all() const { return creationOrder_; }
 
-    // The bucket hash: over characters (a multibyte character as its bytes
-    // concatenated), h = (h * 2) ^ c in 32-bit signed arithmetic that wraps.
+    // The frame's bucket of a name (toolframe/source/NameHash.h).
     static int bucketOf(std::string_view name, const toolframe::CodePage& codePage, bool ignoreCase);
 
 private:
     Symbol& create(std::string_view name, int line, bool ignoreCase);
 
     const toolframe::CodePage& codePage_;
-    std::array<Symbol*, kBucketCount> buckets_{};
+    std::array<Symbol*, toolframe::kNameBuckets> buckets_{};
     std::deque<Symbol> storage_;
     std::vector<Symbol*> creationOrder_;
 };

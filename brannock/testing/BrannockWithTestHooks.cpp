@@ -1,6 +1,3 @@
-#include <string_view>
-#include <vector>
-
 #include "brannock/Driver.h"
 #include "toolframe/testing/DiagnosticsTestHook.h"
 
@@ -9,7 +6,6 @@
 // outcomes that no grammar can bring about yet.
 int main(int argc, char** argv)
 {
-    std::vector<std::string_view> arguments(argv + 1, argv + argc);
     brannock::Driver driver(stdout, toolframe::testing::injectTestDiagnosticsFromEnvironment);
-    return driver.main(arguments);
+    return driver.main(argc, argv);
 }

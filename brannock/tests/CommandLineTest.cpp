@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "BrannockRun.h"
 
 using brannock::testing::runBrannock;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "BrannockRun.h"
 #include "ProgramRunning.h"
 #include "TestHookRun.h"

@@ -15,8 +15,7 @@ inline toolframe::testing::ProcessResult runBrannockWithTestHooks(
     const toolframe::testing::TemporaryDirectory& directory, const std::vector<std::string>& arguments,
     std::string injectedDiagnostics)
 {
-    return toolframe::testing::runProcess(kProgramWithTestHooks, arguments,
-                                          setupIn(directory, std::move(injectedDiagnostics)));
+    return toolframe::testing::runTool(kProgramWithTestHooks, directory, arguments, std::move(injectedDiagnostics));
 }
 
 } // namespace brannock::testing

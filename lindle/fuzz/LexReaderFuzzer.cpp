@@ -3,28 +3,14 @@
 // include file and the line directives.
 #include <cstdint>
 #include <cstdio>
-#include <string>
+#include <string_view>
 
 #include "lindle/Messages.h"
 #include "lindle/emit/PendingScannerEmitter.h"
 #include "lindle/reader/LexReader.h"
-#include "toolframe/diagnostics/Diagnostics.h"
+#include "toolframe/testing/ReaderFuzzing.h"
 
 namespace {
-
-lindle::ToolOptions optionsFrom(std::uint8_t choice)
-{
-    lindle::ToolOptions options;
-    options.sourceFile = "fuzz.l";
-    options.outputFile = "/dev/null";
-    options.targetLanguage = static_cast<toolframe::TargetLanguage>(choice % 3);
-    options.unicode = (choice & 4) != 0 || options.targetLanguage == toolframe::TargetLanguage::Java;
-    options.generateIncludeFile = (choice & 8) != 0 && options.targetLanguage != toolframe::TargetLanguage::Java;
-    if (options.generateIncludeFile)
-        options.includeFile = "/dev/null";
-    options.lineDirectives = (choice & 16) == 0;
-    return options;
-}
 
 // Takes what the reader hands on and keeps nothing.
 class DiscardingBuilder : public lindle::ExpressionBuilder {
@@ -40,30 +26,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size == 0)
         return 0;
-    const lindle::ToolOptions options = optionsFrom(data[0]);
-    std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
-    std::FILE* out = std::fopen("/dev/null", "w");
-    std::FILE* source = text.empty() ? std::fopen("/dev/null", "r") : fmemopen(text.data(), text.size(), "r");
-    const toolframe::CodePage codePage(toolframe::CodePage::kUtf8);
-    toolframe::Diagnostics diagnostics('L', lindle::messageCatalog(), out);
-    diagnostics.setSourceName(options.sourceFile);
-    lindle::LexInput input(codePage, diagnostics);
-    lindle::PendingScannerEmitter emitter(options, diagnostics, codePage);
-    diagnostics.connect(&input, &emitter, nullptr);
-    DiscardingBuilder builder;
-    try {
-        if (options.generateIncludeFile)
-            emitter.includeStream().open(options.includeFile, {"null", "fuzz.l"});
-        emitter.sourceStream().open(options.outputFile, {"null", "fuzz.l"});
-        lindle::LexReader reader(options, input, emitter, builder, diagnostics, codePage.number());
-        reader.read(source);
-        emitter.includeStream().close();
-        emitter.sourceStream().close();
-    } catch (const toolframe::RunAborted&) {
-        if (diagnostics.errors() == 0)
-            __builtin_trap();
-    }
-    std::fclose(source);
-    std::fclose(out);
+    const std::uint8_t choice = data[0];
+    const auto options =
+        toolframe::testing::fuzzedOptions<lindle::ToolOptions>(choice, "fuzz.l", (choice & 8) != 0, (choice & 16) == 0);
+    const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
+    toolframe::testing::fuzzReading(
+        text, 'L', lindle::messageCatalog(), options.sourceFile,
+        [&](std::FILE* source, const toolframe::CodePage& codePage, toolframe::Diagnostics& diagnostics) {
+            lindle::LexInput input(codePage, diagnostics);
+            lindle::PendingScannerEmitter emitter(options, diagnostics, codePage);
+            diagnostics.connect(&input, &emitter, nullptr);
+            DiscardingBuilder builder;
+            toolframe::testing::openFuzzedOutputs(options, emitter.includeStream(), emitter.sourceStream());
+            lindle::LexReader reader(options, input, emitter, builder, diagnostics, codePage.number());
+            reader.read(source);
+            emitter.includeStream().close();
+            emitter.sourceStream().close();
+        });
     return 0;
 }

@@ -431,10 +431,26 @@ NfaFragment ExpressionParser::classAtom(const ExpressionToken& token)
                 set.add(multibyte ? range.intersection(space_.universe(mode_)) : range);
                 continue;
             }
-            // An end that is several values cannot bound a range: keep
-            // what was written as members.
+            if (!mode_.unicode && !low.empty() && !high.empty()) {
+                // Bytes count one by one: the range runs from the last byte
+                // before the '-' to the first after it.
+                for (std::size_t i = 0; i + 1 < low.size(); ++i)
+                    set.add(low[i]);
+                for (std::size_t i = 1; i < high.size(); ++i)
+                    set.add(high[i]);
+                std::uint32_t from = low.back();
+                std::uint32_t to = high.front();
+                if (from > to) {
+                    report(ReversedClassRange);
+                    std::swap(from, to);
+                }
+                set.add(from, to);
+                continue;
+            }
+            // A pair of code units cannot bound a range: keep what was
+            // written as members.
             for (const auto* end : {&low, &high})
-                if (end->size() > 1 && mode_.unicode)
+                if (end->size() > 1)
                     sequences.push_back(*end);
                 else
                     for (std::uint32_t value : *end)

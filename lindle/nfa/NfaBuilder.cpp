@@ -59,6 +59,10 @@ std::optional<NfaFragment> NfaBuilder::ruleFragment(const RuleExpression& rule)
     Nfa& nfa = scanner_.nfa;
     if (rule.endOfFile)
         return nfa.empty();
+    // Only a macro reference the reader has reported leaves an expression
+    // with nothing in it; a second report would say nothing new.
+    if (rule.text.empty() && !rule.hasTrailingContext)
+        return std::nullopt;
     std::optional<NfaFragment> head = rule.text.empty() && rule.hasTrailingContext
                                           ? nfa.empty()
                                           : parser_.parse(rule.text, rule.settings, rule.line);

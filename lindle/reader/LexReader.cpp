@@ -14,31 +14,6 @@ namespace {
 using toolframe::MessageArgument;
 using toolframe::SourceCharacter;
 
-constexpr const char* kTokenNames[] = {
-    "end of file", "%%", "%ascii", "%break", "%byte", "%char", "%codepage", "%codepage_ansi", "%codepage_oem",
-    "%codepage_ascii", "%current", "%exclusive", "%include", "%name", "%return", "%start", "%table", "%a", "%e",
-    "%k", "%n", "%o", "%option", "%p", "character", "character string", "character class", "macro name",
-    "translation string", "$", "(", ")", "*", "+", ",", ".", "/", "<", ">", "?", "^", "{", "|", "}",
-    "identifier", "integer", "separator", "action", "program code", "<<CHAR>>", "<<BYTE>>", "<<EOF>>",
-    "declaration code block",
-};
-
-struct KeywordSpelling {
-    const char* text; // lower case, without the '%'
-    Token token;
-};
-
-constexpr KeywordSpelling kKeywords[] = {
-    {"ascii", Token::Ascii}, {"break", Token::Break}, {"byte", Token::Byte}, {"char", Token::Char},
-    {"codepage", Token::CodePage}, {"codepage_ansi", Token::CodePageAnsi}, {"codepage_oem", Token::CodePageOem},
-    {"codepage_ascii", Token::CodePageAscii}, {"current", Token::Current}, {"exclusive", Token::Exclusive},
-    {"include", Token::Include}, {"name", Token::Name}, {"return", Token::Return}, {"start", Token::Start},
-    {"table", Token::Table}, {"a", Token::SizeA}, {"e", Token::SizeE}, {"k", Token::SizeK}, {"n", Token::SizeN},
-    {"o", Token::SizeO}, {"option", Token::Option}, {"p", Token::SizeP},
-    // The short forms.
-    {"s", Token::Start}, {"st", Token::Start}, {"sta", Token::Start}, {"star", Token::Start},
-    {"x", Token::Exclusive}, {"t", Token::Table},
-};
 
 bool isBlank(const SourceCharacter& c) { return c.is(' ') || c.is('\t'); }
 bool isNameStart(const SourceCharacter& c) { return c.code < 0x80 && (std::isalpha(static_cast<int>(c.code)) || c.is('_')); }
@@ -50,17 +25,12 @@ constexpr std::uint64_t kLargestTableValue = 65535;
 
 } // namespace
 
-const char* tokenName(Token token) { return kTokenNames[static_cast<int>(token)]; }
-
 LexReader::LexReader(const ToolOptions& options, LexInput& input,
                                          ScannerEmitter& emitter, ExpressionBuilder& builder,
                                          toolframe::Diagnostics& diagnostics, int ansiCodePage)
     : options_(options), input_(input), emitter_(emitter), builder_(builder), diagnostics_(diagnostics),
-      ansiCodePage_(ansiCodePage)
+      ansiCodePage_(ansiCodePage), symbols_(toolframe::CodePage(ansiCodePage))
 {
-    for (const KeywordSpelling& spelling : kKeywords)
-        keywords_.enter(spelling.text, spelling.token);
-    conditions_.enter("INITIAL", StartCondition{0, false});
     conditionNames_.push_back("INITIAL");
     settings_.codePage = ansiCodePage;
 }
@@ -80,7 +50,7 @@ void LexReader::read(std::FILE* source)
     }
     std::vector<StartConditionInfo> conditions;
     for (const std::string& name : conditionNames_)
-        conditions.push_back({name, conditions_.find(name)->exclusive});
+        conditions.push_back({name, symbols_.startCondition(name).exclusive});
     builder_.definitionsRead(conditions, runs);
     if (rulesFollow) {
         readRules();
@@ -151,12 +121,7 @@ std::string LexReader::word(const SourceCharacter& first)
     }
 }
 
-std::optional<Token> LexReader::keyword(const std::string& text)
-{
-    if (const Token* token = keywords_.find(text))
-        return *token;
-    return std::nullopt;
-}
+std::optional<Token> LexReader::keyword(const std::string& text) { return symbols_.keyword(text); }
 
 // Called with '%' read and not followed by '%' or '{': reports what is no
 // keyword and leaves the lexeme's token unchanged then.
@@ -220,7 +185,7 @@ void LexReader::integer(const SourceCharacter& first, Lexeme& lexeme)
         diagnostics_.report(HexIntegerWithoutDigits);
     else if (tooBig)
         diagnostics_.report(IntegerTooBig, lexeme.text);
-    lexeme.number = value;
+    lexeme.number = symbols_.integer(lexeme.text, value);
 }
 
 // Called after a backslash inside a string.
@@ -450,11 +415,8 @@ void LexReader::declaration()
     case Token::MacroName: {
         if (lexeme_.macroText.empty())
             diagnostics_.report(SyntaxError);
-        const auto [text, made] = macros_.enter(lexeme_.text, lexeme_.macroText);
-        if (!made) {
+        if (!symbols_.defineMacro(lexeme_.text, lexeme_.macroText))
             diagnostics_.report(DuplicateMacro, lexeme_.text);
-            *text = lexeme_.macroText;
-        }
         advance();
         return;
     }
@@ -506,7 +468,7 @@ void LexReader::startConditionDeclaration(bool exclusive)
     }
     while (lexeme_.token == Token::Identifier || lexeme_.token == Token::Comma) {
         if (lexeme_.token == Token::Identifier) {
-            StartCondition& condition = *conditions_.enter(lexeme_.text, StartCondition{}).first;
+            StartCondition& condition = symbols_.startCondition(lexeme_.text);
             if (condition.number < 0) {
                 condition.number = conditionCount_++;
                 condition.exclusive = exclusive;
@@ -748,11 +710,11 @@ bool LexReader::conditionList(bool& all, std::vector<int>& conditions)
             all = true;
         } else if (isNameStart(c)) {
             const std::string name = word(c);
-            StartCondition& condition = *conditions_.enter(name, StartCondition{}).first;
+            StartCondition& condition = symbols_.startCondition(name);
             if (condition.number < 0) {
-                if (condition.number == -1)
+                if (condition.number == StartCondition::kUndeclared)
                     diagnostics_.report(UndeclaredStartState, name);
-                condition.number = -2;
+                condition.number = StartCondition::kReportedUndeclared;
             } else if (std::find(conditions.begin(), conditions.end(), condition.number) != conditions.end()) {
                 diagnostics_.report(DuplicateStartState, name);
             } else {
@@ -864,7 +826,6 @@ void LexReader::macroReference()
     if (expansionLine_ != input_.currentLine()) {
         expansions_.clear();
         expansionLine_ = input_.currentLine();
-        expansionSpaceLeft_ = true;
     }
     input_.markLast();
     const std::size_t start = input_.offset() - 1;
@@ -892,12 +853,6 @@ void LexReader::macroReference()
             active.end = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(active.end) + growth);
         return true;
     };
-    // Once a line has run out of room, its further references are dropped
-    // unreported: the expression is lost anyway.
-    if (!expansionSpaceLeft_) {
-        replace("");
-        return;
-    }
     for (const Expansion& active : expansions_) {
         if (active.macro == name) {
             diagnostics_.report(RecursiveMacroReference, name);
@@ -905,15 +860,17 @@ void LexReader::macroReference()
             return;
         }
     }
-    const std::string* macro = macros_.find(name);
+    const std::string* macro = symbols_.macro(name);
     if (macro == nullptr) {
         diagnostics_.report(UndefinedMacro, name);
         replace("");
         return;
     }
+    // Each reference that does not fit is reported, as each unknown or
+    // recursive one is; dropping it frees its room, so a later, shorter one
+    // on the line may still fit.
     if (!replace(*macro)) {
         diagnostics_.report(OutOfMacroExpansionSpace);
-        expansionSpaceLeft_ = false;
         replace("");
         return;
     }

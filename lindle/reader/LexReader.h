@@ -12,22 +12,9 @@
 #include "lindle/reader/ExpressionBuilder.h"
 #include "lindle/reader/LexInput.h"
 #include "lindle/reader/SymbolTable.h"
+#include "lindle/reader/Token.h"
 
 namespace lindle {
-
-// The reader's tokens, numbered as messages 2009 and 2010 name them.
-enum class Token : int {
-    EndOfFile = 0, Separator = 1, Ascii = 2, Break = 3, Byte = 4, Char = 5, CodePage = 6, CodePageAnsi = 7,
-    CodePageOem = 8, CodePageAscii = 9, Current = 10, Exclusive = 11, Include = 12, Name = 13, Return = 14,
-    Start = 15, Table = 16, SizeA = 17, SizeE = 18, SizeK = 19, SizeN = 20, SizeO = 21, Option = 22, SizeP = 23,
-    Character = 24, String = 25, Class = 26, MacroName = 27, TranslationString = 28, Dollar = 29,
-    OpenParen = 30, CloseParen = 31, Star = 32, Plus = 33, Comma = 34, Dot = 35, Slash = 36, Less = 37,
-    Greater = 38, Question = 39, Caret = 40, OpenBrace = 41, Bar = 42, CloseBrace = 43, Identifier = 44,
-    Integer = 45, ActionSeparator = 46, Action = 47, ProgramCode = 48, CharMarker = 49, ByteMarker = 50,
-    EndOfFileMarker = 51, DeclarationCodeBlock = 52,
-};
-
-const char* tokenName(Token token);
 
 struct Lexeme {
     Token token = Token::EndOfFile;
@@ -36,11 +23,6 @@ struct Lexeme {
     std::vector<std::uint32_t> codes; // String
     std::string macroText;            // MacroName: the replacement text
     int line = 0;
-};
-
-struct StartCondition {
-    int number = -1; // -1 until declared, -2 once reported as undeclared
-    bool exclusive = false;
 };
 
 // Reads one lex source: copies verbatim code to the emitter as
@@ -112,12 +94,9 @@ private:
     bool prologueRepeated_ = false;
     bool nameDeclared_ = false;
     bool conditionDeclared_ = false;
-    // Keywords and start conditions by name, the first without regard to case.
-    NameTable<Token> keywords_{true};
-    NameTable<StartCondition> conditions_{false};
+    SymbolTable symbols_;
     std::vector<std::string> conditionNames_; // by number
     int conditionCount_ = 1;
-    NameTable<std::string> macros_{false};
     std::map<std::uint32_t, int> translation_;
 
     struct Scope {
@@ -133,7 +112,6 @@ private:
     };
     std::vector<Expansion> expansions_;
     int expansionLine_ = 0;
-    bool expansionSpaceLeft_ = true;
     CharacterSettings settings_;
     bool returnAfterAction_ = false;
     int actionCount_ = 0;

@@ -1,36 +1,112 @@
 #include "lindle/reader/SymbolTable.h"
 
-#include <cctype>
-
 namespace lindle {
+
+using toolframe::NameCase;
+using toolframe::nameHash;
+using toolframe::sameName;
 
 namespace {
 
-unsigned char folded(char c, bool caseBlind)
-{
-    const auto byte = static_cast<unsigned char>(c);
-    return caseBlind && byte < 0x80 ? static_cast<unsigned char>(std::tolower(byte)) : byte;
-}
+struct KeywordSpelling {
+    const char* text; // lower case, without the '%'
+    Token token;
+};
+
+constexpr KeywordSpelling kKeywords[] = {
+    {"ascii", Token::Ascii}, {"break", Token::Break}, {"byte", Token::Byte}, {"char", Token::Char},
+    {"codepage", Token::CodePage}, {"codepage_ansi", Token::CodePageAnsi}, {"codepage_oem", Token::CodePageOem},
+    {"codepage_ascii", Token::CodePageAscii}, {"current", Token::Current}, {"exclusive", Token::Exclusive},
+    {"include", Token::Include}, {"name", Token::Name}, {"return", Token::Return}, {"start", Token::Start},
+    {"table", Token::Table}, {"a", Token::SizeA}, {"e", Token::SizeE}, {"k", Token::SizeK}, {"n", Token::SizeN},
+    {"o", Token::SizeO}, {"option", Token::Option}, {"p", Token::SizeP},
+    // The short forms.
+    {"s", Token::Start}, {"st", Token::Start}, {"sta", Token::Start}, {"star", Token::Start},
+    {"x", Token::Exclusive}, {"t", Token::Table},
+};
 
 } // namespace
 
-std::int32_t nameHash(std::string_view name, bool caseBlind)
+SymbolTable::SymbolTable(const toolframe::CodePage& codePage) : codePage_(codePage)
 {
-    // Unsigned arithmetic wraps as the signed one is meant to.
-    std::uint32_t h = 0;
-    for (char c : name)
-        h = folded(c, caseBlind) ^ (2u * h);
-    return static_cast<std::int32_t>(h);
+    enterName("INITIAL", StartCondition{0, false});
+    for (const KeywordSpelling& spelling : kKeywords)
+        enterName(spelling.text, spelling.token);
+    for (std::size_t i = 0; i < kClassNameSpellings.size(); ++i)
+        enterName(kClassNameSpellings[i], static_cast<ClassName>(i));
 }
 
-bool sameName(std::string_view a, std::string_view b, bool caseBlind)
+// A start condition, a keyword and a class name may share a spelling: a
+// lookup sees only the entries of its own kind.
+template <class Kind>
+auto SymbolTable::sameKindAndName(std::string_view name)
 {
-    if (a.size() != b.size())
+    return [name](const NameEntry& candidate) {
+        return std::holds_alternative<Kind>(candidate.symbol) && sameName(candidate.name, name, caseOf<Kind>());
+    };
+}
+
+template <class Kind>
+const Kind* SymbolTable::findName(std::string_view name) const
+{
+    const NameEntry* entry = names_.find(nameHash(name, caseOf<Kind>(), codePage_), sameKindAndName<Kind>(name));
+    return entry == nullptr ? nullptr : &std::get<Kind>(entry->symbol);
+}
+
+template <class Kind>
+Kind& SymbolTable::enterName(std::string_view name, Kind value)
+{
+    const std::int32_t hash = nameHash(name, caseOf<Kind>(), codePage_);
+    NameEntry* entry = names_.find(hash, sameKindAndName<Kind>(name));
+    if (entry == nullptr)
+        entry = &names_.add(hash, NameEntry{std::string(name), value});
+    return std::get<Kind>(entry->symbol);
+}
+
+std::optional<Token> SymbolTable::keyword(std::string_view spelling) const
+{
+    const Token* token = findName<Token>(spelling);
+    return token == nullptr ? std::nullopt : std::optional<Token>(*token);
+}
+
+std::optional<ClassName> SymbolTable::className(std::string_view name) const
+{
+    const ClassName* found = findName<ClassName>(name);
+    return found == nullptr ? std::nullopt : std::optional<ClassName>(*found);
+}
+
+StartCondition& SymbolTable::startCondition(std::string_view name) { return enterName(name, StartCondition{}); }
+
+std::uint64_t SymbolTable::integer(std::string_view text, std::uint64_t value)
+{
+    return enterName<IntegerValue>(text, value);
+}
+
+const std::string* SymbolTable::macro(std::string_view name) const
+{
+    const MacroEntry* entry = macros_.find(nameHash(name, NameCase::Exact, codePage_),
+                                           [&](const MacroEntry& candidate) { return candidate.name == name; });
+    return entry == nullptr ? nullptr : &entry->text;
+}
+
+bool SymbolTable::defineMacro(std::string_view name, std::string_view text)
+{
+    const std::int32_t hash = nameHash(name, NameCase::Exact, codePage_);
+    if (MacroEntry* entry = macros_.find(hash, [&](const MacroEntry& candidate) { return candidate.name == name; })) {
+        entry->text = text;
         return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (folded(a[i], caseBlind) != folded(b[i], caseBlind))
-            return false;
+    }
+    macros_.add(hash, MacroEntry{std::string(name), std::string(text)});
     return true;
+}
+
+std::string_view SymbolTable::text(TokenText kind, std::string_view written)
+{
+    const std::int32_t hash = nameHash(written, NameCase::Exact, codePage_);
+    const auto same = [&](const TextEntry& candidate) { return candidate.kind == kind && candidate.text == written; };
+    if (const TextEntry* entry = texts_.find(hash, same))
+        return entry->text;
+    return texts_.add(hash, TextEntry{kind, std::string(written)}).text;
 }
 
 } // namespace lindle

@@ -1,69 +1,99 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <list>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
+#include <type_traits>
+#include <variant>
+
+#include "lindle/reader/ClassName.h"
+#include "lindle/reader/Token.h"
+#include "toolframe/platform/CodePage.h"
+#include "toolframe/source/HashBuckets.h"
+#include "toolframe/source/NameHash.h"
 
 namespace lindle {
 
-// The hash of a name over its characters, each folded to lower case first
-// for the case-blind tables: h = c XOR (2 h) in 32-bit signed arithmetic.
-std::int32_t nameHash(std::string_view name, bool caseBlind);
+struct StartCondition {
+    static constexpr int kUndeclared = -1;
+    static constexpr int kReportedUndeclared = -2;
 
-// A hash table of names, chained in 211 buckets; entries never move.
-template <class Value>
-class NameTable {
-public:
-    static constexpr int kBuckets = 211;
-
-    explicit NameTable(bool caseBlind) : caseBlind_(caseBlind) {}
-
-    Value* find(std::string_view name)
-    {
-        for (Entry& entry : buckets_[bucketOf(name)])
-            if (same(entry.name, name))
-                return &entry.value;
-        return nullptr;
-    }
-
-    // The entry of the name, made with value when there was none; the flag
-    // tells whether it was made.
-    std::pair<Value*, bool> enter(std::string_view name, Value value)
-    {
-        if (Value* found = find(name))
-            return {found, false};
-        auto& bucket = buckets_[bucketOf(name)];
-        bucket.push_front(Entry{std::string(name), std::move(value)});
-        return {&bucket.front().value, true};
-    }
-
-private:
-    struct Entry {
-        std::string name;
-        Value value;
-    };
-
-    std::size_t bucketOf(std::string_view name) const
-    {
-        const std::int32_t remainder = nameHash(name, caseBlind_) % kBuckets;
-        return static_cast<std::size_t>(remainder < 0 ? -remainder : remainder);
-    }
-
-    bool same(std::string_view a, std::string_view b) const;
-
-    bool caseBlind_;
-    std::array<std::list<Entry>, kBuckets> buckets_;
+    int number = kUndeclared;
+    bool exclusive = false;
 };
 
-bool sameName(std::string_view a, std::string_view b, bool caseBlind);
+// Which kind of token a text of the third table was written as.
+enum class TokenText { Character, String, Class };
 
-template <class Value>
-bool NameTable<Value>::same(std::string_view a, std::string_view b) const
-{
-    return sameName(a, b, caseBlind_);
-}
+// What the reader knows by name, in three tables: keywords, class names,
+// start conditions and integer texts in one; macros in the second; the
+// texts of character, string and class tokens in the third. Keywords and
+// class names match in any case, everything else exactly; they are entered
+// at construction, and INITIAL first of the start conditions (number 0,
+// inclusive). Entries never move, so what a lookup returns stays valid.
+class SymbolTable {
+public:
+    // Names are hashed by the characters of the code page.
+    explicit SymbolTable(const toolframe::CodePage& codePage);
+    SymbolTable(const SymbolTable&) = delete;
+    SymbolTable& operator=(const SymbolTable&) = delete;
+
+    // A keyword without its '%', the short forms included.
+    std::optional<Token> keyword(std::string_view spelling) const;
+    // The name between "[:" and ":]".
+    std::optional<ClassName> className(std::string_view name) const;
+
+    // The record of the start condition, made undeclared when the name is
+    // new.
+    StartCondition& startCondition(std::string_view name);
+
+    // The value of an integer text, stored at its first sight; a text met
+    // again keeps its first value.
+    std::uint64_t integer(std::string_view text, std::uint64_t value);
+
+    // The replacement text of a macro; null when none is defined.
+    const std::string* macro(std::string_view name) const;
+    // Defines the macro, replacing its text when it had one; false then.
+    bool defineMacro(std::string_view name, std::string_view text);
+
+    // The text as the table keeps it, entered at its first sight.
+    std::string_view text(TokenText kind, std::string_view written);
+
+private:
+    using IntegerValue = std::uint64_t;
+    using Symbol = std::variant<Token, ClassName, StartCondition, IntegerValue>;
+    struct NameEntry {
+        std::string name;
+        Symbol symbol;
+    };
+    struct MacroEntry {
+        std::string name;
+        std::string text;
+    };
+    struct TextEntry {
+        TokenText kind;
+        std::string text;
+    };
+
+    template <class Kind>
+    static constexpr toolframe::NameCase caseOf()
+    {
+        return std::is_same_v<Kind, Token> || std::is_same_v<Kind, ClassName> ? toolframe::NameCase::Blind
+                                                                              : toolframe::NameCase::Exact;
+    }
+
+    template <class Kind>
+    static auto sameKindAndName(std::string_view name);
+    template <class Kind>
+    const Kind* findName(std::string_view name) const;
+    template <class Kind>
+    Kind& enterName(std::string_view name, Kind value);
+
+    toolframe::CodePage codePage_;
+    toolframe::HashBuckets<NameEntry> names_;
+    toolframe::HashBuckets<MacroEntry> macros_;
+    toolframe::HashBuckets<TextEntry> texts_;
+};
 
 } // namespace lindle

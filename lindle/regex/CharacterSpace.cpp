@@ -220,8 +220,8 @@ const CharacterSet& CharacterSpace::narrowClass(ClassName name, int codePage)
         bool member = false;
         switch (name) {
         case ClassName::Blank: member = byte == ' ' || byte == '\t'; break;
-        case ClassName::LeadByte: member = page.page.isLeadByte(static_cast<unsigned char>(byte)); break;
-        case ClassName::TrailByte: member = multibyte && byte != 0; break;
+        case ClassName::Leadbyte: member = page.page.isLeadByte(static_cast<unsigned char>(byte)); break;
+        case ClassName::Trailbyte: member = multibyte && byte != 0; break;
         default:
             if (byte < 0x80) {
                 member = passesWideTest(name, byte);

@@ -5,6 +5,7 @@
 #include <map>
 #include <numeric>
 #include <tuple>
+#include <unordered_map>
 
 namespace lindle {
 
@@ -14,7 +15,7 @@ namespace {
 // with the rows that share one of its ranges exactly, the latest of each
 // such list first, which finds the rows most alike without a scan over
 // all rows per row.
-constexpr std::size_t kCompareAllRows = 3000;
+constexpr std::size_t kCompareAllRows = 1024;
 constexpr std::size_t kCandidatesPerRange = 16;
 
 // The end of each row's chain of default states, kept with path halving:
@@ -36,6 +37,101 @@ private:
     std::vector<std::size_t> parent_;
 };
 
+// What makes most comparisons cheap: the characters a row has a
+// transition for, the target most of them go to, and the ranges that go
+// elsewhere. Two rows over the same characters with the same main target
+// differ only where either goes elsewhere, so their similarity is read
+// off those few ranges instead of walking every range of both rows (a
+// Unicode identifier state has hundreds).
+struct RowShape {
+    std::uint64_t domainHash = 0;
+    std::int64_t domainWidth = 0;
+    int majority = -1;
+    std::vector<RowRange> exceptions;
+};
+
+RowShape shapeOf(const StateRow& row)
+{
+    RowShape shape;
+    std::map<int, std::int64_t> widths;
+    for (const RowRange& range : row.ranges)
+        widths[range.target] += std::int64_t{range.last} - range.first + 1;
+    std::int64_t best = -1;
+    for (const RowRange& range : row.ranges) {
+        if (widths[range.target] > best) {
+            best = widths[range.target];
+            shape.majority = range.target;
+        }
+    }
+    std::uint64_t hash = 14695981039346656037ULL;
+    const auto mix = [&](std::uint64_t value) { hash = (hash ^ value) * 1099511628211ULL; };
+    std::int64_t runFirst = -1;
+    std::int64_t runLast = -2;
+    for (const RowRange& range : row.ranges) {
+        shape.domainWidth += std::int64_t{range.last} - range.first + 1;
+        if (range.target != shape.majority)
+            shape.exceptions.push_back(range);
+        if (range.first == runLast + 1) {
+            runLast = range.last;
+            continue;
+        }
+        if (runFirst >= 0)
+            mix(static_cast<std::uint64_t>(runFirst) << 32 | static_cast<std::uint64_t>(runLast));
+        runFirst = range.first;
+        runLast = range.last;
+    }
+    if (runFirst >= 0)
+        mix(static_cast<std::uint64_t>(runFirst) << 32 | static_cast<std::uint64_t>(runLast));
+    shape.domainHash = hash;
+    return shape;
+}
+
+// The similarity of two rows of one domain and one main target: every
+// character counts but those where either row goes elsewhere and the two
+// disagree.
+long similarityOfAlikeRows(const RowShape& row, const RowShape& candidate)
+{
+    std::int64_t lost = 0;
+    std::size_t i = 0;
+    std::size_t j = 0;
+    const auto& a = row.exceptions;
+    const auto& b = candidate.exceptions;
+    std::uint64_t position = 0;
+    while (i < a.size() || j < b.size()) {
+        const RowRange* x = i < a.size() ? &a[i] : nullptr;
+        const RowRange* y = j < b.size() ? &b[j] : nullptr;
+        const std::uint64_t xStart = x ? std::max<std::uint64_t>(x->first, position) : UINT64_MAX;
+        const std::uint64_t yStart = y ? std::max<std::uint64_t>(y->first, position) : UINT64_MAX;
+        const std::uint64_t start = std::min(xStart, yStart);
+        const bool inX = x && xStart == start;
+        const bool inY = y && yStart == start;
+        std::uint64_t end = UINT64_MAX;
+        end = std::min<std::uint64_t>(end, inX ? x->last : (x ? x->first - 1 : UINT64_MAX));
+        end = std::min<std::uint64_t>(end, inY ? y->last : (y ? y->first - 1 : UINT64_MAX));
+        if (!(inX && inY && x->target == y->target))
+            lost += static_cast<std::int64_t>(end - start + 1);
+        position = end + 1;
+        if (x && x->last < position)
+            ++i;
+        if (y && y->last < position)
+            ++j;
+    }
+    return static_cast<long>(std::max<std::int64_t>(row.domainWidth - lost, 0));
+}
+
+bool alike(const RowShape& a, const RowShape& b)
+{
+    return a.domainHash == b.domainHash && a.domainWidth == b.domainWidth && a.majority == b.majority;
+}
+
+struct RangeHash {
+    std::size_t operator()(const RowRange& range) const
+    {
+        std::uint64_t h = (std::uint64_t{range.first} << 32 | range.last) * 0x9E3779B97F4A7C15ULL;
+        return static_cast<std::size_t>(h ^ (h >> 29) ^ static_cast<std::uint64_t>(static_cast<std::uint32_t>(range.target)) * 0xC2B2AE3D27D4EB4FULL);
+    }
+};
+
 } // namespace
 
 void chooseDefaultStates(std::vector<StateRow>& rows, bool errorTransitions)
@@ -47,13 +143,16 @@ void chooseDefaultStates(std::vector<StateRow>& rows, bool errorTransitions)
             withTransitions.push_back(r);
         counts[r] = characterCount(rows[r]);
     }
-    std::map<std::tuple<std::uint32_t, std::uint32_t, int>, std::vector<std::size_t>> holders;
+    std::unordered_map<RowRange, std::vector<std::size_t>, RangeHash> holders;
     const bool compareAll = withTransitions.size() <= kCompareAllRows;
     if (!compareAll)
         for (std::size_t r : withTransitions)
             for (const RowRange& range : rows[r].ranges)
-                holders[{range.first, range.last, range.target}].push_back(r);
+                holders[range].push_back(r);
 
+    std::vector<RowShape> shapes(rows.size());
+    for (std::size_t r : withTransitions)
+        shapes[r] = shapeOf(rows[r]);
     ChainEnds chains(rows.size());
     std::vector<std::size_t> candidates;
     std::vector<char> seen(rows.size(), 0);
@@ -63,7 +162,7 @@ void chooseDefaultStates(std::vector<StateRow>& rows, bool errorTransitions)
             candidates = withTransitions;
         } else {
             for (const RowRange& range : rows[s].ranges) {
-                const std::vector<std::size_t>& list = holders[{range.first, range.last, range.target}];
+                const std::vector<std::size_t>& list = holders[range];
                 const std::size_t from = list.size() > kCandidatesPerRange ? list.size() - kCandidatesPerRange : 0;
                 for (std::size_t i = from; i < list.size(); ++i)
                     if (!seen[list[i]]) {
@@ -85,7 +184,8 @@ void chooseDefaultStates(std::vector<StateRow>& rows, bool errorTransitions)
             // Bounds of the similarity that cannot reach the best so far.
             if (errorTransitions ? (2 * n - 1 < np || 2 * n - best < np || np < best) : (n < np || np < best))
                 continue;
-            const long e = similarity(rows[s], rows[p], errorTransitions);
+            const long e = alike(shapes[s], shapes[p]) ? similarityOfAlikeRows(shapes[s], shapes[p])
+                                                       : similarity(rows[s], rows[p], errorTransitions);
             if (e <= 0 || e < best || chains.end(p) == s)
                 continue;
             best = e;

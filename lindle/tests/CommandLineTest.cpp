@@ -301,8 +301,7 @@ TEST(LindleRunOutcome, InjectedErrorsReachTheLimitAfterReading)
 {
     TemporaryDirectory directory;
     directory.write("scan.l", kLexSource);
-    const auto result = toolframe::testing::runProcess(kProgramWithTestHooks, {"scan.l", "-$"},
-                                                       setupIn(directory, "2008*100"));
+    const auto result = runLindleWithTestHooks(directory, {"scan.l", "-$"}, "2008*100");
     EXPECT_EQ(result.exitStatus, 1);
     const std::string tail = "error L2008: syntax error\nfatal error L1001: maximum number of errors reached\n";
     ASSERT_GE(result.out.size(), tail.size());
@@ -313,8 +312,7 @@ TEST(LindleRunOutcome, OutOfMemoryIsFatal)
 {
     TemporaryDirectory directory;
     directory.write("scan.l", kLexSource);
-    const auto result =
-        toolframe::testing::runProcess(kProgramWithTestHooks, {"scan.l", "-$"}, setupIn(directory, "oom"));
+    const auto result = runLindleWithTestHooks(directory, {"scan.l", "-$"}, "oom");
     EXPECT_EQ(result.exitStatus, 1);
     EXPECT_EQ(result.out, "fatal error L1002: out of memory\n");
 }

@@ -262,6 +262,13 @@ TEST(CodePages, ByteModeReadsEachByte)
     EXPECT_EQ(ruleTaking(built, "\xC3\xA9"), 1);
     EXPECT_EQ(ruleTaking(built, "\xA9"), 2);
     EXPECT_EQ(ruleTaking(built, "\xC3\xA8"), 3);
+    // As bytes, a range between two such characters runs between the
+    // bytes that stand next to the '-'.
+    const BuiltScanner range = buildScanner("%%\n[\u00E0-\u00E9]\t;\n");
+    EXPECT_EQ(range.diagnostics, "");
+    for (const char* text : {"\xC3", "\xA0", "\xB5", "\xA9"})
+        EXPECT_EQ(ruleTaking(range, text), 1) << text;
+    EXPECT_EQ(ruleTaking(range, "\xC4"), 0);
 }
 
 TEST(CodePages, CharactersAreConvertedIntoTheCurrentCodePage)

@@ -3,9 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "toolframe/testing/DiagnosticsTestHook.h"
-#include "toolframe/testing/ProcessRunner.h"
-#include "toolframe/testing/TemporaryDirectory.h"
+#include "toolframe/testing/ToolRun.h"
 
 // Runs the real lindle in a directory of its own.
 namespace lindle::testing {
@@ -14,28 +12,23 @@ inline const std::string kProgram = LINDLE_PROGRAM;
 inline const std::string kProgramWithTestHooks = LINDLE_WITH_TEST_HOOKS_PROGRAM;
 inline const std::string kScannersDir = SCANNERS_DIR;
 
-inline const std::string kBanner = "Lindle, Version 2.07\n"
-                                   "Copyright (C) Fernhollow Software. Part of the Corvane 2 suite.\n"
-                                   "\n";
+inline const std::string kBanner = toolframe::testing::bannerOf("Lindle");
 
-inline toolframe::testing::ProcessSetup setupIn(const toolframe::testing::TemporaryDirectory& directory,
-                                                std::string injectedDiagnostics = "")
-{
-    using toolframe::testing::kDiagnosticsTestHookVariable;
-    toolframe::testing::ProcessSetup setup;
-    setup.workingDirectory = directory.path();
-    setup.environment = {{"SOURCE_DATE_EPOCH", "0"}};
-    if (!injectedDiagnostics.empty())
-        setup.environment.emplace_back(kDiagnosticsTestHookVariable, injectedDiagnostics);
-    else
-        setup.unsetEnvironment = {kDiagnosticsTestHookVariable};
-    return setup;
-}
+using toolframe::testing::setupIn;
 
 inline toolframe::testing::ProcessResult runLindle(const toolframe::testing::TemporaryDirectory& directory,
                                                    const std::vector<std::string>& arguments)
 {
-    return toolframe::testing::runProcess(kProgram, arguments, setupIn(directory));
+    return toolframe::testing::runTool(kProgram, directory, arguments);
+}
+
+// The test build of lindle, which reports what injectedDiagnostics lists
+// once the lex source is read (see toolframe/testing/DiagnosticsTestHook.h).
+inline toolframe::testing::ProcessResult runLindleWithTestHooks(
+    const toolframe::testing::TemporaryDirectory& directory, const std::vector<std::string>& arguments,
+    std::string injectedDiagnostics)
+{
+    return toolframe::testing::runTool(kProgramWithTestHooks, directory, arguments, std::move(injectedDiagnostics));
 }
 
 // The diagnostics of a run of lindle -$ over the text, as scan.l.

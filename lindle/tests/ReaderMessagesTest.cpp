@@ -50,12 +50,16 @@ const MessageCase kCases[] = {
     {"ExclusivityRedeclared", "%s A B\n%x A\n%%\n",
      "scan.l(2) : error L2023: 'A' : re-declaration of start state exclusivity\n"},
     {"UndeclaredStartState", "%%\n<A>x\t;\n<A>y\t;\n", "scan.l(2) : error L2024: 'A' : undeclared start state\n"},
+    {"StartStatesMatchExactly", "%s A\n%%\n<a>x\t;\n", "scan.l(3) : error L2024: 'a' : undeclared start state\n"},
+    {"StartStatesMaySpellKeywords", "%s start, alpha INITIAL\n%%\n<start,alpha>x\t;\n",
+     "scan.l(1) : warning L4004: 'INITIAL' : duplicate start state declaration\n"},
     {"IntegerOutOfRange", "%t\n65536 \"a\"\n65535 \"b\"\n%t\n%%\n",
      "scan.l(2) : error L2025: '65536' : integer out of range\n"},
     {"DuplicateTableEntry", "%t\n1 \"ab\"\n2 \"b\"\n%t\n%%\n",
      "scan.l(3) : error L2026: '0x0062' : duplicate table entry\n"},
     {"DuplicateMacro", "D [0-9]\nD [a-z]\n%%\n", "scan.l(2) : error L2027: 'D' : duplicate macro declaration\n"},
     {"UndefinedMacro", "%%\n\nx{Y}\t;\n", "scan.l(3) : error L2028: undefined macro 'Y'\n"},
+    {"MacrosMatchExactly", "D [0-9]\n%%\n{d}\t;\n", "scan.l(3) : error L2028: undefined macro 'd'\n"},
     {"MacroWithoutClosingBrace", "D [0-9]\n%%\n{D\t;\n",
      "scan.l(3) : error L2029: macro reference does not have closing '}'\n"},
     {"RecursiveMacro", "A a{A}\n%%\n{A}\t;\n", "scan.l(3) : error L2030: recursive macro reference '{A}'\n"},
@@ -92,14 +96,48 @@ TEST(ReaderMessages, ALongLineIsReportedOnce)
     EXPECT_EQ(result.out, "scan.l(3) : error L2002: line too long\nscan.l(4) : error L2002: line too long\n");
 }
 
-TEST(ReaderMessages, ExpansionBeyondTheBufferIsReported)
+// A line of macros that each double the text: 2^17 bytes cannot fit in
+// 65536.
+std::string doublingMacros()
 {
-    // Each level doubles the text: 2^17 bytes cannot fit in 65536.
     std::string text = "M0 aaaaaaaaaaaaaaaa\n";
     for (int i = 1; i <= 13; ++i)
         text += "M" + std::to_string(i) + " {M" + std::to_string(i - 1) + "}{M" + std::to_string(i - 1) + "}\n";
-    const auto result = readThroughLindle(text + "%%\n{M13}\t;\n");
-    EXPECT_EQ(result.out, "scan.l(16) : error L2031: out of macro expansion space\n");
+    return text;
+}
+
+std::size_t countOf(const std::string& text, const std::string& piece)
+{
+    std::size_t count = 0;
+    for (std::size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
+        ++count;
+    return count;
+}
+
+TEST(ReaderMessages, EachExpansionBeyondTheBufferIsReported)
+{
+    // D is ten references to 2000 bytes: the fourth D finds room for two of
+    // them, and each of the other eight is reported; a reference after
+    // them is still looked at, and the undefined one reported.
+    std::string definitions = "C " + std::string(2000, 'c') + "\nD ";
+    for (int i = 0; i < 10; ++i)
+        definitions += "{C}";
+    const auto result = readThroughLindle(definitions + "\n%%\n{D}{D}{D}{D}{U}x\t;\ny\t;\n");
+    std::string expected;
+    for (int i = 0; i < 8; ++i)
+        expected += "scan.l(4) : error L2031: out of macro expansion space\n";
+    EXPECT_EQ(result.out, expected + "scan.l(4) : error L2028: undefined macro 'U'\n");
+}
+
+TEST(ReaderMessages, RunawayExpansionIsReportedForEachReferenceThatFailsToFit)
+{
+    // Expansion goes depth first, so once the buffer is full the references
+    // still waiting at the shallower levels each fail in turn, while the
+    // room that each failure frees lets some of the short ones in.
+    const auto result = readThroughLindle(doublingMacros() + "%%\n{M13}\t;\n");
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(countOf(result.out, "scan.l(16) : error L2031: out of macro expansion space\n"), 14u);
+    EXPECT_EQ(countOf(result.out, "\n"), 14u);
 }
 
 } // namespace

@@ -20,6 +20,7 @@ void expectCleanEnd(const std::string& text, const std::string& what)
     directory.write("scan.l", text);
     const auto result = runLindle(directory, {"scan.l", "-$", "-i", "-v"});
     ASSERT_TRUE(result.exitStatus == 0 || result.exitStatus == 1) << what << " signal " << result.signal;
+    // A run that fails leaves nothing; one that succeeds keeps what it wrote.
     if (result.exitStatus == 1) {
         ASSERT_NE(result.out, "") << what;
     }
@@ -51,7 +52,7 @@ TEST_P(Truncated, EveryPrefixEndsCleanly)
 std::vector<Cut> cuts()
 {
     std::vector<Cut> all;
-    for (const char* file : {"wordcount.l", "clexer.l", "pascal.l"})
+    for (const char* file : {"wordcount.l", "clexer.l", "pascal.l", "calc.l", "config.l"})
         for (std::size_t shard = 0; shard < kShards; ++shard)
             all.push_back(Cut{file, shard});
     return all;
@@ -78,6 +79,31 @@ TEST(RandomBytes, EndCleanly)
             text += round % 2 == 0 ? static_cast<char>(byte(generator)) : alphabet[pick(generator)];
         expectCleanEnd(text, "round " + std::to_string(round));
     }
+}
+
+std::string repeated(const std::string& piece, int times)
+{
+    std::string text;
+    for (int i = 0; i < times; ++i)
+        text += piece;
+    return text;
+}
+
+TEST(DeepNesting, ScopesNestAsDeepAsTheyAreWritten)
+{
+    constexpr int kDepth = 20000;
+    const std::string open = "%s A\n%%\n" + repeated("<A>{\n", kDepth) + "x\t;\n";
+    const auto closed = readThroughLindle(open + repeated("}\n", kDepth));
+    EXPECT_EQ(closed.exitStatus, 0) << closed.signal;
+    EXPECT_EQ(closed.out, "");
+
+    const auto unclosed = readThroughLindle(open);
+    EXPECT_EQ(unclosed.exitStatus, 1) << unclosed.signal;
+    EXPECT_EQ(unclosed.out, "scan.l(" + std::to_string(kDepth + 3) +
+                                ") : error L2009: syntax error : missing '}' before 'end of file'\n");
+    expectCleanEnd(open, "unclosed scopes");
+    // Closing braces without scopes run into the error limit.
+    expectCleanEnd("%%\n" + repeated("}\n", kDepth), "closing braces alone");
 }
 
 } // namespace

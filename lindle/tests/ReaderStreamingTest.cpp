@@ -113,6 +113,21 @@ TEST(ReaderStreaming, ASelfReferenceIsDroppedAfterItsReport)
     EXPECT_EQ(reading.expressions[1].text, "aa");
 }
 
+TEST(ReaderStreaming, AReferenceThatDoesNotFitIsDroppedAndTheLineGoesOn)
+{
+    // D is 20000 bytes: the fourth finds room for two of its 2000-byte
+    // references only; the short one after them still fits.
+    std::string definitions = "C " + std::string(2000, 'c') + "\nS s\nD ";
+    for (int i = 0; i < 10; ++i)
+        definitions += "{C}";
+    const Reading reading = readLexSource(definitions + "\n%%\n{D}{D}{D}{D}{S}x\t;\n{D}\t;\n");
+    EXPECT_EQ(reading.errors, 8);
+    ASSERT_EQ(reading.expressions.size(), 2u);
+    EXPECT_EQ(reading.expressions[0].text, std::string(64000, 'c') + "sx");
+    // The next line has the whole buffer again.
+    EXPECT_EQ(reading.expressions[1].text, std::string(20000, 'c'));
+}
+
 TEST(ReaderStreaming, BracesThatStartNoMacroAreLeftForTheExpression)
 {
     const Reading reading = readLexSource("%%\na{2,3}\t;\n");

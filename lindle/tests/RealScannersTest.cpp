@@ -41,7 +41,8 @@ TEST_P(RealScanner, HandsOnEveryRule)
 
 INSTANTIATE_TEST_SUITE_P(Scanners, RealScanner,
                          ::testing::Values(ScannerCase{"wordcount.l", 3, 1}, ScannerCase{"clexer.l", 97, 3},
-                                           ScannerCase{"pascal.l", 54, 4}),
+                                           ScannerCase{"pascal.l", 54, 4}, ScannerCase{"calc.l", 21, 2},
+                                           ScannerCase{"config.l", 22, 4}),
                          [](const ::testing::TestParamInfo<ScannerCase>& entry) {
                              std::string name = entry.param.file;
                              return name.substr(0, name.find('.'));

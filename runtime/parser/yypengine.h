@@ -109,12 +109,32 @@ static void YYPF(copyvalue)(size_t size, void *to, YYCONST void *from)
 	}
 }
 
+/* Zeroes one attribute, the usual sizes without a library call: a parse
+   that only shifts and reduces calls nothing but the lexer, so that the
+   first parse of a program does not wait for the dynamic linker either. */
+static void YYPF(clearvalue)(size_t size, void *to)
+{
+	if (size == sizeof(int)) {
+		memset(to, 0, sizeof(int));
+	}
+	else if (size == sizeof(double)) {
+		memset(to, 0, sizeof(double));
+	}
+	else {
+		memset(to, 0, size);
+	}
+}
+
 #define YYPCOPY(size, to, from) YYPF(copyvalue)(size, to, from)
 #define YYPBYTEVALUES
-#define YYPCLEAR(to) memset(to, 0, YYPV(attribute_size))
+#define YYPCLEARSIZED(size, to) YYPF(clearvalue)(size, to)
+#define YYPCLEAR(to) YYPCLEARSIZED(YYPV(attribute_size), to)
 #define YYPNEWATTRIBUTES(count) malloc((size_t) (count) * YYPV(attribute_size))
 #define YYPCOPYATTRIBUTES(to, from, count) memcpy(to, from, (size_t) (count) * YYPV(attribute_size))
 #define YYPDELETEATTRIBUTES(attributes) free(attributes)
+#endif
+#ifndef YYPCLEARSIZED
+#define YYPCLEARSIZED(size, to) ((void) (size), YYPCLEAR(to))
 #endif
 
 static FILE *YYPF(traceout)(YYPP0)
@@ -639,90 +659,114 @@ static int YYPF(steploop)(YYPP0)
    its state and symbol place it, in place of whatever was there, so that
    a hit costs one comparison. A short parse costs no more than reading
    the tables: a memo takes nothing down until lookups have missed it
-   YYPMEMOWAIT times; then it starts in the parse's own frame and, when
-   lookups keep missing it, doubles on the heap, up to a limit. Nothing
-   outlives the parse, so parsers in several threads and of several
-   grammars share nothing but the generated tables. */
+   YYPMEMOWAIT times; then it starts in the parse's own frame. Each time
+   it has missed as often as it has slots, it looks at how many tokens
+   were read meanwhile: when it missed more than once in YYPMEMORATE
+   tokens it doubles on the heap, up to a limit, so that it grows only
+   while growing pays, and stays small enough for the caches on a long
+   parse. Nothing outlives the parse, so parsers in several threads and of
+   several grammars share nothing but the generated tables.
+
+   A goto's slot holds the state alone: the slots of one state's symbols
+   are consecutive, so that for a symbol no larger than the mask the slot
+   and the state tell the symbol. Slots stay eight bytes, twice as many to
+   a cache line. Token actions of the compact tables, whose symbols can be
+   as large as the wide tokens, keep the whole key. */
+typedef struct {
+	int state; /* -1 when empty */
+	int value;
+} YYPF(gslot_t);
+
 typedef struct {
 	unsigned long long key; /* state << 32 | symbol; all ones when empty */
 	int value;
 } YYPF(slot_t);
 
-#define YYPMEMOWAIT 128
-#define YYPMEMOFIRST 256
+#define YYPMEMOWAIT 16
+#define YYPMEMOFIRST 1024
 #define YYPMEMOLAST 65536
+#define YYPMEMORATE 32
 #define YYPEMPTY (~0ULL)
 
-/* The one slot of a memo that keeps nothing yet; never written. */
+/* The one slot of a memo that keeps nothing yet; never written. Empty
+   slots are all ones, which no state or key is. */
+static YYCONST YYPF(gslot_t) YYPF(nogslots)[1] = { { -1, 0 } };
 static YYCONST YYPF(slot_t) YYPF(noslots)[1] = { { YYPEMPTY, 0 } };
 
 typedef struct {
-	YYPF(slot_t) *slots;
+	void *slots;
 	unsigned mask;
-	unsigned misses; /* left before the memo starts or doubles */
-	YYPF(slot_t) first[YYPMEMOFIRST];
+	unsigned misses;	/* left before the memo starts or is reviewed */
+	unsigned reads;		/* tokens read when it was last reviewed */
+	unsigned clock;		/* tokens read, counted in the goto memo */
+	YYCONST void *none;	/* the slots of a memo that keeps nothing */
+	unsigned long long first[YYPMEMOFIRST / sizeof(unsigned long long)];
 } YYPF(memo_t);
 
-static void YYPF(memoinit)(YYPF(memo_t) *memo)
+static void YYPF(memoinit)(YYPF(memo_t) *memo, YYCONST void *none)
 {
-	memo->slots = (YYPF(slot_t) *) YYPF(noslots);
+	memo->slots = (void *) none;
+	memo->none = none;
 	memo->mask = 0;
 	memo->misses = YYPMEMOWAIT;
+	memo->reads = 0;
+	memo->clock = 0;
 }
 
 static void YYPF(memofree)(YYPF(memo_t) *memo)
 {
-	if (memo->slots != memo->first && memo->slots != YYPF(noslots)) {
+	if (memo->slots != (void *) memo->first && memo->slots != memo->none) {
 		free(memo->slots);
 	}
 }
 
 /* A state's lookups fall on neighbouring slots, one per symbol. */
-#define YYPSLOT(memo, state, symbol) \
-	(&(memo)->slots[((unsigned) (state) * 0x9E3779B1u + (unsigned) (symbol)) & (memo)->mask])
+#define YYPINDEX(state, symbol, mask) ((((unsigned) (state) * 0x9E3779B1u >> 16) + (unsigned) (symbol)) & (mask))
 #define YYPKEY(state, symbol) ((unsigned long long) (unsigned) (state) << 32 | (unsigned) (symbol))
 
-/* Makes the memo take its first slots, or double. */
-static void YYPF(memogrow)(YYPF(memo_t) *memo)
+/* Empties slots. A memo starts after a few misses, when a short parse has
+   barely begun, so it is filled here rather than by the C library: a
+   program's first call of memset waits for the dynamic linker for longer
+   than such a parse takes. The compiler is kept from turning the loop back
+   into that call. */
+static void YYPF(fillslots)(unsigned long long *slots, size_t bytes)
 {
-	unsigned size;
-	YYPF(slot_t) *slots = NULL;
-	if (memo->slots == YYPF(noslots)) {
-		memset(memo->first, 0xff, sizeof memo->first);
-		memo->slots = memo->first;
-		memo->mask = YYPMEMOFIRST - 1;
-		memo->misses = 2 * YYPMEMOFIRST;
-		return;
+	size_t i;
+	for (i = 0; i < bytes / sizeof *slots; i += 4) {
+		slots[i] = slots[i + 1] = slots[i + 2] = slots[i + 3] = ~0ULL;
+#if defined(__GNUC__)
+		__asm__ __volatile__("" : : "r"(slots) : "memory");
+#endif
 	}
-	size = (memo->mask + 1) * 2;
-	if (size <= YYPMEMOLAST) {
-		slots = (YYPF(slot_t) *) malloc((size_t) size * sizeof(YYPF(slot_t)));
-	}
-	if (slots == NULL) {
-		memo->misses = (unsigned) -1;
-		return;
-	}
-	memset(slots, 0xff, (size_t) size * sizeof(YYPF(slot_t)));
-	YYPF(memofree)(memo);
-	memo->slots = slots;
-	memo->mask = size - 1;
-	memo->misses = 2 * size;
 }
 
-/* Keeps a lookup that missed the memo; after twice as many misses as the
-   memo has slots, the memo doubles, emptied, so that the lookups of the
-   parse spread over more slots. */
-static void YYPF(memoput)(YYPF(memo_t) *memo, int state, int symbol, int value)
+/* Makes the memo take its first slots, or reviews it after as many misses
+   as it has slots: it doubles, emptied, when those misses came faster
+   than one in YYPMEMORATE tokens read. */
+static void YYPF(memoreview)(YYPF(memo_t) *memo, size_t slotsize, unsigned reads)
 {
-	YYPF(slot_t) *slot;
-	if (--memo->misses == 0) {
-		YYPF(memogrow)(memo);
+	size_t size;
+	void *slots = NULL;
+	if (memo->slots == memo->none) {
+		YYPF(fillslots)(memo->first, sizeof memo->first);
+		memo->slots = memo->first;
+		memo->mask = (unsigned) (sizeof memo->first / slotsize) - 1;
+		memo->misses = memo->mask + 1;
+		memo->reads = reads;
+		return;
 	}
-	if (memo->slots != YYPF(noslots)) {
-		slot = YYPSLOT(memo, state, symbol);
-		slot->key = YYPKEY(state, symbol);
-		slot->value = value;
+	size = (size_t) memo->mask + 1;
+	if (reads - memo->reads < size * YYPMEMORATE && 2 * size <= YYPMEMOLAST) {
+		slots = malloc(2 * size * slotsize);
 	}
+	if (slots != NULL) {
+		YYPF(fillslots)((unsigned long long *) slots, 2 * size * slotsize);
+		YYPF(memofree)(memo);
+		memo->slots = slots;
+		memo->mask = (unsigned) (2 * size) - 1;
+	}
+	memo->misses = memo->mask + 1;
+	memo->reads = reads;
 }
 
 /* The loop is written once and expanded for each table form and, for
@@ -731,9 +775,11 @@ static void YYPF(memoput)(YYPF(memo_t) *memo, int state, int symbol, int value)
    value with a single instruction. */
 #if defined(__GNUC__)
 #define YYPEXPAND static inline __attribute__((always_inline))
+#define YYPAPART static __attribute__((noinline, cold))
 #define YYPLIKELY(condition) __builtin_expect(!!(condition), 1)
 #else
 #define YYPEXPAND static
+#define YYPAPART static
 #define YYPLIKELY(condition) (condition)
 #endif
 
@@ -758,34 +804,68 @@ YYPEXPAND int YYPF(findgoto)(YYPP YYCONST int compact, int state, YYCONST int no
 		}
 	}
 	else {
-		for (n = 0; n < YYPCHAINMAX && state >= 0; n++) {
-			YYCONST unsigned i = (unsigned) (YYPV(stategoto)[state].base + nonterm);
-			if (i < (unsigned) YYPV(nontermgoto_size) && YYPV(nontermgoto)[i].check == state) {
-				return YYPV(nontermgoto)[i].next;
+		YYCONST YYPT(stategoto_t) *YYCONST stategoto = YYPV(stategoto);
+		YYCONST YYPT(nontermgoto_t) *YYCONST nontermgoto = YYPV(nontermgoto);
+		YYCONST unsigned size = (unsigned) YYPV(nontermgoto_size);
+		/* Unsigned, so that the end of a chain (-1) and a negative index
+		   each fail one comparison. */
+		unsigned s = (unsigned) state;
+		for (n = YYPCHAINMAX; s < (unsigned) -1 && n != 0; n--) {
+			YYCONST unsigned i = (unsigned) stategoto[s].base + (unsigned) nonterm;
+			if (i < size && (unsigned) nontermgoto[i].check == s) {
+				return nontermgoto[i].next;
 			}
-			state = YYPV(stategoto)[state].def;
+			s = (unsigned) stategoto[s].def;
 		}
 	}
 	return -1;
 }
 
-static int YYPF(fastgoto)(YYPP YYPF(memo_t) *memo, int state, int nonterm)
+/* Keeps a goto that missed the memo, where the memo has room for its
+   symbol; a goto to no state is not kept, the parse ends with it. */
+static int YYPF(keepgoto)(YYPF(memo_t) *memo, int state, int nonterm, int next)
 {
-	int next = YYPF(findgoto)(YYPA 0, state, nonterm);
-	YYPF(memoput)(memo, state, nonterm, next);
+	if (memo->slots != memo->none && (unsigned) nonterm <= memo->mask && next >= 0) {
+		YYPF(gslot_t) *YYCONST slot = &((YYPF(gslot_t) *) memo->slots)[YYPINDEX(state, nonterm, memo->mask)];
+		slot->state = state;
+		slot->value = next;
+	}
 	return next;
 }
 
-static int YYPF(compactgoto)(YYPP YYPF(memo_t) *memo, int state, int nonterm)
+/* Reviews the memo when its misses call for it, then keeps the goto. Apart
+   from the rest so that a lookup before the memo starts, as in a short
+   parse, costs little more than the walk down the chain. */
+YYPAPART int YYPF(reviewgoto)(YYPF(memo_t) *memo, int state, int nonterm, int next, unsigned reads)
 {
-	int next = YYPF(findgoto)(YYPA 1, state, nonterm);
-	YYPF(memoput)(memo, state, nonterm, next);
-	return next;
+	YYPF(memoreview)(memo, sizeof(YYPF(gslot_t)), reads);
+	return YYPF(keepgoto)(memo, state, nonterm, next);
+}
+
+/* Looks up a goto that missed the memo and keeps it there. */
+YYPEXPAND int YYPF(missedgoto)(YYPP YYPF(memo_t) *memo, YYCONST int compact, int state, int nonterm,
+			       unsigned reads)
+{
+	YYCONST int next = YYPF(findgoto)(YYPA compact, state, nonterm);
+	if (--memo->misses == 0) {
+		return YYPF(reviewgoto)(memo, state, nonterm, next, reads);
+	}
+	return YYPF(keepgoto)(memo, state, nonterm, next);
+}
+
+static int YYPF(fastgoto)(YYPP YYPF(memo_t) *memo, int state, int nonterm, unsigned reads)
+{
+	return YYPF(missedgoto)(YYPA memo, 0, state, nonterm, reads);
+}
+
+static int YYPF(compactgoto)(YYPP YYPF(memo_t) *memo, int state, int nonterm, unsigned reads)
+{
+	return YYPF(missedgoto)(YYPA memo, 1, state, nonterm, reads);
 }
 
 /* The action of a state of the compact tables for a token, packed as
    sr << 3 | type; a compact row is searched from its start. */
-static int YYPF(compactfind)(YYPP YYPF(memo_t) *memo, int state, int token)
+static int YYPF(compactfind)(YYPP YYPF(memo_t) *memo, int state, int token, unsigned reads)
 {
 	YYCONST YYPT(ctokenaction_t) *row = &YYPV(ctokenaction)[YYPV(cstateaction)[state]];
 	int packed = YYAT_ERROR;
@@ -800,7 +880,14 @@ static int YYPF(compactfind)(YYPP YYPF(memo_t) *memo, int state, int token)
 		}
 		row = &YYPV(ctokenaction)[YYPV(cstateaction)[row->sr]];
 	}
-	YYPF(memoput)(memo, state, token, packed);
+	if (--memo->misses == 0) {
+		YYPF(memoreview)(memo, sizeof(YYPF(slot_t)), reads);
+	}
+	if (memo->slots != memo->none) {
+		YYPF(slot_t) *YYCONST slot = &((YYPF(slot_t) *) memo->slots)[YYPINDEX(state, token, memo->mask)];
+		slot->key = YYPKEY(state, token);
+		slot->value = packed;
+	}
 	return packed;
 }
 
@@ -817,8 +904,6 @@ static int YYPF(compactfind)(YYPP YYPF(memo_t) *memo, int state, int token)
 YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST actions, YYCONST int compact,
 			 YYCONST size_t size)
 {
-	YYCONST void *YYCONST lval = YYPV(lvalptr);
-	void *YYCONST val = YYPV(valptr);
 	YYCONST YYPT(reduction_t) *YYCONST reduction = YYPV(reduction);
 	YYCONST YYPT(tokenaction_t) *YYCONST tokenaction = YYPV(tokenaction);
 	YYCONST YYPT(stateaction_t) *YYCONST stateaction = YYPV(stateaction);
@@ -842,6 +927,7 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 #define YYPREAD() \
 	if (token < 0) { \
 		token = YYPGETTOKEN(); \
+		gotos->clock++; \
 		if (token < 0) { \
 			token = 0; \
 		} \
@@ -851,21 +937,24 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 			return -1; \
 		} \
 	}
-/* The goto from the state under the popped values, as next. */
+/* The goto from the state under the popped values, as next. The memo
+   keeps no goto to no state. */
 #define YYPGOTO(next, nonterm) \
 	{ \
 		YYCONST int from_ = stack[top]; \
-		YYCONST YYPF(slot_t) *YYCONST slot_ = YYPSLOT(gotos, from_, nonterm); \
-		if (YYPLIKELY(slot_->key == YYPKEY(from_, nonterm))) { \
+		YYCONST int nonterm_ = (nonterm); \
+		YYCONST YYPF(gslot_t) *YYCONST slot_ = \
+			&((YYCONST YYPF(gslot_t) *) gotos->slots)[YYPINDEX(from_, nonterm_, gotos->mask)]; \
+		if (YYPLIKELY(slot_->state == from_ && (unsigned) nonterm_ <= gotos->mask)) { \
 			next = slot_->value; \
 		} \
 		else { \
-			next = compact ? YYPF(compactgoto)(YYPA gotos, from_, nonterm) : \
-					 YYPF(fastgoto)(YYPA gotos, from_, nonterm); \
-		} \
-		if (next < 0) { \
-			YYPSAVE(); \
-			return YYPF(finish)(YYPA 1); \
+			next = compact ? YYPF(compactgoto)(YYPA gotos, from_, nonterm_, gotos->clock) : \
+					 YYPF(fastgoto)(YYPA gotos, from_, nonterm_, gotos->clock); \
+			if (next < 0) { \
+				YYPSAVE(); \
+				return YYPF(finish)(YYPA 1); \
+			} \
 		} \
 	}
 /* Makes room on the stack for a state that adds to it. */
@@ -887,7 +976,10 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 		   reduces by default reduces without reading one, so that an
 		   interactive parser acts on a line as soon as the line ends. */
 		if (compact) {
-			YYCONST YYPT(ctokenaction_t) *YYCONST row = &ctokenaction[cstateaction[state]];
+			/* A state's own row is short (its default states hold the
+			   rest), so it is searched first; the memo keeps only what
+			   lies down the chain, which leaves it small. */
+			YYCONST YYPT(ctokenaction_t) *row = &ctokenaction[cstateaction[state]];
 			YYCONST YYPF(slot_t) *slot;
 			int packed;
 			if (row->token == YYPTK_ALL && row->type == YYAT_REDUCE) {
@@ -895,12 +987,20 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 				goto reduce;
 			}
 			YYPREAD();
-			slot = YYPSLOT(actions, state, token);
+			while (row->token != token && row->token != YYPTK_ALL) {
+				row++;
+			}
+			if (row->token != YYPTK_ALL || row->type != YYAT_DEFAULT) {
+				type = row->type;
+				sr = row->sr;
+				goto act;
+			}
+			slot = &((YYCONST YYPF(slot_t) *) actions->slots)[YYPINDEX(state, token, actions->mask)];
 			if (YYPLIKELY(slot->key == YYPKEY(state, token))) {
 				packed = slot->value;
 			}
 			else {
-				packed = YYPF(compactfind)(YYPA actions, state, token);
+				packed = YYPF(compactfind)(YYPA actions, state, token, gotos->clock);
 			}
 			type = packed & 7;
 			sr = packed >> 3;
@@ -919,6 +1019,10 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 					sr = tokenaction[i].sr;
 					goto act;
 				}
+			}
+			if (sa->type == YYAT_REDUCE) {
+				sr = sa->sr;
+				goto reduce;
 			}
 			if (sa->type == YYAT_DEFAULT) {
 				/* The tokens of the default states, which the
@@ -952,7 +1056,7 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 		if (type == YYAT_SHIFT) {
 			YYPROOM();
 			stack[++top] = state = sr;
-			YYPCOPY(size, YYPVALUE(top), lval);
+			YYPCOPY(size, YYPVALUE(top), YYPV(lvalptr));
 			token = -1;
 			if (YYPV(skip) > 0) {
 				YYPV(skip)--;
@@ -989,7 +1093,7 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 				YYPGOTO(state, r->nonterm);
 				YYPROOM();
 				stack[++top] = state;
-				YYPCLEAR(YYPVALUE(top));
+				YYPCLEARSIZED(size, YYPVALUE(top));
 				continue;
 			}
 			/* $$ = $1 unless the action says otherwise; an empty rule
@@ -998,10 +1102,10 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 			   and the values through the parser's variables. */
 			YYPSAVE();
 			if (length > 0) {
-				YYPCOPY(size, val, YYPVALUE(top - length + 1));
+				YYPCOPY(size, YYPV(valptr), YYPVALUE(top - length + 1));
 			}
 			else {
-				YYPCLEAR(val);
+				YYPCLEARSIZED(size, YYPV(valptr));
 			}
 			YYPACTION(r->action);
 			top -= length;
@@ -1022,18 +1126,16 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 				}
 				continue;
 			}
-			/* The action may have thrown the lookahead away. */
-			token = YYPV(lookahead) ? YYPV(char) : -1;
+			/* The action may have thrown the lookahead away, which
+			   leaves no token in yychar either. Tracing that an
+			   action switched on starts with the next token read. */
+			token = YYPV(char);
 			YYPGOTO(state, r->nonterm);
 			if (length == 0) {
 				YYPROOM();
 			}
 			stack[++top] = state;
-			YYPCOPY(size, YYPVALUE(top), val);
-			if (YYPDEBUGON) {
-				YYPSAVE();
-				return -1;
-			}
+			YYPCOPY(size, YYPVALUE(top), YYPV(valptr));
 		}
 	}
 #undef YYPSAVE
@@ -1090,8 +1192,8 @@ static int YYPF(run)(YYPP0)
 {
 	YYPF(memos_t) memos;
 	int result;
-	YYPF(memoinit)(&memos.gotos);
-	YYPF(memoinit)(&memos.actions);
+	YYPF(memoinit)(&memos.gotos, YYPF(nogslots));
+	YYPF(memoinit)(&memos.actions, YYPF(noslots));
 	if (YYPF(compact)(YYPA0)) {
 		result = YYPF(compactloop)(YYPA &memos.gotos, &memos.actions);
 	}

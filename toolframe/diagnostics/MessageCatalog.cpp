@@ -16,6 +16,14 @@ constexpr MessageText kSharedFatalMessages[] = {
     {DuplicateVerboseFile, L"duplicate verbose file '%s'"},
     {UnableToOpenFile, L"unable to open file '%s'"},
     {FileOutputError, L"file output error"},
+    {UnexpectedEndOfFile, L"unexpected end of file found"},
+    {EndOfFileInCodeBlock, L"unexpected end of file found in code block"},
+    {EndOfFileInDeclarationCodeBlock, L"unexpected end of file found in declaration code block"},
+    {EndOfFileInAction, L"unexpected end of file found in action"},
+    {EndOfFileInComment, L"unexpected end of file found in comment"},
+    {EndOfFileInCodeBlockComment, L"unexpected end of file found in code block comment"},
+    {EndOfFileInDeclarationCodeBlockComment, L"unexpected end of file found in declaration code block comment"},
+    {EndOfFileInActionComment, L"unexpected end of file found in action comment"},
 };
 static_assert(numbersRiseStrictly(kSharedFatalMessages));
 

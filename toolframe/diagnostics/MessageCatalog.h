@@ -21,6 +21,20 @@ enum SharedMessage : int {
     FileOutputError = 1011,
 };
 
+// The fatal errors of a source that ends inside a construct. Both tools
+// read user code through the frame's code copier, so both raise them, and
+// at the line where the file ended.
+enum SourceEndMessage : int {
+    UnexpectedEndOfFile = 1012,
+    EndOfFileInCodeBlock = 1013,
+    EndOfFileInDeclarationCodeBlock = 1014,
+    EndOfFileInAction = 1015,
+    EndOfFileInComment = 1016,
+    EndOfFileInCodeBlockComment = 1017,
+    EndOfFileInDeclarationCodeBlockComment = 1018,
+    EndOfFileInActionComment = 1019,
+};
+
 // A message's text. In the text "%s" stands for a text argument, "%d" for an
 // integer and "%c" for a character code; arguments fill them in order.
 struct MessageText {
@@ -61,7 +75,11 @@ private:
     MessageRange positionedFatals_;
 };
 
-// The messages both tools share, by SharedMessage.
+// The fatal errors that a tool raises while reading its source, which
+// carry the position where it stopped.
+inline constexpr MessageRange kSourceEndMessages{UnexpectedEndOfFile, EndOfFileInActionComment};
+
+// The messages both tools share, by SharedMessage and SourceEndMessage.
 std::span<const MessageText> sharedFatalMessages();
 
 // Whether a list's numbers rise strictly, so that no number has two texts.

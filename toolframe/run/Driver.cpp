@@ -41,6 +41,12 @@ int Driver::main(std::span<const std::string_view> arguments)
     return outputLost() ? 1 : status;
 }
 
+int Driver::main(int argc, char** argv)
+{
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    return main(arguments);
+}
+
 bool Driver::outputLost()
 {
     if (std::fflush(out_) == 0 && std::ferror(out_) == 0)

@@ -46,6 +46,8 @@ public:
 
     // The whole run; returns the exit status.
     int main(std::span<const std::string_view> arguments);
+    // The same over a program's own arguments, the program's name left out.
+    int main(int argc, char** argv);
 
 protected:
     virtual ToolOptions& options() = 0;
