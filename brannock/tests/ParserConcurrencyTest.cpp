@@ -332,7 +332,7 @@ protected:
     void compile(const std::string& source)
     {
         const std::string compiler = GetParam().cpp ? "g++ -x c++" : "gcc -x c";
-        const std::string command = compiler + " -Wall -Wextra -Werror -pthread -I" + quoted(YL_INCLUDE_DIR) +
+        const std::string command = compiler + " -Wall -Wextra -Werror -pthread -I" + quoted(YL_INCLUDE_DIR) + " -I" + quoted(YL_COMMON_INCLUDE_DIR) +
                                     " -c " + source;
         const ProcessResult compiled = shell(command, dir_.path());
         ASSERT_EQ(compiled.exitStatus, 0) << command << "\n" << compiled.out << compiled.err;
