@@ -1,6 +1,6 @@
 %{
-/* A desk calculator: one expression per line, printed when the line ends. */
-#include <ctype.h>
+/* A desk calculator: one expression per line, printed when the line ends.
+   Its scanner is calc.l. */
 #include <stdio.h>
 
 int yylex(void);
@@ -39,20 +39,6 @@ expr : expr '+' expr		{ $$ = $1 + $3; }
 	;
 
 %%
-
-int yylex(void)
-{
-	int c;
-	while ((c = getchar()) == ' ' || c == '\t')
-		;
-	if (c == '.' || isdigit(c)) {
-		ungetc(c, stdin);
-		if (scanf("%lf", &yylval.value) != 1)
-			return 0;
-		return NUMBER;
-	}
-	return c == EOF ? 0 : c;
-}
 
 void yyerror(const char *text)
 {

@@ -1,22 +1,24 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Brannock and the runtime library, then
-# generates the example calculator in C, C++ and Java, compiles each with
-# the runtime and runs it on the same sample.
+# Installs what is missing, builds Brannock, Lindle and the runtime library,
+# then generates the example calculator (in C with its Lindle scanner, and
+# in C++ and Java), compiles each with the runtime and runs it on the same
+# sample.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_TESTS=ON >/dev/null
-targets=(brannock yl)
+targets=(brannock lindle yl)
 command -v javac >/dev/null && targets+=(yljava)
 cmake --build build --target "${targets[@]}"
 
 out=build/examples
 mkdir -p "$out"
-cp examples/calc.y "$out/"
-(cd "$out" && ../bin/brannock calc.y -i -v)
+cp examples/calc.y examples/calc.l "$out/"
+(cd "$out" && ../bin/brannock calc.y -i -v && ../bin/lindle calc.l -o calc_lex.c)
 printf '\n==> %s <==\n' "$out/calc.h"
 cat "$out/calc.h"
-gcc -Wall -Werror -I runtime/common -I runtime/parser -I "$out" "$out/calc.c" build/lib/libyl.a -o "$out/calc"
+gcc -Wall -Werror -I runtime/common -I runtime/parser -I runtime/lexer -I "$out" "$out/calc.c" "$out/calc_lex.c" \
+  build/lib/libyl.a -o "$out/calc"
 printf '\n==> calc on: 1+2*3, (4-1)/2, -5 <==\n'
 printf '1+2*3\n(4-1)/2\n-5\n' | "$out/calc"
 

@@ -76,7 +76,7 @@ ProcessResult runChecked(const TemporaryDirectory& dir, const std::string& input
     return runProgramChecked(dir, "program", input);
 }
 
-const std::string kCalculator = EXAMPLES_DIR "/calc.y";
+const std::string kCalculator = CALCULATOR_GRAMMAR;
 
 // Values are malloc'ed by the lexer and freed by the rules or by the
 // destructor, so "live 0" at the end shows that error recovery and the end

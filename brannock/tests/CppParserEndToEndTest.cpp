@@ -68,7 +68,7 @@ protected:
     void buildCalculators(const std::string& extra = {}, const std::string& definitions = {})
     {
         dir_.write("calc_cpp.y", withDefinitions(readFile(EXAMPLES_DIR "/calc_cpp.y"), definitions));
-        dir_.write("calc.y", withDefinitions(readFile(EXAMPLES_DIR "/calc.y"), definitions));
+        dir_.write("calc.y", withDefinitions(readFile(CALCULATOR_GRAMMAR), definitions));
         const Variant& variant = GetParam();
         const std::string library = variant.unicode ? YLW_LIBRARY : YL_LIBRARY;
         std::vector<std::string> cpp = variant.switches;

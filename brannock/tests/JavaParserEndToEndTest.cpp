@@ -64,7 +64,7 @@ protected:
 TEST_P(JavaParserEndToEnd, CalculatorAgreesWithTheCParser)
 {
     dir_.write("Calc.y", readFile(EXAMPLES_DIR "/Calc.y"));
-    dir_.write("calc.y", readFile(EXAMPLES_DIR "/calc.y"));
+    dir_.write("calc.y", readFile(CALCULATOR_GRAMMAR));
     std::vector<std::string> java = switches();
     java.push_back("-Tj");
     ASSERT_NO_FATAL_FAILURE(generate(dir_, "Calc.y", java));
