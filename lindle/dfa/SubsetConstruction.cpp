@@ -193,7 +193,7 @@ void SubsetBuilder::settleAccepts()
         std::sort(s.accepts.begin(), s.accepts.end());
         s.accepts.erase(std::unique(s.accepts.begin(), s.accepts.end()), s.accepts.end());
         if (!fullReject_ && s.accepts.size() > 1)
-            s.accepts.resize(1);
+            s.accepts.erase(s.accepts.begin() + 1, s.accepts.end());
         for (int action : s.accepts)
             rule(action).matched = true;
     }
@@ -229,7 +229,8 @@ Dfa SubsetBuilder::build()
         // Only nodes that move, accept or mark tell states apart, so a
         // start state also holds its entry (negated, since no transition
         // leads there): a state reached on input is never taken for one.
-        std::vector<int> nodes = closure({entry});
+        const std::vector<int> seed(1, entry);
+        std::vector<int> nodes = closure(seed);
         nodes.insert(nodes.begin(), -1 - entry);
         dfa_.startEntries.push_back(stateFor(std::move(nodes), true));
         // States are handled in creation order, each once.
