@@ -92,30 +92,11 @@ RowShape shapeOf(const StateRow& row)
 long similarityOfAlikeRows(const RowShape& row, const RowShape& candidate)
 {
     std::int64_t lost = 0;
-    std::size_t i = 0;
-    std::size_t j = 0;
-    const auto& a = row.exceptions;
-    const auto& b = candidate.exceptions;
-    std::uint64_t position = 0;
-    while (i < a.size() || j < b.size()) {
-        const RowRange* x = i < a.size() ? &a[i] : nullptr;
-        const RowRange* y = j < b.size() ? &b[j] : nullptr;
-        const std::uint64_t xStart = x ? std::max<std::uint64_t>(x->first, position) : UINT64_MAX;
-        const std::uint64_t yStart = y ? std::max<std::uint64_t>(y->first, position) : UINT64_MAX;
-        const std::uint64_t start = std::min(xStart, yStart);
-        const bool inX = x && xStart == start;
-        const bool inY = y && yStart == start;
-        std::uint64_t end = UINT64_MAX;
-        end = std::min<std::uint64_t>(end, inX ? x->last : (x ? x->first - 1 : UINT64_MAX));
-        end = std::min<std::uint64_t>(end, inY ? y->last : (y ? y->first - 1 : UINT64_MAX));
-        if (!(inX && inY && x->target == y->target))
-            lost += static_cast<std::int64_t>(end - start + 1);
-        position = end + 1;
-        if (x && x->last < position)
-            ++i;
-        if (y && y->last < position)
-            ++j;
-    }
+    walkTogether(row.exceptions, candidate.exceptions,
+                 [&](std::uint32_t first, std::uint32_t last, const RowRange* mine, const RowRange* theirs) {
+                     if ((mine || theirs) && !(mine && theirs && mine->target == theirs->target))
+                         lost += std::int64_t{last} - first + 1;
+                 });
     return static_cast<long>(std::max<std::int64_t>(row.domainWidth - lost, 0));
 }
 

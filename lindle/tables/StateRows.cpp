@@ -10,42 +10,6 @@ namespace {
 
 std::int64_t width(const RowRange& range) { return std::int64_t{range.last} - range.first + 1; }
 
-// A row's transitions over the whole axis, in ascending order: its ranges
-// and, between them, the stretches it has no transition for.
-template <class Visit>
-void walkTogether(const std::vector<RowRange>& a, const std::vector<RowRange>& b, Visit&& visit)
-{
-    // Visits maximal stretches where neither row changes: visit(first,
-    // last, rangeOfA or nullptr, rangeOfB or nullptr).
-    std::size_t i = 0;
-    std::size_t j = 0;
-    std::uint64_t position = 0;
-    while (i < a.size() || j < b.size()) {
-        const RowRange* x = i < a.size() ? &a[i] : nullptr;
-        const RowRange* y = j < b.size() ? &b[j] : nullptr;
-        const std::uint64_t xStart = x ? std::max<std::uint64_t>(x->first, position) : UINT64_MAX;
-        const std::uint64_t yStart = y ? std::max<std::uint64_t>(y->first, position) : UINT64_MAX;
-        const std::uint64_t start = std::min(xStart, yStart);
-        const bool inX = x && xStart == start;
-        const bool inY = y && yStart == start;
-        std::uint64_t end = UINT64_MAX;
-        if (inX)
-            end = std::min<std::uint64_t>(end, x->last);
-        else if (x)
-            end = std::min<std::uint64_t>(end, x->first - 1);
-        if (inY)
-            end = std::min<std::uint64_t>(end, y->last);
-        else if (y)
-            end = std::min<std::uint64_t>(end, y->first - 1);
-        visit(static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(end), inX ? x : nullptr, inY ? y : nullptr);
-        position = end + 1;
-        if (x && x->last < position)
-            ++i;
-        if (y && y->last < position)
-            ++j;
-    }
-}
-
 } // namespace
 
 long similarity(const StateRow& row, const StateRow& candidate, bool errorTransitions)

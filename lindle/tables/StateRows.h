@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -29,6 +30,41 @@ struct StateRow {
     int users = 0;              // rows that take this one as their default state
     bool resolved = false;
 };
+
+// Two rows' ranges side by side over the character axis.
+template <class Visit>
+void walkTogether(const std::vector<RowRange>& a, const std::vector<RowRange>& b, Visit&& visit)
+{
+    // Visits maximal stretches where neither row changes: visit(first,
+    // last, rangeOfA or nullptr, rangeOfB or nullptr).
+    std::size_t i = 0;
+    std::size_t j = 0;
+    std::uint64_t position = 0;
+    while (i < a.size() || j < b.size()) {
+        const RowRange* x = i < a.size() ? &a[i] : nullptr;
+        const RowRange* y = j < b.size() ? &b[j] : nullptr;
+        const std::uint64_t xStart = x ? std::max<std::uint64_t>(x->first, position) : UINT64_MAX;
+        const std::uint64_t yStart = y ? std::max<std::uint64_t>(y->first, position) : UINT64_MAX;
+        const std::uint64_t start = std::min(xStart, yStart);
+        const bool inX = x && xStart == start;
+        const bool inY = y && yStart == start;
+        std::uint64_t end = UINT64_MAX;
+        if (inX)
+            end = std::min<std::uint64_t>(end, x->last);
+        else if (x)
+            end = std::min<std::uint64_t>(end, x->first - 1);
+        if (inY)
+            end = std::min<std::uint64_t>(end, y->last);
+        else if (y)
+            end = std::min<std::uint64_t>(end, y->first - 1);
+        visit(static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(end), inX ? x : nullptr, inY ? y : nullptr);
+        position = end + 1;
+        if (x && x->last < position)
+            ++i;
+        if (y && y->last < position)
+            ++j;
+    }
+}
 
 // The characters a row has a transition for.
 std::int64_t characterCount(const StateRow& row);
