@@ -10,7 +10,8 @@
 #include "lindle/report/VerboseReport.h"
 #include "lindle/regex/CharacterSpace.h"
 #include "lindle/emit/CScannerEmitter.h"
-#include "lindle/emit/PendingScannerEmitter.h"
+#include "lindle/emit/CppScannerEmitter.h"
+#include "lindle/emit/JavaScannerEmitter.h"
 #include "lindle/reader/LexReader.h"
 
 namespace lindle {
@@ -67,11 +68,7 @@ Driver::~Driver() = default;
 void Driver::createStages()
 {
     input_ = std::make_unique<LexInput>(codePage(), diagnostics());
-    // The C++ and Java emitters are still to come.
-    if (options().targetLanguage == toolframe::TargetLanguage::C)
-        emitter_ = std::make_unique<CScannerEmitter>(options(), diagnostics(), codePage(), stamp());
-    else
-        emitter_ = std::make_unique<PendingScannerEmitter>(options(), diagnostics(), codePage());
+    emitter_ = createEmitter();
     verbose_ = std::make_unique<VerboseFile>(diagnostics());
     diagnostics().connect(input_.get(), emitter_.get(), verbose_.get());
 }
@@ -112,11 +109,19 @@ void Driver::runStages(std::FILE* source)
         emitter_->endIncludeFile();
     if (afterReading_)
         afterReading_(diagnostics());
-    // Only the C scanner is written yet: what the other languages' files
-    // would hold is the user's code alone, which nobody should take for a
-    // generated scanner.
-    if (options().targetLanguage != toolframe::TargetLanguage::C)
-        emitter_->discard();
+}
+
+std::unique_ptr<ScannerEmitter> Driver::createEmitter()
+{
+    switch (options().targetLanguage) {
+    case toolframe::TargetLanguage::Cpp:
+        return std::make_unique<CppScannerEmitter>(options(), diagnostics(), codePage(), stamp());
+    case toolframe::TargetLanguage::Java:
+        return std::make_unique<JavaScannerEmitter>(options(), diagnostics(), codePage(), stamp());
+    case toolframe::TargetLanguage::C:
+        break;
+    }
+    return std::make_unique<CScannerEmitter>(options(), diagnostics(), codePage(), stamp());
 }
 
 } // namespace lindle

@@ -34,6 +34,7 @@ protected:
     void runStages(std::FILE* source) override;
 
 private:
+    std::unique_ptr<ScannerEmitter> createEmitter();
     void buildAutomaton(ScannerNfa& scanner);
 
     class VerboseFile;

@@ -60,13 +60,6 @@ constexpr JavaTable kTables[] = {
 };
 static_assert(std::size(kTables) == toolframe::runtime::kParserTableStems.size());
 
-// No row compiles to more than 21 bytes (an object of up to four values,
-// each loaded in at most 3 bytes, stored at an index below this budget), so
-// a method of this many rows and the statements around them stays well
-// below the JVM's limit of 65,535 bytes of code. Each part's indices start
-// again at 0, so they never take constants of the class's pool.
-constexpr int kRowsPerMethod = 2000;
-
 // The action method holds user code, whose size only compiling tells: a
 // method of this many cases, or of this many lines, leaves each case (with
 // its debugging array) or line about 100 or 20 bytes, more than most
@@ -74,16 +67,11 @@ constexpr int kRowsPerMethod = 2000;
 constexpr int kCasesPerMethod = 500;
 constexpr int kLinesPerActionMethod = 3000;
 
-// The name of the nth method that continues yycreatetables().
-std::string continuationName(int method)
-{
-    return "yycreatetables" + std::to_string(method);
-}
-
 } // namespace
 
 JavaEmitter::JavaEmitter(const EmitterContext& context)
-    : TargetEmitter(context, toolframe::LineDirectiveForm::Java, {toolframe::LiteralDialect::Java, false})
+    : TargetEmitter(context, toolframe::LineDirectiveForm::Java, {toolframe::LiteralDialect::Java, false}),
+      methods_(sourceStream())
 {
 }
 
@@ -171,8 +159,7 @@ void JavaEmitter::endSourceFile(bool programSectionPresent)
 
 void JavaEmitter::beginTables()
 {
-    method_ = 0;
-    methodRows_ = 0;
+    methods_.restart();
     toolframe::OutputStream& source = sourceStream();
     source.writeNarrow("\n\tprotected final void yytables() {\n"
                        "\t\tyysstack_size = 100;\n"
@@ -196,21 +183,20 @@ void JavaEmitter::beginTables()
 
 void JavaEmitter::endTables()
 {
-    // A continuation has no test of its own whether the tables exist.
-    sourceStream().writeNarrow(method_ == 0 ? "\t\t}\n\t}\n" : "\t}\n");
+    methods_.end();
 }
 
 void JavaEmitter::beginDebugTables()
 {
     inDebugTables_ = true;
-    sourceStream().writeNarrow(bodyIndent());
+    sourceStream().writeNarrow(methods_.bodyIndent());
     sourceStream().writeNarrow("if (YYDEBUG) {\n");
 }
 
 void JavaEmitter::endDebugTables()
 {
     inDebugTables_ = false;
-    sourceStream().writeNarrow(bodyIndent());
+    sourceStream().writeNarrow(methods_.bodyIndent());
     sourceStream().writeNarrow("}\n\n");
 }
 
@@ -250,24 +236,16 @@ std::string JavaEmitter::fieldOf(Table table)
            (isDestructorTable(table) ? "ref" : "");
 }
 
-std::string JavaEmitter::bodyIndent() const
-{
-    // A continuation has no test around its body.
-    return std::string(method_ == 0 ? 3 : 2, '\t');
-}
-
 std::string JavaEmitter::indentOf(Table table) const
 {
     // The debugging tables sit inside their conditional.
-    return bodyIndent() + (table == Table::Symbol || table == Table::Rule ? "\t" : "");
+    return methods_.bodyIndent() + (table == Table::Symbol || table == Table::Rule ? "\t" : "");
 }
 
 void JavaEmitter::writeTableHead(Table table, std::optional<int>)
 {
     // A table that begins where a method is full begins the next one.
-    if (methodRows_ >= kRowsPerMethod)
-        continueInNextMethod();
-    continuedPart_ = false;
+    methods_.beforeTable(enclosing());
     writePartHead(table);
 }
 
@@ -304,65 +282,23 @@ void JavaEmitter::writePartEnd(Table table)
 {
     toolframe::OutputStream& source = sourceStream();
     const std::string indent = indentOf(table);
-    const std::string field = fieldOf(table);
     source.writeCharacter('\n');
     source.writeNarrow(indent);
     source.writeNarrow("};\n");
-    source.writeNarrow(indent);
-    source.writeNarrow("yytables.");
-    source.writeNarrow(field);
-    source.writeNarrow(" = ");
-    if (continuedPart_) {
-        source.writeNarrow(toolframe::runtime::kJavaTablesBaseClass);
-        source.writeNarrow(".yyjoin(yytables.");
-        source.writeNarrow(field);
-        source.writeNarrow(", ");
-        source.writeNarrow(stemOf(table));
-        source.writeNarrow(");\n");
-    } else {
-        source.writeNarrow(stemOf(table));
-        source.writeNarrow(";\n");
-    }
+    methods_.assignPart(indent, fieldOf(table), stemOf(table));
 }
 
 bool JavaEmitter::writeTableBreak(Table table)
 {
-    if (methodRows_ < kRowsPerMethod) {
-        ++methodRows_;
+    if (!methods_.rowNeedsBreak())
         return false;
-    }
     writePartEnd(table);
-    continueInNextMethod();
-    continuedPart_ = true;
+    methods_.continuePart(enclosing());
     writePartHead(table);
-    methodRows_ = 1;
     return true;
 }
 
-void JavaEmitter::continueInNextMethod()
-{
-    toolframe::OutputStream& source = sourceStream();
-    const std::string indent = bodyIndent();
-    // The debugging conditional closes before the call and opens again in
-    // the continuation.
-    if (inDebugTables_) {
-        source.writeNarrow(indent);
-        source.writeNarrow("}\n");
-    }
-    source.writeNarrow(indent);
-    source.writeNarrow(continuationName(method_ + 1));
-    source.writeNarrow("();\n");
-    source.writeNarrow(method_ == 0 ? "\t\t}\n\t}\n" : "\t}\n");
-    ++method_;
-    methodRows_ = 0;
-    source.writeNarrow("\n\tprivate static void ");
-    source.writeNarrow(continuationName(method_));
-    source.writeNarrow("() {\n");
-    if (inDebugTables_) {
-        source.writeNarrow(bodyIndent());
-        source.writeNarrow("if (YYDEBUG) {\n");
-    }
-}
+std::string_view JavaEmitter::enclosing() const { return inDebugTables_ ? "if (YYDEBUG) {" : ""; }
 
 void JavaEmitter::absentTable(Table table, std::optional<int>)
 {

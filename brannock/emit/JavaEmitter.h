@@ -4,6 +4,7 @@
 #include <string>
 
 #include "brannock/emit/TargetEmitter.h"
+#include "toolframe/emit/JavaTableMethods.h"
 
 namespace brannock {
 
@@ -44,10 +45,10 @@ private:
     std::string_view ofTableForm(const std::array<std::string_view, 2>& classes) const;
     // The holder's field for a table, which each instance copies.
     static std::string fieldOf(Table table);
-    // The depth of the statements of the method being written, and of a
-    // table's rows less one.
-    std::string bodyIndent() const;
+    // The depth of a table's rows less one.
     std::string indentOf(Table table) const;
+    // The conditional the debugging tables sit in, or nothing.
+    std::string_view enclosing() const;
     // A table is a local array of yycreatetables(), stored in the holder
     // after it. Sizes are not written: an array's length is its size.
     void writeTableHead(Table table, std::optional<int> size) override;
@@ -60,7 +61,6 @@ private:
     bool writeTableBreak(Table table) override;
     void writePartHead(Table table);
     void writePartEnd(Table table);
-    void continueInNextMethod();
 
     // The JVM's limit on a method holds for the action method too, whose
     // cases go on in further methods in the same way: the method being
@@ -69,14 +69,8 @@ private:
     int actionMethod_ = 0;
     int actionCases_ = 0;
     int actionMethodLine_ = 0;
-    // The method being written: 0 for yycreatetables(), n for its nth
-    // continuation.
-    int method_ = 0;
-    int methodRows_ = 0;
+    toolframe::JavaTableMethods methods_;
     bool inDebugTables_ = false;
-    // Whether the part being written continues a table begun in an
-    // earlier method.
-    bool continuedPart_ = false;
 };
 
 } // namespace brannock

@@ -244,9 +244,7 @@ void TargetEmitter::writeMissingNameNote()
 
 void TargetEmitter::writeSeparatorHeading(toolframe::OutputStream& stream, std::string_view heading)
 {
-    stream.writeNarrow("/////////////////////////////////////////////////////////////////////////////\n// ");
-    stream.writeNarrow(heading);
-    stream.writeNarrow("\n\n");
+    toolframe::writeSeparatorHeading(stream, heading);
 }
 
 void TargetEmitter::writeParserNameMacro(toolframe::OutputStream& stream, std::string_view name)

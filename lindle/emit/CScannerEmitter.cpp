@@ -9,25 +9,14 @@
 #include "toolframe/emit/ObjectInitialiser.h"
 #include "toolframe/emit/RuntimeNames.h"
 #include "toolframe/emit/TemplateText.h"
-#include "toolframe/output/BannerBox.h"
 
 namespace lindle {
 
 namespace {
 
-constexpr std::string_view kToolName = "Lindle";
-constexpr std::string_view kVersion = "2.07";
-
 // In the templates (the frame's placeholders), $c stands for the element
 // type of the text, $i for the type an action returns, and $r for where the
 // model keeps the flag that says an action returned.
-
-constexpr toolframe::MacroDefault kSizeDefaults[] = {
-    {"YYTEXT_SIZE", "100"},
-    {"YYUNPUT_SIZE", "YYTEXT_SIZE"},
-    {"YYTEXT_MAX", "0"},
-    {"YYUNPUT_MAX", "YYTEXT_MAX"},
-};
 
 // The buffers a scanner starts with; the library moves a buffer into the
 // heap when it outgrows them.
@@ -116,15 +105,6 @@ constexpr toolframe::MacroDefault kObjectDefaults[] = {
     {"YYMLEXERDATA", "NULL"},
 };
 
-// Actions fall through to the next case under %return, as the user meant.
-constexpr std::string_view kWarningsOff = "#ifdef __GNUC__\n"
-                                          "#pragma GCC diagnostic push\n"
-                                          "#pragma GCC diagnostic ignored \"-Wimplicit-fallthrough\"\n"
-                                          "#endif\n";
-constexpr std::string_view kWarningsOn = "#ifdef __GNUC__\n"
-                                         "#pragma GCC diagnostic pop\n"
-                                         "#endif\n";
-
 // The members of the scanner object; the multiple instance model leaves
 // the buffers to each instance.
 using Initialiser = toolframe::MemberValue;
@@ -203,17 +183,9 @@ std::string_view stemOf(ScannerEmitter::Table table)
 
 CScannerEmitter::CScannerEmitter(const ToolOptions& options, toolframe::Diagnostics& diagnostics,
                                  const toolframe::CodePage& codePage, const toolframe::DateTimeStamp& stamp)
-    : TargetScannerEmitter(options, diagnostics, codePage), stamp_(stamp)
+    : CFamilyScannerEmitter(options, diagnostics, codePage, stamp)
 {
 }
-
-void CScannerEmitter::beginIncludeFile()
-{
-    toolframe::writeIncludePrologue(includeStream(), prologue("C header file", includeStream()),
-                                    includeStream().path());
-}
-
-void CScannerEmitter::endIncludeFile() { includeStream().writeNarrow("#endif\n"); }
 
 void CScannerEmitter::beginSource(bool repeat)
 {
@@ -224,23 +196,10 @@ void CScannerEmitter::beginSource(bool repeat)
     sourceStream().writeFormatted("#define %.*s\n\n", static_cast<int>(tables.size()), tables.data());
 }
 
-void CScannerEmitter::includeGeneratedHeader(std::string_view relativePath)
-{
-    sourceStream().writeNarrow("#include \"");
-    sourceStream().writeNarrow(relativePath);
-    sourceStream().writeNarrow("\"\n\n");
-}
-
-void CScannerEmitter::startConditionDeclared(std::string_view name, int value)
-{
-    declarationStream().writeFormatted("#define %.*s %d\n", static_cast<int>(name.size()), name.data(), value);
-}
-
 void CScannerEmitter::beginActionFunction()
 {
-    declarationStream().writeNarrow("#ifndef INITIAL\n#define INITIAL 0\n#endif\n\n");
-    write(toolframe::macroDefaults(kSizeDefaults));
-    write("\n");
+    writeInitialCondition();
+    writeSizeDefaults();
     if (options().model != toolframe::CodeModel::MultipleInstance)
         write(kStaticBuffers);
     if (hasLexerObject()) {
@@ -255,7 +214,7 @@ void CScannerEmitter::beginActionFunction()
         write(kLibraryVariables);
         write(kSingleCompatibility);
     }
-    write(kWarningsOff);
+    writeWarningsOff();
     std::vector<std::string> parameters;
     if (hasLexerObject())
         parameters.emplace_back("@mlexer_t YYFAR *yy");
@@ -266,31 +225,10 @@ void CScannerEmitter::beginActionFunction()
 
 void CScannerEmitter::openActionSwitch() { write("\t$r = YYTRUE;\n\tswitch (action) {\n"); }
 
-void CScannerEmitter::caseLabel(int actionNumber) { sourceStream().writeFormatted("\tcase %d:\n", actionNumber); }
-
-void CScannerEmitter::beginAction(int line)
-{
-    sourceStream().writeNarrow("\t\t{\n");
-    sourceStream().setGrammarLine(line);
-}
-
-void CScannerEmitter::endAction(bool semicolon)
-{
-    if (semicolon)
-        sourceStream().writeCharacter(';');
-    sourceStream().writeCharacter('\n');
-    sourceStream().requestResync();
-    sourceStream().writeNarrow("\t\t}\n");
-}
-
-void CScannerEmitter::breakAfterAction() { sourceStream().writeNarrow("\t\tbreak;\n"); }
-
-void CScannerEmitter::closeActionSwitch() { write("\tdefault:\n\t\tyyassert(0);\n\t\tbreak;\n\t}\n"); }
-
 void CScannerEmitter::closeActionFunction()
 {
     write("\t$r = YYFALSE;\n\treturn 0;\n}\n");
-    write(kWarningsOn);
+    writeWarningsOn();
     write("\n");
 }
 
@@ -318,22 +256,12 @@ void CScannerEmitter::tableHead(Table table, int maximum)
     head.append(objectRow ? "@m" : "@").append(stem).append("_t YYNEARFAR YYBASED_CODE ");
     head.append(object ? "@" : "YYDCDECL @").append(stem).append("[] = {");
     write(head);
-    rows_.emplace(sourceStream(), toolframe::cFamilyRowSyntax("\n\t"));
-    rowIndex_ = 0;
-}
-
-void CScannerEmitter::tableRow(Table table, int first, int second, int third)
-{
-    const std::string values[] = {std::to_string(first), std::to_string(second), std::to_string(third)};
-    const std::size_t count = table == Table::State || table == Table::CompactTransition ? 3
-                              : table == Table::Transition                              ? 2
-                                                                                        : 1;
-    rows_->row(rowIndex_++, std::span<const std::string>(values, count));
+    startRows("\n\t");
 }
 
 void CScannerEmitter::tableEnd(Table)
 {
-    rows_.reset();
+    endRows();
     write("\n};\n\n");
 }
 
@@ -366,28 +294,6 @@ std::string CScannerEmitter::expand(std::string_view text) const
 }
 
 void CScannerEmitter::write(std::string_view text) { sourceStream().writeNarrow(expand(text)); }
-
-toolframe::FilePrologue CScannerEmitter::prologue(std::string_view kind, const toolframe::OutputStream& stream) const
-{
-    return toolframe::FilePrologue{
-        toolframe::BannerText{stream.path(), kind, options().sourceFile, kToolName, kVersion, &stamp_},
-        toolframe::runtime::lexerHeader(options().targetLanguage, options().model, options().unicode),
-        options().quotedLibraryIncludes};
-}
-
-void CScannerEmitter::writeMissingNameNote()
-{
-    static constexpr std::string_view kLines[] = {
-        "N O T E",
-        "",
-        "A compile error that names YYLEXERNAME means that the lex source has no",
-        "%name declaration. Name the scanner in the definitions section, for",
-        "instance:",
-        "",
-        "%name mylexer",
-    };
-    toolframe::writeNoteBox(sourceStream(), kLines);
-}
 
 void CScannerEmitter::writeLexerObject()
 {

@@ -6,6 +6,9 @@ namespace {
 
 using toolframe::TargetLanguage;
 
+constexpr std::string_view kToolName = "Lindle";
+constexpr std::string_view kVersion = "2.07";
+
 toolframe::LineDirectiveSettings settingsFrom(const ToolOptions& options)
 {
     return toolframe::LineDirectiveSettings{options.lineDirectives, options.plainLineNames};
@@ -14,9 +17,10 @@ toolframe::LineDirectiveSettings settingsFrom(const ToolOptions& options)
 } // namespace
 
 TargetScannerEmitter::TargetScannerEmitter(const ToolOptions& options, toolframe::Diagnostics& diagnostics,
-                                           const toolframe::CodePage& codePage)
+                                           const toolframe::CodePage& codePage, const toolframe::DateTimeStamp& stamp)
     : options_(options),
       codePage_(codePage),
+      stamp_(stamp),
       source_(diagnostics, codePage, *this, settingsFrom(options)),
       include_(diagnostics, codePage, *this, settingsFrom(options))
 {
@@ -44,6 +48,11 @@ std::string_view TargetScannerEmitter::defaultSourceExtension() const
 std::string_view TargetScannerEmitter::defaultIncludeExtension() const
 {
     return options_.targetLanguage == TargetLanguage::Java ? "" : "h";
+}
+
+toolframe::BannerText TargetScannerEmitter::banner(std::string_view kind, const toolframe::OutputStream& stream) const
+{
+    return toolframe::BannerText{stream.path(), kind, options_.sourceFile, kToolName, kVersion, &stamp_};
 }
 
 void TargetScannerEmitter::discard()

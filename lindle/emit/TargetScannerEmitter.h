@@ -4,7 +4,9 @@
 
 #include "lindle/ToolOptions.h"
 #include "lindle/emit/ScannerEmitter.h"
+#include "toolframe/output/BannerBox.h"
 #include "toolframe/output/LineDirectiveForms.h"
+#include "toolframe/platform/LocalClock.h"
 
 namespace lindle {
 
@@ -14,7 +16,7 @@ namespace lindle {
 class TargetScannerEmitter : public ScannerEmitter {
 public:
     TargetScannerEmitter(const ToolOptions& options, toolframe::Diagnostics& diagnostics,
-                         const toolframe::CodePage& codePage);
+                         const toolframe::CodePage& codePage, const toolframe::DateTimeStamp& stamp);
 
     void lineDirective(toolframe::OutputStream& stream, int line, std::string_view name) override;
     bool alwaysUnicode() const override;
@@ -29,10 +31,13 @@ public:
 protected:
     const ToolOptions& options() const { return options_; }
     const toolframe::CodePage& codePage() const { return codePage_; }
+    // The banner of a generated file of this kind ("C source file", ...).
+    toolframe::BannerText banner(std::string_view kind, const toolframe::OutputStream& stream) const;
 
 private:
     const ToolOptions& options_;
     const toolframe::CodePage& codePage_;
+    const toolframe::DateTimeStamp& stamp_;
     toolframe::OutputStream source_;
     toolframe::OutputStream include_;
 };

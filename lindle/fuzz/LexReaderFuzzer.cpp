@@ -1,4 +1,4 @@
-// Feeds arbitrary lex sources through Lindle's reader with the pending
+// Feeds arbitrary lex sources through Lindle's reader with the silent
 // emitter writing to the null device. The first byte picks the target, the
 // include file and the line directives.
 #include <cstdint>
@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "lindle/Messages.h"
-#include "lindle/emit/PendingScannerEmitter.h"
+#include "lindle/testing/SilentScannerEmitter.h"
 #include "lindle/reader/LexReader.h"
 #include "toolframe/testing/ReaderFuzzing.h"
 
@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         text, 'L', lindle::messageCatalog(), options.sourceFile,
         [&](std::FILE* source, const toolframe::CodePage& codePage, toolframe::Diagnostics& diagnostics) {
             lindle::LexInput input(codePage, diagnostics);
-            lindle::PendingScannerEmitter emitter(options, diagnostics, codePage);
+            lindle::SilentScannerEmitter emitter(options, diagnostics, codePage);
             diagnostics.connect(&input, &emitter, nullptr);
             DiscardingBuilder builder;
             toolframe::testing::openFuzzedOutputs(options, emitter.includeStream(), emitter.sourceStream());

@@ -11,7 +11,7 @@
 #include "lindle/dfa/RuleWarnings.h"
 #include "lindle/dfa/StateNumbering.h"
 #include "lindle/dfa/SubsetConstruction.h"
-#include "lindle/emit/PendingScannerEmitter.h"
+#include "lindle/testing/SilentScannerEmitter.h"
 #include "lindle/nfa/NfaBuilder.h"
 #include "lindle/reader/LexReader.h"
 #include "toolframe/diagnostics/Diagnostics.h"
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     toolframe::Diagnostics diagnostics('L', lindle::messageCatalog(), out);
     diagnostics.setSourceName(options.sourceFile);
     lindle::LexInput input(codePage, diagnostics);
-    lindle::PendingScannerEmitter emitter(options, diagnostics, codePage);
+    lindle::SilentScannerEmitter emitter(options, diagnostics, codePage);
     lindle::CharacterSpace characters(codePage.number());
     lindle::NfaBuilder builder(characters, diagnostics, options.unicode, !options.caseSensitive);
     diagnostics.connect(&input, nullptr, nullptr);

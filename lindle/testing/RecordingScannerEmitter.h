@@ -4,19 +4,19 @@
 #include <vector>
 
 #include "lindle/ToolOptions.h"
-#include "lindle/emit/PendingScannerEmitter.h"
+#include "lindle/testing/SilentScannerEmitter.h"
 #include "lindle/reader/ExpressionBuilder.h"
 
 namespace lindle::testing {
 
-// The pending emitter, with every operation the reader calls remembered as
+// The silent emitter, with every operation the reader calls remembered as
 // text ("caseLabel(3)") so that tests can check what it asks for and in
 // which order. Its streams are not open unless a test opens them.
-class RecordingScannerEmitter : public PendingScannerEmitter {
+class RecordingScannerEmitter : public SilentScannerEmitter {
 public:
     RecordingScannerEmitter(const ToolOptions& options, toolframe::Diagnostics& diagnostics,
                             const toolframe::CodePage& codePage)
-        : PendingScannerEmitter(options, diagnostics, codePage)
+        : SilentScannerEmitter(options, diagnostics, codePage)
     {
     }
 
@@ -34,12 +34,12 @@ public:
     void beginAction(int line) override
     {
         record("beginAction(" + std::to_string(line) + ")");
-        PendingScannerEmitter::beginAction(line);
+        SilentScannerEmitter::beginAction(line);
     }
     void endAction(bool semicolon) override
     {
         record(std::string("endAction(") + (semicolon ? "semicolon" : "") + ")");
-        PendingScannerEmitter::endAction(semicolon);
+        SilentScannerEmitter::endAction(semicolon);
     }
     void breakAfterAction() override { record("breakAfterAction()"); }
     void closeActionSwitch() override { record("closeActionSwitch()"); }

@@ -5,7 +5,7 @@
 
 #include "LindleRun.h"
 #include "lindle/Messages.h"
-#include "lindle/emit/PendingScannerEmitter.h"
+#include "lindle/testing/SilentScannerEmitter.h"
 #include "lindle/Switches.h"
 #include "toolframe/run/CommandLineParser.h"
 #include "toolframe/run/FileNameDerivation.h"
@@ -227,7 +227,7 @@ TEST(LindleFileNames, JavaForcesAUnicodeScannerAndDropsTheIncludeFile)
     std::FILE* out = std::fopen("/dev/null", "w");
     const toolframe::CodePage codePage(toolframe::CodePage::kUtf8);
     toolframe::Diagnostics diagnostics('L', messageCatalog(), out);
-    PendingScannerEmitter emitter(options, diagnostics, codePage);
+    SilentScannerEmitter emitter(options, diagnostics, codePage);
     toolframe::deriveFileNames(options, emitter, "lex.yy.c", codePage, diagnostics);
     std::fclose(out);
     EXPECT_TRUE(options.unicode);

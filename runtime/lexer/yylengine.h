@@ -82,8 +82,11 @@ static int YYLN(outpending) = 0;
 #endif
 #endif
 
-/* A hook's default gives way to a definition of the program's own. */
+/* A hook's default gives way to a definition of the program's own; a
+   binding whose hooks are virtual functions overrides them there instead. */
+#ifndef YYLDEFAULT
 #define YYLDEFAULT __attribute__((weak))
+#endif
 
 /* Longest chain of default states followed in one lookup; the tables never
    loop, so reaching it means they are corrupt. */
@@ -349,7 +352,10 @@ YYLDEFAULT int YYCDECL YYLF(wrap)(YYLP0)
 	return 1;
 }
 
-#ifdef YYLMULTI
+#if defined(YYLREPORT)
+/* The binding reports through a hook of its own. */
+#elif defined(YYLMULTI)
+#define YYLREPORT(text) YYLF(report)(yy, text)
 static void YYLF(report)(YYLP YYCONST char *text)
 {
 	if (yy->yymerror != NULL) {
@@ -367,25 +373,17 @@ YYLDEFAULT void YYCDECL YYLF(lexererror)(YYLP YYCONST char YYFAR *text)
 	fflush(err);
 }
 #else
-#define YYLF_report(text) (fprintf(stderr, "%s\n", text), fflush(stderr))
+#define YYLREPORT(text) (fprintf(stderr, "%s\n", text), fflush(stderr))
 #endif
 
 YYLDEFAULT void YYCDECL YYLF(textoverflow)(YYLP0)
 {
-#ifdef YYLMULTI
-	YYLF(report)(yy, "lex text buffer overflow");
-#else
-	YYLF_report("lex text buffer overflow");
-#endif
+	YYLREPORT("lex text buffer overflow");
 }
 
 YYLDEFAULT void YYCDECL YYLF(unputoverflow)(YYLP0)
 {
-#ifdef YYLMULTI
-	YYLF(report)(yy, "lex unput buffer overflow");
-#else
-	YYLF_report("lex unput buffer overflow");
-#endif
+	YYLREPORT("lex unput buffer overflow");
 }
 
 void YYCDECL YYLF(echo)(YYLP0)

@@ -3,6 +3,7 @@
 The C++ byte parser classes.
 */
 #include "yycpars.h"
+#include "yyclex.h"
 
 #define YYPN(stem) yy##stem
 #define YYPCHAR char

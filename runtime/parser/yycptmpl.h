@@ -53,8 +53,9 @@ public:
 	void yyclearlookahead();
 	int yyrecovering() const { return yyskip != 0; }
 
-	/* Hooks, each to be replaced as the program needs. Without a token
-	   source of its own the input is empty; the others report on yyerr. */
+	/* Hooks, each to be replaced as the program needs. The token source
+	   is the scanner given to yycreate(), or else an empty input; the
+	   others report on yyerr. */
 	virtual int yygettoken();
 	virtual void yysyntaxerror();
 	virtual void yystackoverflow();

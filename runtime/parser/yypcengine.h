@@ -74,7 +74,12 @@ void YYFAR *YYPOBJ::yyallocateattributes(int count)
 
 int YYPOBJ::yycreate(YYPN(lexer) YYFAR *lexerptr)
 {
+	/* The scanner's actions fill the value of the token through the
+	   parser that reads it. */
 	yylexerptr = lexerptr;
+	if (lexerptr != NULL) {
+		lexerptr->yyparserptr = this;
+	}
 	if (yyvalptr != NULL) {
 		return 1;
 	}
@@ -149,7 +154,7 @@ void YYPOBJ::yyclearlookahead()
 
 int YYPOBJ::yygettoken()
 {
-	return 0;
+	return yylexerptr != NULL ? yylexerptr->yylex() : 0;
 }
 
 void YYPOBJ::yysyntaxerror()

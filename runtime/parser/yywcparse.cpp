@@ -3,6 +3,7 @@
 The C++ Unicode parser classes.
 */
 #include "yywcpars.h"
+#include "yywclex.h"
 
 #define YYPN(stem) yyw##stem
 #define YYPCHAR wchar_t

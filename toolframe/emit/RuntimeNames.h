@@ -101,9 +101,18 @@ constexpr std::string_view cppParserBaseClass(bool compactTables, bool unicode)
     return kCppBaseClasses[(unicode ? 2 : 0) + (compactTables ? 1 : 0)];
 }
 
-// Java: the parser base class and the class of the tables all instances
-// share, by table form (fast, compact), and the base of the YYSTYPE class.
+// The C++ lexer base class for a table form and character width.
+constexpr std::string_view cppLexerBaseClass(bool compactTables, bool unicode)
+{
+    return kCppBaseClasses[4 + (unicode ? 2 : 0) + (compactTables ? 1 : 0)];
+}
+
+// Java: the parser and lexer base classes and the class of the tables all
+// instances share (one for a parser's and a lexer's), by table form (fast,
+// compact), and the base of the YYSTYPE class.
 constexpr std::array<std::string_view, 2> kJavaParserBaseClasses = {"yyfparser", "yycparser"};
+constexpr std::array<std::string_view, 2> kJavaLexerBaseClasses = {"yyflexer", "yyclexer"};
+constexpr std::string_view javaLexerBaseClass(bool compactTables) { return kJavaLexerBaseClasses[compactTables ? 1 : 0]; }
 constexpr std::array<std::string_view, 2> kJavaTablesClasses = {"yyftables", "yyctables"};
 constexpr std::string_view kJavaAttributeClass = "yyattribute";
 // The tables' common base, whose yyjoin appends a part of a table built in

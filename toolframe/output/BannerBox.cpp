@@ -56,4 +56,11 @@ void writeNoteBox(OutputStream& stream, std::span<const std::string_view> lines)
     stream.writeNarrow("\n\n");
 }
 
+void writeSeparatorHeading(OutputStream& stream, std::string_view heading)
+{
+    stream.writeNarrow("/////////////////////////////////////////////////////////////////////////////\n// ");
+    stream.writeNarrow(heading);
+    stream.writeNarrow("\n\n");
+}
+
 } // namespace toolframe

@@ -33,4 +33,8 @@ void writeBanner(OutputStream& stream, const BannerText& text, const CodePage& c
 // A note in the same box, one line of text a line, and an empty line.
 void writeNoteBox(OutputStream& stream, std::span<const std::string_view> lines);
 
+// A line of slashes and the heading in a C++ or Java comment below it, as
+// generated code sets off a class and its constructor and destructor.
+void writeSeparatorHeading(OutputStream& stream, std::string_view heading);
+
 } // namespace toolframe

@@ -66,6 +66,8 @@ public abstract class yyparser {
 	public boolean yydebug;
 	public PrintStream yydebugout = System.out;
 	public PrintStream yyerr = System.err;
+	/** The scanner that yygettoken reads, set by yycreate. */
+	protected yylexer yylexerref;
 
 	/** The action function; case numbers come from the reduction table. */
 	public abstract void yyaction(int action);
@@ -74,11 +76,12 @@ public abstract class yyparser {
 	protected abstract yyattribute yynewattribute();
 
 	/**
-	 * The next token, 0 (or less) at the end of the input; its value goes into yylvalref. A parser gives its own;
-	 * without one the input is empty, so that a generated class compiles before its program section is written.
+	 * The next token, 0 (or less) at the end of the input; its value goes into yylvalref. It comes from the scanner
+	 * given to yycreate, or from a parser's own; without either the input is empty, so that a generated class
+	 * compiles before its program section is written.
 	 */
 	public int yygettoken() {
-		return 0;
+		return yylexerref != null ? yylexerref.yylex() : 0;
 	}
 
 	/** Reports a syntax error through yyerror. */
@@ -99,6 +102,15 @@ public abstract class yyparser {
 
 	/** Called for every token that error recovery throws away. */
 	public void yydiscard(int token) {
+	}
+
+	/** Allocates the values and reads the tokens from the scanner, whose actions fill their values through yylval(). */
+	public boolean yycreate(yylexer lexer) {
+		yylexerref = lexer;
+		if (lexer != null) {
+			lexer.yyparserref = this;
+		}
+		return yycreate();
 	}
 
 	/** Allocates the values; yyparse does it when it was not done. */

@@ -32,4 +32,11 @@ public abstract class yyparsertables {
 		System.arraycopy(tail, 0, joined, head.length, tail.length);
 		return joined;
 	}
+
+	/** The rows of head followed by those of tail. */
+	public static boolean[] yyjoin(boolean[] head, boolean[] tail) {
+		boolean[] joined = Arrays.copyOf(head, head.length + tail.length);
+		System.arraycopy(tail, 0, joined, head.length, tail.length);
+		return joined;
+	}
 }

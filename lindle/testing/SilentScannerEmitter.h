@@ -4,14 +4,16 @@
 
 namespace lindle {
 
-// Stands in for the language emitters that are still to come (C++ and
-// Java). It answers the frame's questions for the target language and
-// writes line directives, so that what the reader copies is in step with
-// the source, but it writes no scanner text of its own: none of what a run
-// produces can be compiled yet, so the driver discards its files at the end.
-class PendingScannerEmitter : public TargetScannerEmitter {
+// An emitter for the tests and fuzzers that drive the reader by itself:
+// it answers the frame's questions for the target language and keeps the
+// line count of the user's code, but writes no scanner text of its own.
+class SilentScannerEmitter : public TargetScannerEmitter {
 public:
-    using TargetScannerEmitter::TargetScannerEmitter;
+    SilentScannerEmitter(const ToolOptions& options, toolframe::Diagnostics& diagnostics,
+                         const toolframe::CodePage& codePage)
+        : TargetScannerEmitter(options, diagnostics, codePage, stamp())
+    {
+    }
 
     void beginIncludeFile() override {}
     void endIncludeFile() override {}
@@ -33,6 +35,13 @@ public:
     void tableRow(Table, int, int, int) override {}
     void tableEnd(Table) override {}
     void namePart(NamePart, std::string_view, bool) override {}
+
+private:
+    static const toolframe::DateTimeStamp& stamp()
+    {
+        static const toolframe::DateTimeStamp kNone;
+        return kNone;
+    }
 };
 
 } // namespace lindle

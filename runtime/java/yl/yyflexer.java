@@ -1,0 +1,5 @@
+package yl;
+
+/** The base of a scanner generated with fast tables (the default). */
+public abstract class yyflexer extends yylexer {
+}
