@@ -1,11 +1,10 @@
 %{
-// A desk calculator: one expression per line, printed when the line ends.
+// A desk calculator in Java: one expression per line, printed when the
+// line ends. Its tokens come from the Lindle scanner of CalcLexer.l.
 %}
 
 %name Calc
 {
-	private final java.io.PushbackInputStream in = new java.io.PushbackInputStream(System.in);
-
 	// What C's printf("%g\n") prints.
 	private static String format(double value) {
 		String text = String.format("%.6g", value);
@@ -51,30 +50,11 @@ expr : expr '+' expr		{ $$ = $1 + $3; }
 
 %%
 
-	public int yygettoken() {
-		try {
-			int c;
-			while ((c = in.read()) == ' ' || c == '\t')
-				;
-			if (c == '.' || (c >= '0' && c <= '9')) {
-				StringBuilder number = new StringBuilder();
-				while (c == '.' || (c >= '0' && c <= '9')) {
-					number.append((char) c);
-					c = in.read();
-				}
-				if (c >= 0)
-					in.unread(c);
-				((YYSTYPE) yylvalref).value = Double.parseDouble(number.toString());
-				return NUMBER;
-			}
-			return c < 0 ? 0 : c;
-		} catch (java.io.IOException e) {
-			return 0;
-		}
-	}
-
 	public static void main(String args[]) {
 		Calc parser = new Calc();
+		// The parser reads its tokens from the scanner, whose actions fill
+		// their values.
+		parser.yycreate(new CalcLexer());
 		System.exit(parser.yyparse());
 	}
 }

@@ -1,14 +1,10 @@
 %{
-// A desk calculator: one expression per line, printed when the line ends.
-#include <ctype.h>
+// A desk calculator in C++: one expression per line, printed when the line
+// ends. Its tokens come from the Lindle scanner of calc_cpp.l.
 #include <stdio.h>
 %}
 
 %name calc
-{
-	// the token source of the calculator: standard input
-	virtual int yygettoken();
-}
 
 %union {
 	double value;
@@ -43,24 +39,15 @@ expr : expr '+' expr		{ $$ = $1 + $3; }
 
 %%
 
-int calc::yygettoken()
-{
-	int c;
-	while ((c = getchar()) == ' ' || c == '\t')
-		;
-	if (c == '.' || isdigit(c)) {
-		ungetc(c, stdin);
-		if (scanf("%lf", &((YYSTYPE *) yylvalptr)->value) != 1)
-			return 0;
-		return NUMBER;
-	}
-	return c == EOF ? 0 : c;
-}
+#include "calc_cpp_lex.h"
 
 int main()
 {
 	calc parser;
-	if (!parser.yycreate())
+	calclexer lexer;
+	// The parser reads its tokens from the scanner, whose actions fill
+	// their values.
+	if (!parser.yycreate(&lexer))
 		return 1;
 	return parser.yyparse();
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Brannock, Lindle and the runtime library,
-# then generates the example calculator (in C with its Lindle scanner, and
-# in C++ and Java), compiles each with the runtime and runs it on the same
+# then generates the example calculator in C, C++ and Java, each with its
+# Lindle scanner, compiles each with the runtime and runs it on the same
 # sample.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,16 +23,17 @@ printf '\n==> calc on: 1+2*3, (4-1)/2, -5 <==\n'
 printf '1+2*3\n(4-1)/2\n-5\n' | "$out/calc"
 
 sample='1+2*3\n(4-1)/2\n-5\n'
-cp examples/calc_cpp.y "$out/"
-(cd "$out" && ../bin/brannock -$ -Tcpp calc_cpp.y -i)
-g++ -Wall -Werror -I runtime/common -I runtime/parser -I "$out" "$out/calc_cpp.cpp" build/lib/libyl.a -o "$out/calc_cpp"
-printf '\n==> C++ calc on the same <==\n'
+cp examples/calc_cpp.y examples/calc_cpp.l "$out/"
+(cd "$out" && ../bin/brannock -$ -Tcpp calc_cpp.y -i && ../bin/lindle -$ -Tcpp calc_cpp.l -o calc_cpp_lex.cpp -i)
+g++ -Wall -Werror -I runtime/common -I runtime/parser -I runtime/lexer -I "$out" "$out/calc_cpp.cpp" \
+  "$out/calc_cpp_lex.cpp" build/lib/libyl.a -o "$out/calc_cpp"
+printf '\n==> C++ calc (with its Lindle scanner) on the same <==\n'
 printf "$sample" | "$out/calc_cpp"
 
 if command -v javac >/dev/null; then
-  cp examples/Calc.y "$out/"
-  (cd "$out" && ../bin/brannock -$ -Tj Calc.y)
-  javac -cp build/lib/yl.jar -d "$out/classes" "$out/Calc.java"
-  printf '\n==> Java Calc on the same <==\n'
+  cp examples/Calc.y examples/CalcLexer.l "$out/"
+  (cd "$out" && ../bin/brannock -$ -Tj Calc.y && ../bin/lindle -$ -Tj CalcLexer.l)
+  javac -Xlint:all -Werror -cp build/lib/yl.jar -d "$out/classes" "$out/Calc.java" "$out/CalcLexer.java"
+  printf '\n==> Java Calc (with its Lindle scanner) on the same <==\n'
   printf "$sample" | java -cp "build/lib/yl.jar:$out/classes" Calc
 fi

@@ -67,7 +67,7 @@ protected:
     // definitions go into each grammar's first code block.
     void buildCalculators(const std::string& extra = {}, const std::string& definitions = {})
     {
-        dir_.write("calc_cpp.y", withDefinitions(readFile(EXAMPLES_DIR "/calc_cpp.y"), definitions));
+        dir_.write("calc_cpp.y", withDefinitions(readFile(PROGRAMS_DIR "/calc_cpp.y"), definitions));
         dir_.write("calc.y", withDefinitions(readFile(CALCULATOR_GRAMMAR), definitions));
         const Variant& variant = GetParam();
         const std::string library = variant.unicode ? YLW_LIBRARY : YL_LIBRARY;

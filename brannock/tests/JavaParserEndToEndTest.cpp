@@ -63,7 +63,7 @@ protected:
 // Several inputs in one run of each program: the JVM takes long to start.
 TEST_P(JavaParserEndToEnd, CalculatorAgreesWithTheCParser)
 {
-    dir_.write("Calc.y", readFile(EXAMPLES_DIR "/Calc.y"));
+    dir_.write("Calc.y", readFile(PROGRAMS_DIR "/Calc.y"));
     dir_.write("calc.y", readFile(CALCULATOR_GRAMMAR));
     std::vector<std::string> java = switches();
     java.push_back("-Tj");

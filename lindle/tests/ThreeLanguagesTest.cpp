@@ -1,0 +1,278 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <random>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "lindle/tests/CScannerRunning.h"
+
+using lindle::testing::kRuntimeIncludes;
+using lindle::testing::runLindle;
+using lindle::testing::runtimeLibrary;
+using toolframe::testing::ProcessResult;
+using toolframe::testing::readFile;
+using toolframe::testing::runProgram;
+using toolframe::testing::shell;
+using toolframe::testing::TemporaryDirectory;
+
+// The lex programs of both corpora whose actions are written in what the
+// three languages share (T(n) for a token, BEGIN, ECHO, REJECT, yymore,
+// yyless, return), each rewritten for C, C++ and Java and built fast and
+// compact: the same input, on record and random, gives the same token
+// stream (rule, text, line) through all of them. A program whose actions
+// hold other code is C's alone and is left out.
+namespace {
+
+// One rule of a corpus program.
+struct Rule {
+    std::string pattern;
+    std::string action;
+};
+
+struct Program {
+    std::vector<std::string> definitions; // without the code blocks
+    std::vector<Rule> rules;
+};
+
+// Statements that every language has in some spelling.
+const std::regex kSharedStatement(R"(\s*(T\(\d+\)|BEGIN\s*\(?\s*\w+\s*\)?|ECHO|REJECT|yymore\(\)|yyless\(\d+\)|)"
+                                  R"(return\s+\d+)?\s*;?\s*)");
+
+// The actions' statements, or false when one of them is C's own.
+bool sharedStatements(const std::string& action, std::vector<std::string>& statements)
+{
+    std::string body = action;
+    if (!body.empty() && body.front() == '{') {
+        if (body.back() != '}')
+            return false;
+        body = body.substr(1, body.size() - 2);
+    }
+    std::stringstream parts(body);
+    std::string part;
+    while (std::getline(parts, part, ';')) {
+        if (part.find_first_not_of(" \t") == std::string::npos)
+            continue;
+        if (!std::regex_match(part, kSharedStatement))
+            return false;
+        statements.push_back(part.substr(part.find_first_not_of(" \t")));
+    }
+    return true;
+}
+
+// The program's definitions and rules, or false when it is not portable.
+bool readProgram(const std::string& text, Program& program)
+{
+    std::stringstream lines(text);
+    std::string line;
+    bool inCode = false;
+    while (std::getline(lines, line) && line != "%%") {
+        if (line == "%{" || line == "%}") {
+            inCode = line == "%{";
+            continue;
+        }
+        if (!inCode && !line.empty())
+            program.definitions.push_back(line);
+    }
+    static const std::regex kRule(R"(^(\S+)\s+(.*\S)\s*$)");
+    while (std::getline(lines, line) && line != "%%") {
+        std::smatch match;
+        if (line.empty())
+            continue;
+        if (!std::regex_match(line, match, kRule))
+            return false;
+        std::vector<std::string> statements;
+        if (!sharedStatements(match[2], statements) || std::string(match[1]).find("<<EOF>>") != std::string::npos)
+            return false;
+        program.rules.push_back({match[1], match[2]});
+    }
+    return !program.rules.empty();
+}
+
+bool returns(const std::string& action)
+{
+    return action.find("return") != std::string::npos || action.find("REJECT") != std::string::npos;
+}
+
+// The rules with %return before those whose action leaves the function
+// (Java refuses a break after them) and %break before the others.
+std::string rulesSection(const Program& program, const std::function<std::string(const std::string&)>& spell)
+{
+    std::string text = "%%\n";
+    for (const Rule& rule : program.rules) {
+        text += returns(rule.action) ? "%return\n" : "%break\n";
+        text += rule.pattern + "\t" + spell(rule.action) + "\n";
+    }
+    return text + "%%\n";
+}
+
+std::string definitions(const Program& program)
+{
+    std::string text;
+    for (const std::string& line : program.definitions)
+        text += line + "\n";
+    return text;
+}
+
+const std::string kCToken = "%{\n#include <stdio.h>\n"
+                            "#define T(n) do { printf(\"%d:\", n); ECHO; printf(\":%d\\n\", yylineno); } while (0)\n"
+                            "%}\n";
+
+std::string cProgram(const Program& program)
+{
+    return kCToken + definitions(program) + rulesSection(program, [](const std::string& a) { return a; }) +
+           "int yywrap(void) { return 1; }\nint main(void) { while (yylex() != 0) {} return 0; }\n";
+}
+
+std::string cppProgram(const Program& program)
+{
+    return kCToken + "%name lexer\n" + definitions(program) +
+           rulesSection(program, [](const std::string& a) { return a; }) +
+           "int main() { lexer l; while (l.yylex() != 0) {} return 0; }\n";
+}
+
+std::string javaAction(const std::string& action)
+{
+    std::string text = std::regex_replace(action, std::regex(R"(BEGIN\s*\(?\s*(\w+)\s*\)?)"), "yybegin($1)");
+    text = std::regex_replace(text, std::regex(R"(\bECHO\b)"), "yyecho()");
+    return std::regex_replace(text, std::regex(R"(\bREJECT\b)"), "return yyreject()");
+}
+
+std::string javaProgram(const Program& program)
+{
+    return "%name Lexer\n{\n"
+           "\tvoid T(int n) { yyout.print(n + \":\"); yyecho(); yyout.print(\":\" + yylineno + \"\\n\"); }\n"
+           "}\n" +
+           definitions(program) + rulesSection(program, javaAction) +
+           "\tpublic static void main(String[] args) {\n"
+           "\t\tLexer l = new Lexer();\n\t\twhile (l.yylex() != 0) {\n\t\t}\n\t\tSystem.out.flush();\n\t}\n}\n";
+}
+
+// Words, blanks and single other characters of the input on record,
+// which random inputs are made of.
+std::vector<std::string> vocabularyOf(const std::string& input)
+{
+    std::vector<std::string> pieces;
+    static const std::regex kPiece(R"([A-Za-z0-9_]+|[ \t]+|\n|.)");
+    for (auto it = std::sregex_iterator(input.begin(), input.end(), kPiece); it != std::sregex_iterator(); ++it)
+        pieces.push_back(it->str());
+    return pieces;
+}
+
+std::string randomInput(const std::vector<std::string>& vocabulary, unsigned seed, std::size_t pieces)
+{
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<std::size_t> pick(0, vocabulary.size() - 1);
+    std::string text;
+    for (std::size_t i = 0; i < pieces; ++i)
+        text += vocabulary[pick(random)];
+    return text;
+}
+
+struct Build {
+    const char* name;
+    std::vector<std::string> switches;
+};
+
+const std::vector<Build> kTableForms = {{"fast", {}}, {"compact", {"-s"}}};
+
+::testing::AssertionResult generate(const TemporaryDirectory& dir, const std::string& source,
+                                    const std::string& output, std::vector<std::string> switches)
+{
+    std::vector<std::string> arguments{source, "-$", "-o", output};
+    arguments.insert(arguments.end(), switches.begin(), switches.end());
+    const ProcessResult run = runLindle(dir, arguments);
+    if (run.exitStatus != 0)
+        return ::testing::AssertionFailure() << "lindle " << source << ": " << run.out << run.err;
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult compile(const TemporaryDirectory& dir, const std::string& command)
+{
+    const ProcessResult compiled = shell(command, dir.path());
+    if (compiled.exitStatus != 0)
+        return ::testing::AssertionFailure() << command << "\n" << compiled.out << compiled.err;
+    return ::testing::AssertionSuccess();
+}
+
+std::vector<std::string> portablePrograms()
+{
+    std::vector<std::string> paths;
+    for (const char* corpus : {FORMS_CORPUS_DIR, FLEX_CORPUS_DIR})
+        for (const auto& entry : std::filesystem::directory_iterator(corpus))
+            if (entry.path().extension() == ".l") {
+                Program program;
+                if (readProgram(readFile(entry.path().string()), program))
+                    paths.push_back(entry.path().string());
+            }
+    std::sort(paths.begin(), paths.end());
+    return paths;
+}
+
+class ThreeLanguages : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(ThreeLanguages, SameTokenStreams)
+{
+    const std::string path = GetParam();
+    Program program;
+    ASSERT_TRUE(readProgram(readFile(path), program));
+    TemporaryDirectory dir;
+    dir.write("c.l", cProgram(program));
+    dir.write("cpp.l", cppProgram(program));
+    dir.write("Lexer.l", javaProgram(program));
+    const std::string recorded = readFile(path.substr(0, path.size() - 2) + ".in");
+    const std::vector<std::string> vocabulary = vocabularyOf(recorded);
+    const std::vector<std::string> inputs = {recorded, randomInput(vocabulary, 11, 4000),
+                                             randomInput(vocabulary, 12, 200)};
+
+    ASSERT_TRUE(generate(dir, "c.l", "c.c", {}));
+    ASSERT_TRUE(compile(dir, "gcc -Wall -Werror" + kRuntimeIncludes + " c.c " + runtimeLibrary(false) + " -o c"));
+    std::vector<std::string> expected;
+    for (const std::string& input : inputs) {
+        const ProcessResult run = runProgram(dir, "c", input);
+        ASSERT_EQ(run.exitStatus, 0) << run.err;
+        expected.push_back(run.out);
+    }
+
+    const bool java = shell("command -v javac", "/").exitStatus == 0;
+    for (const Build& form : kTableForms) {
+        SCOPED_TRACE(form.name);
+        const std::string cpp = std::string("cpp_") + form.name;
+        std::vector<std::string> switches = {"-Tcpp"};
+        switches.insert(switches.end(), form.switches.begin(), form.switches.end());
+        ASSERT_TRUE(generate(dir, "cpp.l", cpp + ".cpp", switches));
+        ASSERT_TRUE(compile(dir, "g++ -Wall -Werror" + kRuntimeIncludes + " " + cpp + ".cpp " +
+                                     runtimeLibrary(false) + " -o " + cpp));
+        std::vector<std::string> javaSwitches = {"-Tj"};
+        javaSwitches.insert(javaSwitches.end(), form.switches.begin(), form.switches.end());
+        const std::string classes = std::string("java_") + form.name;
+        if (java) {
+            ASSERT_TRUE(generate(dir, "Lexer.l", "Lexer.java", javaSwitches));
+            ASSERT_TRUE(compile(dir, "javac -Xlint:all -Werror -cp " YL_JAR " -d " + classes + " Lexer.java"));
+        }
+        for (std::size_t i = 0; i < inputs.size(); ++i) {
+            const ProcessResult cppRun = runProgram(dir, cpp, inputs[i]);
+            EXPECT_EQ(cppRun.exitStatus, 0) << cppRun.err;
+            EXPECT_EQ(cppRun.out, expected[i]) << "C++, input " << i;
+            if (!java)
+                continue;
+            const ProcessResult javaRun =
+                toolframe::testing::runWithInput(dir, "java -cp " YL_JAR ":" + classes + " Lexer", inputs[i]);
+            EXPECT_EQ(javaRun.exitStatus, 0) << javaRun.err;
+            EXPECT_EQ(javaRun.out, expected[i]) << "Java, input " << i;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Corpus, ThreeLanguages, ::testing::ValuesIn(portablePrograms()),
+                         [](const ::testing::TestParamInfo<std::string>& param) {
+                             const std::filesystem::path path(param.param);
+                             return path.parent_path().filename().string().substr(0, 4) + "_" +
+                                    path.stem().string();
+                         });
+
+} // namespace
