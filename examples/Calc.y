@@ -7,6 +7,9 @@
 {
 	// What C's printf("%g\n") prints.
 	private static String format(double value) {
+		if (Double.isInfinite(value)) {
+			return value > 0 ? "inf" : "-inf";
+		}
 		String text = String.format("%.6g", value);
 		int exponent = text.indexOf('e');
 		String mantissa = exponent < 0 ? text : text.substring(0, exponent);

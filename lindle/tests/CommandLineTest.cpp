@@ -245,16 +245,23 @@ TEST(LindleFileNames, ACRunLeavesItsScannerHeaderAndReport)
     EXPECT_EQ(directory.entries(), (std::vector<std::string>{"scan.c", "scan.h", "scan.l", "scan.v"}));
 }
 
-// The C++ and Java scanners are still to come: their runs leave the report
-// only.
-TEST(LindleFileNames, ARunInALanguageStillToComeLeavesNoScanner)
+// C++ writes a source and, with -i, a header; Java a source only, named
+// after the lex source, whatever -i says.
+TEST(LindleFileNames, EachLanguageWritesItsFiles)
 {
-    TemporaryDirectory directory;
-    directory.write("scan.l", "%%\nabc\t{ return 1; }\n");
-    for (const char* language : {"-Tcpp", "-Tj"}) {
-        const auto result = runLindle(directory, {"scan.l", "-$", "-i", "-v", language});
+    const struct {
+        const char* language;
+        std::vector<std::string> files;
+    } kRuns[] = {
+        {"-Tcpp", {"scan.cpp", "scan.h", "scan.l", "scan.v"}},
+        {"-Tj", {"scan.java", "scan.l", "scan.v"}},
+    };
+    for (const auto& run : kRuns) {
+        TemporaryDirectory directory;
+        directory.write("scan.l", "%%\nabc\t{ return 1; }\n");
+        const auto result = runLindle(directory, {"scan.l", "-$", "-i", "-v", run.language});
         EXPECT_EQ(result.exitStatus, 0);
-        EXPECT_EQ(directory.entries(), (std::vector<std::string>{"scan.l", "scan.v"})) << language;
+        EXPECT_EQ(directory.entries(), run.files) << run.language;
     }
 }
 

@@ -41,7 +41,7 @@ struct Program {
 
 // Statements that every language has in some spelling.
 const std::regex kSharedStatement(R"(\s*(T\(\d+\)|BEGIN\s*\(?\s*\w+\s*\)?|ECHO|REJECT|yymore\(\)|yyless\(\d+\)|)"
-                                  R"(return\s+\d+)?\s*;?\s*)");
+                                  R"(unput\('\w'\)|return\s+\d+)?\s*;?\s*)");
 
 // The actions' statements, or false when one of them is C's own.
 bool sharedStatements(const std::string& action, std::vector<std::string>& statements)
@@ -64,6 +64,39 @@ bool sharedStatements(const std::string& action, std::vector<std::string>& state
     return true;
 }
 
+// The pattern ends at the first blank outside brackets and quotes.
+bool splitRule(const std::string& line, Rule& rule)
+{
+    bool bracket = false;
+    bool quote = false;
+    std::size_t i = 0;
+    for (; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '\\') {
+            ++i;
+            continue;
+        }
+        if (quote) {
+            quote = c != '"';
+            continue;
+        }
+        if (bracket) {
+            bracket = c != ']';
+            continue;
+        }
+        if (c == ' ' || c == '\t')
+            break;
+        bracket = c == '[';
+        quote = c == '"';
+    }
+    const std::size_t action = line.find_first_not_of(" \t", i);
+    if (i == 0 || action == std::string::npos)
+        return false;
+    rule.pattern = line.substr(0, i);
+    rule.action = line.substr(action, line.find_last_not_of(" \t") + 1 - action);
+    return true;
+}
+
 // The program's definitions and rules, or false when it is not portable.
 bool readProgram(const std::string& text, Program& program)
 {
@@ -78,17 +111,15 @@ bool readProgram(const std::string& text, Program& program)
         if (!inCode && !line.empty())
             program.definitions.push_back(line);
     }
-    static const std::regex kRule(R"(^(\S+)\s+(.*\S)\s*$)");
     while (std::getline(lines, line) && line != "%%") {
-        std::smatch match;
         if (line.empty())
             continue;
-        if (!std::regex_match(line, match, kRule))
-            return false;
+        Rule rule;
         std::vector<std::string> statements;
-        if (!sharedStatements(match[2], statements) || std::string(match[1]).find("<<EOF>>") != std::string::npos)
+        if (!splitRule(line, rule) || !sharedStatements(rule.action, statements) ||
+            rule.pattern.find("<<EOF>>") != std::string::npos)
             return false;
-        program.rules.push_back({match[1], match[2]});
+        program.rules.push_back(rule);
     }
     return !program.rules.empty();
 }
@@ -139,6 +170,7 @@ std::string javaAction(const std::string& action)
 {
     std::string text = std::regex_replace(action, std::regex(R"(BEGIN\s*\(?\s*(\w+)\s*\)?)"), "yybegin($1)");
     text = std::regex_replace(text, std::regex(R"(\bECHO\b)"), "yyecho()");
+    text = std::regex_replace(text, std::regex(R"(\bunput\()"), "yyunput(");
     return std::regex_replace(text, std::regex(R"(\bREJECT\b)"), "return yyreject()");
 }
 
