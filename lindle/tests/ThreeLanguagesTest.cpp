@@ -5,6 +5,7 @@
 #include <functional>
 #include <random>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -306,5 +307,62 @@ INSTANTIATE_TEST_SUITE_P(Corpus, ThreeLanguages, ::testing::ValuesIn(portablePro
                              return path.parent_path().filename().string().substr(0, 4) + "_" +
                                     path.stem().string();
                          });
+
+} // namespace
+
+namespace {
+
+// The 2,000-keyword scanner of the benchmarks (random keywords, then
+// identifiers, numbers and blanks), whose tables are far beyond what one
+// Java method may hold: the Java scanner compiles, fast and compact, and
+// reads a text of keywords, near misses and numbers as the C one does.
+TEST(LargeScanners, TwoThousandKeywordsInJava)
+{
+    if (shell("command -v javac", "/").exitStatus != 0)
+        GTEST_SKIP() << "javac is needed";
+    std::mt19937 random(7);
+    std::vector<std::string> keywords;
+    std::set<std::string> seen;
+    while (keywords.size() < 2000) {
+        std::string word;
+        const std::size_t length = 3 + random() % 8;
+        for (std::size_t i = 0; i < length; ++i)
+            word += static_cast<char>('a' + random() % 26);
+        if (seen.insert(word).second)
+            keywords.push_back(word);
+    }
+    std::string rules = "%%\n%return\n";
+    for (std::size_t i = 0; i < keywords.size(); ++i)
+        rules += "\"" + keywords[i] + "\"\t{ T(" + std::to_string(256 + i) + "); return 1; }\n";
+    rules += "{LETTER}({LETTER}|{DIGIT})*\t{ T(1); return 1; }\n{DIGIT}+\t{ T(2); return 1; }\n"
+             ".\t{ T(3); return 1; }\n%break\n[ \\t\\n]+\t;\n%%\n";
+    std::string input;
+    for (std::size_t i = 0; i < keywords.size(); i += 3)
+        input += keywords[i] + " " + keywords[i + 1] + "x " + keywords[i].substr(1) + " 42\n" + (i % 7 ? "" : "+-");
+    TemporaryDirectory dir;
+    dir.write("c.l", kCToken + "LETTER [a-z_]\nDIGIT [0-9]\n" + rules +
+                         "int yywrap(void) { return 1; }\nint main(void) { while (yylex() != 0) {} return 0; }\n");
+    dir.write("Lexer.l", "%name Lexer\n{\n"
+                         "\tvoid T(int n) { yyout.print(n + \":\"); yyecho(); yyout.print(\":\" + yylineno + \"\\n\"); }\n"
+                         "}\nLETTER [a-z_]\nDIGIT [0-9]\n" +
+                             rules +
+                             "\tpublic static void main(String[] args) {\n\t\tLexer l = new Lexer();\n"
+                             "\t\twhile (l.yylex() != 0) {\n\t\t}\n\t\tSystem.out.flush();\n\t}\n}\n");
+    ASSERT_TRUE(generate(dir, "c.l", "c.c", {}));
+    ASSERT_TRUE(compile(dir, "gcc -Wall -Werror" + kRuntimeIncludes + " c.c " + runtimeLibrary(false) + " -o c"));
+    const ProcessResult expected = runProgram(dir, "c", input);
+    ASSERT_EQ(expected.exitStatus, 0);
+    for (const Build& form : kTableForms) {
+        SCOPED_TRACE(form.name);
+        std::vector<std::string> switches = {"-Tj"};
+        switches.insert(switches.end(), form.switches.begin(), form.switches.end());
+        const std::string classes = std::string("classes_") + form.name;
+        ASSERT_TRUE(generate(dir, "Lexer.l", "Lexer.java", switches));
+        ASSERT_TRUE(compile(dir, "javac -Xlint:all -Werror -cp " YL_JAR " -d " + classes + " Lexer.java"));
+        const ProcessResult run = toolframe::testing::runWithInput(dir, "java -cp " YL_JAR ":" + classes + " Lexer", input);
+        EXPECT_EQ(run.exitStatus, 0) << run.err;
+        EXPECT_EQ(run.out, expected.out);
+    }
+}
 
 } // namespace
