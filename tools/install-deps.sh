@@ -3,7 +3,7 @@
 # what is already there.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev clang libclang-rt-14-dev bison byacc flex re2c valgrind openjdk-17-jdk-headless)
+packages=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev clang libclang-rt-14-dev bison byacc flex re2c valgrind openjdk-17-jdk-headless jflex)
 
 missing=()
 for package in "${packages[@]}"; do

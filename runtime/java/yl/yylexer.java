@@ -17,9 +17,6 @@ import java.nio.charset.StandardCharsets;
  * unput, wrap and overflow hooks are methods a scanner class overrides.
  */
 public abstract class yylexer {
-	/** Longest chain of default states followed in one lookup; the tables never loop. */
-	private static final int CHAIN_MAX = 100000;
-
 	// Tables, set by the generated yytables().
 	protected short yymatch[];
 	protected boolean yybackup[];
@@ -32,8 +29,7 @@ public abstract class yylexer {
 	protected int yyunput_max = 0;
 
 	// Scanner state.
-	/** The token's text: its first yyleng characters. */
-	public char yytext[];
+	/** The token's length; yytext() and yycharat(i) read its text. */
 	public int yyleng;
 	public int yylineno = 1;
 	/** Start condition: twice its number. */
@@ -58,24 +54,25 @@ public abstract class yylexer {
 	protected yyparser yyparserref;
 
 	private Reader yyin;
+	/** The text buffer of the general way, which holds the token that a scan built character by character. */
+	private char textbuf[];
+	/** Where the token's text is: in the text buffer, or where the simple way found it in the input buffer. */
+	private char tokenbuf[];
+	private int tokenoff;
 	private int statebuf[];
 	private int unputbuf[];
-	private final char inbuf[] = new char[8192];
+	private char inbuf[] = new char[16384];
 	private int inpos;
 	private int inend;
 	private boolean created;
+	/** Where the token of the simple way began and the newlines it held, for a REJECT that goes the general way. */
+	private int simpleStart;
+	private int simpleNewlines;
 	/** Neither yyinput nor yygetchar is the program's own: the engine reads its buffer directly. */
 	private final boolean directInput;
 
-	// The tables laid out as int arrays, one array access per field.
-	private int def[];
-	private int base[];
-	private int matchfield[];
-	private int next[];
-	private int check[];
-	private int first[];
-	private int last[];
-	private boolean compact;
+	/** The tables as the engine reads them. */
+	private yylexerlayout layout;
 
 	protected yylexer() {
 		directInput = !overrides("yyinput") && !overrides("yygetchar");
@@ -111,11 +108,12 @@ public abstract class yylexer {
 	public boolean yycreate(yyparser parser) {
 		yyparserref = parser;
 		if (!created) {
-			yytext = new char[Math.max(yystext_size, 1) + 1];
+			textbuf = new char[Math.max(yystext_size, 1) + 1];
+			tokenbuf = textbuf;
 			statebuf = new int[Math.max(yystext_size, 1)];
 			unputbuf = new int[Math.max(yysunput_size, 1)];
 			created = true;
-			layout();
+			layout = yylexerlayout.of(this);
 		}
 		return true;
 	}
@@ -137,42 +135,19 @@ public abstract class yylexer {
 		inpos = inend = 0;
 	}
 
-	private void layout() {
-		int states = yystate.length;
-		def = new int[states];
-		base = new int[states];
-		matchfield = new int[states];
-		for (int i = 0; i < states; i++) {
-			def[i] = yystate[i].def;
-			base[i] = yystate[i].base;
-			matchfield[i] = yystate[i].match;
-		}
-		compact = yytransition == null;
-		if (compact) {
-			first = new int[yyctransition.length];
-			last = new int[yyctransition.length];
-			next = new int[yyctransition.length];
-			for (int i = 0; i < yyctransition.length; i++) {
-				first[i] = yyctransition[i].first;
-				last[i] = yyctransition[i].last;
-				next[i] = yyctransition[i].next;
-			}
-		}
-		else {
-			next = new int[yytransition.length];
-			check = new int[yytransition.length];
-			for (int i = 0; i < yytransition.length; i++) {
-				next[i] = yytransition[i].next;
-				check[i] = yytransition[i].check;
-			}
-		}
-	}
-
 	// Controls for actions.
 
 	/** The token's text. */
 	public final String yytext() {
-		return new String(yytext, 0, yyleng);
+		return new String(tokenbuf, tokenoff, yyleng);
+	}
+
+	/** Character i of the token's text. */
+	public final char yycharat(int i) {
+		if (i < 0 || i >= yyleng) {
+			throw new IndexOutOfBoundsException(i);
+		}
+		return tokenbuf[tokenoff + i];
 	}
 
 	/** Enters a start condition (BEGIN). */
@@ -183,7 +158,7 @@ public abstract class yylexer {
 	/** Writes the token to the output (ECHO). */
 	public final void yyecho() {
 		for (int k = 0; k < yyleng; k++) {
-			yyoutput(yytext[k]);
+			yyoutput(tokenbuf[tokenoff + k]);
 		}
 	}
 
@@ -202,10 +177,10 @@ public abstract class yylexer {
 	public final void yyless(int n) {
 		n = Math.max(0, Math.min(n, yyleng));
 		for (int k = yyleng - 1; k >= n; k--) {
-			yyunput(yytext[k]);
+			yyunput(tokenbuf[tokenoff + k]);
 		}
 		yyleng = n;
-		yyeol = n > 0 ? yytext[n - 1] == '\n' : yyoldeol;
+		yyeol = n > 0 ? tokenbuf[tokenoff + n - 1] == '\n' : yyoldeol;
 	}
 
 	/** The parser's value of the token, which an action fills; null without a parser. */
@@ -227,6 +202,8 @@ public abstract class yylexer {
 		if (yyin == null) {
 			yysetinput(System.in);
 		}
+		// An action reads on: the token's text must not be overwritten.
+		keepToken();
 		try {
 			int n;
 			do {
@@ -305,8 +282,11 @@ public abstract class yylexer {
 			size = yytext_max;
 		}
 		char text[] = new char[size + 1];
-		System.arraycopy(yytext, 0, text, 0, yytext.length);
-		yytext = text;
+		System.arraycopy(textbuf, 0, text, 0, textbuf.length);
+		if (tokenbuf == textbuf) {
+			tokenbuf = text;
+		}
+		textbuf = text;
 		int states[] = new int[size];
 		System.arraycopy(statebuf, 0, states, 0, statebuf.length);
 		statebuf = states;
@@ -327,67 +307,163 @@ public abstract class yylexer {
 		return true;
 	}
 
-	/** The next character as input() reads it, from the buffers themselves where the program left the hooks. */
-	private int read() {
+	// Where the program left the input hooks as they are, the engine reads its buffers itself and counts the lines
+	// of a token once it is accepted: a character it reads ahead and gives back then never passes the hooks. A
+	// character given back goes back into the input buffer when it came from there, so that reading it again costs
+	// nothing.
+
+	/** The next character, as the hooks would give it, without counting lines; -1 at the end. */
+	private int take() {
 		if (!directInput) {
 			return yyinput();
 		}
-		int ch;
 		if (yyunputindex > 0) {
-			ch = unputbuf[--yyunputindex];
+			return unputbuf[--yyunputindex];
 		}
-		else if (inpos < inend) {
-			ch = inbuf[inpos++];
+		if (inpos < inend) {
+			return inbuf[inpos++];
 		}
-		else {
-			ch = refill();
-			if (ch < 0) {
-				return ch;
-			}
-		}
-		if (ch == '\n') {
-			yylineno++;
-			yyeol = true;
-		}
-		else {
-			yyeol = false;
-		}
-		return ch;
+		return refill();
 	}
 
-	/** The state that ch leads to from state, 0 when the token ends there. */
-	private int next(int state, int ch) {
-		for (int n = 0; n < CHAIN_MAX; n++) {
-			if (compact) {
-				for (int i = base[state]; next[i] != -1; i++) {
-					if (ch <= last[i]) {
-						if (ch >= first[i]) {
-							return next[i];
-						}
-						break;
-					}
+	/** Gives back a character that take() read, which comes again before the rest of the input. */
+	private void giveBack(int ch) {
+		if (!directInput) {
+			yyunput(ch);
+		}
+		else if (yyunputindex == 0 && inpos > 0 && inbuf[inpos - 1] == ch) {
+			inpos--;
+		}
+		else if (yyunputindex < unputbuf.length || growunput()) {
+			unputbuf[yyunputindex++] = ch & 0xFFFF;
+		}
+		else {
+			yyunputoverflow();
+		}
+	}
+
+	/**
+	 * The simple way, for a token read straight from the input buffer whose states each accept at most one rule
+	 * without trailing context: the characters are followed through the dense table in the buffer itself, the last
+	 * accepting position is remembered on the way, and the token's text stays where it is. Returns the rule, the
+	 * input and the line count past the token; or 0, nothing consumed, for the general way.
+	 */
+	private int scanSimple(int first) {
+		final yylexerlayout tables = layout;
+		final char classes[] = tables.classes;
+		final int rows[] = tables.rows;
+		char in[] = inbuf;
+		int begin = inpos;
+		int p = begin;
+		int e = inend;
+		int row = first * tables.stride;
+		int accepted = 0;
+		int rule = 0;
+		for (;;) {
+			if (p >= e) {
+				int before = inpos;
+				boolean got = more(begin);
+				int shift = before - inpos;
+				begin -= shift;
+				p -= shift;
+				accepted -= shift;
+				in = inbuf;
+				e = inend;
+				if (!got) {
+					break;
 				}
 			}
-			else {
-				int i = base[state] + ch;
-				if (i >= 0 && i < check.length && check[i] == state) {
-					return next[i];
+			int target = rows[row + 1 + classes[in[p]]];
+			if (target <= 0) {
+				break;
+			}
+			p++;
+			row = target;
+			int m = rows[row];
+			if (m < 0) {
+				return 0;
+			}
+			if (m != 0) {
+				accepted = p;
+				rule = m;
+				if (m >= yylexerlayout.LAST) {
+					break;
 				}
-			}
-			int d = def[state];
-			if (d > 0) {
-				state = d;
-			}
-			else {
-				return d < 0 ? -d : 0;
 			}
 		}
-		return 0;
+		if (rule == 0) {
+			return 0;
+		}
+		int newlines = 0;
+		if ((rule & yylexerlayout.NEWLINES) != 0) {
+			for (int k = begin; k < accepted; k++) {
+				if (in[k] == '\n') {
+					newlines++;
+				}
+			}
+		}
+		rule &= yylexerlayout.RULE;
+		int length = accepted - begin;
+		tokenbuf = in;
+		tokenoff = begin;
+		yyleng = length;
+		yyeol = in[accepted - 1] == '\n';
+		inpos = accepted;
+		simpleStart = begin;
+		simpleNewlines = newlines;
+		yylineno += newlines;
+		return rule;
+	}
+
+	/**
+	 * Keeps inbuf[keep, inend) at the front of the buffer, which grows when the kept part fills it, and reads more
+	 * input after it; false at the end of the input.
+	 */
+	private boolean more(int keep) {
+		if (yyin == null) {
+			yysetinput(System.in);
+		}
+		if (keep > 0) {
+			System.arraycopy(inbuf, keep, inbuf, 0, inend - keep);
+			inend -= keep;
+			inpos -= keep;
+		}
+		if (inend == inbuf.length) {
+			inbuf = java.util.Arrays.copyOf(inbuf, inbuf.length * 2);
+		}
+		try {
+			int n;
+			do {
+				n = yyin.read(inbuf, inend, inbuf.length - inend);
+			} while (n == 0);
+			if (n < 0) {
+				return false;
+			}
+			inend += n;
+			return true;
+		}
+		catch (IOException e) {
+			throw new UncheckedIOException(e);
+		}
+	}
+
+	/** Moves the token's text into the text buffer, where the general way and yymore() expect it. */
+	private void keepToken() {
+		if (tokenbuf == textbuf) {
+			return;
+		}
+		if (yyleng >= statebuf.length && !growtext(yyleng + 1)) {
+			yytextoverflow();
+			yyleng = statebuf.length - 1;
+		}
+		System.arraycopy(tokenbuf, tokenoff, textbuf, 0, yyleng);
+		tokenbuf = textbuf;
+		tokenoff = 0;
 	}
 
 	/** Entry i of the state's match list, 0 past its end. */
 	private int matchentry(int state, int i) {
-		int match = matchfield[state];
+		int match = layout.match[state];
 		if (match >= 0) {
 			return i == 0 ? match : 0;
 		}
@@ -414,7 +490,7 @@ public abstract class yylexer {
 		}
 		line.append(" \"");
 		for (int k = 0; k < yyleng; k++) {
-			char ch = yytext[k];
+			char ch = tokenbuf[tokenoff + k];
 			if (ch == '\n') {
 				line.append("\\n");
 			}
@@ -434,6 +510,9 @@ public abstract class yylexer {
 			yycreate(yyparserref);
 		}
 		for (;;) {
+			if (yymoreflg) {
+				keepToken();
+			}
 			int start = yymoreflg ? yyleng : 0;
 			yymoreflg = false;
 			yyoldeol = yyeol;
@@ -442,24 +521,122 @@ public abstract class yylexer {
 				yytextoverflow();
 				start = 0;
 			}
+			// Where a REJECT of the simple way's token sends the general way's search for the next rule.
+			int resume = 0;
+			if (start == 0 && directInput && yyunputindex == 0 && layout.dense != null) {
+				int rule = scanSimple(first);
+				if (rule > 0) {
+					trace("rule", rule);
+					yyrejectflg = false;
+					yyreturnflg = false;
+					int token = yyaction(rule);
+					if (!yyrejectflg) {
+						if (yyreturnflg) {
+							return token;
+						}
+						continue;
+					}
+					// The general way scans the token again and goes on after the rule that rejected.
+					yyrejectflg = false;
+					resume = yyleng;
+					inpos = simpleStart;
+					yylineno -= simpleNewlines;
+				}
+			}
+			// The token is built in the text buffer from here on.
+			tokenbuf = textbuf;
+			tokenoff = 0;
 			int state = first;
 			int len = start;
 			int ch = 0;
-			for (;;) {
+			final char text[] = textbuf;
+			final int states[] = statebuf;
+			final int limit = states.length;
+			final yylexerlayout tables = layout;
+			final char classes[] = tables.classes;
+			final int dense[] = tables.dense;
+			final int classcount = tables.classcount;
+			// Newlines among the characters read from start on, where the engine counts lines itself.
+			int newlines = 0;
+			if (directInput && yyunputindex == 0 && dense != null) {
+				// The common case, with the input buffer's position in a local: the characters come straight
+				// from the buffer, so the one read ahead goes back by a step of the position.
+				final char in[] = inbuf;
+				int p = inpos;
+				int e = inend;
+				for (;;) {
+					if (len >= limit) {
+						break;
+					}
+					if (p < e) {
+						ch = in[p++];
+					}
+					else {
+						inpos = p;
+						ch = refill();
+						if (ch < 0) {
+							break;
+						}
+						p = inpos;
+						e = inend;
+					}
+					int target = dense[state * classcount + classes[ch]];
+					if (target <= 0) {
+						p--;
+						break;
+					}
+					if (ch == '\n') {
+						newlines++;
+					}
+					text[len] = (char) ch;
+					states[len] = target;
+					len++;
+					state = target;
+				}
+				inpos = p;
+			}
+			else {
+				for (;;) {
+					if (len >= limit) {
+						// The buffers are about to grow: go on with the new ones.
+						break;
+					}
+					ch = take();
+					if (ch < 0) {
+						break;
+					}
+					int target = dense != null ? dense[state * classcount + classes[ch]] : tables.step(state, ch);
+					if (target <= 0) {
+						giveBack(ch);
+						break;
+					}
+					if (ch == '\n') {
+						newlines++;
+					}
+					text[len] = (char) ch;
+					states[len] = target;
+					len++;
+					state = target;
+				}
+			}
+			while (len >= limit && ch >= 0) {
 				if (len >= statebuf.length && !growtext(len + 1)) {
 					yytextoverflow();
 					break;
 				}
-				ch = read();
+				ch = take();
 				if (ch < 0) {
 					break;
 				}
-				int target = next(state, ch);
+				int target = layout.step(state, ch);
 				if (target <= 0) {
-					yyunput(ch);
+					giveBack(ch);
 					break;
 				}
-				yytext[len] = (char) ch;
+				if (ch == '\n') {
+					newlines++;
+				}
+				textbuf[len] = (char) ch;
 				statebuf[len] = target;
 				len++;
 				state = target;
@@ -491,8 +668,8 @@ public abstract class yylexer {
 				continue;
 			}
 
-			int pos = len;
-			int index = 0;
+			int pos = resume > 0 ? resume : len;
+			int index = resume > 0 ? 1 : 0;
 			for (;;) {
 				rule = 0;
 				int end = pos;
@@ -528,19 +705,30 @@ public abstract class yylexer {
 				if (rule == 0) {
 					// No rule matches: the first character is written out, as lex's default rule does.
 					if (len == start) {
-						ch = read();
+						ch = take();
 						if (ch < 0) {
 							break;
 						}
-						yytext[len++] = (char) ch;
+						if (ch == '\n') {
+							newlines++;
+						}
+						textbuf[len++] = (char) ch;
 					}
 					end = start + 1;
 				}
 				for (int k = len - 1; k >= end; k--) {
-					yyunput(yytext[k]);
+					if (textbuf[k] == '\n') {
+						newlines--;
+					}
+					giveBack(textbuf[k]);
+				}
+				if (directInput) {
+					yylineno += newlines;
 				}
 				yyleng = end;
-				yyeol = end > 0 ? yytext[end - 1] == '\n' : yyoldeol;
+				tokenbuf = textbuf;
+				tokenoff = 0;
+				yyeol = end > 0 ? textbuf[end - 1] == '\n' : yyoldeol;
 				if (rule == 0) {
 					trace("no rule, echoed", 0);
 					yyecho();
@@ -553,8 +741,13 @@ public abstract class yylexer {
 				if (yyrejectflg) {
 					// Back to the text as the scan left it, and on to the next candidate.
 					yyrejectflg = false;
+					if (directInput) {
+						yylineno -= newlines;
+					}
 					for (int k = end; k < len; k++) {
-						read();
+						if (take() == '\n') {
+							newlines++;
+						}
 					}
 					continue;
 				}
