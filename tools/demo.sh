@@ -37,3 +37,27 @@ if command -v javac >/dev/null; then
   printf '\n==> Java Calc (with its Lindle scanner) on the same <==\n'
   printf "$sample" | java -cp "build/lib/yl.jar:$out/classes" Calc
 fi
+
+# Tally, the second example: a small language with strings and comments in
+# start conditions of their own and recovery from statements that do not
+# parse, in the three languages on its sample.
+cp examples/tally.y examples/tally.l examples/tally_cpp.y examples/tally_cpp.l examples/tally.in "$out/"
+(cd "$out" && ../bin/brannock -$ tally.y -i && ../bin/lindle -$ tally.l -o tally_lex.c &&
+  ../bin/brannock -$ -Tcpp tally_cpp.y -i && ../bin/lindle -$ -Tcpp tally_cpp.l -o tally_cpp_lex.cpp -i)
+gcc -Wall -Werror -I runtime/common -I runtime/parser -I runtime/lexer -I "$out" "$out/tally.c" "$out/tally_lex.c" \
+  build/lib/libyl.a -o "$out/tally"
+g++ -Wall -Werror -I runtime/common -I runtime/parser -I runtime/lexer -I "$out" "$out/tally_cpp.cpp" \
+  "$out/tally_cpp_lex.cpp" build/lib/libyl.a -o "$out/tally_cpp"
+printf '\n==> %s <==\n' examples/tally.in
+cat examples/tally.in
+printf '\n==> C tally on it <==\n'
+"$out/tally" <examples/tally.in
+printf '\n==> C++ tally on it <==\n'
+"$out/tally_cpp" <examples/tally.in
+if command -v javac >/dev/null; then
+  cp examples/Tally.y examples/TallyLexer.l "$out/"
+  (cd "$out" && ../bin/brannock -$ -Tj Tally.y && ../bin/lindle -$ -Tj TallyLexer.l)
+  javac -Xlint:all -Werror -cp build/lib/yl.jar -d "$out/classes" "$out/Tally.java" "$out/TallyLexer.java"
+  printf '\n==> Java Tally on it <==\n'
+  java -cp "build/lib/yl.jar:$out/classes" Tally <examples/tally.in
+fi
