@@ -25,10 +25,11 @@ speed=$root/bench/scan_speed
 "$build/bin/c_like_text" "$size_mb" >"$work/text.c"
 includes=(-I"$speed" -I"$root/runtime/lexer" -I"$root/runtime/common" -I"$root/runtime/parser")
 
-# The C++ lexer: the same source with a name, and the C++ driver after the
-# class.
+# The C++ lexer: the same source with a name, and the driver after the
+# class, scanning with an object of it.
 sed -e 's|#include "scan_driver.h"||' -e 's|^%}$|%}\n%name clexer|' \
-  -e 's|^int yywrap(void) { return 1; }$|#include "scan_driver_cpp.h"|' "$speed/clexer.l" >"$work/clexer_cpp.l"
+  -e 's|^int yywrap(void) { return 1; }$|#define SCAN_OBJECT clexer lexer;\n#define SCAN_INPUT lexer.yyin\n#define SCAN_NEXT() lexer.yylex()\n#include "scan_driver.h"|' \
+  "$speed/clexer.l" >"$work/clexer_cpp.l"
 # The Java lexer: actions that return stand under %return, the others
 # under %break, BEGIN is yybegin, and main hands the scanner to the driver.
 awk '

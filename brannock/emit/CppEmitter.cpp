@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string>
 
+#include "toolframe/emit/CppClassHead.h"
 #include "toolframe/emit/RuntimeNames.h"
 
 namespace brannock {
@@ -172,17 +173,8 @@ void CppEmitter::parserName(bool begin, std::string_view name)
 void CppEmitter::writeClassHead(std::string_view name)
 {
     toolframe::OutputStream& out = includeOrSourceStream();
-    const std::string_view base = toolframe::runtime::cppParserBaseClass(options().compactTables, options().unicode);
-    writeSeparatorHeading(out, name);
-    out.writeNarrow("#ifndef YYEXPPARSER\n#define YYEXPPARSER\n#endif\n\nclass YYEXPPARSER YYFAR ");
-    out.writeNarrow(name);
-    out.writeNarrow(" : public _YL ");
-    out.writeNarrow(base);
-    out.writeNarrow(" {\npublic:\n\t");
-    out.writeNarrow(name);
-    out.writeNarrow("();\n\tvirtual ~");
-    out.writeNarrow(name);
-    out.writeNarrow("();\n\n");
+    toolframe::writeCppClassHead(out, "YYEXPPARSER", name,
+                                 toolframe::runtime::cppParserBaseClass(options().compactTables, options().unicode));
     out.writeNarrow(kProtectedMembers);
 }
 

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "toolframe/emit/CppClassHead.h"
 #include "toolframe/emit/MacroDefaults.h"
 #include "toolframe/emit/RuntimeNames.h"
 #include "toolframe/output/BannerBox.h"
@@ -155,17 +156,8 @@ void CppScannerEmitter::namePart(NamePart part, std::string_view name, bool open
 void CppScannerEmitter::writeClassHead(std::string_view name)
 {
     toolframe::OutputStream& out = declarationStream();
-    const std::string_view base = toolframe::runtime::cppLexerBaseClass(options().compactTables, options().unicode);
-    toolframe::writeSeparatorHeading(out, name);
-    out.writeNarrow("#ifndef YYEXPLEXER\n#define YYEXPLEXER\n#endif\n\nclass YYEXPLEXER YYFAR ");
-    out.writeNarrow(name);
-    out.writeNarrow(" : public _YL ");
-    out.writeNarrow(base);
-    out.writeNarrow(" {\npublic:\n\t");
-    out.writeNarrow(name);
-    out.writeNarrow("();\n\tvirtual ~");
-    out.writeNarrow(name);
-    out.writeNarrow("();\n\n");
+    toolframe::writeCppClassHead(out, "YYEXPLEXER", name,
+                                 toolframe::runtime::cppLexerBaseClass(options().compactTables, options().unicode));
     out.writeNarrow(kCompatibilityMembers);
     out.writeNarrow("protected:\n\tvoid yytables();\n\tvirtual ");
     out.writeNarrow(options().unicode ? "_YL yywint_t" : "int");

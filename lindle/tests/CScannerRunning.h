@@ -24,6 +24,17 @@ inline bool isUnicode(const std::vector<std::string>& switches)
     return false;
 }
 
+// A shell command that builds something in dir, or a failure with what it
+// said.
+inline ::testing::AssertionResult compiles(const toolframe::testing::TemporaryDirectory& dir,
+                                           const std::string& command)
+{
+    const toolframe::testing::ProcessResult compiled = toolframe::testing::shell(command, dir.path());
+    if (compiled.exitStatus != 0)
+        return ::testing::AssertionFailure() << command << "\n" << compiled.out << compiled.err;
+    return ::testing::AssertionSuccess();
+}
+
 // lex source (named source in dir) -> program, or a failure that says why;
 // compiled as C, or as C++ when asked.
 inline ::testing::AssertionResult buildScanner(const toolframe::testing::TemporaryDirectory& dir,

@@ -5,6 +5,7 @@
 
 #include "lindle/tests/CScannerRunning.h"
 
+using lindle::testing::compiles;
 using lindle::testing::kRuntimeIncludes;
 using lindle::testing::runLindle;
 using lindle::testing::runtimeLibrary;
@@ -65,14 +66,6 @@ std::string stem(const std::string& file) { return file.substr(0, file.rfind('.'
     return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult compile(const TemporaryDirectory& dir, const std::string& command)
-{
-    const ProcessResult compiled = shell(command, dir.path());
-    if (compiled.exitStatus != 0)
-        return ::testing::AssertionFailure() << command << "\n" << compiled.out << compiled.err;
-    return ::testing::AssertionSuccess();
-}
-
 class Examples : public ::testing::TestWithParam<Example> {};
 
 TEST_P(Examples, SameOutputInEveryLanguage)
@@ -90,13 +83,13 @@ TEST_P(Examples, SameOutputInEveryLanguage)
     const std::string c = stem(example.cGrammar);
     ASSERT_TRUE(run(dir, BRANNOCK_PROGRAM, {example.cGrammar, "-$", "-i"}));
     ASSERT_TRUE(run(dir, LINDLE_PROGRAM, {example.cScanner, "-$", "-o", c + "_lex.c"}));
-    ASSERT_TRUE(compile(dir, "gcc -Wall -Werror -g" + kRuntimeIncludes + " " + c + ".c " + c + "_lex.c " +
+    ASSERT_TRUE(compiles(dir, "gcc -Wall -Werror -g" + kRuntimeIncludes + " " + c + ".c " + c + "_lex.c " +
                                  runtimeLibrary(false) + " -o c_program"));
 
     const std::string cpp = stem(example.cppGrammar);
     ASSERT_TRUE(run(dir, BRANNOCK_PROGRAM, {example.cppGrammar, "-$", "-Tcpp", "-i"}));
     ASSERT_TRUE(run(dir, LINDLE_PROGRAM, {example.cppScanner, "-$", "-Tcpp", "-o", cpp + "_lex.cpp", "-i"}));
-    ASSERT_TRUE(compile(dir, "g++ -Wall -Werror -g" + kRuntimeIncludes + " " + cpp + ".cpp " + cpp + "_lex.cpp " +
+    ASSERT_TRUE(compiles(dir, "g++ -Wall -Werror -g" + kRuntimeIncludes + " " + cpp + ".cpp " + cpp + "_lex.cpp " +
                                  runtimeLibrary(false) + " -o cpp_program"));
 
     const bool java = shell("command -v javac", "/").exitStatus == 0;
@@ -104,7 +97,7 @@ TEST_P(Examples, SameOutputInEveryLanguage)
     if (java) {
         ASSERT_TRUE(run(dir, BRANNOCK_PROGRAM, {example.javaGrammar, "-$", "-Tj"}));
         ASSERT_TRUE(run(dir, LINDLE_PROGRAM, {example.javaScanner, "-$", "-Tj"}));
-        ASSERT_TRUE(compile(dir, "javac -Xlint:all -Werror -cp " YL_JAR " -d classes " + javaClass + ".java " +
+        ASSERT_TRUE(compiles(dir, "javac -Xlint:all -Werror -cp " YL_JAR " -d classes " + javaClass + ".java " +
                                      stem(example.javaScanner) + ".java"));
     }
 

@@ -12,6 +12,7 @@
 
 #include "lindle/tests/CScannerRunning.h"
 
+using lindle::testing::compiles;
 using lindle::testing::kRuntimeIncludes;
 using lindle::testing::runLindle;
 using lindle::testing::runtimeLibrary;
@@ -224,14 +225,6 @@ const std::vector<Build> kTableForms = {{"fast", {}}, {"compact", {"-s"}}};
     return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult compile(const TemporaryDirectory& dir, const std::string& command)
-{
-    const ProcessResult compiled = shell(command, dir.path());
-    if (compiled.exitStatus != 0)
-        return ::testing::AssertionFailure() << command << "\n" << compiled.out << compiled.err;
-    return ::testing::AssertionSuccess();
-}
-
 std::vector<std::string> portablePrograms()
 {
     std::vector<std::string> paths;
@@ -263,7 +256,7 @@ TEST_P(ThreeLanguages, SameTokenStreams)
                                              randomInput(vocabulary, 12, 200)};
 
     ASSERT_TRUE(generate(dir, "c.l", "c.c", {}));
-    ASSERT_TRUE(compile(dir, "gcc -Wall -Werror" + kRuntimeIncludes + " c.c " + runtimeLibrary(false) + " -o c"));
+    ASSERT_TRUE(compiles(dir, "gcc -Wall -Werror" + kRuntimeIncludes + " c.c " + runtimeLibrary(false) + " -o c"));
     std::vector<std::string> expected;
     for (const std::string& input : inputs) {
         const ProcessResult run = runProgram(dir, "c", input);
@@ -278,14 +271,14 @@ TEST_P(ThreeLanguages, SameTokenStreams)
         std::vector<std::string> switches = {"-Tcpp"};
         switches.insert(switches.end(), form.switches.begin(), form.switches.end());
         ASSERT_TRUE(generate(dir, "cpp.l", cpp + ".cpp", switches));
-        ASSERT_TRUE(compile(dir, "g++ -Wall -Werror" + kRuntimeIncludes + " " + cpp + ".cpp " +
+        ASSERT_TRUE(compiles(dir, "g++ -Wall -Werror" + kRuntimeIncludes + " " + cpp + ".cpp " +
                                      runtimeLibrary(false) + " -o " + cpp));
         std::vector<std::string> javaSwitches = {"-Tj"};
         javaSwitches.insert(javaSwitches.end(), form.switches.begin(), form.switches.end());
         const std::string classes = std::string("java_") + form.name;
         if (java) {
             ASSERT_TRUE(generate(dir, "Lexer.l", "Lexer.java", javaSwitches));
-            ASSERT_TRUE(compile(dir, "javac -Xlint:all -Werror -cp " YL_JAR " -d " + classes + " Lexer.java"));
+            ASSERT_TRUE(compiles(dir, "javac -Xlint:all -Werror -cp " YL_JAR " -d " + classes + " Lexer.java"));
         }
         for (std::size_t i = 0; i < inputs.size(); ++i) {
             const ProcessResult cppRun = runProgram(dir, cpp, inputs[i]);
@@ -349,7 +342,7 @@ TEST(LargeScanners, TwoThousandKeywordsInJava)
                              "\tpublic static void main(String[] args) {\n\t\tLexer l = new Lexer();\n"
                              "\t\twhile (l.yylex() != 0) {\n\t\t}\n\t\tSystem.out.flush();\n\t}\n}\n");
     ASSERT_TRUE(generate(dir, "c.l", "c.c", {}));
-    ASSERT_TRUE(compile(dir, "gcc -Wall -Werror" + kRuntimeIncludes + " c.c " + runtimeLibrary(false) + " -o c"));
+    ASSERT_TRUE(compiles(dir, "gcc -Wall -Werror" + kRuntimeIncludes + " c.c " + runtimeLibrary(false) + " -o c"));
     const ProcessResult expected = runProgram(dir, "c", input);
     ASSERT_EQ(expected.exitStatus, 0);
     for (const Build& form : kTableForms) {
@@ -358,7 +351,7 @@ TEST(LargeScanners, TwoThousandKeywordsInJava)
         switches.insert(switches.end(), form.switches.begin(), form.switches.end());
         const std::string classes = std::string("classes_") + form.name;
         ASSERT_TRUE(generate(dir, "Lexer.l", "Lexer.java", switches));
-        ASSERT_TRUE(compile(dir, "javac -Xlint:all -Werror -cp " YL_JAR " -d " + classes + " Lexer.java"));
+        ASSERT_TRUE(compiles(dir, "javac -Xlint:all -Werror -cp " YL_JAR " -d " + classes + " Lexer.java"));
         const ProcessResult run = toolframe::testing::runWithInput(dir, "java -cp " YL_JAR ":" + classes + " Lexer", input);
         EXPECT_EQ(run.exitStatus, 0) << run.err;
         EXPECT_EQ(run.out, expected.out);

@@ -549,77 +549,13 @@ public abstract class yylexer {
 			int state = first;
 			int len = start;
 			int ch = 0;
-			final char text[] = textbuf;
-			final int states[] = statebuf;
-			final int limit = states.length;
 			final yylexerlayout tables = layout;
 			final char classes[] = tables.classes;
 			final int dense[] = tables.dense;
 			final int classcount = tables.classcount;
 			// Newlines among the characters read from start on, where the engine counts lines itself.
 			int newlines = 0;
-			if (directInput && yyunputindex == 0 && dense != null) {
-				// The common case, with the input buffer's position in a local: the characters come straight
-				// from the buffer, so the one read ahead goes back by a step of the position.
-				final char in[] = inbuf;
-				int p = inpos;
-				int e = inend;
-				for (;;) {
-					if (len >= limit) {
-						break;
-					}
-					if (p < e) {
-						ch = in[p++];
-					}
-					else {
-						inpos = p;
-						ch = refill();
-						if (ch < 0) {
-							break;
-						}
-						p = inpos;
-						e = inend;
-					}
-					int target = dense[state * classcount + classes[ch]];
-					if (target <= 0) {
-						p--;
-						break;
-					}
-					if (ch == '\n') {
-						newlines++;
-					}
-					text[len] = (char) ch;
-					states[len] = target;
-					len++;
-					state = target;
-				}
-				inpos = p;
-			}
-			else {
-				for (;;) {
-					if (len >= limit) {
-						// The buffers are about to grow: go on with the new ones.
-						break;
-					}
-					ch = take();
-					if (ch < 0) {
-						break;
-					}
-					int target = dense != null ? dense[state * classcount + classes[ch]] : tables.step(state, ch);
-					if (target <= 0) {
-						giveBack(ch);
-						break;
-					}
-					if (ch == '\n') {
-						newlines++;
-					}
-					text[len] = (char) ch;
-					states[len] = target;
-					len++;
-					state = target;
-				}
-			}
-			while (len >= limit && ch >= 0) {
+			for (;;) {
 				if (len >= statebuf.length && !growtext(len + 1)) {
 					yytextoverflow();
 					break;
@@ -628,7 +564,7 @@ public abstract class yylexer {
 				if (ch < 0) {
 					break;
 				}
-				int target = layout.step(state, ch);
+				int target = dense != null ? dense[state * classcount + classes[ch]] : tables.step(state, ch);
 				if (target <= 0) {
 					giveBack(ch);
 					break;
