@@ -5,7 +5,9 @@
 # C-like text held in memory, counting tokens only. Times are the processor
 # time of the scan as each program measures it, the median of REPETITIONS
 # (3) runs in turns; a Java program scans the text twice in one run and
-# times the second scan, which the JIT has compiled.
+# times the second scan, which the JIT has compiled. On a loaded machine
+# the times of C and C++ spread widely, so their instructions (callgrind,
+# a whole run on a tenth of the text) are compared too.
 #
 #   bench/scan_speed_languages.sh [BUILD_DIR]
 set -euo pipefail
@@ -19,10 +21,11 @@ make_work
 locate_build "$root" "${1:-}"
 lindle=$build/bin/lindle
 require "$lindle" "$build/bin/c_like_text" "$build/lib/libyl.a" "$build/lib/yl.jar"
-require_commands cc c++ javac java jflex
+require_commands cc c++ javac java jflex valgrind
 
 speed=$root/bench/scan_speed
 "$build/bin/c_like_text" "$size_mb" >"$work/text.c"
+"$build/bin/c_like_text" $(( (size_mb + 9) / 10 )) >"$work/small.c"
 includes=(-I"$speed" -I"$root/runtime/lexer" -I"$root/runtime/common" -I"$root/runtime/parser")
 
 # The C++ lexer: the same source with a name, and the driver after the
@@ -105,3 +108,12 @@ echo "C++ fast / C fast:           $(ratio "${time[cpp_fast]}" "${time[c_fast]}"
 echo "C++ compact / C compact:     $(ratio "${time[cpp_compact]}" "${time[c_compact]}")"
 echo "Java fast / JFlex:           $(ratio "${time[java_fast]}" "${time[jflex]}")"
 echo "Java compact / JFlex:        $(ratio "${time[java_compact]}" "${time[jflex]}")"
+
+declare -A instr
+for program in c_fast cpp_fast c_compact cpp_compact; do
+  (cd "$work" && valgrind --tool=callgrind --callgrind-out-file="$work/$program.cg" "./$program" <"$work/small.c") \
+    >/dev/null 2>"$work/$program.cg.log"
+  instr[$program]=$(sed -n 's/.*Collected : \([0-9]*\).*/\1/p' "$work/$program.cg.log")
+done
+echo "Instructions, C++ fast / C fast:        $(ratio "${instr[cpp_fast]}" "${instr[c_fast]}")"
+echo "Instructions, C++ compact / C compact:  $(ratio "${instr[cpp_compact]}" "${instr[c_compact]}")"
