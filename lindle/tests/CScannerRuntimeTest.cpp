@@ -241,4 +241,50 @@ TEST(LexerRuntime, ABrannockParserTakesItsTokensFromALindleScanner)
     }
 }
 
+// A parser object takes its tokens from the scanner object in its
+// yymlexerptr, and the scanner gives each value to the parser object in
+// its yymparserptr: both objects as generated (-mm) and as instances made
+// from them (-mi), in both widths, with no yylex() anywhere.
+TEST(LexerRuntime, AParserObjectTakesItsTokensFromAScannerObject)
+{
+    const std::string linking = std::string(LINKING_DIR) + "/";
+    struct Combination {
+        const char* switches;
+        const char* flags;
+        bool unicode;
+    };
+    for (const Combination& c : {Combination{" -mm", "", false}, Combination{" -mi", " -DINSTANCES", false},
+                                 Combination{" -mm -W", "", true}, Combination{" -mi -W", " -DINSTANCES", true}}) {
+        SCOPED_TRACE(c.switches);
+        TemporaryDirectory dir;
+        dir.write("calcm.y", readFile(linking + "calcm.y"));
+        dir.write("calcmlex.l", readFile(linking + "calcmlex.l"));
+        const std::string command = toolframe::testing::quoted(BRANNOCK_PROGRAM) + " calcm.y -i -$" + c.switches +
+                                    " && " + toolframe::testing::quoted(lindle::testing::kProgram) +
+                                    " calcmlex.l -i -$" + c.switches + " && gcc -Wall -Werror" + c.flags +
+                                    kRuntimeIncludes + " calcm.c calcmlex.c " +
+                                    lindle::testing::runtimeLibrary(c.unicode) + " -o calcm";
+        const ProcessResult built = shell(command, dir.path());
+        ASSERT_EQ(built.exitStatus, 0) << command << "\n" << built.out << built.err;
+        EXPECT_EQ(runProgramChecked(dir, "calcm", "1 + 2 + 39\n7\n").out, "42\n7\n");
+    }
+}
+
+// A code block right after %name comes after the object's declaration,
+// so that it may use the object.
+TEST(LexerRuntime, ACodeBlockAfterTheNameSeesTheScannerObject)
+{
+    TemporaryDirectory dir;
+    dir.write("named.l", "%name scanner\n"
+                         "%{\n"
+                         "static int scanned(void) { return scanner.yymlineno; }\n"
+                         "%}\n"
+                         "%%\n"
+                         "\\n\t;\n"
+                         "%%\n"
+                         "int main(void) { yymlex(&scanner); return scanned() == 3 ? 0 : 1; }\n");
+    ASSERT_TRUE(buildScanner(dir, "named.l", "named", {"-mm"}));
+    EXPECT_EQ(runProgram(dir, "named", "\n\n").exitStatus, 0);
+}
+
 } // namespace
