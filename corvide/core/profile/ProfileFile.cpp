@@ -134,12 +134,14 @@ void CProfileFile::parse(std::string_view text)
         byteOrderMark_ = kByteOrderMark;
         text.remove_prefix(kByteOrderMark.size());
     }
+    // A line ends at "\r\n", "\n" or a lone "\r", so no value holds a line end.
     while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
+        const std::size_t end = text.find_first_of("\r\n");
+        const std::string_view line = text.substr(0, end);
+        std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+        if (end != std::string_view::npos && text[end] == '\r' && next < text.size() && text[next] == '\n')
+            ++next;
+        text.remove_prefix(next);
         if (const auto name = headerName(line))
             sections_.push_back(Section{std::string(line), std::string(*name), {}, {}, 0});
         else

@@ -110,6 +110,15 @@ TEST(ProfileFileReading, ReadsCrlfLineEndsAndAByteOrderMark)
     EXPECT_EQ(file.getString("s", "key", ""), "value");
 }
 
+TEST(ProfileFileReading, ALoneCarriageReturnEndsALineSoEveryValueCanBeWrittenBack)
+{
+    CProfileFile file = parsed("[s]\rkey=a\rb=c\r\n\r\nlast=1");
+    EXPECT_EQ(file.getString("s", "key", ""), "a");
+    EXPECT_EQ(file.getString("s", "b", ""), "c");
+    EXPECT_TRUE(file.writeString("s", "copy", file.getString("s", "key", "")));
+    EXPECT_EQ(file.text(), "[s]\nkey=a\nb=c\n\nlast=1\ncopy=a\n");
+}
+
 TEST(ProfileFileWriting, CreatesTheSectionAndTheKey)
 {
     CProfileFile file;
