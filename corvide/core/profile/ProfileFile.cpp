@@ -244,6 +244,8 @@ bool CProfileFile::writeRaw(std::string_view section, std::string_view key, std:
 
 bool CProfileFile::writeString(std::string_view section, std::string_view key, std::string_view value)
 {
+    if (value.size() > kValueCapacity)
+        return false;
     if (hasSurroundingBlanks(value) || isQuoted(value))
         return writeRaw(section, key, "\"" + std::string(value) + "\"");
     return writeRaw(section, key, value);

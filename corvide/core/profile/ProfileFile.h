@@ -53,8 +53,9 @@ public:
     // (surrounding blanks, enclosing quotes) is written inside a further
     // pair of quotes. Refused (false, nothing changed) when the value, the
     // key or the section cannot be written as one line that reads back
-    // as the same name: a line end or NUL in it, '=' or a leading '[' in a
-    // key, ']' in a section, surrounding blanks or an empty name.
+    // the same: a line end or NUL in it, a value longer than a read takes,
+    // '=' or a leading '[' in a key, ']' in a section, surrounding blanks
+    // or an empty name.
     bool writeString(std::string_view section, std::string_view key, std::string_view value);
 
     // The stored value as it stands (trimmed, whole, quotes kept); for

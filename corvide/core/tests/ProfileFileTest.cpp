@@ -148,12 +148,16 @@ TEST(ProfileFileWriting, RefusesWhatCannotBeWrittenAsOneLineAndChangesNothing)
     EXPECT_FALSE(file.writeString("a]b", "k", "v"));
     EXPECT_FALSE(file.writeString("", "k", "v"));
     EXPECT_FALSE(file.writeString("new\nsection", "k", "v"));
+    EXPECT_FALSE(file.writeString("s", "key", std::string(256, 'x')));
+    EXPECT_TRUE(file.writeRaw("s", "raw", std::string(256, 'x')));
+    file.deleteKey("s", "raw");
     EXPECT_EQ(file.text(), "[s]\nkey=old\n");
 }
 
 TEST(ProfileFileWriting, ValuesThatReadingWouldChangeAreQuotedSoTheyReadBackTheSame)
 {
-    const std::string values[] = {" leading", "trailing\t", "\"quoted\"", "'single'", "\"-o\" \"x\"", "\"", "plain"};
+    const std::string values[] = {" leading",  "trailing\t", "\"quoted\"",         "'single'",
+                                  "\"-o\" \"x\"", "\"",          std::string(255, 'x'), "\"" + std::string(253, 'q') + "\""};
     for (const std::string& value : values) {
         CProfileFile written;
         ASSERT_TRUE(written.writeString("s", "key", value));

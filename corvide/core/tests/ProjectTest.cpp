@@ -385,6 +385,16 @@ TEST_F(ProjectTest, AReadOnlyDirectoryMakesSaveFail)
     EXPECT_EQ(directory.read("ro/p.cvp"), previous);
 }
 
+TEST_F(ProjectTest, ANameLongerThanAValueHoldsFailsTheSaveRatherThanComingBackCut)
+{
+    openNew();
+    project.addFile(directory / "calc.y", true);
+    project.addFile("/" + std::string(300, 'n') + ".y", false);
+    EXPECT_FALSE(project.save());
+    reload();
+    EXPECT_EQ(storedNames(project), Names{"calc.y"});
+}
+
 TEST_F(ProjectTest, AValueThatCannotBeOneLineFailsTheSaveButWritesTheRest)
 {
     openNew();
