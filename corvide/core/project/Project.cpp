@@ -165,9 +165,14 @@ bool CProject::save()
     file.deleteKey(kProjectSection, kDirectoryKey);
     file.deleteSection(kFilesSection);
     bool written = true;
+    // A name that cannot be written takes no number, so that the files after
+    // it are not cut off at the gap when the project is read.
     std::size_t number = 0;
-    for (const auto& projectFile : files_)
-        written = file.writeString(kFilesSection, fileKey(++number), projectFile->storedName()) && written;
+    for (const auto& projectFile : files_) {
+        const bool fileWritten = file.writeString(kFilesSection, fileKey(number + 1), projectFile->storedName());
+        number += fileWritten ? 1 : 0;
+        written = fileWritten && written;
+    }
     written = brannockOptions_.writeSection(file) && written;
     written = lindleOptions_.writeSection(file) && written;
     written = writeStamp(file, CBrannockOptions::kSection, brannockStamp_) && written;
