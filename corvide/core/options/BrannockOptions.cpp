@@ -1,6 +1,5 @@
 #include "corvide/core/options/BrannockOptions.h"
 
-#include "corvide/core/options/OptionTable.h"
 #include "corvide/core/options/SharedOptionFields.h"
 
 namespace corvide {
@@ -52,27 +51,5 @@ constexpr OptionField<Options> kFields[] = {
 } // namespace
 
 std::span<const OptionField<CBrannockOptions>> CBrannockOptions::fields() { return kFields; }
-
-void CBrannockOptions::setDefaults(const COptionDefaults& defaults)
-{
-    optiontable::applyDefaults(*this, fields(), defaults);
-}
-
-bool CBrannockOptions::writeSection(CProfileFile& file, std::string_view section) const
-{
-    return optiontable::write(*this, fields(), file, section);
-}
-
-void CBrannockOptions::readSection(const CProfileFile& file, std::string_view section)
-{
-    optiontable::read(*this, fields(), file, section);
-}
-
-bool CBrannockOptions::differsFrom(const CBrannockOptions& other) const
-{
-    return optiontable::differ(*this, other, fields());
-}
-
-std::string CBrannockOptions::commandLineSwitches() const { return optiontable::switches(*this, fields()); }
 
 } // namespace corvide

@@ -1,6 +1,5 @@
 #include "corvide/core/options/LindleOptions.h"
 
-#include "corvide/core/options/OptionTable.h"
 #include "corvide/core/options/SharedOptionFields.h"
 
 namespace corvide {
@@ -39,27 +38,5 @@ constexpr OptionField<Options> kFields[] = {
 } // namespace
 
 std::span<const OptionField<CLindleOptions>> CLindleOptions::fields() { return kFields; }
-
-void CLindleOptions::setDefaults(const COptionDefaults& defaults)
-{
-    optiontable::applyDefaults(*this, fields(), defaults);
-}
-
-bool CLindleOptions::writeSection(CProfileFile& file, std::string_view section) const
-{
-    return optiontable::write(*this, fields(), file, section);
-}
-
-void CLindleOptions::readSection(const CProfileFile& file, std::string_view section)
-{
-    optiontable::read(*this, fields(), file, section);
-}
-
-bool CLindleOptions::differsFrom(const CLindleOptions& other) const
-{
-    return optiontable::differ(*this, other, fields());
-}
-
-std::string CLindleOptions::commandLineSwitches() const { return optiontable::switches(*this, fields()); }
 
 } // namespace corvide
