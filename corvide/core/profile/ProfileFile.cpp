@@ -275,6 +275,21 @@ void CProfileFile::deleteSection(std::string_view section)
     indexSections();
 }
 
+void CProfileFile::clearSection(std::string_view section)
+{
+    const auto named = sectionsByName_.find(folded(section));
+    if (named == sectionsByName_.end())
+        return;
+    Section& kept = sections_[named->second.front()];
+    kept.lines.clear();
+    index(kept);
+    const std::string name = folded(section);
+    std::erase_if(sections_, [&](const Section& candidate) {
+        return &candidate != &kept && folded(candidate.name) == name;
+    });
+    indexSections();
+}
+
 bool CProfileFile::hasSection(std::string_view section) const { return sectionsByName_.contains(folded(section)); }
 
 std::vector<std::string> CProfileFile::sectionNames() const

@@ -67,6 +67,9 @@ public:
     void deleteKey(std::string_view section, std::string_view key);
     // Removes every section of that name with all its lines.
     void deleteSection(std::string_view section);
+    // The same, except that the first section's header stays where it is, so
+    // that keys written again return to their place in the file.
+    void clearSection(std::string_view section);
 
     bool hasSection(std::string_view section) const;
     // Section names as written, in file order, each name once.

@@ -108,13 +108,16 @@ void CProject::initialise(const std::string& projectPath, const COptionDefaults&
     lindleOptions_.setDefaults(defaults);
 }
 
-const CProjectFile& CProject::insertSorted(std::string storedName, std::string fullPath)
+const CProjectFile& CProject::insertSorted(std::string storedName, std::string fullPath, EqualNames equalNames)
 {
     std::string folded = foldedCase(storedName, codePage_);
     const SourceKind kind = sourceKindOf(fullPath.empty() ? storedName : fullPath, codePage_);
     auto file = std::make_unique<CProjectFile>(std::move(storedName), std::move(fullPath), folded, kind);
-    // Before the first file that is not less: before any of equal name.
-    const auto position = files_.emplace_hint(files_.lower_bound(std::string_view(folded)), std::move(file));
+    const auto hint = equalNames == EqualNames::After ? files_.upper_bound(std::string_view(folded))
+                                                       : files_.lower_bound(std::string_view(folded));
+    const auto position = files_.emplace_hint(hint, std::move(file));
+    for (CProjectObserver* observer : observers_)
+        observer->fileAdded(**position);
     return **position;
 }
 
@@ -148,7 +151,9 @@ bool CProject::load(const std::string& projectPath, const COptionDefaults& defau
         std::string full = toolframe::path::fullPath(name, directory_);
         if (full.size() >= kFullPathLimit)
             full.clear();
-        insertSorted(std::move(name), std::move(full));
+        // Names that differ only in case keep the order the file gives them,
+        // so that saving and loading again does not swap them.
+        insertSorted(std::move(name), std::move(full), EqualNames::After);
     }
     brannockOptions_.readSection(file);
     lindleOptions_.readSection(file);
@@ -163,7 +168,7 @@ bool CProject::save()
     CProfileFile file(codePage_);
     file.load(path_);
     file.deleteKey(kProjectSection, kDirectoryKey);
-    file.deleteSection(kFilesSection);
+    file.clearSection(kFilesSection);
     bool written = true;
     // A name that cannot be written takes no number, so that the files after
     // it are not cut off at the gap when the project is read.
@@ -192,10 +197,8 @@ const CProjectFile* CProject::addFile(const std::string& path, bool useRelativeN
     for (const auto& file : files_)
         if (sameFile(file->fullPath(), full) || file->storedName() == stored)
             return nullptr;
-    const CProjectFile& added = insertSorted(std::move(stored), full);
+    const CProjectFile& added = insertSorted(std::move(stored), full, EqualNames::Before);
     modified_ = true;
-    for (CProjectObserver* observer : observers_)
-        observer->fileAdded(added);
     return &added;
 }
 

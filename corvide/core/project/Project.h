@@ -19,9 +19,11 @@
 namespace corvide {
 
 // The open project: a list of files kept sorted by stored name (compared
-// case-insensitively; a new file goes before one whose name compares
-// equal), one option set for each tool, the time each set last changed,
-// and the project file (".cvp") they live in.
+// case-insensitively; an added file goes before one whose name compares
+// equal, while a loaded file keeps the order of the project file among
+// them, so that names differing only in case do not swap places at every
+// save), one option set for each tool, the time each set last changed, and
+// the project file (".cvp") they live in.
 //
 // What the build runner needs of it:
 //   - files() in project order; each file's kind() tells which tool builds
@@ -126,7 +128,9 @@ private:
     };
     using FileSet = std::multiset<std::unique_ptr<CProjectFile>, ByFoldedName>;
 
-    const CProjectFile& insertSorted(std::string storedName, std::string fullPath);
+    // Where a file goes among files whose names compare equal.
+    enum class EqualNames { Before, After };
+    const CProjectFile& insertSorted(std::string storedName, std::string fullPath, EqualNames equalNames);
     std::string legacyName(std::string name) const;
     const COptionSet* optionsFor(SourceKind kind) const;
     void forgetFiles();

@@ -9,6 +9,7 @@ class CProjectFile;
 class CProjectObserver {
 public:
     virtual ~CProjectObserver() = default;
+    // A file entered the project: added, or read by load().
     virtual void fileAdded(const CProjectFile&) {}
     // Called before the file is destroyed.
     virtual void fileRemoved(const CProjectFile&) {}

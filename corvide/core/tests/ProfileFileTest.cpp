@@ -189,6 +189,16 @@ TEST(ProfileFileWriting, DeletesEverySectionOfTheName)
     EXPECT_EQ(file.text(), "[a]\nk=1\n[b]\nk=2\n[Files]\nFile1=z\n");
 }
 
+TEST(ProfileFileWriting, ClearingASectionKeepsItsPlace)
+{
+    CProfileFile file = parsed("[a]\nk=1\n[FILES]\nFile1=x\n; old\n[b]\nk=2\n[files]\nFile2=y\n");
+    file.clearSection("Files");
+    EXPECT_TRUE(file.writeString("Files", "File1", "z"));
+    EXPECT_EQ(file.text(), "[a]\nk=1\n[FILES]\nFile1=z\n[b]\nk=2\n");
+    file.clearSection("missing");
+    EXPECT_FALSE(file.hasSection("missing"));
+}
+
 TEST(ProfileFileWriting, ListsSectionsAndKeysOnceEach)
 {
     const CProfileFile file = parsed("[a]\nx=1\nX=2\ny=3\n[b]\n[A]\nz=4\n");

@@ -61,7 +61,7 @@ TEST(HandWrittenProject, LoadsAsWindowsWouldReadIt)
     EXPECT_FALSE(project.lindleStamp());
 }
 
-TEST(HandWrittenProject, SavingKeepsTheCommentsOutsideTheFileList)
+TEST(HandWrittenProject, SavingKeepsTheCommentsOutsideTheFileListAndTheFileListInItsPlace)
 {
     const TemporaryDirectory directory;
     directory.write("calc.cvp", kHandWritten);
@@ -70,7 +70,11 @@ TEST(HandWrittenProject, SavingKeepsTheCommentsOutsideTheFileList)
     ASSERT_TRUE(project.save());
     const std::string text = directory.read("calc.cvp");
     EXPECT_EQ(text.find('\r'), std::string::npos);
-    EXPECT_EQ(text.rfind("; Calculator project, kept by hand\n\n[BRANNOCKOPTIONS]\noptioncapitalt=cpp\n", 0), 0u) << text;
+    EXPECT_EQ(text.rfind("; Calculator project, kept by hand\n\n  [ filesinproject ]   \nFile1=calc.y\nFile2=Lexer.L\n"
+                         "File3=notes.txt\n[BRANNOCKOPTIONS]\noptioncapitalt=cpp\n",
+                         0),
+              0u)
+        << text;
     corvide::CProfileFile written;
     written.parse(text);
     EXPECT_EQ(written.rawValue("BrannockOptions", "OptionD"), std::nullopt);
