@@ -1,6 +1,8 @@
 // corvide-build: the project's build from a terminal or a script.
 //   corvide-build project.cvp [--rebuild] [--list]
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -33,12 +35,11 @@ bool parse(int argc, char** argv, Request& request)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
-        bool known = false;
-        for (const Flag& flag : kFlags)
-            if (argument == flag.name)
-                known = request.*flag.field = true;
-        if (known)
+        const auto flag = std::ranges::find(kFlags, argument, &Flag::name);
+        if (flag != std::end(kFlags)) {
+            request.*flag->field = true;
             continue;
+        }
         if (argument.starts_with("-") || !request.project.empty())
             return false;
         request.project = argument;

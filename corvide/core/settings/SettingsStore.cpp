@@ -1,5 +1,6 @@
 #include "corvide/core/settings/SettingsStore.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <set>
 
@@ -85,7 +86,11 @@ std::string storedDword(std::uint32_t value)
     return std::string(kDwordPrefix) + buffer;
 }
 
-std::string directoryOf(const std::string& path) { return path.substr(0, path.rfind('/')); }
+std::string directoryOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string(".") : path.substr(0, std::max<std::size_t>(slash, 1));
+}
 
 const toolframe::CodePage kNames(toolframe::CodePage::kUtf8);
 
@@ -103,7 +108,8 @@ std::optional<std::string> childOf(std::string_view parent, std::string_view sec
 
 std::string CSettingsStore::defaultPath()
 {
-    return platform::userConfigurationDirectory() + "/Fernhollow Software/Corvane 2.ini";
+    const std::string configuration = platform::userConfigurationDirectory();
+    return configuration.empty() ? std::string() : configuration + "/Fernhollow Software/Corvane 2.ini";
 }
 
 CSettingsStore::CSettingsStore(std::string path) : path_(std::move(path)) {}
@@ -117,7 +123,7 @@ CProfileFile CSettingsStore::snapshot() const
 
 bool CSettingsStore::change(const std::function<bool(CProfileFile&)>& edit)
 {
-    if (!platform::makeDirectories(directoryOf(path_)))
+    if (path_.empty() || !platform::makeDirectories(directoryOf(path_)))
         return false;
     const platform::FileLock lock(path_ + ".lock");
     if (!lock.locked())

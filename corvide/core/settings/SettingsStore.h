@@ -24,7 +24,8 @@ namespace corvide {
 class CSettingsStore {
 public:
     // $XDG_CONFIG_HOME/Fernhollow Software/Corvane 2.ini (XDG_CONFIG_HOME
-    // defaulting to ~/.config).
+    // defaulting to ~/.config); empty when the user has no home, and then
+    // the store reads nothing and refuses every change.
     static std::string defaultPath();
 
     explicit CSettingsStore(std::string path = defaultPath());

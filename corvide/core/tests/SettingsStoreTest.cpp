@@ -58,6 +58,13 @@ TEST_F(SettingsStoreTest, LivesUnderXdgConfigHome)
     EXPECT_EQ(CSettingsStore::defaultPath(), "/home/someone/.config/Fernhollow Software/Corvane 2.ini");
 }
 
+TEST_F(SettingsStoreTest, WithoutAPathNothingIsWrittenAnywhere)
+{
+    CSettingsStore homeless("");
+    EXPECT_FALSE(homeless.setString("User", "Name", "x"));
+    EXPECT_EQ(homeless.getString("User", "Name"), std::nullopt);
+}
+
 TEST_F(SettingsStoreTest, KeepsStringsAndDwordsApartAndMakesItsDirectory)
 {
     ASSERT_TRUE(store.setString("User", "Name", "Ada"));
