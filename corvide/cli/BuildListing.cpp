@@ -1,13 +1,10 @@
 #include "corvide/cli/BuildListing.h"
 
+#include "corvide/core/project/CommandLinePath.h"
+
 namespace corvide {
 
 namespace {
-
-std::string quotedIfSpaced(const std::string& path)
-{
-    return path.find(' ') == std::string::npos ? path : "\"" + path + "\"";
-}
 
 std::string_view buildState(const CProject& project, const CProjectFile& file, bool rebuildAll)
 {
@@ -23,7 +20,9 @@ std::string commandLine(const CProject& project, const CProjectFile& file, const
     if (!isBuilt(file.kind()))
         return {};
     const std::string& program = file.kind() == SourceKind::Grammar ? programs.brannock : programs.lindle;
-    std::string command = quotedIfSpaced(program) + " " + project.toolArguments(file);
+    std::string command = commandLinePath(program);
+    command += ' ';
+    command += project.toolArguments(file);
     while (command.ends_with(' '))
         command.pop_back();
     return command;

@@ -73,6 +73,16 @@ std::string cutToCapacity(std::string_view text, const toolframe::CodePage& code
     return std::string(text.substr(0, kept));
 }
 
+std::string joined(std::string_view first, std::string_view second, std::string_view third)
+{
+    std::string result;
+    result.reserve(first.size() + second.size() + third.size());
+    result += first;
+    result += second;
+    result += third;
+    return result;
+}
+
 int leadingInteger(std::string_view text)
 {
     bool negative = false;
@@ -219,7 +229,7 @@ CProfileFile::Section& CProfileFile::sectionForWriting(std::string_view section)
 {
     if (const auto named = sectionsByName_.find(folded(section)); named != sectionsByName_.end())
         return sections_[named->second.front()];
-    sections_.push_back(Section{"[" + std::string(section) + "]", std::string(section), {}, {}, 0});
+    sections_.push_back(Section{joined("[", section, "]"), std::string(section), {}, {}, 0});
     sectionsByName_[folded(section)].push_back(sections_.size() - 1);
     return sections_.back();
 }
@@ -231,12 +241,12 @@ bool CProfileFile::writeRaw(std::string_view section, std::string_view key, std:
         return false;
     if (const auto location = find(section, key)) {
         Line& line = sections_[location->section].lines[location->line];
-        line.text = std::string(keyOf(line.text)) + "=" + std::string(value);
+        line.text = joined(keyOf(line.text), "=", value);
         return true;
     }
     Section& target = sectionForWriting(section);
     target.lines.insert(target.lines.begin() + static_cast<std::ptrdiff_t>(target.keysEnd),
-                        lineFor(std::string(key) + "=" + std::string(value)));
+                        lineFor(joined(key, "=", value)));
     target.firstKey.emplace(folded(key), target.keysEnd);
     ++target.keysEnd;
     return true;
@@ -247,7 +257,7 @@ bool CProfileFile::writeString(std::string_view section, std::string_view key, s
     if (value.size() > kValueCapacity)
         return false;
     if (hasSurroundingBlanks(value) || isQuoted(value))
-        return writeRaw(section, key, "\"" + std::string(value) + "\"");
+        return writeRaw(section, key, joined("\"", value, "\""));
     return writeRaw(section, key, value);
 }
 

@@ -26,8 +26,11 @@ std::string withoutExtension(std::string_view path, const toolframe::CodePage& c
 
 std::string outputExtension(const COptionSet& options)
 {
-    if (!options.outputExtension.empty())
-        return options.outputExtension.starts_with('.') ? options.outputExtension : "." + options.outputExtension;
+    if (!options.outputExtension.empty()) {
+        std::string extension = options.outputExtension.starts_with('.') ? "" : ".";
+        extension += options.outputExtension;
+        return extension;
+    }
     for (const LanguageExtension& entry : kExtensions)
         if (options.targetLanguage == entry.code)
             return std::string(entry.extension);

@@ -4,6 +4,7 @@
 
 #include "corvide/core/platform/ProcessDirectory.h"
 #include "corvide/core/profile/ProfileFile.h"
+#include "corvide/core/project/CommandLinePath.h"
 #include "corvide/core/project/OptionStamp.h"
 #include "corvide/core/project/OutputName.h"
 #include "corvide/core/project/UpToDate.h"
@@ -23,7 +24,12 @@ constexpr std::string_view kProjectExtension = ".cvp";
 // Longer full paths cannot be opened here; the name then stays without one.
 constexpr std::size_t kFullPathLimit = PATH_MAX;
 
-std::string fileKey(std::size_t number) { return "File" + std::to_string(number); }
+std::string fileKey(std::size_t number)
+{
+    std::string key = "File";
+    key += std::to_string(number);
+    return key;
+}
 
 bool sameFile(const std::string& a, const std::string& b)
 {
@@ -35,10 +41,6 @@ bool sameFile(const std::string& a, const std::string& b)
     const auto second = toolframe::identityOfPath(b);
     return first && second && first->sameFileAs(*second);
 }
-
-bool holdsSpace(std::string_view text) { return text.find(' ') != std::string_view::npos; }
-
-std::string quotedIfSpaced(const std::string& path) { return holdsSpace(path) ? "\"" + path + "\"" : path; }
 
 // The directory part without its trailing separator, "/" kept for the root.
 std::string directoryWithout(std::string_view path, const toolframe::CodePage& codePage)
@@ -303,7 +305,10 @@ std::string CProject::toolArguments(const CProjectFile& file) const
 {
     if (!isBuilt(file.kind()))
         return {};
-    return quotedIfSpaced(file.fullPath()) + " " + switchesFor(file.kind());
+    std::string arguments = commandLinePath(file.fullPath());
+    arguments += ' ';
+    arguments += switchesFor(file.kind());
+    return arguments;
 }
 
 std::string CProject::workingDirectory(const CProjectFile& file) const
