@@ -125,6 +125,9 @@ function(_corvane_add_generator function tool name source)
   endif()
   foreach(file IN LISTS outputs)
     _corvane_claim_output("${file}" "${owner}")
+    # The tools write into existing directories only.
+    cmake_path(GET file PARENT_PATH directory)
+    file(MAKE_DIRECTORY "${directory}")
   endforeach()
 
   set(depends "${input}" "$<TARGET_FILE:${tool}>")
