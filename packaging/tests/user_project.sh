@@ -86,29 +86,31 @@ scanner_object=$(find "$tree/CMakeFiles" -name scan.c.o)
 [ -n "$parser_object" ] && [ -n "$scanner_object" ] || fail "objects not found"
 check_nothing_to_do "after the first build"
 
+# Edits the grammar with the command given, builds, and checks which of
+# the generated files and objects changed; one more build must then have
+# nothing to do.
+check_rebuild() {
+  local description=$1 expected=$2 before after
+  shift 2
+  before=$(times "$parser_object" "$scanner_object")
+  sleep 1
+  "$@"
+  build
+  after=$(times "$parser_object" "$scanner_object")
+  [ "$(changed "$before" "$after")" = "$expected" ] || fail "$description changed: $(changed "$before" "$after")"
+  check_nothing_to_do "after $description"
+  check_calculator
+}
+parser_changes="$(basename "$parser_source") $(basename "$parser_object") "
+
 # A touched grammar: Brannock runs again and writes the same header, which
 # keeps its time, so only the parser is compiled again.
-before=$(times "$parser_object" "$scanner_object")
-sleep 1
-touch "$grammar"
-build
-after=$(times "$parser_object" "$scanner_object")
-[ "$(changed "$before" "$after")" = "$(basename "$parser_source") $(basename "$parser_object") " ] ||
-  fail "a touched grammar changed: $(changed "$before" "$after")"
-check_nothing_to_do "after a touched grammar"
-check_calculator
+check_rebuild "a touched grammar" "$parser_changes" touch "$grammar"
 
 # A new member of the value type changes the header, and the scanner that
 # includes it is compiled again; Lindle does not run.
-before=$after
-sleep 1
-sed -i 's/^\tdouble value;$/\tdouble value;\n\tint spare;/' "$grammar"
-build
-after=$(times "$parser_object" "$scanner_object")
-[ "$(changed "$before" "$after")" = "$(basename "$parser_source") $(basename "$parser_object") calc.h scan.c.o " ] ||
-  fail "a changed header changed: $(changed "$before" "$after")"
-check_nothing_to_do "after a changed header"
-check_calculator
+check_rebuild "a changed header" "${parser_changes}calc.h scan.c.o " \
+  sed -i 's/^\tdouble value;$/\tdouble value;\n\tint spare;/' "$grammar"
 
 # An error in the grammar fails the build with its diagnostic, and leaves
 # neither the parser nor its header; mended, the build goes on.
