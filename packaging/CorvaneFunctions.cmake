@@ -28,6 +28,10 @@
 
 include_guard(GLOBAL)
 
+if(CMAKE_VERSION VERSION_LESS 3.20)
+  message(FATAL_ERROR "corvane_add_parser and corvane_add_scanner need CMake 3.20 or later")
+endif()
+
 set(_CORVANE_HEADER_KEEPER "${CMAKE_CURRENT_LIST_DIR}/CorvaneKeepHeader.cmake")
 
 # The switches these functions give themselves: given again in OPTIONS they
@@ -50,8 +54,8 @@ function(_corvane_binary_path path result)
   set(${result} "${absolute}" PARENT_SCOPE)
 endfunction()
 
-# Everything both functions share; tool is the imported program, kind its
-# word for what it writes.
+# Everything both functions share; function names the caller in messages,
+# tool is the imported program it runs.
 function(_corvane_add_generator function tool name source)
   set(owner "${function}(${name})")
   cmake_parse_arguments(PARSE_ARGV 4 arg "NO_HEADER" "OUTPUT;HEADER;LANGUAGE;PARSER" "VERBOSE;OPTIONS")

@@ -8,9 +8,10 @@ page=$1
 program=$2
 failures=0
 
-# The option paragraphs' tags as the page renders them: "-E", "-L:n",
+# The option paragraphs' tags as man renders the page (without
+# overstriking, its output being no terminal): "-E", "-L:n",
 # "-eext", "-i", "--help".
-rendered=$(MANWIDTH=200 man -l "$page" 2>/dev/null | col -b)
+rendered=$(MANWIDTH=200 man -l "$page" 2>/dev/null)
 documented=$(sed -n 's/^ \{7\}\(-[^ ]*\).*/\1/p' <<<"$rendered" | sort -u)
 
 # The help display's lines are " -X     text"; its continuation lines start
