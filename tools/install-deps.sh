@@ -3,7 +3,10 @@
 # what is already there.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev clang libclang-rt-14-dev bison byacc flex re2c valgrind openjdk-17-jdk-headless)
+# pkgconf, man-db, groff-base, dpkg-dev and file serve the install tests:
+# pkg-config, the manual pages, and CPack's Debian package.
+packages=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev clang libclang-rt-14-dev bison byacc flex re2c valgrind openjdk-17-jdk-headless
+  pkgconf man-db groff-base dpkg-dev file)
 
 missing=()
 for package in "${packages[@]}"; do
