@@ -38,11 +38,21 @@ set(rules
   "lindle/report/|${lindle_vocabulary}|lindle/(reader|regex|nfa|dfa|report)/"
   "lindle/emit/|${lindle_vocabulary}|lindle/(dfa|nfa|tables|emit)/"
   "lindle/|toolframe/|lindle/"
+  # The workbench shares only the platform layer of the frame, and never
+  # reads the generators: it knows them by their command lines.
+  "corvide/core/platform/|toolframe/platform/|corvide/core/platform/"
+  "corvide/core/text/|toolframe/platform/|corvide/core/text/"
+  "corvide/core/profile/|toolframe/platform/|corvide/core/(platform|text|profile)/"
+  "corvide/core/options/|toolframe/platform/|corvide/core/(profile|options)/"
+  "corvide/core/settings/|toolframe/platform/|corvide/core/(platform|text|profile|options|settings)/"
+  "corvide/core/project/|toolframe/platform/|corvide/core/(platform|text|profile|options|project)/"
+  "corvide/cli/|toolframe/platform/|corvide/(core|cli)/"
 )
 
 set(violations 0)
 file(GLOB_RECURSE sources RELATIVE ${ROOT} ${ROOT}/toolframe/*.h ${ROOT}/toolframe/*.cpp
-  ${ROOT}/brannock/*.h ${ROOT}/brannock/*.cpp ${ROOT}/lindle/*.h ${ROOT}/lindle/*.cpp)
+  ${ROOT}/brannock/*.h ${ROOT}/brannock/*.cpp ${ROOT}/lindle/*.h ${ROOT}/lindle/*.cpp
+  ${ROOT}/corvide/*.h ${ROOT}/corvide/*.cpp)
 foreach(source ${sources})
   set(allowed "")
   foreach(rule ${rules})

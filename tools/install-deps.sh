@@ -3,7 +3,11 @@
 # what is already there.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev clang libclang-rt-14-dev bison byacc flex re2c valgrind openjdk-17-jdk-headless jflex)
+# pkgconf, man-db, groff-base, dpkg-dev and file serve the install tests:
+# pkg-config, the manual pages, and CPack's Debian package; jflex the
+# scanning benchmark.
+packages=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev clang libclang-rt-14-dev bison byacc flex re2c valgrind openjdk-17-jdk-headless
+  pkgconf man-db groff-base dpkg-dev file jflex)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -73,6 +73,30 @@ TEST(Help, RedirectedOutputIsTheWholeTextWithoutPauses)
     EXPECT_EQ(result.exitStatus, 1);
 }
 
+TEST(Help, LongHelpIsTheSameTextAndSucceeds)
+{
+    TemporaryDirectory directory;
+    const auto result = brannock::testing::runBrannock(directory, {"--help"});
+    EXPECT_EQ(result.out, kBanner + kPage1 + kPage2 + kPage3);
+    EXPECT_EQ(result.exitStatus, 0);
+}
+
+TEST(Help, VersionIsOneLineAndSucceeds)
+{
+    TemporaryDirectory directory;
+    const auto result = brannock::testing::runBrannock(directory, {"--version"});
+    EXPECT_EQ(result.out, "Brannock, Version 2.07\n");
+    EXPECT_EQ(result.exitStatus, 0);
+}
+
+TEST(Help, VersionBesideOtherArgumentsIsAnInvalidOption)
+{
+    TemporaryDirectory directory;
+    const auto result = brannock::testing::runBrannock(directory, {"-$", "--version"});
+    EXPECT_EQ(result.out, "fatal error Y1003: invalid option '--version'\n");
+    EXPECT_EQ(result.exitStatus, 1);
+}
+
 TEST(Help, TerminalPausesAfterEachPageForOneKey)
 {
     TemporaryDirectory directory;

@@ -316,8 +316,10 @@ Lexeme LexReader::scanDefinitionToken()
                 return lexeme;
             }
             if (d.is('{')) {
-                codeBlock();
-                continue;
+                // Copied when the reader reaches it, not when it looks
+                // ahead, so that it follows what the token before it writes.
+                lexeme.token = Token::CodeBlock;
+                return lexeme;
             }
             unget();
             lexeme.token = Token::EndOfFile;
@@ -362,7 +364,7 @@ bool LexReader::startsDeclaration(Token token) const
     switch (token) {
     case Token::EndOfFile: case Token::Separator: case Token::MacroName: case Token::Start: case Token::Exclusive:
     case Token::Table: case Token::SizeA: case Token::SizeE: case Token::SizeK: case Token::SizeN: case Token::SizeO:
-    case Token::SizeP: case Token::Option: case Token::Name: case Token::Include:
+    case Token::SizeP: case Token::Option: case Token::Name: case Token::Include: case Token::CodeBlock:
         return true;
     default:
         return false;
@@ -395,6 +397,10 @@ bool LexReader::readDefinitions()
             return false;
         case Token::Separator:
             return true;
+        case Token::CodeBlock:
+            codeBlock();
+            advance();
+            break;
         default:
             if (startsDeclaration(lexeme_.token)) {
                 declaration();

@@ -10,7 +10,7 @@ constexpr const char* kTokenNames[] = {
     "%k", "%n", "%o", "%option", "%p", "character", "character string", "character class", "macro name",
     "translation string", "$", "(", ")", "*", "+", ",", ".", "/", "<", ">", "?", "^", "{", "|", "}",
     "identifier", "integer", "separator", "action", "program code", "<<CHAR>>", "<<BYTE>>", "<<EOF>>",
-    "declaration code block",
+    "declaration code block", "%{",
 };
 
 } // namespace

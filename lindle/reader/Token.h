@@ -12,6 +12,8 @@ enum class Token : int {
     Greater = 38, Question = 39, Caret = 40, OpenBrace = 41, Bar = 42, CloseBrace = 43, Identifier = 44,
     Integer = 45, ActionSeparator = 46, Action = 47, ProgramCode = 48, CharMarker = 49, ByteMarker = 50,
     EndOfFileMarker = 51, DeclarationCodeBlock = 52,
+    // Never reported: a "%{" block, copied when the reader reaches it.
+    CodeBlock = 53,
 };
 
 // As messages 2009 and 2010 show the token.

@@ -162,6 +162,66 @@ TEST(LexerRuntime, ReadsThroughTheProgramsOwnInputAndUnput)
     EXPECT_EQ(runProgram(dir, "multiple", "ignored").out, expected);
 }
 
+// A program that reads through its own getchar hook keeps it for every
+// character: the library must not read the stream around it. The multiple
+// model changes the object's hook between two tokens.
+const std::string kOwnGetcharRules = "%%\n"
+                                     "[a-z]+\t{ printf(\"w:%s:%d\\n\", yytext, yylineno); }\n"
+                                     "[0-9]+\t{ printf(\"n:%s:%d\\n\", yytext, yylineno); }\n"
+                                     "[ \\n]\t;\n"
+                                     "%%\n"
+                                     "static const char *text = \"ab 12\\ncd 34\";\n"
+                                     "static int position;\n";
+
+TEST(LexerRuntime, ReadsThroughTheProgramsOwnGetchar)
+{
+    TemporaryDirectory dir;
+    dir.write("single.l", kOwnGetcharRules +
+                              "int yygetchar(void) { return text[position] ? text[position++] : EOF; }\n"
+                              "int main(void) { return yylex(); }\n");
+    dir.write("multiple.l", "%name scanner\n" + kOwnGetcharRules +
+                                "static int own(yymlexer_t *yy) { (void) yy; "
+                                "return text[position] ? text[position++] : EOF; }\n"
+                                "int main(void)\n{\n"
+                                "\tyymlexer_t lexer;\n\tint token;\n"
+                                "\tyymcreatelexer(&lexer, &scanner);\n"
+                                "\tlexer.yymgetchar = own;\n"
+                                "\ttoken = yymlex(&lexer);\n"
+                                "\tyymdestroylexer(&lexer);\n\treturn token;\n}\n");
+    ASSERT_TRUE(buildScanner(dir, "single.l", "single", {}));
+    ASSERT_TRUE(buildScanner(dir, "multiple.l", "multiple", {"-mi"}));
+    const std::string expected = "w:ab:1\nn:12:1\nw:cd:2\nn:34:2\n";
+    EXPECT_EQ(runProgramChecked(dir, "single", "zz 99\n").out, expected);
+    EXPECT_EQ(runProgramChecked(dir, "multiple", "zz 99\n").out, expected);
+}
+
+// An action that points yyin at another file reads that file from the
+// next character on, and the first file goes on where its last token
+// ended once yywrap() points back to it: the scanner holds back nothing
+// that it read from a stream past the token.
+const std::string kIncludeRules =
+    "%{\nstatic FILE *outer;\n%}\n"
+    "%%\n"
+    "\"#include\"\t{ outer = yyin; yyin = fopen(\"inner.txt\", \"r\"); if (yyin == NULL) return 1; }\n"
+    "[a-z]+\t{ printf(\"w:\"); ECHO; printf(\":%d\\n\", yylineno); }\n"
+    "[ \\n]\t;\n"
+    "%%\n"
+    "int yywrap(void)\n{\n\tif (outer == NULL)\n\t\treturn 1;\n"
+    "\tfclose(yyin);\n\tyyin = outer;\n\touter = NULL;\n\treturn 0;\n}\n"
+    "int main(void) { return yylex(); }\n";
+
+TEST(LexerRuntime, AnActionThatSwitchesTheInputStreamReadsEachStreamWhereItStands)
+{
+    TemporaryDirectory dir;
+    dir.write("include.l", kIncludeRules);
+    dir.write("inner.txt", "in\nner\n");
+    ASSERT_TRUE(buildScanner(dir, "include.l", "include", {}));
+    ASSERT_TRUE(buildScanner(dir, "include.l", "include_compact", {"-s", "-W"}));
+    const std::string expected = "w:ab:1\nw:in:1\nw:ner:2\nw:cd:3\nw:ef:4\n";
+    EXPECT_EQ(runProgramChecked(dir, "include", "ab #include cd\nef\n").out, expected);
+    EXPECT_EQ(runProgramChecked(dir, "include_compact", "ab #include cd\nef\n").out, expected);
+}
+
 TEST(LexerRuntime, ABrannockParserTakesItsTokensFromALindleScanner)
 {
     const std::string linking = std::string(LINKING_DIR) + "/";
@@ -179,6 +239,52 @@ TEST(LexerRuntime, ABrannockParserTakesItsTokensFromALindleScanner)
         ASSERT_EQ(built.exitStatus, 0) << command << "\n" << built.out << built.err;
         EXPECT_EQ(runProgramChecked(dir, "calc", "1 + 2 + 39\n7\n").out, "42\n7\n");
     }
+}
+
+// A parser object takes its tokens from the scanner object in its
+// yymlexerptr, and the scanner gives each value to the parser object in
+// its yymparserptr: both objects as generated (-mm) and as instances made
+// from them (-mi), in both widths, with no yylex() anywhere.
+TEST(LexerRuntime, AParserObjectTakesItsTokensFromAScannerObject)
+{
+    const std::string linking = std::string(LINKING_DIR) + "/";
+    struct Combination {
+        const char* switches;
+        const char* flags;
+        bool unicode;
+    };
+    for (const Combination& c : {Combination{" -mm", "", false}, Combination{" -mi", " -DINSTANCES", false},
+                                 Combination{" -mm -W", "", true}, Combination{" -mi -W", " -DINSTANCES", true}}) {
+        SCOPED_TRACE(c.switches);
+        TemporaryDirectory dir;
+        dir.write("calcm.y", readFile(linking + "calcm.y"));
+        dir.write("calcmlex.l", readFile(linking + "calcmlex.l"));
+        const std::string command = toolframe::testing::quoted(BRANNOCK_PROGRAM) + " calcm.y -i -$" + c.switches +
+                                    " && " + toolframe::testing::quoted(lindle::testing::kProgram) +
+                                    " calcmlex.l -i -$" + c.switches + " && gcc -Wall -Werror" + c.flags +
+                                    kRuntimeIncludes + " calcm.c calcmlex.c " +
+                                    lindle::testing::runtimeLibrary(c.unicode) + " -o calcm";
+        const ProcessResult built = shell(command, dir.path());
+        ASSERT_EQ(built.exitStatus, 0) << command << "\n" << built.out << built.err;
+        EXPECT_EQ(runProgramChecked(dir, "calcm", "1 + 2 + 39\n7\n").out, "42\n7\n");
+    }
+}
+
+// A code block right after %name comes after the object's declaration,
+// so that it may use the object.
+TEST(LexerRuntime, ACodeBlockAfterTheNameSeesTheScannerObject)
+{
+    TemporaryDirectory dir;
+    dir.write("named.l", "%name scanner\n"
+                         "%{\n"
+                         "static int scanned(void) { return scanner.yymlineno; }\n"
+                         "%}\n"
+                         "%%\n"
+                         "\\n\t;\n"
+                         "%%\n"
+                         "int main(void) { yymlex(&scanner); return scanned() == 3 ? 0 : 1; }\n");
+    ASSERT_TRUE(buildScanner(dir, "named.l", "named", {"-mm"}));
+    EXPECT_EQ(runProgram(dir, "named", "\n\n").exitStatus, 0);
 }
 
 } // namespace

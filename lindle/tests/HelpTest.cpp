@@ -60,6 +60,30 @@ TEST(LindleHelp, RedirectedOutputHasNoPause)
     EXPECT_EQ(result.exitStatus, 1);
 }
 
+TEST(LindleHelp, LongHelpIsTheSameTextAndSucceeds)
+{
+    TemporaryDirectory directory;
+    const auto result = runLindle(directory, {"--help"});
+    EXPECT_EQ(result.out, kBanner + kFirstHalf + kSecondHalf);
+    EXPECT_EQ(result.exitStatus, 0);
+}
+
+TEST(LindleHelp, VersionIsOneLineAndSucceeds)
+{
+    TemporaryDirectory directory;
+    const auto result = runLindle(directory, {"--version"});
+    EXPECT_EQ(result.out, "Lindle, Version 2.07\n");
+    EXPECT_EQ(result.exitStatus, 0);
+}
+
+TEST(LindleHelp, LongHelpBesideASourceIsAnInvalidOption)
+{
+    TemporaryDirectory directory;
+    const auto result = runLindle(directory, {"scan.l", "--help"});
+    EXPECT_EQ(result.out, kBanner + "fatal error L1003: invalid option '--help'\n");
+    EXPECT_EQ(result.exitStatus, 1);
+}
+
 TEST(LindleHelp, NoBannerSwitchAloneIsNoHelp)
 {
     TemporaryDirectory directory;

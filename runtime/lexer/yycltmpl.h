@@ -112,11 +112,13 @@ public:
 	const YYLN(transition_t) YYNEARFAR *yytransition;
 	const YYLN(ctransition_t) YYNEARFAR *yyctransition;
 
-	/* The library's: code units decoded ahead of the scan (Unicode), and a
-	   first half of a surrogate pair waiting to be written. */
+	/* The library's: code units decoded ahead of the scan (Unicode), a
+	   first half of a surrogate pair waiting to be written, and the
+	   transitions the scan has looked up. */
 	int yypending[3];
 	int yypendingcount;
 	int yyoutpending;
+	void YYFAR *yycache;	/* transitions looked up so far */
 
 private:
 	YYLN(lexer)(const YYLN(lexer) &);

@@ -36,8 +36,14 @@
 #define YYLPENDING yy->yypending
 #define YYLPENDINGCOUNT yy->yypendingcount
 #define YYLOUTPENDING yy->yyoutpending
-/* The class's virtual functions are the hooks a program replaces. */
+#define YYLCACHE yy->yycache
+/* The class's virtual functions are the hooks a program replaces, with the
+   engine's as their defaults: no weak names or aliases stand for them.
+   Whether a class replaced its input hooks cannot be told from here, so
+   the scan never reads around them. */
 #define YYLDEFAULT
+#define YYLDEFAULTOF(hook)
+#define YYLFASTHOOKS 0
 
 namespace yl {
 namespace {
@@ -51,7 +57,7 @@ YYLOBJ::YYLOBJ()
 	  yytext_size(0), yystext_size(100), yytext_max(0), yystatebuf(NULL), yysstatebuf(NULL),
 	  yyunputbufptr(NULL), yysunputbufptr(NULL), yyunput_size(0), yysunput_size(100), yyunput_max(0),
 	  yymatch(NULL), yybackup(NULL), yystate(NULL), yytransitionmax(0), yytransition(NULL),
-	  yyctransition(NULL), yypendingcount(0), yyoutpending(0)
+	  yyctransition(NULL), yypendingcount(0), yyoutpending(0), yycache(NULL)
 {
 	yypending[0] = yypending[1] = yypending[2] = 0;
 }
@@ -103,6 +109,8 @@ void YYLOBJ::yydestroy()
 	yystatebuf = yysstatebuf = NULL;
 	yyunputbufptr = yysunputbufptr = NULL;
 	yytext_size = yyunput_size = 0;
+	YYLF(cachefree)((struct yylcache *) yycache);
+	yycache = NULL;
 }
 
 void YYLOBJ::yyreset()
@@ -143,12 +151,12 @@ void YYLOBJ::yyecho()
 
 int YYLOBJ::yygetchar()
 {
-	return YYLF(getchar)(this);
+	return YYLF(getchardefault)(this);
 }
 
 int YYLOBJ::yyinput()
 {
-	return YYLF(input)(this);
+	return YYLF(inputdefault)(this);
 }
 
 void YYLOBJ::yyoutput(int ch)
@@ -158,7 +166,7 @@ void YYLOBJ::yyoutput(int ch)
 
 void YYLOBJ::yyunput(int ch)
 {
-	YYLF(unput)(this, ch);
+	YYLF(unputdefault)(this, ch);
 }
 
 int YYLOBJ::yywrap()

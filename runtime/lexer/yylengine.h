@@ -12,7 +12,15 @@
    hook, so that the next token, input() and the line count all see it
    again. A rule with trailing context ends its token where the last state
    carrying its context mark was reached. REJECT takes the next rule of the
-   same state, then the rules of shorter prefixes. */
+   same state, then the rules of shorter prefixes.
+
+   While the program keeps the library's own input, getchar and unput
+   hooks, the same scan runs without calling them: characters come straight
+   from what was given back and from the stream, transitions from a cache
+   of expanded rows, and only the last accepting position is remembered.
+   The states of the text, the line count of what was read past the token
+   and the hooks' bookkeeping are worked out afterwards, and only when a
+   rule needs them (a list of rules, trailing context, REJECT). */
 
 #include <stdlib.h>
 #include <string.h>
@@ -80,6 +88,9 @@ static int YYLN(pendingunits)[3];
 static int YYLN(pendingcount) = 0;
 static int YYLN(outpending) = 0;
 #endif
+
+static void *YYLN(transitioncache) = NULL;
+#define YYLCACHE YYLN(transitioncache)
 #endif
 
 /* A hook's default gives way to a definition of the program's own; a
@@ -182,26 +193,13 @@ static int YYLF(growunput)(YYLP0)
    is cut short, overlong, a surrogate or beyond U+10FFFF) becomes the lone
    low surrogate 0xDC00 + byte, which well-formed input never yields, and
    the bytes after it are read anew; the output hook writes such a unit back
-   as the byte itself, so nothing is lost on the way through. */
-YYLDEFAULT int YYCDECL YYLF(getchar)(YYLP0)
+   as the byte itself, so nothing is lost on the way through. This decodes
+   the character that lead (not EOF, not ASCII) begins. */
+static int YYLF(decode)(YYLP FILE *in, int lead)
 {
-	FILE *in;
-	int lead, need, low, high, k, n;
+	int need, low, high, k, n;
 	int bytes[4];
 	long code;
-	if (YYLPENDINGCOUNT > 0) {
-		int unit = YYLPENDING[0];
-		for (k = 1; k < YYLPENDINGCOUNT; k++) {
-			YYLPENDING[k - 1] = YYLPENDING[k];
-		}
-		YYLPENDINGCOUNT--;
-		return unit;
-	}
-	in = YYLF(instream)(YYLA0);
-	lead = getc(in);
-	if (lead == EOF || lead < 0x80) {
-		return lead;
-	}
 	low = 0x80;
 	high = 0xBF;
 	if (lead >= 0xC2 && lead <= 0xDF) {
@@ -225,7 +223,7 @@ YYLDEFAULT int YYCDECL YYLF(getchar)(YYLP0)
 	}
 	n = 0;
 	for (k = 0; k < need; k++) {
-		int byte = getc(in);
+		int byte = getc_unlocked(in);
 		if (byte == EOF || byte < low || byte > high) {
 			if (byte != EOF) {
 				ungetc(byte, in);
@@ -248,6 +246,54 @@ YYLDEFAULT int YYCDECL YYLF(getchar)(YYLP0)
 	return (int) code;
 }
 
+/* The next code unit of the stream: those decoded ahead come first. */
+static int YYLF(readunit)(YYLP FILE *in)
+{
+	int lead;
+	if (YYLPENDINGCOUNT > 0) {
+		int k, unit = YYLPENDING[0];
+		for (k = 1; k < YYLPENDINGCOUNT; k++) {
+			YYLPENDING[k - 1] = YYLPENDING[k];
+		}
+		YYLPENDINGCOUNT--;
+		return unit;
+	}
+	lead = getc_unlocked(in);
+	if (lead == EOF || lead < 0x80) {
+		return lead;
+	}
+	return YYLF(decode)(YYLA in, lead);
+}
+#else
+static int YYLF(readunit)(YYLP FILE *in)
+{
+#ifdef YYLMULTI
+	(void) yy;
+#endif
+	return getc_unlocked(in);
+}
+#endif
+
+/* The library's hooks are static functions under weak aliases, so that the
+   engine can tell whether the program replaced them (the fast scan reads
+   around them and must not when it did). */
+#define YYLNAME(name) YYLNAME2(name)
+#define YYLNAME2(name) #name
+#ifndef YYLDEFAULTOF
+#define YYLDEFAULTOF(hook) YYLDEFAULT __attribute__((alias(YYLNAME(YYLF(hook##default)))))
+#endif
+
+static int YYCDECL YYLF(getchardefault)(YYLP0)
+{
+#ifdef YYLWIDE
+	return YYLF(readunit)(YYLA YYLF(instream)(YYLA0));
+#else
+	return getc_unlocked(YYLF(instream)(YYLA0));
+#endif
+}
+int YYCDECL YYLF(getchar)(YYLP0) YYLDEFAULTOF(getchar);
+
+#ifdef YYLWIDE
 /* A code point as UTF-8; a lone surrogate takes the three bytes that its
    value would, so that nothing the program wrote is dropped. */
 static void YYLF(putcode)(FILE *out, long code)
@@ -299,11 +345,6 @@ YYLDEFAULT void YYCDECL YYLF(output)(YYLP int ch)
 	}
 }
 #else
-YYLDEFAULT int YYCDECL YYLF(getchar)(YYLP0)
-{
-	return getc(YYLF(instream)(YYLA0));
-}
-
 YYLDEFAULT void YYCDECL YYLF(output)(YYLP int ch)
 {
 	putc(ch, YYLF(outstream)(YYLA0));
@@ -313,7 +354,7 @@ YYLDEFAULT void YYCDECL YYLF(output)(YYLP int ch)
 /* input(): what was given back comes first. The line count and the
    beginning of a line follow every character read, so that characters the
    scanner reads ahead and gives back leave them as they were. */
-YYLDEFAULT int YYCDECL YYLF(input)(YYLP0)
+static int YYCDECL YYLF(inputdefault)(YYLP0)
 {
 	int ch;
 	if (YYLV(unputindex) > 0) {
@@ -331,7 +372,7 @@ YYLDEFAULT int YYCDECL YYLF(input)(YYLP0)
 	return ch;
 }
 
-YYLDEFAULT void YYCDECL YYLF(unput)(YYLP int ch)
+static void YYCDECL YYLF(unputdefault)(YYLP int ch)
 {
 	if (YYLV(unputindex) >= YYLV(unput_size) && !YYLF(growunput)(YYLA0)) {
 		YYLUNPUTOVERFLOW();
@@ -343,6 +384,20 @@ YYLDEFAULT void YYCDECL YYLF(unput)(YYLP int ch)
 		YYLV(lineno)--;
 	}
 }
+
+int YYCDECL YYLF(input)(YYLP0) YYLDEFAULTOF(input);
+void YYCDECL YYLF(unput)(YYLP int ch) YYLDEFAULTOF(unput);
+
+/* Nonzero when the scan may read around the input hooks. */
+#ifndef YYLFASTHOOKS
+#ifdef YYLMULTI
+#define YYLFASTHOOKS (yy->yymgetchar == YYLF(getchardefault) && yy->yyminput == YYLF(inputdefault) \
+	&& yy->yymunput == YYLF(unputdefault))
+#else
+#define YYLFASTHOOKS (&YYLF(getchar) == &YYLF(getchardefault) && &YYLF(input) == &YYLF(inputdefault) \
+	&& &YYLF(unput) == &YYLF(unputdefault))
+#endif
+#endif
 
 YYLDEFAULT int YYCDECL YYLF(wrap)(YYLP0)
 {
@@ -445,6 +500,174 @@ static int YYLF(next)(YYLP int state, int ch)
 	return 0;
 }
 
+/* The transition cache behind the fast scan. Each state met gets a row of
+   256 cells, one per character below 256 (Unicode scans look the others up
+   in the tables every time). A cell is 0 until its character is first
+   looked up from that state; then -1 when the token ends there, or the
+   offset of the next state's row shifted left once, with the low bit set
+   when that state accepts something, and negated when the character is a
+   newline, which the line count needs to see. Rows start at 1, so that a
+   known cell is never 0 or -1. A scanner that meets more than YYLCACHEROWS states turns the
+   cache off and scans through the tables alone. */
+#ifndef YYLCACHEROWS
+#define YYLCACHEROWS 16384
+#endif
+
+struct yylcache {
+	int *cells;	/* rows * 256 */
+	int *rowstate;	/* the state of each row */
+	int *staterow;	/* the row of each state, 0 for none */
+	int *rowrule;	/* the state's one rule when it has no context, else 0 */
+	int rows;	/* rows in use, row 0 included */
+	int rowcap;
+	int statecap;
+	int off;	/* nonzero once the cache gave up */
+};
+
+#ifdef YYLMULTI
+static void YYLF(cachefree)(struct yylcache *cache)
+{
+	if (cache != NULL) {
+		free(cache->cells);
+		free(cache->rowstate);
+		free(cache->staterow);
+		free(cache->rowrule);
+		free(cache);
+	}
+}
+#endif
+
+static void YYLF(cacheoff)(struct yylcache *cache)
+{
+	free(cache->cells);
+	free(cache->rowstate);
+	free(cache->staterow);
+	free(cache->rowrule);
+	cache->cells = cache->rowstate = cache->staterow = cache->rowrule = NULL;
+	cache->off = 1;
+}
+
+/* The row of state, made on first use; 0 when the cache cannot hold it. */
+static int YYLF(cacherow)(YYLP struct yylcache *cache, int state)
+{
+	int row;
+	if (cache->off) {
+		return 0;
+	}
+	if (state >= cache->statecap) {
+		int cap = cache->statecap > 0 ? cache->statecap : 256;
+		int *staterow;
+		while (cap <= state) {
+			cap *= 2;
+		}
+		staterow = (int *) realloc(cache->staterow, (size_t) cap * sizeof(int));
+		if (staterow == NULL) {
+			YYLF(cacheoff)(cache);
+			return 0;
+		}
+		memset(staterow + cache->statecap, 0, (size_t) (cap - cache->statecap) * sizeof(int));
+		cache->staterow = staterow;
+		cache->statecap = cap;
+	}
+	if (cache->staterow[state] != 0) {
+		return cache->staterow[state];
+	}
+	if (cache->rows >= cache->rowcap) {
+		int cap = cache->rowcap > 0 ? cache->rowcap * 2 : 32;
+		int *cells, *rowstate, *rowrule;
+		if (cache->rows >= YYLCACHEROWS) {
+			YYLF(cacheoff)(cache);
+			return 0;
+		}
+		if (cap > YYLCACHEROWS) {
+			cap = YYLCACHEROWS;
+		}
+		cells = (int *) realloc(cache->cells, (size_t) cap * 256 * sizeof(int));
+		if (cells != NULL) {
+			cache->cells = cells;
+		}
+		rowstate = (int *) realloc(cache->rowstate, (size_t) cap * sizeof(int));
+		if (rowstate != NULL) {
+			cache->rowstate = rowstate;
+		}
+		rowrule = (int *) realloc(cache->rowrule, (size_t) cap * sizeof(int));
+		if (rowrule != NULL) {
+			cache->rowrule = rowrule;
+		}
+		if (cells == NULL || rowstate == NULL || rowrule == NULL) {
+			YYLF(cacheoff)(cache);
+			return 0;
+		}
+		cache->rowcap = cap;
+	}
+	row = cache->rows++;
+	memset(cache->cells + (size_t) row * 256, 0, 256 * sizeof(int));
+	cache->rowstate[row] = state;
+	cache->rowrule[row] = YYLTSTATE[state].match > 0 && !YYLTBACKUP[YYLTSTATE[state].match]
+		? YYLTSTATE[state].match : 0;
+	cache->staterow[state] = row;
+	return row;
+}
+
+/* The cache of the scanner, made on first use; NULL when there is none. */
+static struct yylcache *YYLF(cache)(YYLP0)
+{
+	struct yylcache *cache = (struct yylcache *) YYLCACHE;
+	if (cache == NULL) {
+		cache = (struct yylcache *) calloc(1, sizeof(struct yylcache));
+		if (cache == NULL) {
+			return NULL;
+		}
+		cache->rows = 1;
+		YYLCACHE = cache;
+	}
+	return cache->off ? NULL : cache;
+}
+
+/* The cell for ch (below 256 when cached) in the row at offset off, looked
+   up in the tables on first use; 0 when the cache gave up on the way. */
+static int YYLF(fillcell)(YYLP struct yylcache *cache, int off, int ch)
+{
+	int next = YYLF(next)(YYLA cache->rowstate[off >> 8], ch);
+	int cell = -1;
+	if (next > 0) {
+		int row = YYLF(cacherow)(YYLA cache, next);
+		if (row == 0) {
+			return 0;
+		}
+		cell = (row << 9) | (YYLTSTATE[next].match != 0);
+		if (ch == '\n') {
+			cell = -cell;
+		}
+	}
+	if (ch < 256) {
+		cache->cells[off + ch] = cell;
+	}
+	return cell;
+}
+
+/* The states that a fast scan did not keep: the state after each character
+   of text[start..len), and the state the text leads to. */
+static int YYLF(restate)(YYLP int first, int start, int len)
+{
+	int k, state = first;
+	for (k = start; k < len; k++) {
+		state = YYLF(next)(YYLA state, YYLUNIT(YYLV(text)[k]));
+		YYLV(statebuf)[k] = state;
+	}
+	return state;
+}
+
+/* Gives a character back as the fast scan does: it was never counted. */
+static void YYLF(pushback)(YYLP int ch)
+{
+	if (YYLV(unputindex) >= YYLV(unput_size) && !YYLF(growunput)(YYLA0)) {
+		YYLUNPUTOVERFLOW();
+		return;
+	}
+	YYLV(unputbufptr)[YYLV(unputindex)++] = ch;
+}
+
 /* Entry i of the state's match list, 0 past its end. */
 static int YYLF(matchentry)(YYLP int state, int i)
 {
@@ -498,153 +721,413 @@ static void YYLF(trace)(YYLP YYCONST char *what, int rule)
 	}
 }
 
+/* Where the fast scan reads: the stream's own buffer, for as long as it
+   holds characters, so that a character is taken from it only once a
+   transition accepts it; past the buffer, through getc_unlocked. The
+   buffer is glibc's, whose layout its getc_unlocked macro fixes. */
+#if defined(__GLIBC__) && !defined(YYLNOPEEK)
+#define YYLPEEKSTART(in, p, e) ((p) = (YYLCHARPTR) (in)->_IO_read_ptr, (e) = (YYLCHARPTR) (in)->_IO_read_end)
+#define YYLPEEKEND(in, p) ((in)->_IO_read_ptr = (char *) (p))
+#else
+#define YYLPEEKSTART(in, p, e) ((p) = (e) = NULL)
+#define YYLPEEKEND(in, p) ((void) (p))
+#endif
+typedef const unsigned char *YYLCHARPTR;
+
+#ifdef YYLWIDE
+#define YYLPEEKABLE(ch) ((ch) < 0x80)
+#define YYLNOTHINGAHEAD(unput) ((unput) == 0 && YYLPENDINGCOUNT == 0)
+#else
+#define YYLPEEKABLE(ch) 1
+#define YYLNOTHINGAHEAD(unput) ((unput) == 0)
+#endif
+
+/* A token on its way from the scan to its rule. */
+struct yyltoken {
+	int first;	/* the start state */
+	int start;	/* where the token's own text begins, after what yymore() kept */
+	int len;	/* the characters read */
+	int ch;		/* the last character read, EOF at the end of the input */
+	int state;	/* the state that text[start..len) leads to */
+	int end;	/* where the token ends, once its rule is known */
+	int settled;	/* the states of text[start..len) are in the state buffer */
+	int reading;	/* the hooks have more to read */
+	YYLCHAR saved;	/* the character that the token's closing 0 covers */
+};
+
+/* The fast scan of one token, from the start state's row: reads around the
+   hooks until no transition is left, and leaves the character that has
+   none unread. When the longest accepting prefix has one rule of its own
+   without trailing context, the token is made ready for that rule, which
+   is returned; otherwise 0, with the states settled for the general way.
+   Kept out of line, so that its loop has the registers to itself. */
+static __attribute__((noinline)) int YYLF(fastscan)(YYLP struct yylcache *cache, int firstrow,
+	struct yyltoken *tok)
+{
+	FILE *in = YYLF(instream)(YYLA0);
+	YYLCHAR YYFAR *text = YYLV(text);
+	int size = YYLV(text_size);
+	int unput = YYLV(unputindex);
+	int *cells = cache->cells;
+	int off = firstrow << 8;
+	int accpos = 0, accoff = 0, newlines = 0, cacheoff = 0;
+	int len = tok->start;
+	int ch = 0;
+	int rule;
+	YYLCHARPTR p, e;
+	YYLPEEKSTART(in, p, e);
+	for (;;) {
+		int cell, peeked = 0;
+		if (YYLNOTHINGAHEAD(unput)) {
+			/* The usual case: characters straight from the stream's buffer
+			   through known cells. */
+			YYLCHARPTR stop = e - p > size - len ? p + (size - len) : e;
+			while (p < stop) {
+				ch = *p;
+				if (!YYLPEEKABLE(ch)) {
+					break;
+				}
+				cell = cells[off + ch];
+				if (cell <= 0) {
+					if (cell == -1) {
+						goto done;
+					}
+					peeked = 1;
+					goto looked;
+				}
+				p++;
+				text[len++] = (YYLCHAR) ch;
+				off = cell >> 1;
+				if (cell & 1) {
+					accpos = len;
+					accoff = off;
+				}
+			}
+		}
+		/* One character the long way: the end of the text buffer,
+		   characters given back, the end of the stream's buffer, or a
+		   character to decode. */
+		if (len >= size) {
+			if (!YYLF(growtext)(YYLA len + 1)) {
+				YYLTEXTOVERFLOW();
+				break;
+			}
+			text = YYLV(text);
+			size = YYLV(text_size);
+		}
+		if (unput > 0) {
+			ch = YYLV(unputbufptr)[--unput];
+		}
+		else if (p < e && YYLNOTHINGAHEAD(unput) && YYLPEEKABLE(*p)) {
+			ch = *p;
+			peeked = 1;
+		}
+		else {
+			YYLPEEKEND(in, p);
+			ch = YYLF(readunit)(YYLA in);
+			YYLPEEKSTART(in, p, e);
+			if (ch == EOF) {
+				break;
+			}
+		}
+#ifdef YYLWIDE
+		cell = ch < 256 ? cells[off + ch] : 0;
+#else
+		cell = cells[off + ch];
+#endif
+	looked:
+		/* A new cell, a newline, or the end of the token. */
+		if (cell == 0) {
+			cell = YYLF(fillcell)(YYLA cache, off, ch);
+			if (cell == 0) {
+				/* The hooks take over with this character still to come. */
+				cacheoff = 1;
+				cell = -1;
+			}
+			cells = cache->cells;
+		}
+		if (cell == -1) {
+			if (!peeked) {
+				YYLV(unputindex) = unput;
+				YYLF(pushback)(YYLA ch);
+				unput = YYLV(unputindex);
+			}
+			break;
+		}
+		if (cell < 0) {
+			newlines++;
+			cell = -cell;
+		}
+		p += peeked;
+		text[len++] = (YYLCHAR) ch;
+		off = cell >> 1;
+		if (cell & 1) {
+			accpos = len;
+			accoff = off;
+		}
+	}
+done:
+	YYLPEEKEND(in, p);
+	YYLV(unputindex) = unput;
+	YYLV(lineno) += newlines;
+	tok->len = len;
+	tok->ch = ch;
+	tok->reading = cacheoff;
+	rule = accpos > tok->start && !cacheoff ? cache->rowrule[accoff >> 8] : 0;
+	if (rule != 0) {
+		int k;
+		/* What was read past the token goes back as the unput hook would
+		   give it. */
+		for (k = len - 1; k >= accpos; k--) {
+			YYLF(unputdefault)(YYLA YYLUNIT(text[k]));
+		}
+		tok->end = accpos;
+		tok->saved = text[accpos];
+		text[accpos] = 0;
+		YYLV(leng) = accpos;
+		YYLV(eol) = text[accpos - 1] == '\n';
+		tok->settled = 0;
+	}
+	else {
+		tok->state = YYLF(restate)(YYLA tok->first, tok->start, len);
+	}
+	return rule;
+}
+
+/* The row of a start state, without a call once it has one. */
+static int YYLF(startrow)(YYLP struct yylcache *cache, int state)
+{
+	if (state < cache->statecap && cache->staterow[state] != 0) {
+		return cache->staterow[state];
+	}
+	return YYLF(cacherow)(YYLA cache, state);
+}
+
+/* Sets a token out from the start condition and what yymore() kept. */
+static void YYLF(begintoken)(YYLP struct yyltoken *tok)
+{
+	tok->start = YYLV(moreflg) ? YYLV(leng) : 0;
+	YYLV(moreflg) = YYFALSE;
+	YYLV(oldeol) = YYLV(eol);
+	tok->first = YYLV(start) + (YYLV(eol) ? 2 : 1);
+	/* Every token needs room for one character at least; a yymore()
+	   text that leaves none is dropped. */
+	if (tok->start >= YYLV(text_size) && !YYLF(growtext)(YYLA tok->start + 1)) {
+		YYLTEXTOVERFLOW();
+		tok->start = 0;
+	}
+	tok->state = tok->first;
+	tok->len = tok->start;
+	tok->ch = 0;
+	tok->settled = 1;
+	tok->reading = 1;
+}
+
+/* Reads the rest of the token through the hooks, keeping each state. */
+static void YYLF(slowscan)(YYLP struct yyltoken *tok)
+{
+	int len = tok->len, state = tok->state, ch = 0;
+	for (;;) {
+		int next;
+		if (len >= YYLV(text_size) && !YYLF(growtext)(YYLA len + 1)) {
+			YYLTEXTOVERFLOW();
+			break;
+		}
+		ch = YYLINPUT();
+		if (ch == EOF) {
+			break;
+		}
+		next = YYLF(next)(YYLA state, ch);
+		if (next <= 0) {
+			YYLUNPUT(ch);
+			break;
+		}
+		YYLV(text)[len] = (YYLCHAR) ch;
+		YYLV(statebuf)[len] = next;
+		len++;
+		state = next;
+	}
+	tok->len = len;
+	tok->state = state;
+	tok->ch = ch;
+}
+
+/* The end of the input: yywrap() may bring more; otherwise an end-of-file
+   rule of the start condition runs, or the scan ends. Returns 1 when the
+   scan returns *token, 0 when it goes on. */
+static int YYLF(endofinput)(YYLP struct yyltoken *tok, YYLINT *token)
+{
+	int k, rule;
+	YYLV(leng) = tok->start;
+	YYLV(text)[tok->start] = 0;
+	if (!YYLWRAP()) {
+		YYLV(eol) = YYTRUE;
+		return 0;
+	}
+	for (k = 0; (rule = YYLF(matchentry)(YYLA tok->first, k)) < 0; k++) {
+	}
+	if (rule == 0) {
+		YYLF(trace)(YYLA "end of input", 0);
+		*token = 0;
+		return 1;
+	}
+	YYLF(trace)(YYLA "end of input, rule", rule);
+	YYLV(returnflg) = YYFALSE;
+	*token = YYLACTION(rule);
+	return YYLV(returnflg);
+}
+
+/* After REJECT: back to the text as the scan left it, with its states. */
+static void YYLF(unreject)(YYLP struct yyltoken *tok)
+{
+	int k;
+	YYLV(rejectflg) = YYFALSE;
+	YYLV(text)[tok->end] = tok->saved;
+	for (k = tok->end; k < tok->len; k++) {
+		(void) YYLINPUT();
+	}
+	if (!tok->settled) {
+		(void) YYLF(restate)(YYLA tok->first, tok->start, tok->len);
+		tok->settled = 1;
+	}
+}
+
+/* The rule of the text read, searched from the prefix of length pos and
+   its match entry index on: the longest prefix, and among rules of the
+   same prefix the first, whose context (if it has one) ends within the
+   text. Its action runs; REJECT goes on to the next candidate. Returns 1
+   when the scan returns *token, 0 when it goes on to the next token. */
+static int YYLF(choose)(YYLP struct yyltoken *tok, int pos, int index, YYLINT *token)
+{
+	int start = tok->start, len = tok->len, first = tok->first;
+	for (;;) {
+		int k, rule = 0, end = pos;
+		while (pos > start) {
+			int entry;
+			int s = YYLV(statebuf)[pos - 1];
+			while ((entry = YYLF(matchentry)(YYLA s, index)) != 0) {
+				index++;
+				if (entry < 0) {
+					continue;
+				}
+				end = pos;
+				if (YYLTBACKUP[entry]) {
+					for (; end >= start; end--) {
+						if (YYLF(hasmark)(YYLA end > start ? YYLV(statebuf)[end - 1] : first, entry)) {
+							break;
+						}
+					}
+					if (end < start) {
+						continue;
+					}
+				}
+				rule = entry;
+				break;
+			}
+			if (rule != 0) {
+				break;
+			}
+			pos--;
+			index = 0;
+		}
+
+		if (rule == 0) {
+			/* No rule matches: the first character is written out, as
+			   lex's default rule does. */
+			if (len == start) {
+				int ch = YYLINPUT();
+				if (ch == EOF) {
+					return 0;
+				}
+				YYLV(text)[len++] = (YYLCHAR) ch;
+				tok->len = len;
+			}
+			end = start + 1;
+		}
+		for (k = len - 1; k >= end; k--) {
+			YYLUNPUT(YYLUNIT(YYLV(text)[k]));
+		}
+		YYLV(leng) = end;
+		tok->end = end;
+		tok->saved = YYLV(text)[end];
+		YYLV(text)[end] = 0;
+		YYLV(eol) = end > 0 ? YYLV(text)[end - 1] == '\n' : YYLV(oldeol);
+		if (rule == 0) {
+			YYLF(trace)(YYLA "no rule, echoed", 0);
+			YYLF(echo)(YYLA0);
+			return 0;
+		}
+		YYLF(trace)(YYLA "rule", rule);
+		YYLV(rejectflg) = YYFALSE;
+		YYLV(returnflg) = YYFALSE;
+		*token = YYLACTION(rule);
+		if (!YYLV(rejectflg)) {
+			return YYLV(returnflg);
+		}
+		YYLF(unreject)(YYLA tok);
+	}
+}
+
 int YYCDECL YYLF(lex)(YYLP0)
 {
+	YYLINT token;
+	struct yylcache *cache;
+	int lastfirst = 0, lastrow = 0;
 	if (YYLV(in) == NULL) {
 		YYLV(in) = stdin;
 	}
 	if (YYLV(out) == NULL) {
 		YYLV(out) = stdout;
 	}
+	cache = YYLFASTHOOKS ? YYLF(cache)(YYLA0) : NULL;
 	for (;;) {
-		int start = YYLV(moreflg) ? YYLV(leng) : 0;
-		int first, state, len, ch, pos, index, rule, end, k;
-		YYLCHAR saved;
-		YYLINT token;
-		YYLV(moreflg) = YYFALSE;
-		YYLV(oldeol) = YYLV(eol);
-		first = YYLV(start) + (YYLV(eol) ? 2 : 1);
-		/* Every token needs room for one character at least; a yymore()
-		   text that leaves none is dropped. */
-		if (start >= YYLV(text_size) && !YYLF(growtext)(YYLA start + 1)) {
-			YYLTEXTOVERFLOW();
-			start = 0;
+		struct yyltoken tok;
+		int rule = 0;
+		YYLF(begintoken)(YYLA &tok);
+		if (cache != NULL && !cache->off) {
+			if (tok.first != lastfirst) {
+				lastrow = YYLF(startrow)(YYLA cache, tok.first);
+				lastfirst = lastrow != 0 ? tok.first : 0;
+			}
+			if (lastrow != 0) {
+				rule = YYLF(fastscan)(YYLA cache, lastrow, &tok);
+			}
 		}
-		state = first;
-		len = start;
-		ch = 0;
-		for (;;) {
-			int next;
-			if (len >= YYLV(text_size) && !YYLF(growtext)(YYLA len + 1)) {
-				YYLTEXTOVERFLOW();
-				break;
-			}
-			ch = YYLINPUT();
-			if (ch == EOF) {
-				break;
-			}
-			next = YYLF(next)(YYLA state, ch);
-			if (next <= 0) {
-				YYLUNPUT(ch);
-				break;
-			}
-			YYLV(text)[len] = (YYLCHAR) ch;
-			YYLV(statebuf)[len] = next;
-			len++;
-			state = next;
-		}
-
-		if (ch == EOF && len == start) {
-			/* The end of the input: yywrap() may bring more; otherwise an
-			   end-of-file rule of the start condition runs, or the scan
-			   ends. */
-			YYLV(leng) = start;
-			YYLV(text)[start] = 0;
-			if (!YYLWRAP()) {
-				YYLV(eol) = YYTRUE;
-				continue;
-			}
-			for (k = 0; (rule = YYLF(matchentry)(YYLA first, k)) < 0; k++) {
-			}
-			if (rule == 0) {
-				YYLF(trace)(YYLA "end of input", 0);
-				return 0;
-			}
-			YYLF(trace)(YYLA "end of input, rule", rule);
-			YYLV(returnflg) = YYFALSE;
-			token = YYLACTION(rule);
-			if (YYLV(returnflg)) {
-				return (int) token;
-			}
-			continue;
-		}
-
-		pos = len;
-		index = 0;
-		for (;;) {
-			rule = 0;
-			end = pos;
-			while (pos > start) {
-				int entry;
-				int s = YYLV(statebuf)[pos - 1];
-				while ((entry = YYLF(matchentry)(YYLA s, index)) != 0) {
-					index++;
-					if (entry < 0) {
-						continue;
-					}
-					end = pos;
-					if (YYLTBACKUP[entry]) {
-						for (; end >= start; end--) {
-							if (YYLF(hasmark)(YYLA end > start ? YYLV(statebuf)[end - 1] : first, entry)) {
-								break;
-							}
-						}
-						if (end < start) {
-							continue;
-						}
-					}
-					rule = entry;
-					break;
-				}
-				if (rule != 0) {
-					break;
-				}
-				pos--;
-				index = 0;
-			}
-
-			if (rule == 0) {
-				/* No rule matches: the first character is written out, as
-				   lex's default rule does. */
-				if (len == start) {
-					ch = YYLINPUT();
-					if (ch == EOF) {
-						break;
-					}
-					YYLV(text)[len++] = (YYLCHAR) ch;
-				}
-				end = start + 1;
-			}
-			for (k = len - 1; k >= end; k--) {
-				YYLUNPUT(YYLUNIT(YYLV(text)[k]));
-			}
-			YYLV(leng) = end;
-			saved = YYLV(text)[end];
-			YYLV(text)[end] = 0;
-			YYLV(eol) = end > 0 ? YYLV(text)[end - 1] == '\n' : YYLV(oldeol);
-			if (rule == 0) {
-				YYLF(trace)(YYLA "no rule, echoed", 0);
-				YYLF(echo)(YYLA0);
-				break;
-			}
+		if (rule > 0) {
+			/* The usual token: its rule is known without a search. */
 			YYLF(trace)(YYLA "rule", rule);
 			YYLV(rejectflg) = YYFALSE;
 			YYLV(returnflg) = YYFALSE;
 			token = YYLACTION(rule);
-			if (YYLV(rejectflg)) {
-				/* Back to the text as the scan left it, and on to the next
-				   candidate. */
-				YYLV(rejectflg) = YYFALSE;
-				YYLV(text)[end] = saved;
-				for (k = end; k < len; k++) {
-					(void) YYLINPUT();
+#ifdef YYLMULTI
+			/* An action may hand the object other hooks. */
+			cache = YYLFASTHOOKS ? cache : NULL;
+#endif
+			if (!YYLV(rejectflg)) {
+				if (YYLV(returnflg)) {
+					return (int) token;
 				}
 				continue;
 			}
-			if (YYLV(returnflg)) {
+			YYLF(unreject)(YYLA &tok);
+			if (YYLF(choose)(YYLA &tok, tok.end, 1, &token)) {
 				return (int) token;
 			}
-			break;
+			continue;
 		}
+		if (tok.reading) {
+			YYLF(slowscan)(YYLA &tok);
+		}
+		if (tok.ch == EOF && tok.len == tok.start) {
+			if (YYLF(endofinput)(YYLA &tok, &token)) {
+				return (int) token;
+			}
+		}
+		else if (YYLF(choose)(YYLA &tok, tok.len, 0, &token)) {
+			return (int) token;
+		}
+#ifdef YYLMULTI
+		cache = YYLFASTHOOKS ? YYLF(cache)(YYLA0) : NULL;
+#endif
 	}
 }

@@ -31,6 +31,7 @@
 #define YYLPENDING yy->yympending
 #define YYLPENDINGCOUNT yy->yympendingcount
 #define YYLOUTPENDING yy->yymoutpending
+#define YYLCACHE yy->yymcache
 
 #include "yylengine.h"
 
@@ -56,6 +57,7 @@ int YYCDECL YYLM(createlexer)(YYLM(lexer_t) YYFAR *yy, YYCONST YYLM(lexer_t) YYF
 	int text_size = src->yymstext_size > 0 ? src->yymstext_size : 1;
 	int unput_size = src->yymsunput_size > 0 ? src->yymsunput_size : 1;
 	*yy = *src;
+	yy->yymcache = NULL;
 	yy->yymstext = (YYLCHAR YYFAR *) malloc(((size_t) text_size + 1) * sizeof(YYLCHAR));
 	yy->yymsstatebuf = (int YYFAR *) malloc((size_t) text_size * sizeof(int));
 	yy->yymsunputbufptr = (int YYFAR *) malloc((size_t) unput_size * sizeof(int));
@@ -86,6 +88,8 @@ void YYCDECL YYLM(destroylexer)(YYLM(lexer_t) YYFAR *yy)
 	free(yy->yymstext);
 	free(yy->yymsstatebuf);
 	free(yy->yymsunputbufptr);
+	YYLF(cachefree)((struct yylcache *) yy->yymcache);
+	yy->yymcache = NULL;
 	yy->yymtext = yy->yymstext = NULL;
 	yy->yymstatebuf = yy->yymsstatebuf = NULL;
 	yy->yymunputbufptr = yy->yymsunputbufptr = NULL;

@@ -65,11 +65,14 @@ typedef struct YYLM(lexer) {
 	int yymdebug;			/* nonzero traces each token */
 	int yymdebugflush;
 	FILE *yymdebugout;		/* NULL means stdout */
-	/* The library's: code units decoded ahead of the scan (Unicode), and a
-	   first half of a surrogate pair waiting to be written. */
+	/* The library's: code units decoded ahead of the scan (Unicode), a
+	   first half of a surrogate pair waiting to be written, and the
+	   transitions the scan has looked up, which a created object frees
+	   when it is destroyed. */
 	int yympending[3];
 	int yympendingcount;
 	int yymoutpending;
+	void YYFAR *yymcache;	/* transitions looked up so far */
 } YYLM(lexer_t);
 
 /* Scans the next token with the object: what an action returns, or 0 at

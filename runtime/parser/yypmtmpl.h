@@ -155,9 +155,11 @@ void YYCDECL YYPM(forceerror)(YYPM(parser_t) YYFAR *yy);
 void YYCDECL YYPM(clearlookahead)(YYPM(parser_t) YYFAR *yy);
 
 /* Hook defaults, each in its own archive member so that a program's own
-   definition replaces it. The default token source calls the user's yacc
-   lexer yylex(); a program that needs the object in its lexer installs its
-   own hook by defining YYMGETTOKEN before the generated defaults. */
+   definition replaces it. The default token source scans with the scanner
+   object in yymlexerptr (a multiple-model Lindle scanner of the same width)
+   and, without one, calls the program's yacc lexer yylex(); a program that
+   needs something else installs its own hook by defining YYMGETTOKEN before
+   the generated defaults. */
 int YYCDECL YYPM(gettoken)(YYPM(parser_t) YYFAR *yy);
 void YYCDECL YYPM(discard)(YYPM(parser_t) YYFAR *yy, int token);
 void YYCDECL YYPM(syntaxerror)(YYPM(parser_t) YYFAR *yy);

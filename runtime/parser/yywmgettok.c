@@ -1,13 +1,25 @@
 /*
 [Unicode]
-Default token source of a parser object: the user's yacc lexer, which
-knows no object.
+Default token source of a parser object: the scanner object it was given
+(yymlexerptr), or else the program's yacc lexer, which knows no object.
 */
 #define YYWNOYACCNAMES
 #include "yywmpars.h"
+#include "yywmlex.h"
+
+/* Only a program that scans without an object defines yylex(); a weak
+   reference keeps the library's single-model scanner, which needs the
+   generated tables, out of a program that has none. */
+extern int YYCDECL yylex(void) __attribute__((weak));
 
 int YYCDECL yywmgettoken(yywmparser_t YYFAR *yy)
 {
-	(void) yy;
+	if (yy->yymlexerptr != NULL) {
+		return (int) yywmlex((yywmlexer_t YYFAR *) yy->yymlexerptr);
+	}
+	if (yylex == NULL) {
+		yy->yymerror(yy, "no token source: set yymlexerptr or define yylex()");
+		return 0;
+	}
 	return yylex();
 }

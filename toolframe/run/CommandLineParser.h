@@ -13,14 +13,26 @@
 namespace toolframe {
 
 enum class CommandLineOutcome {
-    Run,  // the switches were accepted
-    Stop, // the help hint or the help display was shown; exit status 1
+    Run,      // the switches were accepted
+    Stop,     // the help hint or the help display was shown; exit status 1
+    Answered, // --help was asked for and shown; exit status 0
 };
 
 namespace command_line {
 
 constexpr const char* kHelpHint = "To display help specify the -? option\n";
 constexpr std::string_view kHelpSwitch = "-?";
+// The long forms a Linux user tries first. Like -? they count only as the
+// sole argument; among others they are invalid options, so no command line
+// that was valid before means anything new.
+constexpr std::string_view kLongHelpSwitch = "--help";
+constexpr std::string_view kVersionSwitch = "--version";
+
+// True when the arguments are the one switch given.
+inline bool isSoleArgument(std::span<const std::string_view> arguments, std::string_view switchName)
+{
+    return arguments.size() == 1 && arguments[0] == switchName;
+}
 
 // The value of a Number switch's digits, or -1 when they are not one or
 // more ASCII digits forming a value that fits a 32-bit long.
@@ -51,9 +63,14 @@ public:
             std::fputs(command_line::kHelpHint, out_);
             return CommandLineOutcome::Stop;
         }
-        if (arguments.size() == 1 && arguments[0] == command_line::kHelpSwitch) {
+        if (command_line::isSoleArgument(arguments, command_line::kHelpSwitch)) {
             showHelp(helpPages(layout_, table_), out_);
             return CommandLineOutcome::Stop;
+        }
+        // Asked for by its long name, the help is the answer, not a failure.
+        if (command_line::isSoleArgument(arguments, command_line::kLongHelpSwitch)) {
+            showHelp(helpPages(layout_, table_), out_);
+            return CommandLineOutcome::Answered;
         }
         filesGiven_.assign(table_.size(), false);
         bool sourceSeen = false;

@@ -84,23 +84,40 @@ void Driver::startUp()
     stamp_ = stampNow();
 }
 
+void Driver::printVersionLine()
+{
+    std::fprintf(out_, "%.*s, Version %.*s\n", static_cast<int>(identity_.name.size()), identity_.name.data(),
+                 static_cast<int>(identity_.version.size()), identity_.version.data());
+}
+
 void Driver::printBanner()
 {
-    std::fprintf(out_, "%.*s, Version %.*s\n%s\n\n", static_cast<int>(identity_.name.size()),
-                 identity_.name.data(), static_cast<int>(identity_.version.size()), identity_.version.data(),
-                 kBannerLine);
+    printVersionLine();
+    std::fprintf(out_, "%s\n\n", kBannerLine);
 }
 
 int Driver::run(std::span<const std::string_view> arguments)
 {
     startUp();
+    // One line that scripts can read, the banner's first: the version is
+    // its last word.
+    if (command_line::isSoleArgument(arguments, command_line::kVersionSwitch)) {
+        printVersionLine();
+        return 0;
+    }
     for (std::string_view argument : arguments)
         if (argument == kNoBannerSwitch)
             options().showBanner = false;
     if (options().showBanner)
         printBanner();
-    if (readCommandLine(arguments) == CommandLineOutcome::Stop)
+    switch (readCommandLine(arguments)) {
+    case CommandLineOutcome::Run:
+        break;
+    case CommandLineOutcome::Stop:
         return 1;
+    case CommandLineOutcome::Answered:
+        return 0;
+    }
     diagnostics_.setSourceName(options().sourceFile);
     createStages();
     deriveFileNames(options(), language(), identity_.compatibleName, codePage_, diagnostics_);

@@ -68,6 +68,7 @@ protected:
 private:
     int run(std::span<const std::string_view> arguments);
     void startUp();
+    void printVersionLine();
     void printBanner();
     void openFiles();
     void openOutput(OutputStream& stream, const std::string& path);

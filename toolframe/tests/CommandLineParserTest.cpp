@@ -92,6 +92,29 @@ TEST_F(CommandLineParserTest, HelpOnlyAsTheSoleArgument)
                            " -v     Verbose\n");
 }
 
+TEST_F(CommandLineParserTest, LongHelpAloneIsTheHelpAnswered)
+{
+    EXPECT_EQ(parse({"--help"}), CommandLineOutcome::Answered);
+    EXPECT_EQ(out_.text().substr(0, 24), "Usage: test\n -?     Disp");
+}
+
+TEST_F(CommandLineParserTest, LongHelpAmongOthersIsAnInvalidOption)
+{
+    EXPECT_EQ(failure({"s.l", "--help"}), "fatal error L1003: invalid option '--help'\n");
+}
+
+TEST_F(CommandLineParserTest, LongHelpTwiceIsAnInvalidOption)
+{
+    EXPECT_EQ(failure({"--help", "--help"}), "fatal error L1003: invalid option '--help'\n");
+}
+
+// The driver answers --version alone before the switches are read; here it
+// is one argument among others.
+TEST_F(CommandLineParserTest, VersionAmongOthersIsAnInvalidOption)
+{
+    EXPECT_EQ(failure({"--version", "s.l"}), "fatal error L1003: invalid option '--version'\n");
+}
+
 TEST_F(CommandLineParserTest, HelpAmongOthersIsIgnored)
 {
     EXPECT_EQ(parse({"s.l", "-?", "-$"}), CommandLineOutcome::Run);

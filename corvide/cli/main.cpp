@@ -1,0 +1,79 @@
+// corvide-build: the project's build from a terminal or a script.
+//   corvide-build project.cvp [--rebuild] [--list]
+#include <algorithm>
+#include <cstdio>
+#include <iterator>
+#include <string>
+#include <string_view>
+
+#include "corvide/cli/BuildListing.h"
+#include "corvide/core/platform/FileStatus.h"
+#include "corvide/core/platform/ProcessDirectory.h"
+#include "corvide/core/project/Project.h"
+#include "corvide/core/settings/NewProjectSettings.h"
+#include "corvide/core/settings/SettingsStore.h"
+#include "toolframe/platform/Locale.h"
+
+namespace {
+
+struct Request {
+    std::string project;
+    bool rebuildAll = false;
+    bool list = false;
+};
+
+struct Flag {
+    std::string_view name;
+    bool Request::*field;
+};
+
+constexpr Flag kFlags[] = {{"--rebuild", &Request::rebuildAll}, {"--list", &Request::list}};
+
+constexpr std::string_view kUsage = "Usage: corvide-build <project.cvp> [--rebuild] [--list]\n";
+
+bool parse(int argc, char** argv, Request& request)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        const auto flag = std::ranges::find(kFlags, argument, &Flag::name);
+        if (flag != std::end(kFlags)) {
+            request.*flag->field = true;
+            continue;
+        }
+        if (argument.starts_with("-") || !request.project.empty())
+            return false;
+        request.project = argument;
+    }
+    return !request.project.empty();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const toolframe::CodePage codePage = toolframe::setAnsiCharacterLocale();
+    Request request;
+    if (!parse(argc, argv, request)) {
+        std::fputs(kUsage.data(), stderr);
+        return 2;
+    }
+    if (!corvide::platform::fileExists(request.project)) {
+        std::fprintf(stderr, "%s was not found.\n", request.project.c_str());
+        return 1;
+    }
+    if (!request.list) {
+        std::fputs("corvide-build: this version lists a build (--list) but does not run it\n", stderr);
+        return 2;
+    }
+    corvide::CProject project(codePage);
+    const corvide::CSettingsStore settings;
+    if (!project.load(request.project, corvide::CNewProjectSettings::read(settings).projectDefaults())) {
+        std::fprintf(stderr, "%s cannot be read.\n", request.project.c_str());
+        return 1;
+    }
+    const std::string tools = corvide::platform::executableDirectory();
+    const std::string listing =
+        corvide::buildListing(project, request.rebuildAll, {tools + "/brannock", tools + "/lindle"});
+    std::fputs(listing.c_str(), stdout);
+    return 0;
+}
