@@ -45,10 +45,11 @@
 #define YYLDEFAULTOF(hook)
 #define YYLFASTHOOKS 0
 
+/* The engine's functions are the namespace's own (their object argument
+   keeps them apart from the C ones); the hook names it declares for the
+   C models are left undefined and unused. */
 namespace yl {
-namespace {
 #include "yylengine.h"
-}
 
 YYLOBJ::YYLOBJ()
 	: yyin(NULL), yyout(NULL), yyerr(NULL), yyleng(0), yylineno(1), yystart(0), yyeol(1), yyoldeol(1),
