@@ -24,6 +24,7 @@ constexpr std::string_view kCompatibilityMembers = "#ifdef input\n"
                                                    "#ifdef unput\n"
                                                    "\tvirtual void yyunput(int ch);\n"
                                                    "#endif\n"
+                                                   "\tvirtual int yylibraryhooks() const;\n"
                                                    "\n";
 
 constexpr std::string_view kCompatibilityDefinitions = "// input, output and unput\n"
@@ -43,6 +44,17 @@ constexpr std::string_view kCompatibilityDefinitions = "// input, output and unp
                                                        "#define unput(ch) yyunput(ch)\n"
                                                        "#endif\n"
                                                        "\n";
+
+// The scan reads around the input hooks only where the class keeps the
+// library's: only the class itself can tell.
+constexpr std::string_view kLibraryHooks = "// whether the class keeps the library's input hooks\n"
+                                           "int YYLEXERNAME::yylibraryhooks() const\n"
+                                           "{\n"
+                                           "\treturn yyinherited(&YYLEXERNAME::yygetchar) && "
+                                           "yyinherited(&YYLEXERNAME::yyinput)\n"
+                                           "\t\t&& yyinherited(&YYLEXERNAME::yyunput);\n"
+                                           "}\n"
+                                           "\n";
 
 // A scanner that serves a parser fills the parser's value of the token,
 // under the yacc name, once the parser's YYSTYPE is known.
@@ -82,6 +94,7 @@ void CppScannerEmitter::beginActionFunction()
     writeMissingNameNote();
     toolframe::OutputStream& source = sourceStream();
     source.writeNarrow(kCompatibilityDefinitions);
+    source.writeNarrow(kLibraryHooks);
     source.writeNarrow(kTokenValue);
     writeWarningsOff();
     source.writeNarrow(actionType());

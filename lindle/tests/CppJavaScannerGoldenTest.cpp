@@ -78,3 +78,26 @@ INSTANTIATE_TEST_SUITE_P(Forms, CppJavaScannerGolden, ::testing::ValuesIn(kForms
                          [](const ::testing::TestParamInfo<Form>& param) { return std::string(param.param.name); });
 
 } // namespace
+
+namespace {
+
+// The scan reads around the input hooks only where the class keeps the
+// library's: a class that replaces yygetchar() reads every character
+// through it.
+TEST(CppScannerHooks, AClassOfItsOwnInputHookReadsThroughIt)
+{
+    TemporaryDirectory dir;
+    dir.write("hook.l", "%{\n#include <stdio.h>\n#include <ctype.h>\n%}\n%name hooked\n{\n"
+                        "\tvirtual int yygetchar() { int c = yl::yylexer::yygetchar(); return c == EOF ? c : toupper(c); }\n"
+                        "}\n%%\n[A-Z]+\t{ printf(\"upper:%s\\n\", yytext); }\n[a-z]+\t{ printf(\"lower:%s\\n\", yytext); }\n"
+                        ".|\\n\t;\n%%\nint main() { hooked h; while (h.yylex() != 0) {} return 0; }\n");
+    const ProcessResult generated = runLindle(dir, {"hook.l", "-$", "-Tcpp"});
+    ASSERT_EQ(generated.exitStatus, 0) << generated.out;
+    const std::string command = "g++ -Wall -Werror" + kRuntimeIncludes + " hook.cpp " YL_LIBRARY " -o hook";
+    const ProcessResult compiled = shell(command, dir.path());
+    ASSERT_EQ(compiled.exitStatus, 0) << compiled.out << compiled.err;
+    const ProcessResult run = toolframe::testing::runWithInput(dir, "./hook", "abc DEF gh\nij");
+    EXPECT_EQ(run.out, "upper:ABC\nupper:DEF\nupper:GH\nupper:IJ\n");
+}
+
+} // namespace

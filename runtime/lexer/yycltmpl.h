@@ -67,6 +67,10 @@ public:
 
 	/* What the generated class defines. */
 	virtual YYLINT yyaction(int action) = 0;
+	/* Nonzero when the class keeps the library's yygetchar(), yyinput()
+	   and yyunput(), so that the scan may read around them; a class of
+	   unknown hooks says 0. */
+	virtual int yylibraryhooks() const;
 
 	/* Scanner state. */
 	FILE *yyin;		/* NULL means stdin */
@@ -119,6 +123,15 @@ public:
 	int yypendingcount;
 	int yyoutpending;
 	void YYFAR *yycache;	/* transitions looked up so far */
+	int yyfasthooks;	/* yylibraryhooks(), asked once the object is made */
+
+protected:
+	/* 1 for a hook that a class inherits from here, 0 for its own, which
+	   the generated yylibraryhooks() asks of its class's hooks. */
+	static int yyinherited(int (YYLN(lexer)::*)()) { return 1; }
+	template <class T> static int yyinherited(int (T::*)()) { return 0; }
+	static int yyinherited(void (YYLN(lexer)::*)(int)) { return 1; }
+	template <class T> static int yyinherited(void (T::*)(int)) { return 0; }
 
 private:
 	YYLN(lexer)(const YYLN(lexer) &);

@@ -38,12 +38,11 @@
 #define YYLOUTPENDING yy->yyoutpending
 #define YYLCACHE yy->yycache
 /* The class's virtual functions are the hooks a program replaces, with the
-   engine's as their defaults: no weak names or aliases stand for them.
-   Whether a class replaced its input hooks cannot be told from here, so
-   the scan never reads around them. */
+   engine's as their defaults: no weak names or aliases stand for them. The
+   generated class says whether it replaced its input hooks. */
 #define YYLDEFAULT
 #define YYLDEFAULTOF(hook)
-#define YYLFASTHOOKS 0
+#define YYLFASTHOOKS (yy->yyfasthooks)
 
 /* The engine's functions are the namespace's own (their object argument
    keeps them apart from the C ones); the hook names it declares for the
@@ -58,7 +57,7 @@ YYLOBJ::YYLOBJ()
 	  yytext_size(0), yystext_size(100), yytext_max(0), yystatebuf(NULL), yysstatebuf(NULL),
 	  yyunputbufptr(NULL), yysunputbufptr(NULL), yyunput_size(0), yysunput_size(100), yyunput_max(0),
 	  yymatch(NULL), yybackup(NULL), yystate(NULL), yytransitionmax(0), yytransition(NULL),
-	  yyctransition(NULL), yypendingcount(0), yyoutpending(0), yycache(NULL)
+	  yyctransition(NULL), yypendingcount(0), yyoutpending(0), yycache(NULL), yyfasthooks(0)
 {
 	yypending[0] = yypending[1] = yypending[2] = 0;
 }
@@ -73,6 +72,7 @@ int YYLOBJ::yycreate(YYLN(parser) YYFAR *parserptr)
 	int text_size = yystext_size > 0 ? yystext_size : 1;
 	int unput_size = yysunput_size > 0 ? yysunput_size : 1;
 	yyparserptr = parserptr;
+	yyfasthooks = yylibraryhooks();
 	if (yystext != NULL) {
 		return 1;
 	}
@@ -190,6 +190,11 @@ void YYLOBJ::yyerror(const char YYFAR *text)
 	FILE *err = yyerr != NULL ? yyerr : stderr;
 	fprintf(err, "%s\n", text);
 	fflush(err);
+}
+
+int YYLOBJ::yylibraryhooks() const
+{
+	return 0;
 }
 
 void YYFAR *YYLOBJ::yylvalue() const

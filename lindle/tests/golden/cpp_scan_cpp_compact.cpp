@@ -56,6 +56,7 @@ public:
 #ifdef unput
 	virtual void yyunput(int ch);
 #endif
+	virtual int yylibraryhooks() const;
 
 protected:
 	void yytables();
@@ -67,7 +68,7 @@ public:
 	// members
 	int numbers;
 
-#line 71 "cpp_scan.cpp"
+#line 72 "cpp_scan.cpp"
 };
 
 #ifndef YYLEXERNAME
@@ -85,7 +86,7 @@ YYLEXERNAME::YYLEXERNAME()
 	// constructor
 	numbers = 0;
 
-#line 89 "cpp_scan.cpp"
+#line 90 "cpp_scan.cpp"
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -98,7 +99,7 @@ YYLEXERNAME::~YYLEXERNAME()
 	// destructor
 	numbers = -1;
 
-#line 102 "cpp_scan.cpp"
+#line 103 "cpp_scan.cpp"
 }
 
 #define TAG 2
@@ -156,6 +157,13 @@ void YYLEXERNAME::yyunput(int ch)
 #define unput(ch) yyunput(ch)
 #endif
 
+// whether the class keeps the library's input hooks
+int YYLEXERNAME::yylibraryhooks() const
+{
+	return yyinherited(&YYLEXERNAME::yygetchar) && yyinherited(&YYLEXERNAME::yyinput)
+		&& yyinherited(&YYLEXERNAME::yyunput);
+}
+
 // the value of the token for the parser
 #if defined(YYSTYPE) && !defined(yylval)
 #define yylval (*(YYSTYPE YYFAR*)yylvalue())
@@ -173,76 +181,76 @@ int YYLEXERNAME::yyaction(int action)
 		{
 #line 21 "cpp_scan.l"
 { numbers++; return 1; }
-#line 177 "cpp_scan.cpp"
+#line 185 "cpp_scan.cpp"
 		}
 		break;
 	case 2:
 		{
 #line 22 "cpp_scan.l"
 BEGIN TAG;
-#line 184 "cpp_scan.cpp"
+#line 192 "cpp_scan.cpp"
 		}
 		break;
 	case 3:
 		{
 #line 23 "cpp_scan.l"
 { BEGIN INITIAL; }
-#line 191 "cpp_scan.cpp"
+#line 199 "cpp_scan.cpp"
 		}
 		break;
 	case 4:
 		{
 #line 24 "cpp_scan.l"
 BEGIN COMMENT;
-#line 198 "cpp_scan.cpp"
+#line 206 "cpp_scan.cpp"
 		}
 		break;
 	case 5:
 		{
 #line 25 "cpp_scan.l"
 BEGIN INITIAL;
-#line 205 "cpp_scan.cpp"
+#line 213 "cpp_scan.cpp"
 		}
 		break;
 	case 6:
 		{
 #line 26 "cpp_scan.l"
 ;
-#line 212 "cpp_scan.cpp"
+#line 220 "cpp_scan.cpp"
 		}
 		break;
 	case 7:
 		{
 #line 27 "cpp_scan.l"
 return 2;
-#line 219 "cpp_scan.cpp"
+#line 227 "cpp_scan.cpp"
 		}
 		break;
 	case 8:
 		{
 #line 28 "cpp_scan.l"
 { yymore(); REJECT; }
-#line 226 "cpp_scan.cpp"
+#line 234 "cpp_scan.cpp"
 		}
 		break;
 	case 9:
 		{
 #line 29 "cpp_scan.l"
 return 0;
-#line 233 "cpp_scan.cpp"
+#line 241 "cpp_scan.cpp"
 		}
 		break;
 	case 10:
 		{
 #line 31 "cpp_scan.l"
 { return 3; }
-#line 240 "cpp_scan.cpp"
+#line 248 "cpp_scan.cpp"
 		}
 	case 11:
 		{
 #line 32 "cpp_scan.l"
 return 4;
-#line 246 "cpp_scan.cpp"
+#line 254 "cpp_scan.cpp"
 		}
 	default:
 		yyassert(0);

@@ -113,6 +113,13 @@ void YYLEXERNAME::yyunput(int ch)
 #define unput(ch) yyunput(ch)
 #endif
 
+// whether the class keeps the library's input hooks
+int YYLEXERNAME::yylibraryhooks() const
+{
+	return yyinherited(&YYLEXERNAME::yygetchar) && yyinherited(&YYLEXERNAME::yyinput)
+		&& yyinherited(&YYLEXERNAME::yyunput);
+}
+
 // the value of the token for the parser
 #if defined(YYSTYPE) && !defined(yylval)
 #define yylval (*(YYSTYPE YYFAR*)yylvalue())
@@ -130,76 +137,76 @@ int YYLEXERNAME::yyaction(int action)
 		{
 #line 21 "cpp_scan.l"
 { numbers++; return 1; }
-#line 134 "cpp_scan.cpp"
+#line 141 "cpp_scan.cpp"
 		}
 		break;
 	case 2:
 		{
 #line 22 "cpp_scan.l"
 BEGIN TAG;
-#line 141 "cpp_scan.cpp"
+#line 148 "cpp_scan.cpp"
 		}
 		break;
 	case 3:
 		{
 #line 23 "cpp_scan.l"
 { BEGIN INITIAL; }
-#line 148 "cpp_scan.cpp"
+#line 155 "cpp_scan.cpp"
 		}
 		break;
 	case 4:
 		{
 #line 24 "cpp_scan.l"
 BEGIN COMMENT;
-#line 155 "cpp_scan.cpp"
+#line 162 "cpp_scan.cpp"
 		}
 		break;
 	case 5:
 		{
 #line 25 "cpp_scan.l"
 BEGIN INITIAL;
-#line 162 "cpp_scan.cpp"
+#line 169 "cpp_scan.cpp"
 		}
 		break;
 	case 6:
 		{
 #line 26 "cpp_scan.l"
 ;
-#line 169 "cpp_scan.cpp"
+#line 176 "cpp_scan.cpp"
 		}
 		break;
 	case 7:
 		{
 #line 27 "cpp_scan.l"
 return 2;
-#line 176 "cpp_scan.cpp"
+#line 183 "cpp_scan.cpp"
 		}
 		break;
 	case 8:
 		{
 #line 28 "cpp_scan.l"
 { yymore(); REJECT; }
-#line 183 "cpp_scan.cpp"
+#line 190 "cpp_scan.cpp"
 		}
 		break;
 	case 9:
 		{
 #line 29 "cpp_scan.l"
 return 0;
-#line 190 "cpp_scan.cpp"
+#line 197 "cpp_scan.cpp"
 		}
 		break;
 	case 10:
 		{
 #line 31 "cpp_scan.l"
 { return 3; }
-#line 197 "cpp_scan.cpp"
+#line 204 "cpp_scan.cpp"
 		}
 	case 11:
 		{
 #line 32 "cpp_scan.l"
 return 4;
-#line 203 "cpp_scan.cpp"
+#line 210 "cpp_scan.cpp"
 		}
 	default:
 		yyassert(0);

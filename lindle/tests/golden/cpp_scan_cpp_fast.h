@@ -34,6 +34,7 @@ public:
 #ifdef unput
 	virtual void yyunput(int ch);
 #endif
+	virtual int yylibraryhooks() const;
 
 protected:
 	void yytables();
@@ -45,7 +46,7 @@ public:
 	// members
 	int numbers;
 
-#line 49 "cpp_scan.h"
+#line 50 "cpp_scan.h"
 };
 
 #ifndef YYLEXERNAME
