@@ -9,7 +9,7 @@
 #include "lindle/dfa/DfaMinimiser.h"
 #include "lindle/dfa/StateNumbering.h"
 #include "lindle/dfa/SubsetConstruction.h"
-#include "lindle/emit/PendingScannerEmitter.h"
+#include "lindle/testing/SilentScannerEmitter.h"
 #include "lindle/nfa/NfaBuilder.h"
 #include "lindle/reader/LexReader.h"
 #include "lindle/tables/ScannerTables.h"
@@ -26,7 +26,7 @@ int main(int argc, char** argv)
     const toolframe::CodePage codePage(toolframe::CodePage::kUtf8);
     toolframe::Diagnostics diagnostics('L', lindle::messageCatalog(), stderr);
     lindle::LexInput input(codePage, diagnostics);
-    lindle::PendingScannerEmitter emitter(options, diagnostics, codePage);
+    lindle::SilentScannerEmitter emitter(options, diagnostics, codePage);
     lindle::CharacterSpace characters(codePage.number());
     lindle::NfaBuilder builder(characters, diagnostics, options.unicode, true);
     diagnostics.connect(&input, nullptr, nullptr);
