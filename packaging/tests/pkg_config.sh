@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs Corvane from a build tree into a temporary prefix and builds the
 # example calculators with the compiler alone, taking the include directory
-# and the library from pkg-config: C with its Lindle scanner, and C++.
+# and the library from pkg-config: C and C++, each with its Lindle scanner.
 #   pkg_config.sh BUILD_DIR EXAMPLES_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -28,7 +28,7 @@ expect "pkg-config --cflags --libs yl" "$(pkg-config --cflags --libs yl | xargs)
 expect "pkg-config --cflags --libs ylw" "$(pkg-config --cflags --libs ylw | xargs)" "-I$prefix/include/yl -L$prefix/lib -lylw"
 
 cd "$work"
-cp "$examples/calc.y" "$examples/calc.l" "$examples/calc_cpp.y" .
+cp "$examples/calc.y" "$examples/calc.l" "$examples/calc_cpp.y" "$examples/calc_cpp.l" .
 input=$'1 + 2 * 3\n(1 + 2) * 3\n-4 / 2\n'
 expected=$'7\n9\n-2'
 
@@ -39,8 +39,9 @@ expected=$'7\n9\n-2'
 cc -Wall -Wextra -Werror $(pkg-config --cflags yl) calc.c calc_lex.c $(pkg-config --libs yl) -o calc
 expect "the C calculator" "$(./calc <<<"$input")" "$expected"
 
-"$prefix/bin/brannock" -$ calc_cpp.y -Tcpp
-c++ -Wall -Wextra -Werror $(pkg-config --cflags yl) calc_cpp.cpp $(pkg-config --libs yl) -o calc_cpp
+"$prefix/bin/brannock" -$ calc_cpp.y -Tcpp -i
+"$prefix/bin/lindle" -$ calc_cpp.l -Tcpp -o calc_cpp_lex.cpp -i
+c++ -Wall -Wextra -Werror $(pkg-config --cflags yl) calc_cpp.cpp calc_cpp_lex.cpp $(pkg-config --libs yl) -o calc_cpp
 expect "the C++ calculator" "$(./calc_cpp <<<"$input")" "$expected"
 
 echo "pkg-config gives what the calculators need"
