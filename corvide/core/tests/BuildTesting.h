@@ -1,6 +1,5 @@
 #pragma once
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <string>
@@ -10,6 +9,7 @@
 #include "corvide/core/build/BuildRunner.h"
 #include "corvide/core/build/MessageQueue.h"
 #include "corvide/core/output/OutputDoc.h"
+#include "corvide/spawner/tests/ToolScripts.h"
 #include "toolframe/testing/TemporaryDirectory.h"
 
 // A build runner whose tools live in a directory of the test's own: the
@@ -17,21 +17,11 @@
 // with the test's thread as the user-interface thread.
 namespace corvide::testing {
 
-inline void writeScript(const toolframe::testing::TemporaryDirectory& directory, const std::string& name,
-                        const std::string& body)
-{
-    directory.write(name, "#!/bin/sh\n" + body);
-    ::chmod((directory / name).c_str(), 0755);
-}
-
 inline void linkProgram(const toolframe::testing::TemporaryDirectory& directory, const std::string& target,
                         const std::string& name)
 {
     ::symlink(target.c_str(), (directory / name).c_str());
 }
-
-// Whether any process of the group is left.
-inline bool groupExists(pid_t group) { return ::kill(-group, 0) == 0 || errno == EPERM; }
 
 class BuildBench {
 public:

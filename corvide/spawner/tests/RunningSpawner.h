@@ -1,21 +1,18 @@
 #pragma once
 
 #include <poll.h>
-#include <signal.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "ToolScripts.h"
 #include "corvide/core/platform/Pipe.h"
 #include "corvide/core/platform/ProcessSpawn.h"
 #include "corvide/core/platform/SharedWord.h"
 #include "corvide/core/platform/StopEvent.h"
-#include "toolframe/testing/TemporaryDirectory.h"
 
 // cvspawn started as the workbench starts it, with its output read here.
 namespace corvide::testing {
@@ -26,17 +23,6 @@ inline std::string handle(int fd)
     std::snprintf(text, sizeof text, "0x%08x", static_cast<unsigned>(fd));
     return text;
 }
-
-// An executable shell script, standing in for a tool.
-inline void writeScript(const toolframe::testing::TemporaryDirectory& directory, const std::string& name,
-                        const std::string& body)
-{
-    directory.write(name, "#!/bin/sh\n" + body);
-    ::chmod((directory / name).c_str(), 0755);
-}
-
-// Whether any process of the group is left.
-inline bool groupExists(pid_t group) { return ::kill(-group, 0) == 0 || errno == EPERM; }
 
 class RunningSpawner {
 public:

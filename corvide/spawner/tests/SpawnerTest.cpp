@@ -22,6 +22,20 @@ pid_t readPid(const TemporaryDirectory& directory, const std::string& name)
     return static_cast<pid_t>(std::stol(directory.read(name)));
 }
 
+// Waits for the tool, which writes its group to the file "group", to say
+// "started"; stops it with stop; expects the spawner to say it stopped and
+// no process of the group to be left.
+template <class Stop>
+void expectStopEndsTheGroup(RunningSpawner& spawner, const TemporaryDirectory& directory, Stop&& stop)
+{
+    ASSERT_TRUE(spawner.readUntil("started"));
+    const pid_t group = readPid(directory, "group");
+    EXPECT_NE(group, ::getpgrp());
+    stop();
+    EXPECT_EQ(spawner.finish(), 3);
+    EXPECT_FALSE(groupExists(group));
+}
+
 TEST(Spawner, HandsBackTheToolsExitCodeAndItsJoinedOutput)
 {
     const TemporaryDirectory directory;
@@ -79,13 +93,10 @@ TEST(Spawner, EndsTheToolsWholeGroupWhenStopped)
     const TemporaryDirectory directory;
     writeScript(directory, "tool", "echo $$ > group; sleep 1000 & echo $! > child; echo started; wait\n");
     RunningSpawner spawner(kSpawner, {"STOP", "WORD", directory / "tool"}, directory.path());
-    ASSERT_TRUE(spawner.readUntil("started"));
-    const pid_t group = readPid(directory, "group");
-    EXPECT_EQ(::getpgid(readPid(directory, "child")), group);
-    EXPECT_NE(group, ::getpgrp());
-    spawner.stopEvent().signal();
-    EXPECT_EQ(spawner.finish(), 3);
-    EXPECT_FALSE(groupExists(group));
+    expectStopEndsTheGroup(spawner, directory, [&] {
+        EXPECT_EQ(::getpgid(readPid(directory, "child")), readPid(directory, "group"));
+        spawner.stopEvent().signal();
+    });
 }
 
 // SIGTERM is ignored by the tool and its child: SIGKILL follows the grace.
@@ -94,11 +105,7 @@ TEST(Spawner, KillsAGroupThatIgnoresThePoliteSignal)
     const TemporaryDirectory directory;
     writeScript(directory, "tool", "trap '' TERM; echo $$ > group; sleep 1000 & echo started; wait\n");
     RunningSpawner spawner(kSpawner, {"STOP", "WORD", directory / "tool"}, directory.path());
-    ASSERT_TRUE(spawner.readUntil("started"));
-    const pid_t group = readPid(directory, "group");
-    spawner.stopEvent().signal();
-    EXPECT_EQ(spawner.finish(), 3);
-    EXPECT_FALSE(groupExists(group));
+    expectStopEndsTheGroup(spawner, directory, [&] { spawner.stopEvent().signal(); });
 }
 
 // A child the tool leaves behind keeps the spawner, and so the build,
@@ -114,11 +121,7 @@ TEST(Spawner, WaitsForWhatTheToolLeftRunningAndStillEndsItOnStop)
 
     writeScript(directory, "lingers", "echo $$ > group; sleep 1000 >/dev/null 2>&1 & echo started; exit 4\n");
     RunningSpawner lingers(kSpawner, {"STOP", "WORD", directory / "lingers"}, directory.path());
-    ASSERT_TRUE(lingers.readUntil("started"));
-    const pid_t group = readPid(directory, "group");
-    lingers.stopEvent().signal();
-    EXPECT_EQ(lingers.finish(), 3);
-    EXPECT_FALSE(groupExists(group));
+    expectStopEndsTheGroup(lingers, directory, [&] { lingers.stopEvent().signal(); });
 }
 
 // When the workbench is gone its end of the stop event closes, which the
@@ -130,11 +133,7 @@ TEST(Spawner, EndsTheToolWhenTheWorkbenchIsGone)
     int ends[2];
     ASSERT_EQ(::pipe2(ends, O_CLOEXEC), 0);
     RunningSpawner spawner(kSpawner, {"STOP", "WORD", directory / "tool"}, directory.path(), ends[0]);
-    ASSERT_TRUE(spawner.readUntil("started"));
-    const pid_t group = readPid(directory, "group");
-    ::close(ends[1]);
-    EXPECT_EQ(spawner.finish(), 3);
-    EXPECT_FALSE(groupExists(group));
+    expectStopEndsTheGroup(spawner, directory, [&] { ::close(ends[1]); });
     ::close(ends[0]);
 }
 
