@@ -20,7 +20,8 @@ void onInterrupt(int) { interruptedBuild->signal(); }
 
 constexpr int kStopSignals[] = {SIGINT, SIGTERM};
 
-// Ctrl-C stops the build for as long as the object lives.
+// Ctrl-C stops the build for as long as the object lives; a signal that
+// the shell set aside (a background job's SIGINT) stays ignored.
 class InterruptAsStop {
 public:
     explicit InterruptAsStop(const platform::StopEvent& event)
@@ -30,8 +31,11 @@ public:
         action.sa_handler = onInterrupt;
         action.sa_flags = SA_RESTART;
         sigemptyset(&action.sa_mask);
-        for (std::size_t i = 0; i < std::size(kStopSignals); ++i)
-            ::sigaction(kStopSignals[i], &action, &previous_[i]);
+        for (std::size_t i = 0; i < std::size(kStopSignals); ++i) {
+            ::sigaction(kStopSignals[i], nullptr, &previous_[i]);
+            if (previous_[i].sa_handler != SIG_IGN)
+                ::sigaction(kStopSignals[i], &action, nullptr);
+        }
     }
     ~InterruptAsStop()
     {

@@ -1,5 +1,6 @@
 #include "corvide/core/platform/ProcessSpawn.h"
 
+#include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -56,6 +57,34 @@ private:
     posix_spawn_file_actions_t actions_;
 };
 
+// The child starts with no signal blocked and the usual actions for the
+// signals a program may have set aside (a window program often ignores
+// SIGPIPE), whatever the thread that starts it has.
+class Attributes {
+public:
+    Attributes()
+    {
+        posix_spawnattr_init(&attributes_);
+        sigset_t none;
+        sigemptyset(&none);
+        posix_spawnattr_setsigmask(&attributes_, &none);
+        sigset_t usual;
+        sigemptyset(&usual);
+        for (int signal : {SIGPIPE, SIGINT, SIGQUIT, SIGTERM, SIGHUP, SIGCHLD})
+            sigaddset(&usual, signal);
+        posix_spawnattr_setsigdefault(&attributes_, &usual);
+        posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    }
+    ~Attributes() { posix_spawnattr_destroy(&attributes_); }
+    Attributes(const Attributes&) = delete;
+    Attributes& operator=(const Attributes&) = delete;
+
+    const posix_spawnattr_t* get() const { return &attributes_; }
+
+private:
+    posix_spawnattr_t attributes_;
+};
+
 } // namespace
 
 SpawnOutcome spawnProcess(const SpawnRequest& request)
@@ -67,8 +96,9 @@ SpawnOutcome spawnProcess(const SpawnRequest& request)
         return outcome;
     std::vector<char*> argv = pointers(request.arguments);
     std::vector<char*> environment = request.environment ? pointers(*request.environment) : std::vector<char*>();
+    const Attributes attributes;
     pid_t process = -1;
-    outcome.error = ::posix_spawn(&process, request.program.c_str(), actions.get(), nullptr, argv.data(),
+    outcome.error = ::posix_spawn(&process, request.program.c_str(), actions.get(), attributes.get(), argv.data(),
                                   request.environment ? environment.data() : environ);
     if (outcome.error == 0) {
         outcome.process = process;

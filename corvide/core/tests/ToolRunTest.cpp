@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/resource.h>
 
 #include <string>
@@ -33,6 +35,30 @@ TEST(ToolRun, HandsBackTheToolsExitCode)
     EXPECT_EQ(result.exitCode, 5u);
     EXPECT_EQ(result.errors, 0);
     EXPECT_EQ(bench.lines(), Lines{"ran in /"});
+}
+
+// A window program may block signals in its threads and ignore SIGPIPE;
+// its tools start with neither.
+TEST(ToolRun, StartsTheToolWithNoSignalSetAside)
+{
+    BuildBench bench;
+    bench.tool("tool", "grep -E '^Sig(Blk|Ign)' /proc/self/status\n");
+    sigset_t blocked;
+    sigemptyset(&blocked);
+    sigaddset(&blocked, SIGTERM);
+    sigset_t usual;
+    ::pthread_sigmask(SIG_BLOCK, &blocked, &usual);
+    const auto previous = ::signal(SIGPIPE, SIG_IGN);
+    bench.runAlone({bench.tools / "tool", "", "/", std::nullopt});
+    ::signal(SIGPIPE, previous);
+    ::pthread_sigmask(SIG_SETMASK, &usual, nullptr);
+    const Lines lines = bench.lines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "SigBlk:\t0000000000000000");
+    // The C library's own signals above 31 may stay ignored; they are its
+    // business in every program.
+    ASSERT_TRUE(lines[1].starts_with("SigIgn:\t"));
+    EXPECT_EQ(std::stoull(lines[1].substr(8), nullptr, 16) & 0x7fffffffu, 0u) << lines[1];
 }
 
 TEST(ToolRun, GivesTheToolTheEnvironmentItIsGiven)
