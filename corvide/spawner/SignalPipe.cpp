@@ -69,7 +69,7 @@ SignalPipe::~SignalPipe()
 {
     if (read_ < 0)
         return;
-    restoreDefaultsInChild();
+    restoreDefaults();
     handlerPipe = -1;
     ::close(read_);
     ::close(write_);
@@ -98,7 +98,7 @@ void SignalPipe::unblock() const
     ::sigprocmask(SIG_UNBLOCK, &set, nullptr);
 }
 
-void SignalPipe::restoreDefaultsInChild() const
+void SignalPipe::restoreDefaults() const
 {
     for (const SignalByte& entry : kSignals)
         ::signal(entry.signal, SIG_DFL);

@@ -25,7 +25,7 @@ public:
     // puts the default actions back before it unblocks them.
     void block() const;
     void unblock() const;
-    void restoreDefaultsInChild() const;
+    void restoreDefaults() const;
 
 private:
     int read_ = -1;

@@ -25,7 +25,7 @@ constexpr int kPollMilliseconds = 20;
 [[noreturn]] void execInChild(const std::vector<std::string>& arguments, int statusPipe, const SignalPipe& signals)
 {
     ::setpgid(0, 0);
-    signals.restoreDefaultsInChild();
+    signals.restoreDefaults();
     signals.unblock();
     std::vector<char*> argv;
     argv.reserve(arguments.size() + 1);
