@@ -5,6 +5,7 @@
 #include <sys/prctl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
@@ -28,7 +29,8 @@ constexpr int kGroupCheckMilliseconds = 50;
 
 constexpr const char* kUsage = "Usage: cvspawn 0xSTOP 0xWORD command...\n";
 
-// "0x" and hex digits naming an open descriptor.
+// "0x" and hex digits naming an open descriptor other than the standard
+// three.
 std::optional<int> descriptorArgument(std::string_view text)
 {
     if (!text.starts_with("0x") && !text.starts_with("0X"))
@@ -38,7 +40,7 @@ std::optional<int> descriptorArgument(std::string_view text)
         digits.size() > 8)
         return std::nullopt;
     const unsigned long value = std::strtoul(digits.c_str(), nullptr, 16);
-    if (value > INT_MAX || ::fcntl(static_cast<int>(value), F_GETFD) < 0)
+    if (value < 3 || value > INT_MAX || ::fcntl(static_cast<int>(value), F_GETFD) < 0)
         return std::nullopt;
     return static_cast<int>(value);
 }
@@ -58,6 +60,19 @@ bool isSignalled(int stopEvent)
 {
     pollfd watch{stopEvent, POLLIN, 0};
     return ::poll(&watch, 1, 0) > 0 && watch.revents != 0;
+}
+
+// Whatever else the spawner was handed stays out of the tool: its
+// standard descriptors and the two it needs itself are all it keeps.
+void closeOtherDescriptors(int first, int second)
+{
+    const unsigned low = static_cast<unsigned>(std::min(first, second));
+    const unsigned high = static_cast<unsigned>(std::max(first, second));
+    const unsigned ranges[][2] = {{3, low - 1}, {low + 1, high - 1}, {high + 1, ~0u}};
+    for (const auto& range : ranges)
+        if (range[0] <= range[1] && ::close_range(range[0], range[1], 0) != 0)
+            for (unsigned fd = range[0]; fd <= range[1] && fd < 65536; ++fd)
+                ::close(static_cast<int>(fd));
 }
 
 bool storeExitCode(int word, std::uint32_t code)
@@ -93,6 +108,7 @@ int runSpawner(int argc, char** argv)
         std::fputs(kUsage, stderr);
         return kSpawnerFailed;
     }
+    closeOtherDescriptors(*stopEvent, *word);
     // The tool gets neither descriptor.
     ::fcntl(*stopEvent, F_SETFD, FD_CLOEXEC);
     ::fcntl(*word, F_SETFD, FD_CLOEXEC);

@@ -137,15 +137,29 @@ TEST(Spawner, EndsTheToolWhenTheWorkbenchIsGone)
     ::close(ends[0]);
 }
 
+// Neither the spawner's own descriptors nor any other the workbench left
+// open on exec reach the tool.
 TEST(Spawner, KeepsItsDescriptorsFromTheTool)
 {
     const TemporaryDirectory directory;
-    // The shell keeps its script at 10 or above; the test's descriptors,
-    // and so the spawner's, are below.
+    const int stray = ::open("/dev/null", O_RDONLY);
+    ASSERT_GE(stray, 0);
+    ASSERT_EQ(::dup2(stray, 9), 9);
+    // The shell keeps its script at 10 or above.
     writeScript(directory, "tool", "for fd in 0 1 2 3 4 5 6 7 8 9; do [ -e /proc/$$/fd/$fd ] && echo $fd; done\n");
     RunningSpawner spawner(kSpawner, {"STOP", "WORD", directory / "tool"}, directory.path());
-    EXPECT_EQ(spawner.finish(), 0);
+    const auto code = spawner.finish();
+    ::close(9);
+    ::close(stray);
+    EXPECT_EQ(code, 0);
     EXPECT_EQ(spawner.output(), "0\n1\n2\n");
+}
+
+TEST(Spawner, RefusesAStandardDescriptorAsAHandle)
+{
+    const TemporaryDirectory directory;
+    RunningSpawner spawner(kSpawner, {"0x00000001", "WORD", "/bin/true"}, directory.path());
+    EXPECT_EQ(spawner.finish(), 1);
 }
 
 } // namespace
