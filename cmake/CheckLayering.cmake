@@ -46,6 +46,12 @@ set(rules
   "corvide/core/options/|toolframe/platform/|corvide/core/(profile|options)/"
   "corvide/core/settings/|toolframe/platform/|corvide/core/(platform|text|profile|options|settings)/"
   "corvide/core/project/|toolframe/platform/|corvide/core/(platform|text|profile|options|project)/"
+  "corvide/core/output/|toolframe/platform/|corvide/core/(platform|text|output)/"
+  "corvide/core/build/|toolframe/platform/|corvide/core/(platform|text|profile|options|project|output|build)/"
+  # The spawner is a program of its own that knows nothing of the workbench;
+  # its tests run it as the workbench does.
+  "corvide/spawner/tests/|toolframe/|corvide/"
+  "corvide/spawner/|corvide/spawner/"
   "corvide/cli/|toolframe/platform/|corvide/(core|cli)/"
 )
 

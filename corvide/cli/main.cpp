@@ -1,5 +1,7 @@
 // corvide-build: the project's build from a terminal or a script.
 //   corvide-build project.cvp [--rebuild] [--list]
+// Runs Build (Rebuild All with --rebuild) and prints the Output window;
+// --list only shows what the build would do.
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
@@ -7,6 +9,7 @@
 #include <string_view>
 
 #include "corvide/cli/BuildListing.h"
+#include "corvide/cli/ConsoleBuild.h"
 #include "corvide/core/platform/FileStatus.h"
 #include "corvide/core/platform/ProcessDirectory.h"
 #include "corvide/core/project/Project.h"
@@ -61,10 +64,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s was not found.\n", request.project.c_str());
         return 1;
     }
-    if (!request.list) {
-        std::fputs("corvide-build: this version lists a build (--list) but does not run it\n", stderr);
-        return 2;
-    }
     corvide::CProject project(codePage);
     const corvide::CSettingsStore settings;
     if (!project.load(request.project, corvide::CNewProjectSettings::read(settings).projectDefaults())) {
@@ -72,6 +71,8 @@ int main(int argc, char** argv)
         return 1;
     }
     const std::string tools = corvide::platform::executableDirectory();
+    if (!request.list)
+        return corvide::runConsoleBuild(project, request.rebuildAll, codePage, tools);
     const std::string listing =
         corvide::buildListing(project, request.rebuildAll, {tools + "/brannock", tools + "/lindle"});
     std::fputs(listing.c_str(), stdout);

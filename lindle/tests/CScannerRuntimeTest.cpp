@@ -222,21 +222,34 @@ TEST(LexerRuntime, AnActionThatSwitchesTheInputStreamReadsEachStreamWhereItStand
     EXPECT_EQ(runProgramChecked(dir, "include_compact", "ab #include cd\nef\n").out, expected);
 }
 
-TEST(LexerRuntime, ABrannockParserTakesItsTokensFromALindleScanner)
+// The calculator NAME.y and its scanner NAMElex.l from the linking
+// directory, generated with the switches given and linked into the
+// program NAME.
+::testing::AssertionResult buildCalculator(const TemporaryDirectory& dir, const std::string& name,
+                                           const std::string& parserSwitches, const std::string& scannerSwitches,
+                                           const std::string& flags, bool unicode)
 {
     const std::string linking = std::string(LINKING_DIR) + "/";
+    dir.write(name + ".y", readFile(linking + name + ".y"));
+    dir.write(name + "lex.l", readFile(linking + name + "lex.l"));
+    const std::string command = toolframe::testing::quoted(BRANNOCK_PROGRAM) + " " + name + ".y -$" + parserSwitches +
+                                " && " + toolframe::testing::quoted(lindle::testing::kProgram) + " " + name +
+                                "lex.l -$" + scannerSwitches + " && gcc -Wall -Werror" + flags + kRuntimeIncludes +
+                                " " + name + ".c " + name + "lex.c " + lindle::testing::runtimeLibrary(unicode) +
+                                " -o " + name;
+    const ProcessResult built = shell(command, dir.path());
+    if (built.exitStatus != 0)
+        return ::testing::AssertionFailure() << command << "\n" << built.out << built.err;
+    return ::testing::AssertionSuccess();
+}
+
+TEST(LexerRuntime, ABrannockParserTakesItsTokensFromALindleScanner)
+{
     for (const bool unicode : {false, true}) {
         SCOPED_TRACE(unicode ? "unicode" : "bytes");
         TemporaryDirectory dir;
-        dir.write("calc.y", readFile(linking + "calc.y"));
-        dir.write("calclex.l", readFile(linking + "calclex.l"));
         const std::string wide = unicode ? " -W" : "";
-        const std::string command = toolframe::testing::quoted(BRANNOCK_PROGRAM) + " calc.y -i -$" + wide + " && " +
-                                    toolframe::testing::quoted(lindle::testing::kProgram) + " calclex.l -$" + wide +
-                                    " && gcc -Wall -Werror" + kRuntimeIncludes + " calc.c calclex.c " +
-                                    lindle::testing::runtimeLibrary(unicode) + " -o calc";
-        const ProcessResult built = shell(command, dir.path());
-        ASSERT_EQ(built.exitStatus, 0) << command << "\n" << built.out << built.err;
+        ASSERT_TRUE(buildCalculator(dir, "calc", " -i" + wide, wide, "", unicode));
         EXPECT_EQ(runProgramChecked(dir, "calc", "1 + 2 + 39\n7\n").out, "42\n7\n");
     }
 }
@@ -247,7 +260,6 @@ TEST(LexerRuntime, ABrannockParserTakesItsTokensFromALindleScanner)
 // from them (-mi), in both widths, with no yylex() anywhere.
 TEST(LexerRuntime, AParserObjectTakesItsTokensFromAScannerObject)
 {
-    const std::string linking = std::string(LINKING_DIR) + "/";
     struct Combination {
         const char* switches;
         const char* flags;
@@ -257,15 +269,8 @@ TEST(LexerRuntime, AParserObjectTakesItsTokensFromAScannerObject)
                                  Combination{" -mm -W", "", true}, Combination{" -mi -W", " -DINSTANCES", true}}) {
         SCOPED_TRACE(c.switches);
         TemporaryDirectory dir;
-        dir.write("calcm.y", readFile(linking + "calcm.y"));
-        dir.write("calcmlex.l", readFile(linking + "calcmlex.l"));
-        const std::string command = toolframe::testing::quoted(BRANNOCK_PROGRAM) + " calcm.y -i -$" + c.switches +
-                                    " && " + toolframe::testing::quoted(lindle::testing::kProgram) +
-                                    " calcmlex.l -i -$" + c.switches + " && gcc -Wall -Werror" + c.flags +
-                                    kRuntimeIncludes + " calcm.c calcmlex.c " +
-                                    lindle::testing::runtimeLibrary(c.unicode) + " -o calcm";
-        const ProcessResult built = shell(command, dir.path());
-        ASSERT_EQ(built.exitStatus, 0) << command << "\n" << built.out << built.err;
+        const std::string switches = std::string(" -i") + c.switches;
+        ASSERT_TRUE(buildCalculator(dir, "calcm", switches, switches, c.flags, c.unicode));
         EXPECT_EQ(runProgramChecked(dir, "calcm", "1 + 2 + 39\n7\n").out, "42\n7\n");
     }
 }

@@ -524,19 +524,6 @@ struct yylcache {
 	int off;	/* nonzero once the cache gave up */
 };
 
-#ifdef YYLMULTI
-static void YYLF(cachefree)(struct yylcache *cache)
-{
-	if (cache != NULL) {
-		free(cache->cells);
-		free(cache->rowstate);
-		free(cache->staterow);
-		free(cache->rowrule);
-		free(cache);
-	}
-}
-#endif
-
 static void YYLF(cacheoff)(struct yylcache *cache)
 {
 	free(cache->cells);
@@ -546,6 +533,16 @@ static void YYLF(cacheoff)(struct yylcache *cache)
 	cache->cells = cache->rowstate = cache->staterow = cache->rowrule = NULL;
 	cache->off = 1;
 }
+
+#ifdef YYLMULTI
+static void YYLF(cachefree)(struct yylcache *cache)
+{
+	if (cache != NULL) {
+		YYLF(cacheoff)(cache);
+		free(cache);
+	}
+}
+#endif
 
 /* The row of state, made on first use; 0 when the cache cannot hold it. */
 static int YYLF(cacherow)(YYLP struct yylcache *cache, int state)

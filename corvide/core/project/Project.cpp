@@ -303,17 +303,27 @@ bool CProject::isUpToDate(const CProjectFile& file) const
 
 std::string CProject::toolArguments(const CProjectFile& file) const
 {
-    if (!isBuilt(file.kind()))
+    return toolArguments(file.fullPath(), file.kind());
+}
+
+std::string CProject::toolArguments(std::string_view sourcePath, SourceKind kind) const
+{
+    if (!isBuilt(kind))
         return {};
-    std::string arguments = commandLinePath(file.fullPath());
+    std::string arguments = commandLineArgument(sourcePath);
     arguments += ' ';
-    arguments += switchesFor(file.kind());
+    arguments += switchesFor(kind);
     return arguments;
 }
 
 std::string CProject::workingDirectory(const CProjectFile& file) const
 {
-    return isBuilt(file.kind()) ? directoryWithout(file.fullPath(), codePage_) : std::string();
+    return isBuilt(file.kind()) ? sourceDirectory(file.fullPath()) : std::string();
+}
+
+std::string CProject::sourceDirectory(std::string_view sourcePath) const
+{
+    return directoryWithout(sourcePath, codePage_);
 }
 
 void CProject::addObserver(CProjectObserver& observer) { observers_.push_back(&observer); }

@@ -32,7 +32,8 @@ namespace corvide {
 //   - isUpToDate(file): whether Build skips it (Rebuild All never asks);
 //   - toolArguments(file): the source's full path, in double quotes when
 //     it holds a space, a space, and the switch string of the file's tool;
-//   - workingDirectory(file): the source's directory, where the tool runs.
+//   - workingDirectory(file): the source's directory, where the tool runs;
+//   - the same two for a single file that is not in the project.
 //
 // Paths. Names are compared case-insensitively where the workbench
 // always did: the order of the files, the ".cvp" extension, a legacy stored
@@ -101,7 +102,11 @@ public:
     bool isUpToDate(const CProjectFile& file) const;
     std::string switchesFor(SourceKind kind) const;
     std::string toolArguments(const CProjectFile& file) const;
+    std::string toolArguments(std::string_view sourcePath, SourceKind kind) const;
     std::string workingDirectory(const CProjectFile& file) const;
+    // The directory part without its trailing separator; "/" for a file in
+    // the root directory.
+    std::string sourceDirectory(std::string_view sourcePath) const;
     std::optional<std::time_t> stampFor(SourceKind kind) const;
 
     void addObserver(CProjectObserver& observer);

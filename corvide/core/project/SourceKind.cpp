@@ -1,5 +1,7 @@
 #include "corvide/core/project/SourceKind.h"
 
+#include <optional>
+
 #include "corvide/core/text/CaseInsensitive.h"
 #include "toolframe/platform/PathServices.h"
 
@@ -30,9 +32,8 @@ constexpr KindName kNames[] = {
     {SourceKind::Other, "other"},
 };
 
-} // namespace
-
-SourceKind sourceKindOf(std::string_view path, const toolframe::CodePage& codePage)
+// The text after the last '.' of the file-name part, if it has one.
+std::optional<std::string_view> extensionOf(std::string_view path, const toolframe::CodePage& codePage)
 {
     const std::string_view fileName = toolframe::path::fileNamePart(path, codePage);
     std::size_t extensionStart = std::string_view::npos;
@@ -43,8 +44,23 @@ SourceKind sourceKindOf(std::string_view path, const toolframe::CodePage& codePa
             extensionStart = position;
     });
     if (extensionStart == std::string_view::npos)
+        return std::nullopt;
+    return fileName.substr(extensionStart);
+}
+
+} // namespace
+
+bool hasExtension(std::string_view path, const toolframe::CodePage& codePage)
+{
+    return extensionOf(path, codePage).has_value();
+}
+
+SourceKind sourceKindOf(std::string_view path, const toolframe::CodePage& codePage)
+{
+    const std::optional<std::string_view> found = extensionOf(path, codePage);
+    if (!found)
         return SourceKind::Other;
-    const std::string_view extension = fileName.substr(extensionStart);
+    const std::string_view extension = *found;
     for (const ExtensionKind& entry : kExtensions)
         if (equalNoCase(extension, entry.extension, codePage))
             return entry.kind;

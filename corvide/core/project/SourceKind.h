@@ -18,6 +18,10 @@ enum class SourceKind {
 // ('/' and '\\' both separate directories), compared case-insensitively.
 SourceKind sourceKindOf(std::string_view path, const toolframe::CodePage& codePage);
 
+// Whether the file-name part has a '.' at all; a file without one keeps
+// the tool of the previous single-file compile.
+bool hasExtension(std::string_view path, const toolframe::CodePage& codePage);
+
 bool isBuilt(SourceKind kind);
 
 // "grammar", "scanner" or "other", for listings.

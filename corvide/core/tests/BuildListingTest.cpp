@@ -78,7 +78,9 @@ TEST(CorvideBuild, RefusesWhatItCannotDo)
     EXPECT_EQ(missing.exitStatus, 1);
     EXPECT_EQ(missing.err, "missing.cvp was not found.\n");
     directory.write("p.cvp", "");
-    EXPECT_EQ(corvideBuild(directory, {"p.cvp"}).exitStatus, 2);
+    const auto nothing = corvideBuild(directory, {"p.cvp"});
+    EXPECT_EQ(nothing.exitStatus, 1);
+    EXPECT_EQ(nothing.err, "There is no source file to build.\n");
 }
 
 } // namespace
