@@ -522,6 +522,8 @@ struct yylcache {
 	int rowcap;
 	int statecap;
 	int off;	/* nonzero once the cache gave up */
+	int start;	/* the start condition startoff belongs to */
+	unsigned startoff[2];	/* its entries' row offsets, apart and at a line's start; 0 until known */
 };
 
 static void YYLF(cacheoff)(struct yylcache *cache)
@@ -726,8 +728,8 @@ static void YYLF(trace)(YYLP YYCONST char *what, int rule)
 #define YYLPEEKSTART(in, p, e) ((p) = (YYLCHARPTR) (in)->_IO_read_ptr, (e) = (YYLCHARPTR) (in)->_IO_read_end)
 #define YYLPEEKEND(in, p) ((in)->_IO_read_ptr = (char *) (p))
 #else
-#define YYLPEEKSTART(in, p, e) ((p) = (e) = NULL)
-#define YYLPEEKEND(in, p) ((void) (p))
+#define YYLPEEKSTART(in, p, e) ((void) (in), (p) = (e) = NULL)
+#define YYLPEEKEND(in, p) ((void) (in), (void) (p))
 #endif
 typedef const unsigned char *YYLCHARPTR;
 
@@ -900,6 +902,126 @@ static int YYLF(startrow)(YYLP struct yylcache *cache, int state)
 	return YYLF(cacherow)(YYLA cache, state);
 }
 
+/* What the token loop's scan of one token found. */
+enum yylfast {
+	YYLFASTNONE,	/* nothing taken: the token goes the general way */
+	YYLFASTRETURN,	/* an action returned the token */
+	YYLFASTREJECT	/* an action rejected; the token goes on the general way */
+};
+
+/* The token loop for the common case, which keeps what a token needs in
+   registers from one token to the next: nothing given back or kept by
+   yymore(), the start state's row and every cell on the way known, the
+   whole token within the stream's buffer and the text buffer, and the
+   longest accepting prefix with one rule of its own without trailing
+   context. Such a token is taken from the stream and its action runs;
+   anything else leaves the stream where the token starts and the token
+   to the general way, which handles every case. */
+static __inline__ __attribute__((always_inline)) int YYLF(fasttokens)(YYLP struct yylcache *cache, struct yyltoken *tok,
+	YYLINT *token)
+{
+	for (;;) {
+		FILE *in;
+		YYLCHAR YYFAR *text;
+		YYLCHARPTR p, e;
+		/* Unsigned, so that a cell's index needs no widening. */
+		unsigned off, accoff = 0;
+		int *cells = cache->cells;
+		int i, n, len = 0, newlines = 0, cell, rule, first, eol = YYLV(eol) != 0;
+		YYLCHAR saved;
+		if (!YYLNOTHINGAHEAD(YYLV(unputindex)) || YYLV(moreflg)) {
+			return YYLFASTNONE;
+		}
+		first = YYLV(start) + 1 + eol;
+		if (YYLV(start) != cache->start) {
+			cache->start = YYLV(start);
+			cache->startoff[0] = cache->startoff[1] = 0;
+		}
+		off = cache->startoff[eol];
+		if (off == 0) {
+			if (first >= cache->statecap || cache->staterow[first] == 0) {
+				return YYLFASTNONE;
+			}
+			off = cache->startoff[eol] = (unsigned) cache->staterow[first] << 8;
+		}
+		in = YYLF(instream)(YYLA0);
+		text = YYLV(text);
+		YYLPEEKSTART(in, p, e);
+		/* One place is kept for the token's closing 0. */
+		n = e - p >= YYLV(text_size) ? YYLV(text_size) - 1 : (int) (e - p);
+		for (i = 0; i < n;) {
+			int ch = p[i];
+			if (!YYLPEEKABLE(ch)) {
+				return YYLFASTNONE;
+			}
+			/* The character the token ends before is copied too; the
+			   closing 0 covers it. */
+			text[i] = (YYLCHAR) ch;
+			cell = cells[off + (unsigned) ch];
+			if (cell <= 0) {
+				if (cell == -1) {
+					break;
+				}
+				if (cell == 0) {
+					return YYLFASTNONE;
+				}
+				newlines++;
+				cell = -cell;
+			}
+			i++;
+			off = (unsigned) cell >> 1;
+			if (cell & 1) {
+				len = i;
+				accoff = off;
+			}
+		}
+		/* A token that may go on past either buffer is left whole to
+		   the general way, which reads on through the hooks. */
+		if (i >= n || len == 0 || (rule = cache->rowrule[accoff >> 8]) == 0) {
+			return YYLFASTNONE;
+		}
+		if (newlines != 0) {
+			int k;
+			for (newlines = 0, k = 0; k < len; k++) {
+				newlines += text[k] == '\n';
+			}
+			YYLV(lineno) += newlines;
+		}
+		YYLPEEKEND(in, p + len);
+		saved = text[len];
+		text[len] = 0;
+		YYLV(leng) = len;
+		YYLV(oldeol) = YYLV(eol);
+		YYLV(eol) = text[len - 1] == '\n';
+		YYLF(trace)(YYLA "rule", rule);
+		YYLV(rejectflg) = YYFALSE;
+		YYLV(returnflg) = YYFALSE;
+		*token = YYLACTION(rule);
+		if (YYLV(rejectflg)) {
+			tok->saved = saved;
+			tok->first = first;
+			tok->start = 0;
+			tok->len = tok->end = len;
+			tok->ch = 0;
+			tok->settled = 0;
+			tok->reading = 0;
+			return YYLFASTREJECT;
+		}
+		if (YYLV(returnflg)) {
+			return YYLFASTRETURN;
+		}
+#ifdef YYLMULTI
+		/* An action may hand the object other hooks. */
+		if (!YYLFASTHOOKS) {
+			return YYLFASTNONE;
+		}
+#endif
+		if (cache->off) {
+			return YYLFASTNONE;
+		}
+	}
+}
+
 /* Sets a token out from the start condition and what yymore() kept. */
 static void YYLF(begintoken)(YYLP struct yyltoken *tok)
 {
@@ -1065,62 +1187,88 @@ static int YYLF(choose)(YYLP struct yyltoken *tok, int pos, int index, YYLINT *t
 	}
 }
 
+/* One token the general way, from the start condition and what yymore()
+   kept: through the cache as far as it goes, then through the hooks.
+   Returns 1 when the scan returns *token, 0 when it goes on. */
+static __attribute__((noinline)) int YYLF(generaltoken)(YYLP struct yylcache *cache, YYLINT *token)
+{
+	struct yyltoken tok;
+	int rule = 0;
+	YYLF(begintoken)(YYLA &tok);
+	if (cache != NULL && !cache->off) {
+		int row = YYLF(startrow)(YYLA cache, tok.first);
+		if (row != 0) {
+			rule = YYLF(fastscan)(YYLA cache, row, &tok);
+		}
+	}
+	if (rule > 0) {
+		/* Its rule is known without a search. */
+		YYLF(trace)(YYLA "rule", rule);
+		YYLV(rejectflg) = YYFALSE;
+		YYLV(returnflg) = YYFALSE;
+		*token = YYLACTION(rule);
+		if (!YYLV(rejectflg)) {
+			return YYLV(returnflg);
+		}
+		YYLF(unreject)(YYLA &tok);
+		return YYLF(choose)(YYLA &tok, tok.end, 1, token);
+	}
+	if (tok.reading) {
+		YYLF(slowscan)(YYLA &tok);
+	}
+	if (tok.ch == EOF && tok.len == tok.start) {
+		return YYLF(endofinput)(YYLA &tok, token);
+	}
+	return YYLF(choose)(YYLA &tok, tok.len, 0, token);
+}
+
+/* A token of the token loop whose action rejected it. */
+static __attribute__((noinline)) int YYLF(rejected)(YYLP struct yyltoken *tok, YYLINT *token)
+{
+	YYLF(unreject)(YYLA tok);
+	return YYLF(choose)(YYLA tok, tok->end, 1, token);
+}
+
 int YYCDECL YYLF(lex)(YYLP0)
 {
 	YYLINT token;
 	struct yylcache *cache;
-	int lastfirst = 0, lastrow = 0;
 	if (YYLV(in) == NULL) {
 		YYLV(in) = stdin;
 	}
 	if (YYLV(out) == NULL) {
 		YYLV(out) = stdout;
 	}
-	cache = YYLFASTHOOKS ? YYLF(cache)(YYLA0) : NULL;
-	for (;;) {
-		struct yyltoken tok;
-		int rule = 0;
-		YYLF(begintoken)(YYLA &tok);
-		if (cache != NULL && !cache->off) {
-			if (tok.first != lastfirst) {
-				lastrow = YYLF(startrow)(YYLA cache, tok.first);
-				lastfirst = lastrow != 0 ? tok.first : 0;
-			}
-			if (lastrow != 0) {
-				rule = YYLF(fastscan)(YYLA cache, lastrow, &tok);
-			}
-		}
-		if (rule > 0) {
-			/* The usual token: its rule is known without a search. */
-			YYLF(trace)(YYLA "rule", rule);
-			YYLV(rejectflg) = YYFALSE;
-			YYLV(returnflg) = YYFALSE;
-			token = YYLACTION(rule);
 #ifdef YYLMULTI
-			/* An action may hand the object other hooks. */
-			cache = YYLFASTHOOKS ? cache : NULL;
+	cache = YYLFASTHOOKS ? YYLF(cache)(YYLA0) : NULL;
+#else
+	/* The hooks of one program never change: once it has a cache, they
+	   need no look. */
+	cache = (struct yylcache *) YYLCACHE;
+	if (cache == NULL || cache->off) {
+		cache = YYLFASTHOOKS ? YYLF(cache)(YYLA0) : NULL;
+	}
 #endif
-			if (!YYLV(rejectflg)) {
-				if (YYLV(returnflg)) {
+	for (;;) {
+		if (cache != NULL && !cache->off) {
+			struct yyltoken tok;
+			switch (YYLF(fasttokens)(YYLA cache, &tok, &token)) {
+			case YYLFASTRETURN:
+				return (int) token;
+			case YYLFASTREJECT:
+				if (YYLF(rejected)(YYLA &tok, &token)) {
 					return (int) token;
 				}
-				continue;
+				break;
+			default:
+				break;
 			}
-			YYLF(unreject)(YYLA &tok);
-			if (YYLF(choose)(YYLA &tok, tok.end, 1, &token)) {
-				return (int) token;
-			}
-			continue;
+#ifdef YYLMULTI
+			/* An action may have handed the object other hooks. */
+			cache = YYLFASTHOOKS ? cache : NULL;
+#endif
 		}
-		if (tok.reading) {
-			YYLF(slowscan)(YYLA &tok);
-		}
-		if (tok.ch == EOF && tok.len == tok.start) {
-			if (YYLF(endofinput)(YYLA &tok, &token)) {
-				return (int) token;
-			}
-		}
-		else if (YYLF(choose)(YYLA &tok, tok.len, 0, &token)) {
+		if (YYLF(generaltoken)(YYLA cache, &token)) {
 			return (int) token;
 		}
 #ifdef YYLMULTI
