@@ -21,6 +21,12 @@ static void set(int name, long value);
 static long get(int name);
 static long divide(long a, long b);
 static void print_string(int string);
+
+#ifdef YYWPARS_H
+/* A Unicode parser and scanner (-W) spell these with yyw. */
+#define yysyntaxerror yywsyntaxerror
+#define yylineno yywlineno
+#endif
 extern int yylineno;
 %}
 

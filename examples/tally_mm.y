@@ -1,0 +1,239 @@
+%{
+/* Tally of tally.y as objects, for the multiple models: the parser object
+   tally takes its tokens from the scanner object tally_scanner of
+   tally_mm.l, and what tally.y keeps in global variables, the names and
+   strings met, hangs off the parser's yymdata. Generated with -mm, the
+   program parses with the objects as they are; generated with -mi, they
+   are constant patterns, and the program is compiled with -DINSTANCES to
+   parse with copies made from them. With -W, the objects are Unicode
+   ones. */
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#ifdef YYWMPARS_H
+#define parser_t yywmparser_t
+#else
+#define parser_t yymparser_t
+#endif
+
+/* The names and the strings the scanner met, each kept once; the scanner
+   hands the parser their numbers. */
+int tally_name(parser_t *tally, const char *text);
+int tally_string(parser_t *tally, const char *text);
+
+static void set(parser_t *tally, int name, long value);
+static long get(parser_t *tally, int name);
+static long divide(parser_t *tally, long a, long b);
+static void print_string(parser_t *tally, int string);
+
+/* A syntax error names the line of the token that showed it. */
+static void syntax_error(parser_t *tally);
+#define YYMSYNTAXERROR syntax_error
+%}
+
+%name tally
+
+%union {
+	long number;
+	int name;
+	int string;
+}
+
+%token <number> NUMBER
+%token <name> NAME
+%token <string> STRING
+%token PRINT
+%type <number> expr
+
+%left '+' '-'
+%left '*' '/'
+%right UMINUS
+
+%%
+
+program : /* empty */
+	| program statement
+	;
+
+statement : NAME '=' expr ';'	{ set(yy, $1, $3); }
+	| PRINT items ';'	{ printf("\n"); }
+	| ';'
+	| error ';'		{ yyerrok; }
+	;
+
+items : item
+	| items ',' item
+	;
+
+item : expr			{ printf("%ld", $1); }
+	| STRING		{ print_string(yy, $1); }
+	;
+
+expr : expr '+' expr		{ $$ = $1 + $3; }
+	| expr '-' expr		{ $$ = $1 - $3; }
+	| expr '*' expr		{ $$ = $1 * $3; }
+	| expr '/' expr		{ $$ = divide(yy, $1, $3); }
+	| '-' expr %prec UMINUS	{ $$ = -$2; }
+	| '(' expr ')'		{ $$ = $2; }
+	| NUMBER
+	| NAME			{ $$ = get(yy, $1); }
+	;
+
+%%
+
+#include "tally_mm_lex.h"
+
+#ifdef YYWMPARS_H
+#define lexer_t yywmlexer_t
+#define parse yywmparse
+#define create_parser yywmcreateparser
+#define destroy_parser yywmdestroyparser
+#define create_lexer yywmcreatelexer
+#define destroy_lexer yywmdestroylexer
+#else
+#define lexer_t yymlexer_t
+#define parse yymparse
+#define create_parser yymcreateparser
+#define destroy_parser yymdestroyparser
+#define create_lexer yymcreatelexer
+#define destroy_lexer yymdestroylexer
+#endif
+
+struct entry {
+	char *text;
+	long value;
+	int set;
+};
+
+struct pool {
+	struct entry *entries;
+	int count;
+	int size;
+};
+
+/* What one run of the parser keeps, in its yymdata. */
+struct memory {
+	struct pool names;
+	struct pool strings;
+};
+
+static struct memory *memory_of(parser_t *tally)
+{
+	return (struct memory *) tally->yymdata;
+}
+
+/* The line of the scanner that serves the parser. */
+static int line(parser_t *tally)
+{
+	return ((lexer_t *) tally->yymlexerptr)->yymlineno;
+}
+
+static int keep(struct pool *pool, const char *text)
+{
+	int i;
+	for (i = 0; i < pool->count; i++) {
+		if (strcmp(pool->entries[i].text, text) == 0)
+			return i;
+	}
+	if (pool->count == pool->size) {
+		int size = pool->size > 0 ? pool->size * 2 : 16;
+		struct entry *entries = realloc(pool->entries, (size_t) size * sizeof *entries);
+		if (entries == NULL) {
+			fprintf(stderr, "out of memory\n");
+			exit(2);
+		}
+		pool->entries = entries;
+		pool->size = size;
+	}
+	pool->entries[pool->count].text = strdup(text);
+	pool->entries[pool->count].value = 0;
+	pool->entries[pool->count].set = 0;
+	return pool->count++;
+}
+
+static void release(struct pool *pool)
+{
+	int i;
+	for (i = 0; i < pool->count; i++)
+		free(pool->entries[i].text);
+	free(pool->entries);
+}
+
+int tally_name(parser_t *tally, const char *text)
+{
+	return keep(&memory_of(tally)->names, text);
+}
+
+int tally_string(parser_t *tally, const char *text)
+{
+	return keep(&memory_of(tally)->strings, text);
+}
+
+static void set(parser_t *tally, int name, long value)
+{
+	struct entry *entry = &memory_of(tally)->names.entries[name];
+	entry->value = value;
+	entry->set = 1;
+}
+
+static long get(parser_t *tally, int name)
+{
+	struct entry *entry = &memory_of(tally)->names.entries[name];
+	if (!entry->set)
+		printf("line %d: %s is not set\n", line(tally), entry->text);
+	return entry->value;
+}
+
+static long divide(parser_t *tally, long a, long b)
+{
+	if (b == 0) {
+		printf("line %d: division by zero\n", line(tally));
+		return 0;
+	}
+	return a / b;
+}
+
+static void print_string(parser_t *tally, int string)
+{
+	fputs(memory_of(tally)->strings.entries[string].text, stdout);
+}
+
+static void syntax_error(parser_t *tally)
+{
+	printf("line %d: syntax error\n", line(tally));
+}
+
+static int run(parser_t *parser, lexer_t *lexer)
+{
+	struct memory memory = { { NULL, 0, 0 }, { NULL, 0, 0 } };
+	int status;
+	parser->yymdata = &memory;
+	parser->yymlexerptr = lexer;
+	lexer->yymparserptr = parser;
+	status = parse(parser);
+	release(&memory.names);
+	release(&memory.strings);
+	return status;
+}
+
+int main(void)
+{
+#ifdef INSTANCES
+	parser_t parser;
+	lexer_t lexer;
+	int status;
+	if (!create_parser(&parser, &tally))
+		return 2;
+	if (!create_lexer(&lexer, &tally_scanner)) {
+		destroy_parser(&parser);
+		return 2;
+	}
+	status = run(&parser, &lexer);
+	destroy_lexer(&lexer);
+	destroy_parser(&parser);
+	return status;
+#else
+	return run(&tally, &tally_scanner);
+#endif
+}
