@@ -9,8 +9,6 @@
    up to its semicolon; the run goes on with the next one. Its tokens come
    from the Lindle scanner of tally.l. */
 #include <stdio.h>
-#include <stdlib.h>
-#include <string.h>
 
 /* The names and the strings the scanner met, each kept once; the scanner
    hands the parser their numbers. */
@@ -78,51 +76,10 @@ expr : expr '+' expr		{ $$ = $1 + $3; }
 
 %%
 
-struct entry {
-	char *text;
-	long value;
-	int set;
-};
-
-struct pool {
-	struct entry *entries;
-	int count;
-	int size;
-};
+#include "tally_pool.h"
 
 static struct pool names;
 static struct pool strings;
-
-static int keep(struct pool *pool, const char *text)
-{
-	int i;
-	for (i = 0; i < pool->count; i++) {
-		if (strcmp(pool->entries[i].text, text) == 0)
-			return i;
-	}
-	if (pool->count == pool->size) {
-		int size = pool->size > 0 ? pool->size * 2 : 16;
-		struct entry *entries = realloc(pool->entries, (size_t) size * sizeof *entries);
-		if (entries == NULL) {
-			fprintf(stderr, "out of memory\n");
-			exit(2);
-		}
-		pool->entries = entries;
-		pool->size = size;
-	}
-	pool->entries[pool->count].text = strdup(text);
-	pool->entries[pool->count].value = 0;
-	pool->entries[pool->count].set = 0;
-	return pool->count++;
-}
-
-static void release(struct pool *pool)
-{
-	int i;
-	for (i = 0; i < pool->count; i++)
-		free(pool->entries[i].text);
-	free(pool->entries);
-}
 
 int tally_name(const char *text)
 {

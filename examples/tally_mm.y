@@ -8,8 +8,6 @@
    parse with copies made from them. With -W, the objects are Unicode
    ones. */
 #include <stdio.h>
-#include <stdlib.h>
-#include <string.h>
 
 #ifdef YYWMPARS_H
 #define parser_t yywmparser_t
@@ -100,17 +98,7 @@ expr : expr '+' expr		{ $$ = $1 + $3; }
 #define destroy_lexer yymdestroylexer
 #endif
 
-struct entry {
-	char *text;
-	long value;
-	int set;
-};
-
-struct pool {
-	struct entry *entries;
-	int count;
-	int size;
-};
+#include "tally_pool.h"
 
 /* What one run of the parser keeps, in its yymdata. */
 struct memory {
@@ -127,37 +115,6 @@ static struct memory *memory_of(parser_t *tally)
 static int line(parser_t *tally)
 {
 	return ((lexer_t *) tally->yymlexerptr)->yymlineno;
-}
-
-static int keep(struct pool *pool, const char *text)
-{
-	int i;
-	for (i = 0; i < pool->count; i++) {
-		if (strcmp(pool->entries[i].text, text) == 0)
-			return i;
-	}
-	if (pool->count == pool->size) {
-		int size = pool->size > 0 ? pool->size * 2 : 16;
-		struct entry *entries = realloc(pool->entries, (size_t) size * sizeof *entries);
-		if (entries == NULL) {
-			fprintf(stderr, "out of memory\n");
-			exit(2);
-		}
-		pool->entries = entries;
-		pool->size = size;
-	}
-	pool->entries[pool->count].text = strdup(text);
-	pool->entries[pool->count].value = 0;
-	pool->entries[pool->count].set = 0;
-	return pool->count++;
-}
-
-static void release(struct pool *pool)
-{
-	int i;
-	for (i = 0; i < pool->count; i++)
-		free(pool->entries[i].text);
-	free(pool->entries);
 }
 
 int tally_name(parser_t *tally, const char *text)

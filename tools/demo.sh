@@ -41,7 +41,7 @@ fi
 # Tally, the second example: a small language with strings and comments in
 # start conditions of their own and recovery from statements that do not
 # parse, in the three languages on its sample.
-cp examples/tally.y examples/tally.l examples/tally_text.h examples/tally_cpp.y examples/tally_cpp.l examples/tally.in "$out/"
+cp examples/tally.y examples/tally.l examples/tally_text.h examples/tally_pool.h examples/tally_cpp.y examples/tally_cpp.l examples/tally.in "$out/"
 (cd "$out" && ../bin/brannock -$ tally.y -i && ../bin/lindle -$ tally.l -o tally_lex.c &&
   ../bin/brannock -$ -Tcpp tally_cpp.y -i && ../bin/lindle -$ -Tcpp tally_cpp.l -o tally_cpp_lex.cpp -i)
 gcc -Wall -Werror -I runtime/common -I runtime/parser -I runtime/lexer -I "$out" "$out/tally.c" "$out/tally_lex.c" \

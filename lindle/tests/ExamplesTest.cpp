@@ -74,7 +74,7 @@ const std::vector<Example> kExamples = {
      "tally_cpp.l",
      "Tally.y",
      "TallyLexer.l",
-     {"tally_text.h"},
+     {"tally_pool.h", "tally_text.h"},
      {"", "print 1;\n", "x = 1;\nprint x, \"\\n\", x + 1;\n/* open comment\n", "print \"open string\n;\n;;x=;print 2;",
       "a = 2; b = a * a; print a, b, \"!\";\n# comment\nprint (a + b) / (a - 2);\n"}},
 };
