@@ -10,6 +10,7 @@ using lindle::testing::kRuntimeIncludes;
 using lindle::testing::runtimeLibrary;
 using toolframe::testing::ProcessResult;
 using toolframe::testing::readFile;
+using toolframe::testing::runProgram;
 using toolframe::testing::runProgramChecked;
 using toolframe::testing::runWithInput;
 using toolframe::testing::shell;
@@ -31,25 +32,17 @@ struct CBuild {
     const char* flags;
 };
 
-// The single model and the multiple models, each in bytes and in Unicode.
-// The multiple-model sources serve -mm and -mi; compiled with INSTANCES,
-// the program works on copies of the -mi objects.
-std::vector<CBuild> cBuilds(const char* grammar, const char* scanner, const char* objectGrammar,
-                            const char* objectScanner)
-{
-    return {{grammar, scanner, "", ""},
-            {grammar, scanner, " -W", ""},
-            {objectGrammar, objectScanner, " -mm", ""},
-            {objectGrammar, objectScanner, " -mm -W", ""},
-            {objectGrammar, objectScanner, " -mi", " -DINSTANCES"},
-            {objectGrammar, objectScanner, " -mi -W", " -DINSTANCES"}};
-}
-
 struct Example {
     const char* name;
-    // The sources of each language, in the examples directory; the first C
-    // build is the one every other program is compared with.
-    std::vector<CBuild> c;
+    // The sources of each language, in the examples directory. The C
+    // program of the single model in bytes is the one every other program
+    // is compared with; the multiple-model sources serve -mm and -mi, and
+    // compiled with INSTANCES the program works on copies of the -mi
+    // objects.
+    const char* cGrammar;
+    const char* cScanner;
+    const char* cObjectGrammar;
+    const char* cObjectScanner;
     const char* cppGrammar;
     const char* cppScanner;
     const char* javaGrammar;
@@ -57,11 +50,25 @@ struct Example {
     // What the C sources include beside their generated headers.
     std::vector<std::string> cHeaders;
     std::vector<std::string> inputs;
+
+    CBuild reference() const { return {cGrammar, cScanner, "", ""}; }
+    // The single model in Unicode and the multiple models in both widths.
+    std::vector<CBuild> models() const
+    {
+        return {{cGrammar, cScanner, " -W", ""},
+                {cObjectGrammar, cObjectScanner, " -mm", ""},
+                {cObjectGrammar, cObjectScanner, " -mm -W", ""},
+                {cObjectGrammar, cObjectScanner, " -mi", " -DINSTANCES"},
+                {cObjectGrammar, cObjectScanner, " -mi -W", " -DINSTANCES"}};
+    }
 };
 
 const std::vector<Example> kExamples = {
     {"calc",
-     cBuilds("calc.y", "calc.l", "calc_mm.y", "calc_mm.l"),
+     "calc.y",
+     "calc.l",
+     "calc_mm.y",
+     "calc_mm.l",
      "calc_cpp.y",
      "calc_cpp.l",
      "Calc.y",
@@ -69,7 +76,10 @@ const std::vector<Example> kExamples = {
      {},
      {"1+2*3\n(4-1)/2\n-5\n1.25*4\n", "1+\n2*3\n1 2 3\n)\n\n-(2-5)\n", "4\n1+", "((2))\n.5+.25\n7/0\n@\n3\n"}},
     {"tally",
-     cBuilds("tally.y", "tally.l", "tally_mm.y", "tally_mm.l"),
+     "tally.y",
+     "tally.l",
+     "tally_mm.y",
+     "tally_mm.l",
      "tally_cpp.y",
      "tally_cpp.l",
      "Tally.y",
@@ -81,6 +91,23 @@ const std::vector<Example> kExamples = {
 
 std::string stem(const std::string& file) { return file.substr(0, file.rfind('.')); }
 
+// Copies the files named from the examples directory.
+void writeExamples(const TemporaryDirectory& dir, const std::vector<std::string>& files)
+{
+    for (const std::string& file : files)
+        dir.write(file, readFile(std::string(EXAMPLES_DIR) + "/" + file));
+}
+
+// The example's inputs and its sample, when it has one.
+std::vector<std::string> inputsOf(const Example& example)
+{
+    std::vector<std::string> inputs = example.inputs;
+    const std::string sample = std::string(EXAMPLES_DIR) + "/" + example.name + ".in";
+    if (shell("test -f " + sample, "/").exitStatus == 0)
+        inputs.push_back(readFile(sample));
+    return inputs;
+}
+
 ::testing::AssertionResult run(const TemporaryDirectory& dir, const std::string& tool,
                                const std::vector<std::string>& arguments)
 {
@@ -90,24 +117,21 @@ std::string stem(const std::string& file) { return file.substr(0, file.rfind('.'
     return ::testing::AssertionSuccess();
 }
 
-// Generates and compiles one C build as the program c_program_NUMBER;
-// its name, or empty after a failure that the test reports.
-std::string buildC(const TemporaryDirectory& dir, const CBuild& build, std::size_t number)
+// Generates and compiles one C build as the program named.
+::testing::AssertionResult buildC(const TemporaryDirectory& dir, const CBuild& build, const std::string& program)
 {
-    const std::string program = "c_program_" + std::to_string(number);
     const std::string switches = build.switches;
     const std::string c = stem(build.grammar);
     const bool unicode = switches.find("-W") != std::string::npos;
-    // The later builds of the same sources generate over the earlier ones,
-    // which are compiled by then.
     const std::string command = toolframe::testing::quoted(BRANNOCK_PROGRAM) + " " + build.grammar + " -$ -i" +
                                 switches + " && " + toolframe::testing::quoted(LINDLE_PROGRAM) + " " + build.scanner +
                                 " -$ -i -o " + c + "_lex.c" + switches + " && gcc -Wall -Werror -g" + build.flags +
                                 kRuntimeIncludes + " " + c + ".c " + c + "_lex.c " + runtimeLibrary(unicode) + " -o " +
                                 program;
     const ProcessResult built = shell(command, dir.path());
-    EXPECT_EQ(built.exitStatus, 0) << command << "\n" << built.out << built.err;
-    return built.exitStatus == 0 ? program : std::string();
+    if (built.exitStatus != 0)
+        return ::testing::AssertionFailure() << command << "\n" << built.out << built.err;
+    return ::testing::AssertionSuccess();
 }
 
 class Examples : public ::testing::TestWithParam<Example> {};
@@ -117,22 +141,12 @@ TEST_P(Examples, SameOutputInEveryLanguage)
     const Example& example = GetParam();
     TemporaryDirectory dir;
     std::vector<std::string> sources = example.cHeaders;
-    sources.insert(sources.end(), {example.cppGrammar, example.cppScanner, example.javaGrammar, example.javaScanner});
-    for (const CBuild& build : example.c)
-        sources.insert(sources.end(), {build.grammar, build.scanner});
-    for (const std::string& file : sources)
-        dir.write(file, readFile(std::string(EXAMPLES_DIR) + "/" + file));
-    std::vector<std::string> inputs = example.inputs;
-    const std::string sample = std::string(EXAMPLES_DIR) + "/" + example.name + ".in";
-    if (shell("test -f " + sample, "/").exitStatus == 0)
-        inputs.push_back(readFile(sample));
+    sources.insert(sources.end(), {example.cGrammar, example.cScanner, example.cppGrammar, example.cppScanner,
+                                   example.javaGrammar, example.javaScanner});
+    writeExamples(dir, sources);
+    const std::vector<std::string> inputs = inputsOf(example);
 
-    std::vector<std::string> cPrograms;
-    for (const CBuild& build : example.c) {
-        SCOPED_TRACE(build.grammar + std::string(build.switches));
-        cPrograms.push_back(buildC(dir, build, cPrograms.size()));
-        ASSERT_FALSE(cPrograms.back().empty());
-    }
+    ASSERT_TRUE(buildC(dir, example.reference(), "c_program"));
 
     const std::string cpp = stem(example.cppGrammar);
     ASSERT_TRUE(run(dir, BRANNOCK_PROGRAM, {example.cppGrammar, "-$", "-Tcpp", "-i"}));
@@ -151,14 +165,7 @@ TEST_P(Examples, SameOutputInEveryLanguage)
 
     for (std::size_t i = 0; i < inputs.size(); ++i) {
         SCOPED_TRACE("input " + std::to_string(i));
-        const ProcessResult fromC = runProgramChecked(dir, cPrograms.front(), inputs[i]);
-        for (std::size_t p = 1; p < cPrograms.size(); ++p) {
-            SCOPED_TRACE(example.c[p].grammar + std::string(example.c[p].switches));
-            const ProcessResult fromModel = runProgramChecked(dir, cPrograms[p], inputs[i]);
-            EXPECT_EQ(fromModel.out, fromC.out);
-            EXPECT_EQ(fromModel.err, fromC.err);
-            EXPECT_EQ(fromModel.exitStatus, fromC.exitStatus);
-        }
+        const ProcessResult fromC = runProgramChecked(dir, "c_program", inputs[i]);
         const ProcessResult fromCpp = runProgramChecked(dir, "cpp_program", inputs[i]);
         EXPECT_EQ(fromCpp.out, fromC.out);
         EXPECT_EQ(fromCpp.err, fromC.err);
@@ -174,5 +181,58 @@ TEST_P(Examples, SameOutputInEveryLanguage)
 
 INSTANTIATE_TEST_SUITE_P(Programs, Examples, ::testing::ValuesIn(kExamples),
                          [](const ::testing::TestParamInfo<Example>& param) { return std::string(param.param.name); });
+
+// An example in one of the other C models or widths, against the single
+// model in bytes; one test each, so that each stays short.
+struct ModelBuild {
+    const Example* example;
+    CBuild build;
+};
+
+std::vector<ModelBuild> modelBuilds()
+{
+    std::vector<ModelBuild> builds;
+    for (const Example& example : kExamples)
+        for (const CBuild& build : example.models())
+            builds.push_back({&example, build});
+    return builds;
+}
+
+std::string modelBuildName(const ::testing::TestParamInfo<ModelBuild>& param)
+{
+    std::string name = param.param.example->name;
+    for (const char c : std::string(param.param.build.switches))
+        if (c != ' ' && c != '-')
+            name += c;
+    return name;
+}
+
+class ExampleModels : public ::testing::TestWithParam<ModelBuild> {};
+
+TEST_P(ExampleModels, SameOutputAsTheSingleModelInBytes)
+{
+    const Example& example = *GetParam().example;
+    const CBuild& build = GetParam().build;
+    TemporaryDirectory dir;
+    std::vector<std::string> sources = example.cHeaders;
+    sources.insert(sources.end(), {example.cGrammar, example.cScanner, build.grammar, build.scanner});
+    writeExamples(dir, sources);
+    // The model's build comes second: when it shares the reference's
+    // sources, it generates over them after they are compiled.
+    ASSERT_TRUE(buildC(dir, example.reference(), "reference"));
+    ASSERT_TRUE(buildC(dir, build, "model"));
+
+    const std::vector<std::string> inputs = inputsOf(example);
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        SCOPED_TRACE("input " + std::to_string(i));
+        const ProcessResult fromReference = runProgram(dir, "reference", inputs[i]);
+        const ProcessResult fromModel = runProgramChecked(dir, "model", inputs[i]);
+        EXPECT_EQ(fromModel.out, fromReference.out);
+        EXPECT_EQ(fromModel.err, fromReference.err);
+        EXPECT_EQ(fromModel.exitStatus, fromReference.exitStatus);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, ExampleModels, ::testing::ValuesIn(modelBuilds()), modelBuildName);
 
 } // namespace
