@@ -924,10 +924,10 @@ static __inline__ __attribute__((always_inline)) int YYLF(fasttokens)(YYLP struc
 		FILE *in;
 		YYLCHAR YYFAR *text;
 		YYLCHARPTR p, e;
-		/* Unsigned, so that a cell's index needs no widening. */
-		unsigned off, accoff = 0;
+		/* Wide and unsigned, so that a cell's index needs no widening. */
+		size_t off, accoff = 0;
 		int *cells = cache->cells;
-		int i, n, len = 0, newlines = 0, cell, rule, first, eol = YYLV(eol) != 0;
+		int i, n, len, last = -1, newlines = 0, cell, rule, first, eol = YYLV(eol) != 0;
 		YYLCHAR saved;
 		if (!YYLNOTHINGAHEAD(YYLV(unputindex)) || YYLV(moreflg)) {
 			return YYLFASTNONE;
@@ -949,7 +949,7 @@ static __inline__ __attribute__((always_inline)) int YYLF(fasttokens)(YYLP struc
 		YYLPEEKSTART(in, p, e);
 		/* One place is kept for the token's closing 0. */
 		n = e - p >= YYLV(text_size) ? YYLV(text_size) - 1 : (int) (e - p);
-		for (i = 0; i < n;) {
+		for (i = 0; i < n; i++) {
 			int ch = p[i];
 			if (!YYLPEEKABLE(ch)) {
 				return YYLFASTNONE;
@@ -968,13 +968,13 @@ static __inline__ __attribute__((always_inline)) int YYLF(fasttokens)(YYLP struc
 				newlines++;
 				cell = -cell;
 			}
-			i++;
 			off = (unsigned) cell >> 1;
 			if (cell & 1) {
-				len = i;
+				last = i;
 				accoff = off;
 			}
 		}
+		len = last + 1;
 		/* A token that may go on past either buffer is left whole to
 		   the general way, which reads on through the hooks. */
 		if (i >= n || len == 0 || (rule = cache->rowrule[accoff >> 8]) == 0) {
