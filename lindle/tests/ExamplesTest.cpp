@@ -134,6 +134,14 @@ std::vector<std::string> inputsOf(const Example& example)
     return ::testing::AssertionSuccess();
 }
 
+// Two programs printed the same, to both streams, and ended the same.
+void expectSameRun(const ProcessResult& actual, const ProcessResult& expected)
+{
+    EXPECT_EQ(actual.out, expected.out);
+    EXPECT_EQ(actual.err, expected.err);
+    EXPECT_EQ(actual.exitStatus, expected.exitStatus);
+}
+
 class Examples : public ::testing::TestWithParam<Example> {};
 
 TEST_P(Examples, SameOutputInEveryLanguage)
@@ -167,15 +175,11 @@ TEST_P(Examples, SameOutputInEveryLanguage)
         SCOPED_TRACE("input " + std::to_string(i));
         const ProcessResult fromC = runProgramChecked(dir, "c_program", inputs[i]);
         const ProcessResult fromCpp = runProgramChecked(dir, "cpp_program", inputs[i]);
-        EXPECT_EQ(fromCpp.out, fromC.out);
-        EXPECT_EQ(fromCpp.err, fromC.err);
-        EXPECT_EQ(fromCpp.exitStatus, fromC.exitStatus);
+        expectSameRun(fromCpp, fromC);
         if (!java)
             continue;
         const ProcessResult fromJava = runWithInput(dir, "java -cp " YL_JAR ":classes " + javaClass, inputs[i]);
-        EXPECT_EQ(fromJava.out, fromC.out);
-        EXPECT_EQ(fromJava.err, fromC.err);
-        EXPECT_EQ(fromJava.exitStatus, fromC.exitStatus);
+        expectSameRun(fromJava, fromC);
     }
 }
 
@@ -227,9 +231,7 @@ TEST_P(ExampleModels, SameOutputAsTheSingleModelInBytes)
         SCOPED_TRACE("input " + std::to_string(i));
         const ProcessResult fromReference = runProgram(dir, "reference", inputs[i]);
         const ProcessResult fromModel = runProgramChecked(dir, "model", inputs[i]);
-        EXPECT_EQ(fromModel.out, fromReference.out);
-        EXPECT_EQ(fromModel.err, fromReference.err);
-        EXPECT_EQ(fromModel.exitStatus, fromReference.exitStatus);
+        expectSameRun(fromModel, fromReference);
     }
 }
 
