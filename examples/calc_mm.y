@@ -45,24 +45,7 @@ expr : expr '+' expr		{ $$ = $1 + $3; }
 %%
 
 #include "calc_mm_lex.h"
-
-#ifdef YYWMPARS_H
-#define parser_t yywmparser_t
-#define lexer_t yywmlexer_t
-#define parse yywmparse
-#define create_parser yywmcreateparser
-#define destroy_parser yywmdestroyparser
-#define create_lexer yywmcreatelexer
-#define destroy_lexer yywmdestroylexer
-#else
-#define parser_t yymparser_t
-#define lexer_t yymlexer_t
-#define parse yymparse
-#define create_parser yymcreateparser
-#define destroy_parser yymdestroyparser
-#define create_lexer yymcreatelexer
-#define destroy_lexer yymdestroylexer
-#endif
+#include "object_names.h"
 
 /* Syntax errors go to the parser's yymerr, standard error. */
 static int run(parser_t *parser, lexer_t *lexer)

@@ -9,11 +9,7 @@
    ones. */
 #include <stdio.h>
 
-#ifdef YYWMPARS_H
-#define parser_t yywmparser_t
-#else
-#define parser_t yymparser_t
-#endif
+#include "object_names.h"
 
 /* The names and the strings the scanner met, each kept once; the scanner
    hands the parser their numbers. */
@@ -81,23 +77,6 @@ expr : expr '+' expr		{ $$ = $1 + $3; }
 %%
 
 #include "tally_mm_lex.h"
-
-#ifdef YYWMPARS_H
-#define lexer_t yywmlexer_t
-#define parse yywmparse
-#define create_parser yywmcreateparser
-#define destroy_parser yywmdestroyparser
-#define create_lexer yywmcreatelexer
-#define destroy_lexer yywmdestroylexer
-#else
-#define lexer_t yymlexer_t
-#define parse yymparse
-#define create_parser yymcreateparser
-#define destroy_parser yymdestroyparser
-#define create_lexer yymcreatelexer
-#define destroy_lexer yymdestroylexer
-#endif
-
 #include "tally_pool.h"
 
 /* What one run of the parser keeps, in its yymdata. */

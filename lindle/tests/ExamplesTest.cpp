@@ -73,7 +73,7 @@ const std::vector<Example> kExamples = {
      "calc_cpp.l",
      "Calc.y",
      "CalcLexer.l",
-     {},
+     {"object_names.h"},
      {"1+2*3\n(4-1)/2\n-5\n1.25*4\n", "1+\n2*3\n1 2 3\n)\n\n-(2-5)\n", "4\n1+", "((2))\n.5+.25\n7/0\n@\n3\n"}},
     {"tally",
      "tally.y",
@@ -84,7 +84,7 @@ const std::vector<Example> kExamples = {
      "tally_cpp.l",
      "Tally.y",
      "TallyLexer.l",
-     {"tally_pool.h", "tally_text.h"},
+     {"object_names.h", "tally_pool.h", "tally_text.h"},
      {"", "print 1;\n", "x = 1;\nprint x, \"\\n\", x + 1;\n/* open comment\n", "print \"open string\n;\n;;x=;print 2;",
       "a = 2; b = a * a; print a, b, \"!\";\n# comment\nprint (a + b) / (a - 2);\n"}},
 };
