@@ -34,10 +34,15 @@ final class yylexerlayout {
 	static final int RULE = NEWLINES - 1;
 	/**
 	 * The dense table again for the simple way, a row of stride ints per state: the state's single entry first, then
-	 * one entry per class, which is the target's row (its state times stride), or 0 where the token ends.
+	 * one entry per character below wide, which is the target's row (its state times stride), or 0 where the token
+	 * ends; the characters from wide on take far(). Indexed by the character itself, a step costs one array access
+	 * after the character's; a scanner of many states has no such part (wide 0), so that the table stays small.
 	 */
 	final int rows[];
 	final int stride;
+	final int wide;
+	/** The rows have a wide part for at most this many entries. */
+	private static final int WIDE_MAX = 1 << 21;
 	final boolean compact;
 	// Fast tables: next and check per entry; compact: first, last and next per entry.
 	final int next[];
@@ -156,7 +161,8 @@ final class yylexerlayout {
 		classes = map;
 		dense = table;
 		classcount = table != null ? count : 0;
-		stride = count + 1;
+		wide = table != null && (long) states * 257 <= WIDE_MAX ? 256 : 0;
+		stride = wide + 1;
 		rows = table != null ? new int[states * stride] : null;
 		// The states that a newline leads to, and all that follow them.
 		boolean newlines[] = new boolean[states];
@@ -191,11 +197,17 @@ final class yylexerlayout {
 					single[state] += LAST;
 				}
 				rows[state * stride] = single[state] <= 0 ? single[state] : single[state] + (newlines[state] ? NEWLINES : 0);
-				for (int c = 0; c < count; c++) {
-					rows[state * stride + 1 + c] = Math.max(table[state * count + c], 0) * stride;
+				for (int ch = 0; ch < wide; ch++) {
+					rows[state * stride + 1 + ch] = Math.max(table[state * count + map[ch]], 0) * stride;
 				}
 			}
 		}
+	}
+
+	/** The simple way's step from a row on a character from wide on: the target's row, 0 where the token ends. */
+	int far(int row, char ch) {
+		int state = stride == 1 ? row : row / stride;
+		return Math.max(dense[state * classcount + classes[ch]], 0) * stride;
 	}
 
 	/** The state that ch leads to from state, 0 when the token ends there. */
