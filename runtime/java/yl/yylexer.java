@@ -72,6 +72,10 @@ public abstract class yylexer {
 	private yylexerlayout layout;
 	/** The engine reads its buffer itself through the dense rows: tokens may go the simple way. */
 	private boolean simple;
+	/** The layout's rows for the simple way, and their shape, read once per token. */
+	private int rows[];
+	private int wide;
+	private int stride;
 
 	protected yylexer() {
 		directInput = !overrides("yyinput") && !overrides("yygetchar");
@@ -114,6 +118,9 @@ public abstract class yylexer {
 			created = true;
 			layout = yylexerlayout.of(this);
 			simple = directInput && layout.rows != null;
+			rows = layout.rows;
+			wide = layout.wide;
+			stride = layout.stride;
 		}
 		return true;
 	}
@@ -466,16 +473,16 @@ public abstract class yylexer {
 				// one rule without trailing context: the characters are followed through the rows in the
 				// buffer itself, the last accepting position is remembered on the way, and the token's text stays
 				// where it is. A state of several rules sends the token the general way, nothing consumed.
-				final yylexerlayout tables = layout;
-				final int rows[] = tables.rows;
-				final int wide = tables.wide;
+				final int rows[] = this.rows;
+				final int wide = this.wide;
 				char in[] = inbuf;
 				int begin = inpos;
 				int p = begin;
 				int e = inend;
-				int row = first * tables.stride;
+				int row = first * stride;
 				int accepted = 0;
 				int rule = 0;
+				int lines = 0;
 				for (;;) {
 					if (p >= e) {
 						int shift = moreShift(begin);
@@ -489,18 +496,15 @@ public abstract class yylexer {
 						}
 					}
 					char ch = in[p];
-					int target = ch < wide ? rows[row + 1 + ch] : tables.far(row, ch);
+					int target = ch < wide ? rows[row + 1 + ch] : layout.far(row, ch);
 					if (target <= 0) {
 						break;
 					}
 					p++;
 					row = target;
 					int m = rows[row];
-					if (m != 0) {
-						if (m < 0) {
-							rule = 0;
-							break;
-						}
+					lines += m & yylexerlayout.NEWLINE;
+					if (m > 1) {
 						accepted = p;
 						rule = m;
 						if (m >= yylexerlayout.LAST) {
@@ -508,9 +512,12 @@ public abstract class yylexer {
 						}
 					}
 				}
-				if (rule > 0) {
-					int lines = (rule & yylexerlayout.NEWLINES) != 0 ? newlines(in, begin, accepted) : 0;
-					rule &= yylexerlayout.RULE;
+				rule = rule >>> 1 & yylexerlayout.RULE;
+				if (rule != 0 && rule != yylexerlayout.RULE) {
+					if (lines != 0 && p != accepted) {
+						// Some were read past the token.
+						lines = newlines(in, begin, accepted);
+					}
 					// A reference stored costs the collector's barrier: only when it changes.
 					if (tokenbuf != in) {
 						tokenbuf = in;

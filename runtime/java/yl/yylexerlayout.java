@@ -41,12 +41,16 @@ final class yylexerlayout {
 	private final int origin[];
 	/** The twin's index of each state that a newline leads to. */
 	private final int twin[];
-	/** Bits of an entry: the rule; all of them for several rules or trailing context, which the general way takes. */
+	/**
+	 * An entry is the rule shifted by one, with LAST and NEWLINE added; never negative, so that one comparison
+	 * tells an accepting state (above 1) and another a last one. The rule's bits all set stand for several rules or
+	 * trailing context, which the general way takes.
+	 */
 	static final int RULE = (1 << 29) - 1;
 	/** The state has no transition left: the token ends there without a look ahead. */
 	static final int LAST = 1 << 30;
-	/** The state was entered by a newline: the sign, so that entry >>> 31 counts it. */
-	static final int NEWLINE = 1 << 31;
+	/** The state was entered by a newline: the lowest bit, so that adding entry & 1 counts it. */
+	static final int NEWLINE = 1;
 	/** The rows have cells for at most this many entries. */
 	private static final int CELLS_MAX = 1 << 21;
 	final boolean compact;
@@ -195,7 +199,7 @@ final class yylexerlayout {
 				for (int c = 0; c < count && last; c++) {
 					last = table[state * count + c] <= 0;
 				}
-				int entry = single[state] < 0 ? RULE | LAST : single[state] + (last ? LAST : 0);
+				int entry = single[state] < 0 ? RULE << 1 | LAST : single[state] << 1 | (last ? LAST : 0);
 				rows[index * stride] = entry | (index >= states ? NEWLINE : 0);
 				for (int ch = 0; ch < wide; ch++) {
 					rows[index * stride + 1 + ch] = target(table[state * count + map[ch]], ch);
