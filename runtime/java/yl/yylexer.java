@@ -478,7 +478,7 @@ public abstract class yylexer {
 				char in[] = inbuf;
 				int begin = inpos;
 				int p = begin;
-				int e = inend;
+				int e = Math.min(inend, in.length);
 				int row = first * stride;
 				int accepted = 0;
 				int rule = 0;
@@ -490,7 +490,7 @@ public abstract class yylexer {
 						p -= shift;
 						accepted -= shift;
 						in = inbuf;
-						e = inend;
+						e = Math.min(inend, in.length);
 						if (p >= e) {
 							break;
 						}
@@ -512,6 +512,8 @@ public abstract class yylexer {
 						}
 					}
 				}
+				// The last state's twin bit says whether the token ended with a newline.
+				boolean eol = (rule & yylexerlayout.NEWLINE) != 0;
 				rule = rule >>> 1 & yylexerlayout.RULE;
 				if (rule != 0 && rule != yylexerlayout.RULE) {
 					if (lines != 0 && p != accepted) {
@@ -524,7 +526,7 @@ public abstract class yylexer {
 					}
 					tokenoff = begin;
 					yyleng = accepted - begin;
-					yyeol = in[accepted - 1] == '\n';
+					yyeol = eol;
 					inpos = accepted;
 					if (lines != 0) {
 						yylineno += lines;
