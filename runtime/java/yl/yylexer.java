@@ -76,6 +76,8 @@ public abstract class yylexer {
 	private int rows[];
 	private int wide;
 	private int stride;
+	/** Whether the token general() returned is yylex's, or the scan goes on. */
+	private boolean generalReturn;
 
 	protected yylexer() {
 		directInput = !overrides("yyinput") && !overrides("yygetchar");
@@ -568,9 +570,6 @@ public abstract class yylexer {
 		}
 		return start;
 	}
-
-	/** Whether the token general() returned is yylex's, or the scan goes on. */
-	private boolean generalReturn;
 
 	/**
 	 * The general way, one token built character by character in the text buffer: what its action returns, with
