@@ -65,14 +65,19 @@ public abstract class yylexer {
 	private int inpos;
 	private int inend;
 	private boolean created;
-	/** Where the token of the simple way began and the newlines it held, for a REJECT that goes the general way. */
-	private int simpleStart;
-	private int simpleNewlines;
 	/** Neither yyinput nor yygetchar is the program's own: the engine reads its buffer directly. */
 	private final boolean directInput;
 
 	/** The tables as the engine reads them. */
 	private yylexerlayout layout;
+	/** The engine reads its buffer itself through the dense rows: tokens may go the simple way. */
+	private boolean simple;
+	/** The layout's rows for the simple way, and their shape, read once per token. */
+	private int rows[];
+	private int wide;
+	private int stride;
+	/** Whether the token general() returned is yylex's, or the scan goes on. */
+	private boolean generalReturn;
 
 	protected yylexer() {
 		directInput = !overrides("yyinput") && !overrides("yygetchar");
@@ -114,6 +119,10 @@ public abstract class yylexer {
 			unputbuf = new int[Math.max(yysunput_size, 1)];
 			created = true;
 			layout = yylexerlayout.of(this);
+			simple = directInput && layout.rows != null;
+			rows = layout.rows;
+			wide = layout.wide;
+			stride = layout.stride;
 		}
 		return true;
 	}
@@ -342,77 +351,15 @@ public abstract class yylexer {
 		}
 	}
 
-	/**
-	 * The simple way, for a token read straight from the input buffer whose states each accept at most one rule
-	 * without trailing context: the characters are followed through the dense table in the buffer itself, the last
-	 * accepting position is remembered on the way, and the token's text stays where it is. Returns the rule, the
-	 * input and the line count past the token; or 0, nothing consumed, for the general way.
-	 */
-	private int scanSimple(int first) {
-		final yylexerlayout tables = layout;
-		final char classes[] = tables.classes;
-		final int rows[] = tables.rows;
-		char in[] = inbuf;
-		int begin = inpos;
-		int p = begin;
-		int e = inend;
-		int row = first * tables.stride;
-		int accepted = 0;
-		int rule = 0;
-		for (;;) {
-			if (p >= e) {
-				int before = inpos;
-				boolean got = more(begin);
-				int shift = before - inpos;
-				begin -= shift;
-				p -= shift;
-				accepted -= shift;
-				in = inbuf;
-				e = inend;
-				if (!got) {
-					break;
-				}
-			}
-			int target = rows[row + 1 + classes[in[p]]];
-			if (target <= 0) {
-				break;
-			}
-			p++;
-			row = target;
-			int m = rows[row];
-			if (m < 0) {
-				return 0;
-			}
-			if (m != 0) {
-				accepted = p;
-				rule = m;
-				if (m >= yylexerlayout.LAST) {
-					break;
-				}
+	/** The newlines of in[begin, end). */
+	private static int newlines(char in[], int begin, int end) {
+		int count = 0;
+		for (int k = begin; k < end; k++) {
+			if (in[k] == '\n') {
+				count++;
 			}
 		}
-		if (rule == 0) {
-			return 0;
-		}
-		int newlines = 0;
-		if ((rule & yylexerlayout.NEWLINES) != 0) {
-			for (int k = begin; k < accepted; k++) {
-				if (in[k] == '\n') {
-					newlines++;
-				}
-			}
-		}
-		rule &= yylexerlayout.RULE;
-		int length = accepted - begin;
-		tokenbuf = in;
-		tokenoff = begin;
-		yyleng = length;
-		yyeol = in[accepted - 1] == '\n';
-		inpos = accepted;
-		simpleStart = begin;
-		simpleNewlines = newlines;
-		yylineno += newlines;
-		return rule;
+		return count;
 	}
 
 	/**
@@ -445,6 +392,13 @@ public abstract class yylexer {
 		catch (IOException e) {
 			throw new UncheckedIOException(e);
 		}
+	}
+
+	/** more(keep) for the simple way, out of its loop: how far the buffer moved; nothing more was read at the end. */
+	private int moreShift(int keep) {
+		int before = inpos;
+		more(keep);
+		return before - inpos;
 	}
 
 	/** Moves the token's text into the text buffer, where the general way and yymore() expect it. */
@@ -509,24 +463,79 @@ public abstract class yylexer {
 		if (!created) {
 			yycreate(yyparserref);
 		}
+		// Kept small, so that the compiler makes one piece of the simple way and this loop.
 		for (;;) {
-			if (yymoreflg) {
-				keepToken();
-			}
-			int start = yymoreflg ? yyleng : 0;
-			yymoreflg = false;
+			int start = yymoreflg ? moreStart() : 0;
 			yyoldeol = yyeol;
 			int first = yystart + (yyeol ? 2 : 1);
-			if (start >= statebuf.length && !growtext(start + 1)) {
-				yytextoverflow();
-				start = 0;
-			}
 			// Where a REJECT of the simple way's token sends the general way's search for the next rule.
 			int resume = 0;
-			if (start == 0 && directInput && yyunputindex == 0 && layout.dense != null) {
-				int rule = scanSimple(first);
-				if (rule > 0) {
-					trace("rule", rule);
+			if (start == 0 && simple && yyunputindex == 0) {
+				// The simple way, for a token read straight from the input buffer whose states each accept at most
+				// one rule without trailing context: the characters are followed through the rows in the
+				// buffer itself, the last accepting position is remembered on the way, and the token's text stays
+				// where it is. A state of several rules sends the token the general way, nothing consumed.
+				final int rows[] = this.rows;
+				final int wide = this.wide;
+				char in[] = inbuf;
+				int begin = inpos;
+				int p = begin;
+				int e = Math.min(inend, in.length);
+				int row = first * stride;
+				int accepted = 0;
+				int rule = 0;
+				int lines = 0;
+				for (;;) {
+					if (p >= e) {
+						int shift = moreShift(begin);
+						begin -= shift;
+						p -= shift;
+						accepted -= shift;
+						in = inbuf;
+						e = Math.min(inend, in.length);
+						if (p >= e) {
+							break;
+						}
+					}
+					char ch = in[p];
+					int target = ch < wide ? rows[row + 1 + ch] : layout.far(row, ch);
+					if (target <= 0) {
+						break;
+					}
+					p++;
+					row = target;
+					int m = rows[row];
+					lines += m & yylexerlayout.NEWLINE;
+					if (m > 1) {
+						accepted = p;
+						rule = m;
+						if (m >= yylexerlayout.LAST) {
+							break;
+						}
+					}
+				}
+				// The last state's twin bit says whether the token ended with a newline.
+				boolean eol = (rule & yylexerlayout.NEWLINE) != 0;
+				rule = rule >>> 1 & yylexerlayout.RULE;
+				if (rule != 0 && rule != yylexerlayout.RULE) {
+					if (lines != 0 && p != accepted) {
+						// Some were read past the token.
+						lines = newlines(in, begin, accepted);
+					}
+					// A reference stored costs the collector's barrier: only when it changes.
+					if (tokenbuf != in) {
+						tokenbuf = in;
+					}
+					tokenoff = begin;
+					yyleng = accepted - begin;
+					yyeol = eol;
+					inpos = accepted;
+					if (lines != 0) {
+						yylineno += lines;
+					}
+					if (yydebug) {
+						trace("rule", rule);
+					}
 					yyrejectflg = false;
 					yyreturnflg = false;
 					int token = yyaction(rule);
@@ -539,159 +548,187 @@ public abstract class yylexer {
 					// The general way scans the token again and goes on after the rule that rejected.
 					yyrejectflg = false;
 					resume = yyleng;
-					inpos = simpleStart;
-					yylineno -= simpleNewlines;
+					inpos = begin;
+					yylineno -= lines;
 				}
 			}
-			// The token is built in the text buffer from here on.
-			tokenbuf = textbuf;
-			tokenoff = 0;
-			int state = first;
-			int len = start;
-			int ch = 0;
-			final yylexerlayout tables = layout;
-			final char classes[] = tables.classes;
-			final int dense[] = tables.dense;
-			final int classcount = tables.classcount;
-			// Newlines among the characters read from start on, where the engine counts lines itself.
-			int newlines = 0;
-			for (;;) {
-				if (len >= statebuf.length && !growtext(len + 1)) {
-					yytextoverflow();
+			int token = general(first, start, resume);
+			if (generalReturn) {
+				return token;
+			}
+		}
+	}
+
+	/** The start of a token that continues the last one's text (yymore). */
+	private int moreStart() {
+		keepToken();
+		yymoreflg = false;
+		int start = yyleng;
+		if (start >= statebuf.length && !growtext(start + 1)) {
+			yytextoverflow();
+			start = 0;
+		}
+		return start;
+	}
+
+	/**
+	 * The general way, one token built character by character in the text buffer: what its action returns, with
+	 * generalReturn set when yylex returns it.
+	 */
+	private int general(int first, int start, int resume) {
+		generalReturn = true;
+		// The token is built in the text buffer from here on.
+		tokenbuf = textbuf;
+		tokenoff = 0;
+		int state = first;
+		int len = start;
+		int ch = 0;
+		final yylexerlayout tables = layout;
+		final char classes[] = tables.classes;
+		final int dense[] = tables.dense;
+		final int classcount = tables.classcount;
+		// Newlines among the characters read from start on, where the engine counts lines itself.
+		int newlines = 0;
+		for (;;) {
+			if (len >= statebuf.length && !growtext(len + 1)) {
+				yytextoverflow();
+				break;
+			}
+			ch = take();
+			if (ch < 0) {
+				break;
+			}
+			int target = dense != null ? dense[state * classcount + classes[ch]] : tables.step(state, ch);
+			if (target <= 0) {
+				giveBack(ch);
+				break;
+			}
+			if (ch == '\n') {
+				newlines++;
+			}
+			textbuf[len] = (char) ch;
+			statebuf[len] = target;
+			len++;
+			state = target;
+		}
+
+		int rule;
+		if (ch < 0 && len == start) {
+			// The end of the input: yywrap may bring more; otherwise an end-of-file rule of the start
+			// condition runs, or the scan ends.
+			yyleng = start;
+			if (!yywrap()) {
+				yyeol = true;
+				generalReturn = false;
+				return 0;
+			}
+			int k = 0;
+			while ((rule = matchentry(first, k)) < 0) {
+				k++;
+			}
+			if (rule == 0) {
+				trace("end of input", 0);
+				return 0;
+			}
+			trace("end of input, rule", rule);
+			yyreturnflg = false;
+			int token = yyaction(rule);
+			if (yyreturnflg) {
+				return token;
+			}
+			generalReturn = false;
+			return 0;
+		}
+
+		int pos = resume > 0 ? resume : len;
+		int index = resume > 0 ? 1 : 0;
+		for (;;) {
+			rule = 0;
+			int end = pos;
+			while (pos > start) {
+				int entry;
+				int s = statebuf[pos - 1];
+				while ((entry = matchentry(s, index)) != 0) {
+					index++;
+					if (entry < 0) {
+						continue;
+					}
+					end = pos;
+					if (yybackup[entry]) {
+						for (; end >= start; end--) {
+							if (hasmark(end > start ? statebuf[end - 1] : first, entry)) {
+								break;
+							}
+						}
+						if (end < start) {
+							continue;
+						}
+					}
+					rule = entry;
 					break;
 				}
-				ch = take();
-				if (ch < 0) {
+				if (rule != 0) {
 					break;
 				}
-				int target = dense != null ? dense[state * classcount + classes[ch]] : tables.step(state, ch);
-				if (target <= 0) {
-					giveBack(ch);
-					break;
-				}
-				if (ch == '\n') {
-					newlines++;
-				}
-				textbuf[len] = (char) ch;
-				statebuf[len] = target;
-				len++;
-				state = target;
+				pos--;
+				index = 0;
 			}
 
-			int rule;
-			if (ch < 0 && len == start) {
-				// The end of the input: yywrap may bring more; otherwise an end-of-file rule of the start
-				// condition runs, or the scan ends.
-				yyleng = start;
-				if (!yywrap()) {
-					yyeol = true;
-					continue;
+			if (rule == 0) {
+				// No rule matches: the first character is written out, as lex's default rule does.
+				if (len == start) {
+					ch = take();
+					if (ch < 0) {
+						break;
+					}
+					if (ch == '\n') {
+						newlines++;
+					}
+					textbuf[len++] = (char) ch;
 				}
-				int k = 0;
-				while ((rule = matchentry(first, k)) < 0) {
-					k++;
+				end = start + 1;
+			}
+			for (int k = len - 1; k >= end; k--) {
+				if (textbuf[k] == '\n') {
+					newlines--;
 				}
-				if (rule == 0) {
-					trace("end of input", 0);
-					return 0;
+				giveBack(textbuf[k]);
+			}
+			if (directInput) {
+				yylineno += newlines;
+			}
+			yyleng = end;
+			tokenbuf = textbuf;
+			tokenoff = 0;
+			yyeol = end > 0 ? textbuf[end - 1] == '\n' : yyoldeol;
+			if (rule == 0) {
+				trace("no rule, echoed", 0);
+				yyecho();
+				break;
+			}
+			trace("rule", rule);
+			yyrejectflg = false;
+			yyreturnflg = false;
+			int token = yyaction(rule);
+			if (yyrejectflg) {
+				// Back to the text as the scan left it, and on to the next candidate.
+				yyrejectflg = false;
+				if (directInput) {
+					yylineno -= newlines;
 				}
-				trace("end of input, rule", rule);
-				yyreturnflg = false;
-				int token = yyaction(rule);
-				if (yyreturnflg) {
-					return token;
+				for (int k = end; k < len; k++) {
+					if (take() == '\n') {
+						newlines++;
+					}
 				}
 				continue;
 			}
-
-			int pos = resume > 0 ? resume : len;
-			int index = resume > 0 ? 1 : 0;
-			for (;;) {
-				rule = 0;
-				int end = pos;
-				while (pos > start) {
-					int entry;
-					int s = statebuf[pos - 1];
-					while ((entry = matchentry(s, index)) != 0) {
-						index++;
-						if (entry < 0) {
-							continue;
-						}
-						end = pos;
-						if (yybackup[entry]) {
-							for (; end >= start; end--) {
-								if (hasmark(end > start ? statebuf[end - 1] : first, entry)) {
-									break;
-								}
-							}
-							if (end < start) {
-								continue;
-							}
-						}
-						rule = entry;
-						break;
-					}
-					if (rule != 0) {
-						break;
-					}
-					pos--;
-					index = 0;
-				}
-
-				if (rule == 0) {
-					// No rule matches: the first character is written out, as lex's default rule does.
-					if (len == start) {
-						ch = take();
-						if (ch < 0) {
-							break;
-						}
-						if (ch == '\n') {
-							newlines++;
-						}
-						textbuf[len++] = (char) ch;
-					}
-					end = start + 1;
-				}
-				for (int k = len - 1; k >= end; k--) {
-					if (textbuf[k] == '\n') {
-						newlines--;
-					}
-					giveBack(textbuf[k]);
-				}
-				if (directInput) {
-					yylineno += newlines;
-				}
-				yyleng = end;
-				tokenbuf = textbuf;
-				tokenoff = 0;
-				yyeol = end > 0 ? textbuf[end - 1] == '\n' : yyoldeol;
-				if (rule == 0) {
-					trace("no rule, echoed", 0);
-					yyecho();
-					break;
-				}
-				trace("rule", rule);
-				yyrejectflg = false;
-				yyreturnflg = false;
-				int token = yyaction(rule);
-				if (yyrejectflg) {
-					// Back to the text as the scan left it, and on to the next candidate.
-					yyrejectflg = false;
-					if (directInput) {
-						yylineno -= newlines;
-					}
-					for (int k = end; k < len; k++) {
-						if (take() == '\n') {
-							newlines++;
-						}
-					}
-					continue;
-				}
-				if (yyreturnflg) {
-					return token;
-				}
-				break;
+			if (yyreturnflg) {
+				return token;
 			}
+			break;
 		}
+		generalReturn = false;
+		return 0;
 	}
 }

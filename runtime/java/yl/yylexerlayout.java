@@ -24,20 +24,35 @@ final class yylexerlayout {
 	final int base[];
 	final int match[];
 	/**
-	 * Per state: the one rule it accepts when it has no other and no trailing context, -1 when it has more, or 0;
-	 * with LAST added when the state has no transition left, so that the token ends there without a look ahead.
+	 * Per state: the one rule it accepts when it has no other and no trailing context, -1 when it has more, or 0.
 	 */
 	final int single[];
-	static final int LAST = 1 << 30;
-	/** Added to a state's single entry when a token that ends there may hold a newline, whose lines then count. */
-	static final int NEWLINES = 1 << 29;
-	static final int RULE = NEWLINES - 1;
 	/**
-	 * The dense table again for the simple way, a row of stride ints per state: the state's single entry first, then
-	 * one entry per class, which is the target's row (its state times stride), or 0 where the token ends.
+	 * The simple way's table, a row of stride ints per state: the state's entry first, then one cell per character
+	 * below wide, the target's row (its index times stride) or 0 where the token ends; the characters from wide on
+	 * take far(). Indexed by the character itself, a step costs one array access after the character's; a scanner of
+	 * many states has no cells (wide 0), so that the table stays small. Every state that a newline leads to has a
+	 * twin row, the one newlines lead to, whose entry has NEWLINE set: the scan counts lines as it goes.
 	 */
 	final int rows[];
 	final int stride;
+	final int wide;
+	/** The state of each row index: itself, or the state a twin stands for. */
+	private final int origin[];
+	/** The twin's index of each state that a newline leads to. */
+	private final int twin[];
+	/**
+	 * An entry is the rule shifted by one, with LAST and NEWLINE added; never negative, so that one comparison
+	 * tells an accepting state (above 1) and another a last one. The rule's bits all set stand for several rules or
+	 * trailing context, which the general way takes.
+	 */
+	static final int RULE = (1 << 29) - 1;
+	/** The state has no transition left: the token ends there without a look ahead. */
+	static final int LAST = 1 << 30;
+	/** The state was entered by a newline: the lowest bit, so that adding entry & 1 counts it. */
+	static final int NEWLINE = 1;
+	/** The rows have cells for at most this many entries. */
+	private static final int CELLS_MAX = 1 << 21;
 	final boolean compact;
 	// Fast tables: next and check per entry; compact: first, last and next per entry.
 	final int next[];
@@ -156,46 +171,55 @@ final class yylexerlayout {
 		classes = map;
 		dense = table;
 		classcount = table != null ? count : 0;
-		stride = count + 1;
-		rows = table != null ? new int[states * stride] : null;
-		// The states that a newline leads to, and all that follow them.
-		boolean newlines[] = new boolean[states];
+		twin = new int[states];
+		int total = states;
 		if (table != null) {
 			int newline = map['\n'];
-			java.util.ArrayDeque<Integer> work = new java.util.ArrayDeque<Integer>();
 			for (int state = 1; state < states; state++) {
 				int target = table[state * count + newline];
-				if (target > 0 && !newlines[target]) {
-					newlines[target] = true;
-					work.add(target);
-				}
-			}
-			while (!work.isEmpty()) {
-				int state = work.poll();
-				for (int c = 0; c < count; c++) {
-					int target = table[state * count + c];
-					if (target > 0 && !newlines[target]) {
-						newlines[target] = true;
-						work.add(target);
-					}
+				if (target > 0 && twin[target] == 0) {
+					twin[target] = total++;
 				}
 			}
 		}
+		origin = new int[total];
+		for (int state = 0; state < states; state++) {
+			origin[state] = state;
+			if (twin[state] != 0) {
+				origin[twin[state]] = state;
+			}
+		}
+		wide = table != null && (long) total * 257 <= CELLS_MAX ? 256 : 0;
+		stride = wide + 1;
+		rows = table != null ? new int[total * stride] : null;
 		if (table != null) {
-			for (int state = 1; state < states; state++) {
+			for (int index = 1; index < total; index++) {
+				int state = origin[index];
 				boolean last = single[state] > 0;
 				for (int c = 0; c < count && last; c++) {
 					last = table[state * count + c] <= 0;
 				}
-				if (last) {
-					single[state] += LAST;
-				}
-				rows[state * stride] = single[state] <= 0 ? single[state] : single[state] + (newlines[state] ? NEWLINES : 0);
-				for (int c = 0; c < count; c++) {
-					rows[state * stride + 1 + c] = Math.max(table[state * count + c], 0) * stride;
+				int entry = single[state] < 0 ? RULE << 1 | LAST : single[state] << 1 | (last ? LAST : 0);
+				rows[index * stride] = entry | (index >= states ? NEWLINE : 0);
+				for (int ch = 0; ch < wide; ch++) {
+					rows[index * stride + 1 + ch] = target(table[state * count + map[ch]], ch);
 				}
 			}
 		}
+	}
+
+	/** The row of target, where ch leads to it: its twin's for a newline; 0 without a target. */
+	private int target(int state, int ch) {
+		if (state <= 0) {
+			return 0;
+		}
+		return (ch == '\n' ? twin[state] : state) * stride;
+	}
+
+	/** The simple way's step from a row on a character from wide on: the target's row, 0 where the token ends. */
+	int far(int row, char ch) {
+		int state = origin[stride == 1 ? row : row / stride];
+		return target(dense[state * classcount + classes[ch]], ch);
 	}
 
 	/** The state that ch leads to from state, 0 when the token ends there. */
