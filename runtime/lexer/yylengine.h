@@ -720,6 +720,16 @@ static void YYLF(trace)(YYLP YYCONST char *what, int rule)
 	}
 }
 
+/* Runs the action of the rule that the token in the text matched, with
+   its reject and return flags cleared; what the action returns. */
+static __inline__ YYLINT YYLF(act)(YYLP int rule)
+{
+	YYLF(trace)(YYLA "rule", rule);
+	YYLV(rejectflg) = YYFALSE;
+	YYLV(returnflg) = YYFALSE;
+	return YYLACTION(rule);
+}
+
 /* Where the fast scan reads: the stream's own buffer, for as long as it
    holds characters, so that a character is taken from it only once a
    transition accepts it; past the buffer, through getc_unlocked. The
@@ -993,10 +1003,7 @@ static __inline__ __attribute__((always_inline)) int YYLF(fasttokens)(YYLP struc
 		YYLV(leng) = len;
 		YYLV(oldeol) = YYLV(eol);
 		YYLV(eol) = text[len - 1] == '\n';
-		YYLF(trace)(YYLA "rule", rule);
-		YYLV(rejectflg) = YYFALSE;
-		YYLV(returnflg) = YYFALSE;
-		*token = YYLACTION(rule);
+		*token = YYLF(act)(YYLA rule);
 		if (YYLV(rejectflg)) {
 			tok->saved = saved;
 			tok->first = first;
@@ -1176,10 +1183,7 @@ static int YYLF(choose)(YYLP struct yyltoken *tok, int pos, int index, YYLINT *t
 			YYLF(echo)(YYLA0);
 			return 0;
 		}
-		YYLF(trace)(YYLA "rule", rule);
-		YYLV(rejectflg) = YYFALSE;
-		YYLV(returnflg) = YYFALSE;
-		*token = YYLACTION(rule);
+		*token = YYLF(act)(YYLA rule);
 		if (!YYLV(rejectflg)) {
 			return YYLV(returnflg);
 		}
@@ -1203,10 +1207,7 @@ static __attribute__((noinline)) int YYLF(generaltoken)(YYLP struct yylcache *ca
 	}
 	if (rule > 0) {
 		/* Its rule is known without a search. */
-		YYLF(trace)(YYLA "rule", rule);
-		YYLV(rejectflg) = YYFALSE;
-		YYLV(returnflg) = YYFALSE;
-		*token = YYLACTION(rule);
+		*token = YYLF(act)(YYLA rule);
 		if (!YYLV(rejectflg)) {
 			return YYLV(returnflg);
 		}
