@@ -935,9 +935,9 @@ static __inline__ __attribute__((always_inline)) int YYLF(fasttokens)(YYLP struc
 		YYLCHAR YYFAR *text;
 		YYLCHARPTR p, e;
 		/* Wide and unsigned, so that a cell's index needs no widening. */
-		size_t off, accoff = 0;
+		size_t off;
 		int *cells = cache->cells;
-		int i, n, len, last = -1, newlines = 0, cell, rule, first, eol = YYLV(eol) != 0;
+		int i, n, len, newlines = 0, cell, rule, first, eol = YYLV(eol) != 0;
 		YYLCHAR saved;
 		if (!YYLNOTHINGAHEAD(YYLV(unputindex)) || YYLV(moreflg)) {
 			return YYLFASTNONE;
@@ -979,15 +979,15 @@ static __inline__ __attribute__((always_inline)) int YYLF(fasttokens)(YYLP struc
 				cell = -cell;
 			}
 			off = (unsigned) cell >> 1;
-			if (cell & 1) {
-				last = i;
-				accoff = off;
-			}
 		}
-		len = last + 1;
-		/* A token that may go on past either buffer is left whole to
-		   the general way, which reads on through the hooks. */
-		if (i >= n || len == 0 || (rule = cache->rowrule[accoff >> 8]) == 0) {
+		len = i;
+		/* Only the state where the scan stopped is asked whether it
+		   accepts: a token that ends there needs no record of the
+		   accepting states on the way, and one that would back up to an
+		   earlier one is rare enough to go the general way. So does a
+		   token that may go on past either buffer, which the general way
+		   reads on through the hooks. */
+		if (i >= n || len == 0 || (rule = cache->rowrule[off >> 8]) == 0) {
 			return YYLFASTNONE;
 		}
 		if (newlines != 0) {
