@@ -471,10 +471,11 @@ public abstract class yylexer {
 			// Where a REJECT of the simple way's token sends the general way's search for the next rule.
 			int resume = 0;
 			if (start == 0 && simple && yyunputindex == 0) {
-				// The simple way, for a token read straight from the input buffer whose states each accept at most
-				// one rule without trailing context: the characters are followed through the rows in the
-				// buffer itself, the last accepting position is remembered on the way, and the token's text stays
-				// where it is. A state of several rules sends the token the general way, nothing consumed.
+				// The simple way, for a token read straight from the input buffer that ends in a state accepting one
+				// rule without trailing context: the characters are followed through the rows in the buffer
+				// itself until no transition is left, and the token's text stays where it is. Only the state where
+				// the scan stopped is asked what it accepts; a token that would back up to an earlier state, or
+				// whose state has several rules, goes the general way, nothing consumed.
 				final int rows[] = this.rows;
 				final int wide = this.wide;
 				char in[] = inbuf;
@@ -482,15 +483,15 @@ public abstract class yylexer {
 				int p = begin;
 				int e = Math.min(inend, in.length);
 				int row = first * stride;
-				int accepted = 0;
-				int rule = 0;
-				int lines = 0;
 				for (;;) {
 					if (p >= e) {
+						// A state without transitions ends the token before more is read, which may wait.
+						if (rows[row] >= yylexerlayout.LAST) {
+							break;
+						}
 						int shift = moreShift(begin);
 						begin -= shift;
 						p -= shift;
-						accepted -= shift;
 						in = inbuf;
 						e = Math.min(inend, in.length);
 						if (p >= e) {
@@ -504,24 +505,14 @@ public abstract class yylexer {
 					}
 					p++;
 					row = target;
-					int m = rows[row];
-					lines += m & yylexerlayout.NEWLINE;
-					if (m > 1) {
-						accepted = p;
-						rule = m;
-						if (m >= yylexerlayout.LAST) {
-							break;
-						}
-					}
 				}
+				int m = rows[row];
+				int accepted = p;
 				// The last state's twin bit says whether the token ended with a newline.
-				boolean eol = (rule & yylexerlayout.NEWLINE) != 0;
-				rule = rule >>> 1 & yylexerlayout.RULE;
-				if (rule != 0 && rule != yylexerlayout.RULE) {
-					if (lines != 0 && p != accepted) {
-						// Some were read past the token.
-						lines = newlines(in, begin, accepted);
-					}
+				boolean eol = (m & yylexerlayout.NEWLINE) != 0;
+				int rule = m >>> 1 & yylexerlayout.RULE;
+				if (accepted > begin && rule != 0 && rule != yylexerlayout.RULE) {
+					int lines = (m & yylexerlayout.LINES) != 0 ? newlines(in, begin, accepted) : 0;
 					// A reference stored costs the collector's barrier: only when it changes.
 					if (tokenbuf != in) {
 						tokenbuf = in;

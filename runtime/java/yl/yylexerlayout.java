@@ -42,11 +42,13 @@ final class yylexerlayout {
 	/** The twin's index of each state that a newline leads to. */
 	private final int twin[];
 	/**
-	 * An entry is the rule shifted by one, with LAST and NEWLINE added; never negative, so that one comparison
-	 * tells an accepting state (above 1) and another a last one. The rule's bits all set stand for several rules or
-	 * trailing context, which the general way takes.
+	 * An entry is the rule shifted by one, with LAST, LINES and NEWLINE added; never negative, so that one
+	 * comparison tells an accepting state (above 1). The rule's bits all set stand for several rules or trailing
+	 * context, which the general way takes.
 	 */
-	static final int RULE = (1 << 29) - 1;
+	static final int RULE = (1 << 28) - 1;
+	/** Some way to the state from a start state reads a newline: only a token ending there needs its lines counted. */
+	static final int LINES = 1 << 29;
 	/** The state has no transition left: the token ends there without a look ahead. */
 	static final int LAST = 1 << 30;
 	/** The state was entered by a newline: the lowest bit, so that adding entry & 1 counts it. */
@@ -193,6 +195,7 @@ final class yylexerlayout {
 		stride = wide + 1;
 		rows = table != null ? new int[total * stride] : null;
 		if (table != null) {
+			boolean lines[] = linesBefore(table, count, map['\n'], states);
 			for (int index = 1; index < total; index++) {
 				int state = origin[index];
 				boolean last = single[state] > 0;
@@ -200,12 +203,37 @@ final class yylexerlayout {
 					last = table[state * count + c] <= 0;
 				}
 				int entry = single[state] < 0 ? RULE << 1 | LAST : single[state] << 1 | (last ? LAST : 0);
-				rows[index * stride] = entry | (index >= states ? NEWLINE : 0);
+				rows[index * stride] = entry | (index >= states ? NEWLINE : 0) | (lines[state] ? LINES : 0);
 				for (int ch = 0; ch < wide; ch++) {
 					rows[index * stride + 1 + ch] = target(table[state * count + map[ch]], ch);
 				}
 			}
 		}
+	}
+
+	/** The states that some way from a start state reaches through a newline: those a newline leads to and all they lead to. */
+	private static boolean[] linesBefore(int table[], int count, int newline, int states) {
+		boolean reached[] = new boolean[states];
+		int work[] = new int[states];
+		int pending = 0;
+		for (int state = 1; state < states; state++) {
+			int target = table[state * count + newline];
+			if (target > 0 && !reached[target]) {
+				reached[target] = true;
+				work[pending++] = target;
+			}
+		}
+		while (pending > 0) {
+			int state = work[--pending];
+			for (int c = 0; c < count; c++) {
+				int target = table[state * count + c];
+				if (target > 0 && !reached[target]) {
+					reached[target] = true;
+					work[pending++] = target;
+				}
+			}
+		}
+		return reached;
 	}
 
 	/** The row of target, where ch leads to it: its twin's for a newline; 0 without a target. */
