@@ -722,12 +722,18 @@ static void YYLF(trace)(YYLP YYCONST char *what, int rule)
 
 /* Runs the action of the rule that the token in the text matched, with
    its reject and return flags cleared; what the action returns. */
-static __inline__ YYLINT YYLF(act)(YYLP int rule)
+static __inline__ YYLINT YYLF(runaction)(YYLP int rule)
 {
-	YYLF(trace)(YYLA "rule", rule);
 	YYLV(rejectflg) = YYFALSE;
 	YYLV(returnflg) = YYFALSE;
 	return YYLACTION(rule);
+}
+
+/* The same, traced. */
+static __inline__ YYLINT YYLF(act)(YYLP int rule)
+{
+	YYLF(trace)(YYLA "rule", rule);
+	return YYLF(runaction)(YYLA rule);
 }
 
 /* Where the fast scan reads: the stream's own buffer, for as long as it
@@ -939,7 +945,8 @@ static __inline__ __attribute__((always_inline)) int YYLF(fasttokens)(YYLP struc
 		int *cells = cache->cells;
 		int i, n, len, newlines = 0, cell, rule, first, eol = YYLV(eol) != 0;
 		YYLCHAR saved;
-		if (!YYLNOTHINGAHEAD(YYLV(unputindex)) || YYLV(moreflg)) {
+		/* A token to trace goes the general way, which traces it. */
+		if (!YYLNOTHINGAHEAD(YYLV(unputindex)) || YYLV(moreflg) || YYLDEBUGON) {
 			return YYLFASTNONE;
 		}
 		first = YYLV(start) + 1 + eol;
@@ -947,7 +954,15 @@ static __inline__ __attribute__((always_inline)) int YYLF(fasttokens)(YYLP struc
 			cache->start = YYLV(start);
 			cache->startoff[0] = cache->startoff[1] = 0;
 		}
-		off = cache->startoff[eol];
+		/* A branch, not an index: most tokens start apart from a line's
+		   start, and the prediction spares the wait for the last token's
+		   store of eol to come back from memory. */
+		if (__builtin_expect(eol, 0)) {
+			off = cache->startoff[1];
+		}
+		else {
+			off = cache->startoff[0];
+		}
 		if (off == 0) {
 			if (first >= cache->statecap || cache->staterow[first] == 0) {
 				return YYLFASTNONE;
@@ -990,20 +1005,15 @@ static __inline__ __attribute__((always_inline)) int YYLF(fasttokens)(YYLP struc
 		if (i >= n || len == 0 || (rule = cache->rowrule[off >> 8]) == 0) {
 			return YYLFASTNONE;
 		}
-		if (newlines != 0) {
-			int k;
-			for (newlines = 0, k = 0; k < len; k++) {
-				newlines += text[k] == '\n';
-			}
-			YYLV(lineno) += newlines;
-		}
+		/* Nothing past the token was read into the count. */
+		YYLV(lineno) += newlines;
 		YYLPEEKEND(in, p + len);
 		saved = text[len];
 		text[len] = 0;
 		YYLV(leng) = len;
-		YYLV(oldeol) = YYLV(eol);
+		YYLV(oldeol) = eol;
 		YYLV(eol) = text[len - 1] == '\n';
-		*token = YYLF(act)(YYLA rule);
+		*token = YYLF(runaction)(YYLA rule);
 		if (YYLV(rejectflg)) {
 			tok->saved = saved;
 			tok->first = first;
