@@ -7,6 +7,12 @@ function(corvane_fuzzer name source corpus max_length library)
   target_link_libraries(${name} PRIVATE ${library})
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
   corvane_warnings(${name})
+  corvane_fuzz_smoke(${name} ${corpus} ${max_length})
+endfunction()
+
+# The brief run of a fuzz target as a test, on a scratch copy of the corpus
+# directory corpus/CORPUS beside it.
+function(corvane_fuzz_smoke name corpus max_length)
   add_test(NAME ${name}_smoke
     COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=1
             $<TARGET_FILE:${name}> -max_total_time=${CORVANE_FUZZ_SECONDS} -max_len=${max_length} -timeout=10
