@@ -1,21 +1,31 @@
 /* The scanning engine on arbitrary input, twice: one scanner object reads
    its stream through the library's own hooks, which lets the engine take
    tokens straight from the stream's buffer through its transition cache;
-   the other through a getchar hook of the program's, which sends every
-   token the general way, character by character through the tables. Both
-   must see the same tokens (rule, text and line), the same characters
-   read by input(), the same overflows and echo the same characters, and
-   the sanitizers watch both.
-   The buffers start small and have limits that long tokens reach. */
+   the other through a getchar hook of the program's (which only hands on
+   the library's), which sends every token the general way, character by
+   character through the tables. Both must see the same tokens (rule, text
+   and line), the same characters read by input(), the same overflows and
+   echo the same characters, and the sanitizers watch both. The buffers
+   start small and have limits that long tokens reach. Built for the byte
+   scanner, or with SCAN_WIDE for the Unicode one, whose input is UTF-8,
+   well formed or not. */
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
-#include "yymlex.h"
 #include "scan_record.h"
+#ifdef SCAN_WIDE
+#include "yywmlex.h"
+#define LEXER(stem) yywm##stem
+#else
+#include "yymlex.h"
+#define LEXER(stem) yym##stem
+#endif
 
-extern yymlexer_t scan;
+typedef LEXER(lexer_t) lexer_t;
+
+extern lexer_t scan;
 
 struct log {
 	char *text;
@@ -41,12 +51,12 @@ static void append(const void *bytes, size_t size)
 	current->size += size;
 }
 
-void scan_record(int rule, const char *text, int length, int line)
+void scan_record(int rule, const scan_unit *text, int length, int line)
 {
 	char head[48];
 	int n = snprintf(head, sizeof head, "%d %d %d:", rule, length, line);
 	append(head, (size_t) n);
-	append(text, (size_t) length);
+	append(text, (size_t) length * sizeof *text);
 	append("\n", 1);
 }
 
@@ -57,74 +67,59 @@ void scan_character(int ch)
 	append(head, (size_t) n);
 }
 
-struct source {
-	const uint8_t *data;
-	size_t size;
-	size_t position;
-};
-
-static int YYCDECL memory_getchar(yymlexer_t *yy)
+/* The program's hook, which reads as the library does. */
+static int YYCDECL handing_on(lexer_t *yy)
 {
-	struct source *source = (struct source *) yy->yymdata;
-	return source->position < source->size ? source->data[source->position++] : EOF;
+	return LEXER(getchar)(yy);
 }
 
-static void YYCDECL text_overflow(yymlexer_t *yy)
+static void YYCDECL text_overflow(lexer_t *yy)
 {
 	(void) yy;
 	append("text overflow\n", 14);
 }
 
-static void YYCDECL unput_overflow(yymlexer_t *yy)
+static void YYCDECL unput_overflow(lexer_t *yy)
 {
 	(void) yy;
 	append("unput overflow\n", 15);
 }
 
-/* Runs a fresh scanner over the input into log; the memory hook when
-   source is given, else the stream. */
-static void run(const uint8_t *data, size_t size, struct source *source, struct log *log)
+/* Runs a fresh scanner over the input into log, through the program's
+   hook when hooked. */
+static void run(const uint8_t *data, size_t size, int hooked, struct log *log)
 {
-	yymlexer_t lexer;
-	FILE *stream = NULL;
+	/* fmemopen refuses an empty buffer. */
+	static const char nothing[1] = { 0 };
+	lexer_t lexer;
+	FILE *stream = fmemopen(size > 0 ? (void *) data : (void *) nothing, size, "r");
 	char *echoed = NULL;
 	size_t echoed_size = 0;
 	FILE *echo = open_memstream(&echoed, &echoed_size);
 	int tokens = 0;
-	if (echo == NULL) {
+	if (stream == NULL || echo == NULL) {
 		abort();
 	}
 	current = log;
-	if (!yymcreatelexer(&lexer, &scan)) {
+	if (!LEXER(createlexer)(&lexer, &scan)) {
 		abort();
 	}
 	lexer.yymtextoverflow = text_overflow;
 	lexer.yymunputoverflow = unput_overflow;
+	lexer.yymin = stream;
 	/* What the default action echoes joins the log at the end. */
 	lexer.yymout = echo;
-	if (source != NULL) {
-		lexer.yymgetchar = memory_getchar;
-		lexer.yymdata = source;
+	if (hooked) {
+		lexer.yymgetchar = handing_on;
 	}
-	else {
-		/* fmemopen refuses an empty buffer. */
-		static const char nothing[1] = { 0 };
-		stream = fmemopen(size > 0 ? (void *) data : (void *) nothing, size, "r");
-		if (stream == NULL) {
-			abort();
-		}
-		lexer.yymin = stream;
-	}
-	while (yymlex(&lexer) != 0) {
+	while (LEXER(lex)(&lexer) != 0) {
 		/* Every return takes at least one character or ends the input. */
 		if (++tokens > (int) size + 2) {
 			abort();
 		}
 	}
-	yymdestroylexer(&lexer);
-	if (stream != NULL) {
-		fclose(stream);
-	}
+	LEXER(destroylexer)(&lexer);
+	fclose(stream);
 	fclose(echo);
 	append("echoed:", 7);
 	append(echoed, echoed_size);
@@ -169,10 +164,9 @@ int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
 	struct log streamed = { NULL, 0, 0 };
 	struct log hooked = { NULL, 0, 0 };
-	struct source source = { data, size, 0 };
 	size_t length;
-	run(data, size, NULL, &streamed);
-	run(data, size, &source, &hooked);
+	run(data, size, 0, &streamed);
+	run(data, size, 1, &hooked);
 	length = comparable(&streamed);
 	if (comparable(&hooked) < length) {
 		length = comparable(&hooked);
