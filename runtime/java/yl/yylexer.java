@@ -467,7 +467,15 @@ public abstract class yylexer {
 		for (;;) {
 			int start = yymoreflg ? moreStart() : 0;
 			yyoldeol = yyeol;
-			int first = yystart + (yyeol ? 2 : 1);
+			// A branch rather than arithmetic on yyeol: most tokens start apart from a line's start, and the
+			// predicted branch spares the scan the wait for the last token's store of yyeol.
+			int first;
+			if (yyeol) {
+				first = yystart + 2;
+			}
+			else {
+				first = yystart + 1;
+			}
 			// Where a REJECT of the simple way's token sends the general way's search for the next rule.
 			int resume = 0;
 			if (start == 0 && simple && yyunputindex == 0) {
