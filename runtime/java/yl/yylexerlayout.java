@@ -47,7 +47,9 @@ final class yylexerlayout {
 	 * context, which the general way takes.
 	 */
 	static final int RULE = (1 << 28) - 1;
-	/** Some way to the state from a start state reads a newline: only a token ending there needs its lines counted. */
+	/**
+	 * Some way to the state from a start state reads a newline: only a token ending there needs its lines counted.
+	 */
 	static final int LINES = 1 << 29;
 	/** The state has no transition left: the token ends there without a look ahead. */
 	static final int LAST = 1 << 30;
@@ -211,7 +213,10 @@ final class yylexerlayout {
 		}
 	}
 
-	/** The states that some way from a start state reaches through a newline: those a newline leads to and all they lead to. */
+	/**
+	 * The states that some way from a start state reaches through a newline: those a newline leads to and all they
+	 * lead to.
+	 */
 	private static boolean[] linesBefore(int table[], int count, int newline, int states) {
 		boolean reached[] = new boolean[states];
 		int work[] = new int[states];
