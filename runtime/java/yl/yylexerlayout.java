@@ -32,7 +32,7 @@ final class yylexerlayout {
 	 * below wide, the target's row (its index times stride) or 0 where the token ends; the characters from wide on
 	 * take far(). Indexed by the character itself, a step costs one array access after the character's; a scanner of
 	 * many states has no cells (wide 0), so that the table stays small. Every state that a newline leads to has a
-	 * twin row, the one newlines lead to, whose entry has NEWLINE set: the scan counts lines as it goes.
+	 * twin row, the one newlines lead to, whose entry has NEWLINE set: the token's final row tells yyeol.
 	 */
 	final int rows[];
 	final int stride;
@@ -53,7 +53,7 @@ final class yylexerlayout {
 	static final int LINES = 1 << 29;
 	/** The state has no transition left: the token ends there without a look ahead. */
 	static final int LAST = 1 << 30;
-	/** The state was entered by a newline: the lowest bit, so that adding entry & 1 counts it. */
+	/** The state was entered by a newline, so a token ending there ends a line. */
 	static final int NEWLINE = 1;
 	/** The rows have cells for at most this many entries. */
 	private static final int CELLS_MAX = 1 << 21;

@@ -153,7 +153,7 @@ static void report(const struct log *a, const struct log *b)
 	while (k < a->size && k < b->size && a->text[k] == b->text[k]) {
 		k++;
 	}
-	while (line < k && k - line > 0 && a->text[k - line - 1] != '\n') {
+	while (line < k && a->text[k - line - 1] != '\n') {
 		line++;
 	}
 	fprintf(stderr, "the two ways disagree at byte %zu:\n  stream: %.60s\n  hook:   %.60s\n", k,
@@ -164,12 +164,13 @@ int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
 	struct log streamed = { NULL, 0, 0 };
 	struct log hooked = { NULL, 0, 0 };
-	size_t length;
+	size_t length, hooked_length;
 	run(data, size, 0, &streamed);
 	run(data, size, 1, &hooked);
 	length = comparable(&streamed);
-	if (comparable(&hooked) < length) {
-		length = comparable(&hooked);
+	hooked_length = comparable(&hooked);
+	if (hooked_length < length) {
+		length = hooked_length;
 	}
 	if (memcmp(streamed.text, hooked.text, length) != 0) {
 		report(&streamed, &hooked);
