@@ -11,6 +11,10 @@ Default token source of a parser object: the scanner object it was given
    generated tables, out of a program that has none. */
 extern int YYCDECL yylex(void) __attribute__((weak));
 
+#ifdef __GNUC__
+/* With the engine's hot code, which calls it for every token. */
+__attribute__((hot))
+#endif
 int YYCDECL yymgettoken(yymparser_t YYFAR *yy)
 {
 	if (yy->yymlexerptr != NULL) {

@@ -8,6 +8,20 @@
 #include <stdlib.h>
 #include <string.h>
 
+/* Where the engine's code lies. A first parse pays for every page of code
+   it runs for the first time, which costs more than its instructions, so
+   the functions of a usual parse (fast tables, values of int size, the
+   default token source) are marked hot and lie together in the program's
+   hot text; the other table form, the other sizes and the tracing loop are
+   functions apart, outside it. */
+#ifdef __GNUC__
+#define YYPHOT __attribute__((hot))
+#define YYPOWN __attribute__((noinline))
+#else
+#define YYPHOT
+#define YYPOWN
+#endif
+
 #ifndef YYPMULTI
 /* The single model keeps its state in globals named by the width. */
 #define YYPV(stem) YYPN(stem)
@@ -404,7 +418,7 @@ static void YYPF(releasestack)(YYPP0)
 }
 
 /* Pushes a state with its value; on overflow reports it and returns 0. */
-static int YYPF(push)(YYPP int state, YYCONST void *value)
+static YYPHOT int YYPF(push)(YYPP int state, YYCONST void *value)
 {
 	if (YYPV(top) + 1 >= YYPV(stack_size) && !YYPF(grow)(YYPA0)) {
 		YYPSTACKOVERFLOW();
@@ -607,7 +621,7 @@ static void YYPF(fastaction)(YYPP int state, int *type, int *sr)
 
 /* The loop that serves every table form and traces each step: the compact
    tables always run here, the fast ones whenever tracing is on. */
-static int YYPF(steploop)(YYPP0)
+static YYPOWN int YYPF(steploop)(YYPP0)
 {
 	for (;;) {
 		int state = YYPV(stackptr)[YYPV(top)];
@@ -729,7 +743,7 @@ static void YYPF(memofree)(YYPF(memo_t) *memo)
    program's first call of memset waits for the dynamic linker for longer
    than such a parse takes. The compiler is kept from turning the loop back
    into that call. */
-static void YYPF(fillslots)(unsigned long long *slots, size_t bytes)
+static YYPHOT void YYPF(fillslots)(unsigned long long *slots, size_t bytes)
 {
 	size_t i;
 	for (i = 0; i < bytes / sizeof *slots; i += 4) {
@@ -743,7 +757,7 @@ static void YYPF(fillslots)(unsigned long long *slots, size_t bytes)
 /* Makes the memo take its first slots, or reviews it after as many misses
    as it has slots: it doubles, emptied, when those misses came faster
    than one in YYPMEMORATE tokens read. */
-static void YYPF(memoreview)(YYPF(memo_t) *memo, size_t slotsize, unsigned reads)
+static YYPHOT void YYPF(memoreview)(YYPF(memo_t) *memo, size_t slotsize, unsigned reads)
 {
 	size_t size;
 	void *slots = NULL;
@@ -810,12 +824,18 @@ YYPEXPAND int YYPF(findgoto)(YYPP YYCONST int compact, int state, YYCONST int no
 		/* Unsigned, so that the end of a chain (-1) and a negative index
 		   each fail one comparison. */
 		unsigned s = (unsigned) state;
-		for (n = YYPCHAINMAX; s < (unsigned) -1 && n != 0; n--) {
-			YYCONST unsigned i = (unsigned) stategoto[s].base + (unsigned) nonterm;
-			if (i < size && (unsigned) nontermgoto[i].check == s) {
-				return nontermgoto[i].next;
+		if (s < (unsigned) -1) {
+			for (n = YYPCHAINMAX; n != 0; n--) {
+				YYCONST YYPT(stategoto_t) *YYCONST g = stategoto + s;
+				YYCONST unsigned i = (unsigned) g->base + (unsigned) nonterm;
+				if (i < size && (unsigned) nontermgoto[i].check == s) {
+					return nontermgoto[i].next;
+				}
+				s = (unsigned) g->def;
+				if (s == (unsigned) -1) {
+					break;
+				}
 			}
-			s = (unsigned) stategoto[s].def;
 		}
 	}
 	return -1;
@@ -853,7 +873,7 @@ YYPEXPAND int YYPF(missedgoto)(YYPP YYPF(memo_t) *memo, YYCONST int compact, int
 	return YYPF(keepgoto)(memo, state, nonterm, next);
 }
 
-static int YYPF(fastgoto)(YYPP YYPF(memo_t) *memo, int state, int nonterm, unsigned reads)
+static YYPHOT int YYPF(fastgoto)(YYPP YYPF(memo_t) *memo, int state, int nonterm, unsigned reads)
 {
 	return YYPF(missedgoto)(YYPA memo, 0, state, nonterm, reads);
 }
@@ -1161,12 +1181,39 @@ YYPEXPAND int YYPF(loopsized)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YY
 	return YYPF(loop)(YYPA gotos, actions, compact, size);
 }
 
-static int YYPF(fastloop)(YYPP YYPF(memo_t) *YYCONST gotos)
+/* The fast loop, one function for each value size, so that only the usual
+   one lies in the hot text. */
+#ifdef YYPBYTEVALUES
+static YYPHOT YYPOWN int YYPF(fastloopint)(YYPP YYPF(memo_t) *YYCONST gotos)
 {
-	return YYPF(loopsized)(YYPA gotos, NULL, 0);
+	return YYPF(loop)(YYPA gotos, NULL, 0, sizeof(int));
 }
 
-static int YYPF(compactloop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST actions)
+static YYPOWN int YYPF(fastloopdouble)(YYPP YYPF(memo_t) *YYCONST gotos)
+{
+	return YYPF(loop)(YYPA gotos, NULL, 0, sizeof(double));
+}
+#endif
+
+static YYPOWN int YYPF(fastloopany)(YYPP YYPF(memo_t) *YYCONST gotos)
+{
+	return YYPF(loop)(YYPA gotos, NULL, 0, YYPV(attribute_size));
+}
+
+static int YYPF(fastloop)(YYPP YYPF(memo_t) *YYCONST gotos)
+{
+#ifdef YYPBYTEVALUES
+	if (YYPV(attribute_size) == sizeof(int)) {
+		return YYPF(fastloopint)(YYPA gotos);
+	}
+	if (YYPV(attribute_size) == sizeof(double)) {
+		return YYPF(fastloopdouble)(YYPA gotos);
+	}
+#endif
+	return YYPF(fastloopany)(YYPA gotos);
+}
+
+static YYPOWN int YYPF(compactloop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST actions)
 {
 	return YYPF(loopsized)(YYPA gotos, actions, 1);
 }
@@ -1185,13 +1232,99 @@ typedef struct YYPF(memos_t) {
 #endif
 } YYPF(memos_t);
 
+/* A first parse waits mostly for table lines that no one has read yet,
+   one after another, since each step's row depends on the last. Asking
+   for the tables' lines together lets those reads overlap: once per table
+   set in a program, and for a grammar whose tables are small enough that
+   a short parse meets most of their lines. A prefetch is a hint that
+   never faults, so a stretch may run past its table. */
+#ifdef __GNUC__
+#ifndef YYPWARMBYTES
+#define YYPWARMBYTES 8192
+#endif
+#define YYPWARMTABLES 5
+typedef __UINTPTR_TYPE__ YYPF(address_t);
+
+static void YYPF(warmrange)(YYPF(address_t) at, YYPF(address_t) end)
+{
+	/* Four lines a turn: the loop costs about a prefetch a line. */
+	for (; at < end; at += 256) {
+		__builtin_prefetch((YYCONST void *) at);
+		__builtin_prefetch((YYCONST void *) (at + 64));
+		__builtin_prefetch((YYCONST void *) (at + 128));
+		__builtin_prefetch((YYCONST void *) (at + 192));
+	}
+}
+
+/* Where the stretch of a table ends. The engine knows the length of some
+   tables only; another ends where the next table above it starts, which
+   is where compilers put the tables of one source, and never more than
+   YYPWARMBYTES on. */
+static YYPF(address_t) YYPF(warmend)(YYCONST YYPF(address_t) *start, YYCONST size_t *bytes, int k)
+{
+	YYPF(address_t) end = start[k] + YYPWARMBYTES;
+	int j;
+	if (bytes[k] != 0) {
+		return bytes[k] < YYPWARMBYTES ? start[k] + bytes[k] : end;
+	}
+	for (j = 0; j < YYPWARMTABLES; j++) {
+		if (start[j] > start[k] && start[j] < end) {
+			end = start[j];
+		}
+	}
+	return end;
+}
+
+static void YYPF(warm)(YYPP0)
+{
+	static YYCONST void *warmed;
+	YYPF(address_t) start[YYPWARMTABLES];
+	size_t bytes[YYPWARMTABLES] = { 0, 0, 0, 0, 0 };
+	int k;
+	YYCONST void *tables = YYPV(stateaction) != NULL ? (YYCONST void *) YYPV(stateaction) : (YYCONST void *) YYPV(cstateaction);
+	if (__atomic_load_n(&warmed, __ATOMIC_RELAXED) == tables) {
+		return;
+	}
+	__atomic_store_n(&warmed, tables, __ATOMIC_RELAXED);
+	start[4] = (YYPF(address_t)) YYPV(reduction);
+	if (YYPV(stateaction) != NULL) {
+		start[0] = (YYPF(address_t)) YYPV(stateaction);
+		start[1] = (YYPF(address_t)) YYPV(tokenaction);
+		start[2] = (YYPF(address_t)) YYPV(stategoto);
+		start[3] = (YYPF(address_t)) YYPV(nontermgoto);
+		bytes[1] = (size_t) YYPV(tokenaction_size) * sizeof(YYPT(tokenaction_t));
+		bytes[3] = (size_t) YYPV(nontermgoto_size) * sizeof(YYPT(nontermgoto_t));
+		/* The tables of a grammar larger than the stretch are not worth
+		   a start: a short parse meets their rows all over them. */
+		if (bytes[1] > YYPWARMBYTES || bytes[3] > YYPWARMBYTES) {
+			return;
+		}
+	}
+	else {
+		start[0] = (YYPF(address_t)) YYPV(cstateaction);
+		start[1] = (YYPF(address_t)) YYPV(ctokenaction);
+		start[2] = (YYPF(address_t)) YYPV(cstategoto);
+		start[3] = (YYPF(address_t)) YYPV(cnontermgoto);
+	}
+	for (k = 0; k < YYPWARMTABLES; k++) {
+		if (start[k] != 0) {
+			YYPF(warmrange)(start[k], YYPF(warmend)(start, bytes, k));
+		}
+	}
+}
+#define YYPWARM() YYPF(warm)(YYPA0)
+#else
+#define YYPWARM() ((void) 0)
+#endif
+
 /* Parses with the loop until it hands over to the stepping loop. The fast
    tables find a token's action at once; the compact ones keep a memo of
    the actions too. */
-static int YYPF(run)(YYPP0)
+static YYPHOT int YYPF(run)(YYPP0)
 {
 	YYPF(memos_t) memos;
 	int result;
+	YYPWARM();
 	YYPF(memoinit)(&memos.gotos, YYPF(nogslots));
 	YYPF(memoinit)(&memos.actions, YYPF(noslots));
 	if (YYPF(compact)(YYPA0)) {
@@ -1207,7 +1340,7 @@ static int YYPF(run)(YYPP0)
 	return result;
 }
 
-int YYCDECL YYPF(parse)(YYPP0)
+YYPHOT int YYCDECL YYPF(parse)(YYPP0)
 {
 	YYPV(top) = -1;
 	YYPV(char) = -1;
