@@ -734,8 +734,12 @@ static void YYPF(memofree)(YYPF(memo_t) *memo)
 	}
 }
 
-/* A state's lookups fall on neighbouring slots, one per symbol. */
-#define YYPINDEX(state, symbol, mask) ((((unsigned) (state) * 0x9E3779B1u >> 16) + (unsigned) (symbol)) & (mask))
+/* A state's lookups fall on neighbouring slots, one per symbol. The state
+   is known last, when a reduction has popped the stack, so what it takes
+   to spread the states is a shift and an add on the way to the slot, not
+   a multiplication: states far apart still land apart, and neighbouring
+   states, whose symbols differ, share few slots. */
+#define YYPINDEX(state, symbol, mask) (((unsigned) (state) * 33u + (unsigned) (symbol)) & (mask))
 #define YYPKEY(state, symbol) ((unsigned long long) (unsigned) (state) << 32 | (unsigned) (symbol))
 
 /* Empties slots. A memo starts after a few misses, when a short parse has
