@@ -1185,43 +1185,6 @@ YYPEXPAND int YYPF(loopsized)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YY
 	return YYPF(loop)(YYPA gotos, actions, compact, size);
 }
 
-/* The fast loop, one function for each value size, so that only the usual
-   one lies in the hot text. */
-#ifdef YYPBYTEVALUES
-static YYPHOT YYPOWN int YYPF(fastloopint)(YYPP YYPF(memo_t) *YYCONST gotos)
-{
-	return YYPF(loop)(YYPA gotos, NULL, 0, sizeof(int));
-}
-
-static YYPOWN int YYPF(fastloopdouble)(YYPP YYPF(memo_t) *YYCONST gotos)
-{
-	return YYPF(loop)(YYPA gotos, NULL, 0, sizeof(double));
-}
-#endif
-
-static YYPOWN int YYPF(fastloopany)(YYPP YYPF(memo_t) *YYCONST gotos)
-{
-	return YYPF(loop)(YYPA gotos, NULL, 0, YYPV(attribute_size));
-}
-
-static int YYPF(fastloop)(YYPP YYPF(memo_t) *YYCONST gotos)
-{
-#ifdef YYPBYTEVALUES
-	if (YYPV(attribute_size) == sizeof(int)) {
-		return YYPF(fastloopint)(YYPA gotos);
-	}
-	if (YYPV(attribute_size) == sizeof(double)) {
-		return YYPF(fastloopdouble)(YYPA gotos);
-	}
-#endif
-	return YYPF(fastloopany)(YYPA gotos);
-}
-
-static YYPOWN int YYPF(compactloop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST actions)
-{
-	return YYPF(loopsized)(YYPA gotos, actions, 1);
-}
-
 /* The memos of one parse. An action that throws leaves the parse through
    the loop: in C++ the memos go all the same. */
 typedef struct YYPF(memos_t) {
@@ -1235,6 +1198,65 @@ typedef struct YYPF(memos_t) {
 	}
 #endif
 } YYPF(memos_t);
+
+/* A parse's loop with its memos, which lie in the loop's own frame: the
+   compiler then knows that no store to the stack or the values reaches
+   them, and keeps what it read of them in registers. */
+YYPEXPAND int YYPF(framed)(YYPP YYCONST int compact, YYCONST size_t size)
+{
+	YYPF(memos_t) memos;
+	int result;
+	YYPF(memoinit)(&memos.gotos, YYPF(nogslots));
+	YYPF(memoinit)(&memos.actions, YYPF(noslots));
+	if (compact) {
+		result = YYPF(loopsized)(YYPA &memos.gotos, &memos.actions, 1);
+	}
+	else {
+		result = YYPF(loop)(YYPA &memos.gotos, NULL, 0, size);
+	}
+#ifndef __cplusplus
+	YYPF(memofree)(&memos.gotos);
+	YYPF(memofree)(&memos.actions);
+#endif
+	return result;
+}
+
+/* The fast loop, one function for each value size, so that only the usual
+   one lies in the hot text. */
+#ifdef YYPBYTEVALUES
+static YYPHOT YYPOWN int YYPF(fastloopint)(YYPP0)
+{
+	return YYPF(framed)(YYPA 0, sizeof(int));
+}
+
+static YYPOWN int YYPF(fastloopdouble)(YYPP0)
+{
+	return YYPF(framed)(YYPA 0, sizeof(double));
+}
+#endif
+
+static YYPOWN int YYPF(fastloopany)(YYPP0)
+{
+	return YYPF(framed)(YYPA 0, YYPV(attribute_size));
+}
+
+static int YYPF(fastloop)(YYPP0)
+{
+#ifdef YYPBYTEVALUES
+	if (YYPV(attribute_size) == sizeof(int)) {
+		return YYPF(fastloopint)(YYPA0);
+	}
+	if (YYPV(attribute_size) == sizeof(double)) {
+		return YYPF(fastloopdouble)(YYPA0);
+	}
+#endif
+	return YYPF(fastloopany)(YYPA0);
+}
+
+static YYPOWN int YYPF(compactloop)(YYPP0)
+{
+	return YYPF(framed)(YYPA 1, 0);
+}
 
 /* A first parse waits mostly for table lines that no one has read yet,
    one after another, since each step's row depends on the last. Asking
@@ -1326,22 +1348,8 @@ static void YYPF(warm)(YYPP0)
    the actions too. */
 static YYPHOT int YYPF(run)(YYPP0)
 {
-	YYPF(memos_t) memos;
-	int result;
 	YYPWARM();
-	YYPF(memoinit)(&memos.gotos, YYPF(nogslots));
-	YYPF(memoinit)(&memos.actions, YYPF(noslots));
-	if (YYPF(compact)(YYPA0)) {
-		result = YYPF(compactloop)(YYPA &memos.gotos, &memos.actions);
-	}
-	else {
-		result = YYPF(fastloop)(YYPA &memos.gotos);
-	}
-#ifndef __cplusplus
-	YYPF(memofree)(&memos.gotos);
-	YYPF(memofree)(&memos.actions);
-#endif
-	return result;
+	return YYPF(compact)(YYPA0) ? YYPF(compactloop)(YYPA0) : YYPF(fastloop)(YYPA0);
 }
 
 YYPHOT int YYCDECL YYPF(parse)(YYPP0)
