@@ -1258,7 +1258,7 @@ static YYPOWN int YYPF(compactloop)(YYPP0)
 	return YYPF(framed)(YYPA 1, 0);
 }
 
-/* A first parse waits mostly for table lines that no one has read yet,
+/* A first parse also waits for table lines that no one has read yet,
    one after another, since each step's row depends on the last. Asking
    for the tables' lines together lets those reads overlap: once per table
    set in a program, and for a grammar whose tables are small enough that
