@@ -13,13 +13,24 @@
    the functions of a usual parse (fast tables, values of int size, the
    default token source) are marked hot and lie together in the program's
    hot text; the other table form, the other sizes and the tracing loop are
-   functions apart, outside it. */
+   functions apart (YYPOWN), outside it. Within a function, the loop is
+   written once and expanded (YYPEXPAND) for each table form and, for
+   values moved as bytes, for the usual value sizes: with the form and the
+   size known, the compiler drops the other form's lookups and moves each
+   value with a single instruction. What a usual parse never runs is kept
+   apart (YYPAPART). */
 #ifdef __GNUC__
 #define YYPHOT __attribute__((hot))
 #define YYPOWN __attribute__((noinline))
+#define YYPEXPAND static inline __attribute__((always_inline))
+#define YYPAPART static __attribute__((noinline, cold))
+#define YYPLIKELY(condition) __builtin_expect(!!(condition), 1)
 #else
 #define YYPHOT
 #define YYPOWN
+#define YYPEXPAND static
+#define YYPAPART static
+#define YYPLIKELY(condition) (condition)
 #endif
 
 #ifndef YYPMULTI
@@ -787,20 +798,6 @@ static YYPHOT void YYPF(memoreview)(YYPF(memo_t) *memo, size_t slotsize, unsigne
 	memo->reads = reads;
 }
 
-/* The loop is written once and expanded for each table form and, for
-   values moved as bytes, for the usual value sizes: with the form and the
-   size known, the compiler drops the other form's lookups and moves each
-   value with a single instruction. */
-#if defined(__GNUC__)
-#define YYPEXPAND static inline __attribute__((always_inline))
-#define YYPAPART static __attribute__((noinline, cold))
-#define YYPLIKELY(condition) __builtin_expect(!!(condition), 1)
-#else
-#define YYPEXPAND static
-#define YYPAPART static
-#define YYPLIKELY(condition) (condition)
-#endif
-
 /* The state a reduction to nonterm leads to from state: its goto, or
    that of the first of its default states that has one; -1 for none. */
 YYPEXPAND int YYPF(findgoto)(YYPP YYCONST int compact, int state, YYCONST int nonterm)
@@ -828,18 +825,13 @@ YYPEXPAND int YYPF(findgoto)(YYPP YYCONST int compact, int state, YYCONST int no
 		/* Unsigned, so that the end of a chain (-1) and a negative index
 		   each fail one comparison. */
 		unsigned s = (unsigned) state;
-		if (s < (unsigned) -1) {
-			for (n = YYPCHAINMAX; n != 0; n--) {
-				YYCONST YYPT(stategoto_t) *YYCONST g = stategoto + s;
-				YYCONST unsigned i = (unsigned) g->base + (unsigned) nonterm;
-				if (i < size && (unsigned) nontermgoto[i].check == s) {
-					return nontermgoto[i].next;
-				}
-				s = (unsigned) g->def;
-				if (s == (unsigned) -1) {
-					break;
-				}
+		for (n = YYPCHAINMAX; s < (unsigned) -1 && n != 0; n--) {
+			YYCONST YYPT(stategoto_t) *YYCONST g = stategoto + s;
+			YYCONST unsigned i = (unsigned) g->base + (unsigned) nonterm;
+			if (i < size && (unsigned) nontermgoto[i].check == s) {
+				return nontermgoto[i].next;
 			}
+			s = (unsigned) g->def;
 		}
 	}
 	return -1;
@@ -1170,21 +1162,6 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 #undef YYPVALUE
 }
 
-/* Expands the loop for the table form and the size of the values. */
-YYPEXPAND int YYPF(loopsized)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST actions, YYCONST int compact)
-{
-	YYCONST size_t size = YYPV(attribute_size);
-#ifdef YYPBYTEVALUES
-	if (size == sizeof(int)) {
-		return YYPF(loop)(YYPA gotos, actions, compact, sizeof(int));
-	}
-	if (size == sizeof(double)) {
-		return YYPF(loop)(YYPA gotos, actions, compact, sizeof(double));
-	}
-#endif
-	return YYPF(loop)(YYPA gotos, actions, compact, size);
-}
-
 /* The memos of one parse. An action that throws leaves the parse through
    the loop: in C++ the memos go all the same. */
 typedef struct YYPF(memos_t) {
@@ -1208,12 +1185,7 @@ YYPEXPAND int YYPF(framed)(YYPP YYCONST int compact, YYCONST size_t size)
 	int result;
 	YYPF(memoinit)(&memos.gotos, YYPF(nogslots));
 	YYPF(memoinit)(&memos.actions, YYPF(noslots));
-	if (compact) {
-		result = YYPF(loopsized)(YYPA &memos.gotos, &memos.actions, 1);
-	}
-	else {
-		result = YYPF(loop)(YYPA &memos.gotos, NULL, 0, size);
-	}
+	result = YYPF(loop)(YYPA &memos.gotos, compact ? &memos.actions : NULL, compact, size);
 #ifndef __cplusplus
 	YYPF(memofree)(&memos.gotos);
 	YYPF(memofree)(&memos.actions);
@@ -1221,8 +1193,8 @@ YYPEXPAND int YYPF(framed)(YYPP YYCONST int compact, YYCONST size_t size)
 	return result;
 }
 
-/* The fast loop, one function for each value size, so that only the usual
-   one lies in the hot text. */
+/* The loops, one function for each table form and usual value size, so
+   that only the usual one lies in the hot text. */
 #ifdef YYPBYTEVALUES
 static YYPHOT YYPOWN int YYPF(fastloopint)(YYPP0)
 {
@@ -1233,6 +1205,16 @@ static YYPOWN int YYPF(fastloopdouble)(YYPP0)
 {
 	return YYPF(framed)(YYPA 0, sizeof(double));
 }
+
+static YYPOWN int YYPF(compactloopint)(YYPP0)
+{
+	return YYPF(framed)(YYPA 1, sizeof(int));
+}
+
+static YYPOWN int YYPF(compactloopdouble)(YYPP0)
+{
+	return YYPF(framed)(YYPA 1, sizeof(double));
+}
 #endif
 
 static YYPOWN int YYPF(fastloopany)(YYPP0)
@@ -1240,22 +1222,9 @@ static YYPOWN int YYPF(fastloopany)(YYPP0)
 	return YYPF(framed)(YYPA 0, YYPV(attribute_size));
 }
 
-static int YYPF(fastloop)(YYPP0)
+static YYPOWN int YYPF(compactloopany)(YYPP0)
 {
-#ifdef YYPBYTEVALUES
-	if (YYPV(attribute_size) == sizeof(int)) {
-		return YYPF(fastloopint)(YYPA0);
-	}
-	if (YYPV(attribute_size) == sizeof(double)) {
-		return YYPF(fastloopdouble)(YYPA0);
-	}
-#endif
-	return YYPF(fastloopany)(YYPA0);
-}
-
-static YYPOWN int YYPF(compactloop)(YYPP0)
-{
-	return YYPF(framed)(YYPA 1, 0);
+	return YYPF(framed)(YYPA 1, YYPV(attribute_size));
 }
 
 /* A first parse also waits for table lines that no one has read yet,
@@ -1348,8 +1317,17 @@ static void YYPF(warm)(YYPP0)
    the actions too. */
 static YYPHOT int YYPF(run)(YYPP0)
 {
+	YYCONST int compact = YYPF(compact)(YYPA0);
 	YYPWARM();
-	return YYPF(compact)(YYPA0) ? YYPF(compactloop)(YYPA0) : YYPF(fastloop)(YYPA0);
+#ifdef YYPBYTEVALUES
+	if (YYPV(attribute_size) == sizeof(int)) {
+		return compact ? YYPF(compactloopint)(YYPA0) : YYPF(fastloopint)(YYPA0);
+	}
+	if (YYPV(attribute_size) == sizeof(double)) {
+		return compact ? YYPF(compactloopdouble)(YYPA0) : YYPF(fastloopdouble)(YYPA0);
+	}
+#endif
+	return compact ? YYPF(compactloopany)(YYPA0) : YYPF(fastloopany)(YYPA0);
 }
 
 YYPHOT int YYCDECL YYPF(parse)(YYPP0)
