@@ -20,6 +20,19 @@ struct pool {
 	int size;
 };
 
+/* A copy of text; strdup is POSIX, not C, and a strict C build would
+   not declare it. */
+static char *copy_text(const char *text)
+{
+	size_t length = strlen(text) + 1;
+	char *copy = malloc(length);
+	if (copy == NULL) {
+		fprintf(stderr, "out of memory\n");
+		exit(2);
+	}
+	return memcpy(copy, text, length);
+}
+
 static int keep(struct pool *pool, const char *text)
 {
 	int i;
@@ -37,7 +50,7 @@ static int keep(struct pool *pool, const char *text)
 		pool->entries = entries;
 		pool->size = size;
 	}
-	pool->entries[pool->count].text = strdup(text);
+	pool->entries[pool->count].text = copy_text(text);
 	pool->entries[pool->count].value = 0;
 	pool->entries[pool->count].set = 0;
 	return pool->count++;

@@ -18,10 +18,6 @@ constexpr toolframe::MacroDefault kSizeDefaults[] = {
     {"YYUNPUT_MAX", "YYTEXT_MAX"},
 };
 
-constexpr std::string_view kWarningsOff = "#ifdef __GNUC__\n"
-                                          "#pragma GCC diagnostic push\n"
-                                          "#pragma GCC diagnostic ignored \"-Wimplicit-fallthrough\"\n"
-                                          "#endif\n";
 constexpr std::string_view kWarningsOn = "#ifdef __GNUC__\n"
                                          "#pragma GCC diagnostic pop\n"
                                          "#endif\n";
@@ -125,7 +121,12 @@ void CFamilyScannerEmitter::writeMissingNameNote()
     toolframe::writeNoteBox(sourceStream(), kLines);
 }
 
-void CFamilyScannerEmitter::writeWarningsOff() { sourceStream().writeNarrow(kWarningsOff); }
+void CFamilyScannerEmitter::writeWarningsOff(std::string_view warning)
+{
+    sourceStream().writeNarrow("#ifdef __GNUC__\n#pragma GCC diagnostic push\n#pragma GCC diagnostic ignored \"");
+    sourceStream().writeNarrow(warning);
+    sourceStream().writeNarrow("\"\n#endif\n");
+}
 
 void CFamilyScannerEmitter::writeWarningsOn() { sourceStream().writeNarrow(kWarningsOn); }
 

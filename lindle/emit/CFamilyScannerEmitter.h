@@ -40,9 +40,10 @@ protected:
     // YYTEXT_SIZE and the other buffer sizes, each unless the user set it.
     void writeSizeDefaults();
     void writeMissingNameNote();
-    // Actions fall through to the next case under %return, as the user
-    // meant: the action function is bracketed by these.
-    void writeWarningsOff();
+    // Bracket generated code that a user's strict warnings would stop at:
+    // the action function, whose actions fall through to the next case
+    // under %return as the user meant, and the scanner object.
+    void writeWarningsOff(std::string_view warning);
     void writeWarningsOn();
     // The rows of a table, each begun by lead.
     void startRows(std::string_view lead);

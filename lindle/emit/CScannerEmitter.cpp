@@ -214,7 +214,7 @@ void CScannerEmitter::beginActionFunction()
         write(kLibraryVariables);
         write(kSingleCompatibility);
     }
-    writeWarningsOff();
+    writeWarningsOff("-Wimplicit-fallthrough");
     std::vector<std::string> parameters;
     if (hasLexerObject())
         parameters.emplace_back("@mlexer_t YYFAR *yy");
@@ -299,12 +299,16 @@ void CScannerEmitter::writeLexerObject()
 {
     const bool instance = options().model == toolframe::CodeModel::MultipleInstance;
     writeMissingNameNote();
+    // The object closes with the library's own members, which static
+    // storage starts at zero.
+    writeWarningsOff("-Wmissing-field-initializers");
     write(instance ? "YYMEXPLEXER(YYCONST _YL @mlexer_t) YYNEAR YYLEXERNAME = {\n"
                    : "YYMEXPLEXER(_YL @mlexer_t) YYNEAR YYLEXERNAME = {\n");
     // Without file-scope buffers every instance points at its own.
     sourceStream().writeNarrow(toolframe::objectInitialiser(
         {kStateInitialisers, kTableInitialisers, kLinkInitialisers, kDebugInitialisers}, "YYCOMPACTLEXER", instance,
         [this](std::string_view value) { return expand(value); }));
+    writeWarningsOn();
 }
 
 } // namespace lindle

@@ -96,7 +96,7 @@ void CppScannerEmitter::beginActionFunction()
     source.writeNarrow(kCompatibilityDefinitions);
     source.writeNarrow(kLibraryHooks);
     source.writeNarrow(kTokenValue);
-    writeWarningsOff();
+    writeWarningsOff("-Wimplicit-fallthrough");
     source.writeNarrow(actionType());
     source.writeNarrow(" YYLEXERNAME::yyaction(int action)\n{\n");
 }

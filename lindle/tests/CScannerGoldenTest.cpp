@@ -57,11 +57,14 @@ TEST_P(CScannerGolden, MatchesTheFileOnRecordAndCompiles)
             std::ofstream(golden, std::ios::binary) << generated;
         EXPECT_EQ(generated, readFile(golden)) << golden;
     }
-    for (const std::string compiler : {"gcc -x c", "g++ -x c++"}) {
-        const std::string command = compiler + " -Wall -Werror" + kRuntimeIncludes + " -c scan.c -o scan.o";
-        const ProcessResult compiled = shell(command, dir.path());
-        EXPECT_EQ(compiled.exitStatus, 0) << command << "\n" << compiled.out << compiled.err;
-    }
+    // As strict a build as a user's, with and without the debug members.
+    for (const std::string compiler : {"gcc -x c", "g++ -x c++"})
+        for (const std::string debug : {"", " -DYYDEBUG"}) {
+            const std::string command =
+                compiler + " -Wall -Wextra -Werror" + debug + kRuntimeIncludes + " -c scan.c -o scan.o";
+            const ProcessResult compiled = shell(command, dir.path());
+            EXPECT_EQ(compiled.exitStatus, 0) << command << "\n" << compiled.out << compiled.err;
+        }
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, CScannerGolden, ::testing::ValuesIn(kForms),

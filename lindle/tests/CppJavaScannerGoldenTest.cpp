@@ -16,7 +16,7 @@ using toolframe::testing::TemporaryDirectory;
 
 // Whole generated C++ and Java files for small lex programs, fast and
 // compact, bytes and Unicode, byte for byte; each C++ file compiled with
-// g++ -Wall -Werror, each Java file with javac -Xlint:all -Werror. Set
+// g++ -Wall -Wextra -Werror, each Java file with javac -Xlint:all -Werror. Set
 // CORVANE_UPDATE_GOLDEN=1 to write the files anew after a change that is
 // meant, and read the difference.
 namespace {
@@ -46,7 +46,7 @@ std::string compileCommand(const Form& form)
     const std::string stem = stemOf(form.source);
     if (form.files.front() == std::string(".java"))
         return "javac -Xlint:all -Werror -cp " YL_JAR " -d classes " + stem + ".java";
-    return "g++ -Wall -Werror" + kRuntimeIncludes + " -c " + stem + ".cpp -o " + stem + ".o";
+    return "g++ -Wall -Wextra -Werror" + kRuntimeIncludes + " -c " + stem + ".cpp -o " + stem + ".o";
 }
 
 class CppJavaScannerGolden : public ::testing::TestWithParam<Form> {};

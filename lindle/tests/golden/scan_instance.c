@@ -403,6 +403,10 @@ int scanned(void) { return numbers; }
 * %name mylexer
 ****************************************************************************/
 
+#ifdef __GNUC__
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#endif
 YYMEXPLEXER(YYCONST _YL yymlexer_t) YYNEAR YYLEXERNAME = {
 	YYFALSE,                 /* yymmoreflg */
 	YYFALSE,                 /* yymrejectflg */
@@ -459,3 +463,6 @@ YYMEXPLEXER(YYCONST _YL yymlexer_t) YYNEAR YYLEXERNAME = {
 	YYMLEXERDEBUGOUT,        /* yymdebugout */
 #endif
 };
+#ifdef __GNUC__
+#pragma GCC diagnostic pop
+#endif

@@ -407,6 +407,10 @@ int scanned(void) { return numbers; }
 * %name mylexer
 ****************************************************************************/
 
+#ifdef __GNUC__
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#endif
 YYMEXPLEXER(_YL yywmlexer_t) YYNEAR YYLEXERNAME = {
 	YYFALSE,                 /* yymmoreflg */
 	YYFALSE,                 /* yymrejectflg */
@@ -463,3 +467,6 @@ YYMEXPLEXER(_YL yywmlexer_t) YYNEAR YYLEXERNAME = {
 	YYMLEXERDEBUGOUT,        /* yymdebugout */
 #endif
 };
+#ifdef __GNUC__
+#pragma GCC diagnostic pop
+#endif
