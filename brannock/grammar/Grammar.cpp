@@ -1,6 +1,7 @@
 #include "brannock/grammar/Grammar.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
 #include "brannock/MessageNumbers.h"
@@ -164,6 +165,11 @@ void Grammar::setAssociativity(Symbol& symbol, Associativity associativity, int 
 
 void Grammar::assignNumber(Symbol& symbol, long number, int line)
 {
+    // The generated tables, yylex and the runtime hold a token as an int:
+    // a larger number, given or counted up to, would wrap there into
+    // another token's or a negative one.
+    if (number > std::numeric_limits<int>::max())
+        diagnostics_.reportAt(line, IntegerTooBig, std::to_string(number));
     symbol.numbered = true;
     symbol.number = number;
     const auto [holder, added] = tokenNumbers_.try_emplace(number, &symbol);

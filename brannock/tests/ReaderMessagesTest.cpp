@@ -41,7 +41,13 @@ TEST(ReaderMessages, Lexical)
         {"hex without digits", "%token A 0x\n%%\ns : A ;\n",
          "g.y(1) : error Y2004: hex integers must have at least one hex digit\n"},
         {"integer too big", "%token A 4294967296\n%token B 4294967295\n%%\ns : A B ;\n",
-         "g.y(1) : error Y2005: '4294967296' : integer too big\n"},
+         "g.y(1) : error Y2005: '4294967296' : integer too big\n"
+         "g.y(2) : error Y2005: '4294967295' : integer too big\n"},
+        // A token is an int in the generated code: the largest one fits,
+        // the next one counted from it does not.
+        {"token number beyond an int", "%token A 2147483647\n%token C 2147483648\n%token B\n%%\ns : A B C ;\n",
+         "g.y(2) : error Y2005: '2147483648' : integer too big\n"
+         "g.y(3) : error Y2005: '2147483649' : integer too big\n"},
         {"invalid escape after %", "%!\n%%\ns : ;\n",
          "g.y(1) : error Y2006: invalid yacc escape sequence\n"
          "g.y(1) : error Y2003: unrecognised character '0x21'\n"},

@@ -9,6 +9,11 @@ namespace lindle {
 
 namespace {
 
+// The largest count a repetition takes, as in glibc's regular expressions:
+// more than any pattern needs, and it keeps one rule's automaton within
+// reach where a count of millions would run until memory ran out.
+constexpr std::uint32_t kLargestRepetition = 32767;
+
 struct ControlEscape {
     char letter;
     std::uint32_t unit;
@@ -197,8 +202,10 @@ std::uint32_t ExpressionParser::repetitionCount()
     }
     if (tooBig)
         report(IntegerTooBig, std::string(digits));
+    else if (value > kLargestRepetition)
+        report(IntegerOutOfRange, std::string(digits));
     token_ = tokenizer_->nextInRepetition();
-    return static_cast<std::uint32_t>(value);
+    return tooBig ? kLargestRepetition + 1 : static_cast<std::uint32_t>(value);
 }
 
 NfaFragment ExpressionParser::repetition(NfaFragment piece)
@@ -222,6 +229,10 @@ NfaFragment ExpressionParser::repetition(NfaFragment piece)
     }
     expect(Token::CloseBrace);
     advance();
+    // A count beyond the largest was reported: the piece stands alone
+    // rather than have its copies exhaust time and memory.
+    if (least > kLargestRepetition || (!unbounded && most > kLargestRepetition))
+        return piece;
 
     const std::uint32_t copies = unbounded ? least + 1 : most;
     if (copies == 0) {
@@ -232,8 +243,18 @@ NfaFragment ExpressionParser::repetition(NfaFragment piece)
     std::vector<NfaFragment> parts{piece};
     for (std::uint32_t i = 1; i < copies; ++i)
         parts.push_back(nfa_.copy(piece, pieceEnd));
-    for (std::uint32_t i = least; i < copies; ++i)
-        parts[i] = unbounded ? nfa_.closure(parts[i]) : nfa_.option(parts[i]);
+    if (unbounded) {
+        parts[least] = nfa_.closure(parts[least]);
+    } else if (least < copies) {
+        // The optional copies nest, x(x(x)?)? rather than x?x?x?: the same
+        // language, but after k copies only the next one and the way out
+        // are open, not every copy after it.
+        NfaFragment tail = nfa_.option(parts[copies - 1]);
+        for (std::uint32_t i = copies - 1; i-- > least;)
+            tail = nfa_.option(nfa_.concatenate(parts[i], tail));
+        parts.resize(least + 1);
+        parts[least] = tail;
+    }
     NfaFragment result = parts[0];
     for (std::size_t i = 1; i < parts.size(); ++i)
         result = nfa_.concatenate(result, parts[i]);

@@ -216,6 +216,30 @@ TEST(Repetitions, OfGroupsAndAfterOtherOperators)
     EXPECT_EQ(ruleTaking(built, "xy"), 0);
 }
 
+TEST(Repetitions, TakeWhatTheirWrittenOutCopiesTake)
+{
+    const BuiltScanner counted = buildScanner("%%\n(ab|c){2,4}x{0,2}y{1,}\t;\n");
+    const BuiltScanner written =
+        buildScanner("%%\n(ab|c)(ab|c)(ab|c)?(ab|c)?x?x?yy*\t;\n");
+    ASSERT_EQ(counted.diagnostics, "");
+    // Every text of up to seven characters over the pieces' alphabet.
+    const std::string alphabet = "abcxy";
+    std::vector<std::string> texts = {""};
+    for (std::size_t first = 0; first < texts.size() && texts[first].size() < 7; ++first)
+        for (char c : alphabet)
+            texts.push_back(texts[first] + c);
+    for (const std::string& text : texts)
+        ASSERT_EQ(ruleTaking(counted, text), ruleTaking(written, text)) << text;
+}
+
+TEST(Repetitions, CountsBeyondTheLargestAreOutOfRange)
+{
+    const BuiltScanner built = buildScanner("%%\na{1,32768}\t;\nb{40000,}\t;\nc{4294967296}\t;\nd{32767}e\t;\n");
+    EXPECT_EQ(built.diagnostics, "scan.l(2) : error L2025: '32768' : integer out of range\n"
+                                 "scan.l(3) : error L2025: '40000' : integer out of range\n"
+                                 "scan.l(4) : error L2007: '4294967296' : integer too big\n");
+}
+
 TEST(Syntax, ErrorsNameTheTokens)
 {
     EXPECT_EQ(buildScanner("%%\n(a\t;\n").diagnostics, "scan.l(2) : error L2009: syntax error : missing ')' before 'action'\n");

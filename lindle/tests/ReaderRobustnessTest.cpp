@@ -1,6 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <random>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -104,6 +111,51 @@ TEST(DeepNesting, ScopesNestAsDeepAsTheyAreWritten)
     expectCleanEnd(open, "unclosed scopes");
     // Closing braces without scopes run into the error limit.
     expectCleanEnd("%%\n" + repeated("}\n", kDepth), "closing braces alone");
+}
+
+// A specification written on Windows, with CR LF line ends, is the same
+// specification: the same scanner, header and report, byte for byte.
+TEST(LineEnds, CarriageReturnsBeforeNewlinesChangeNothing)
+{
+    for (const char* file : {"wordcount.l", "clexer.l", "pascal.l", "calc.l", "config.l"}) {
+        const std::string text = toolframe::testing::readFile(kScannersDir + "/" + file);
+        std::string windows;
+        for (char c : text)
+            windows += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        TemporaryDirectory unix, crlf;
+        unix.write("scan.l", text);
+        crlf.write("scan.l", windows);
+        for (const TemporaryDirectory* directory : {&unix, &crlf}) {
+            const auto result = runLindle(*directory, {"scan.l", "-$", "-i", "-v"});
+            ASSERT_EQ(result.exitStatus, 0) << file << "\n" << result.out;
+            EXPECT_EQ(result.out, "") << file;
+        }
+        for (const char* output : {"scan.c", "scan.h", "scan.v"})
+            EXPECT_EQ(crlf.read(output), unix.read(output)) << file << " " << output;
+    }
+}
+
+// A build stopped while lindle works on a large automaton ends lindle with
+// SIGTERM: the scanner it had begun to write goes with it.
+TEST(Interrupted, ARunEndedByASignalLeavesNoScannerBehind)
+{
+    TemporaryDirectory directory;
+    // Its automaton takes lindle many seconds; the output is opened first.
+    directory.write("scan.l", "%%\n(a|b)*a(a|b){20}\t;\n");
+    const std::string source = directory / "scan.l";
+    const std::string output = directory / "scan.c";
+    std::vector<char*> arguments = {const_cast<char*>(kProgram.c_str()), const_cast<char*>(source.c_str()),
+                                    const_cast<char*>("-o"), const_cast<char*>(output.c_str()), nullptr};
+    pid_t child = 0;
+    ASSERT_EQ(::posix_spawn(&child, kProgram.c_str(), nullptr, nullptr, arguments.data(), environ), 0);
+    for (int wait = 0; wait < 1000 && !directory.exists("scan.c"); ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_TRUE(directory.exists("scan.c"));
+    ::kill(child, SIGTERM);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+    EXPECT_EQ(directory.entries(), std::vector<std::string>{"scan.l"});
 }
 
 } // namespace

@@ -13,6 +13,7 @@ OutputFile::~OutputFile()
 void OutputFile::open(const std::string& path)
 {
     path_ = path;
+    const UnfinishedFile::SignalsHeld held;
     file_ = std::fopen(path.c_str(), "w");
     if (file_ == nullptr)
         diagnostics_.fatal(UnableToOpenFile, path);
@@ -22,6 +23,8 @@ void OutputFile::open(const std::string& path)
     // link changed or removed later must neither spare that file nor doom
     // another.
     writtenPath_ = resolvedPath(path).value_or(path);
+    if (identity_ && identity_->regular)
+        unfinished_.begin(writtenPath_, *identity_);
 }
 
 void OutputFile::reportOutputError()
@@ -54,6 +57,7 @@ void OutputFile::discard()
         std::fclose(file_);
         file_ = nullptr;
     }
+    unfinished_.finish();
     if (discarded_ || !identity_ || !identity_->regular)
         return;
     discarded_ = true;

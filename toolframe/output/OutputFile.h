@@ -7,11 +7,13 @@
 
 #include "toolframe/diagnostics/Diagnostics.h"
 #include "toolframe/platform/FileIdentity.h"
+#include "toolframe/platform/UnfinishedFile.h"
 
 namespace toolframe {
 
 // A file a generator writes. Writes to a file that is not open are ignored,
 // so a run that has failed goes on reading without touching its outputs.
+// Until the run is over, a signal that ends it removes the file.
 class OutputFile {
 public:
     static constexpr std::size_t kBufferSize = 5120;
@@ -48,6 +50,7 @@ private:
     std::string writtenPath_; // the file's own name, links followed
     std::optional<FileIdentity> identity_;
     bool discarded_ = false;
+    UnfinishedFile unfinished_;
     char buffer_[kBufferSize];
 };
 

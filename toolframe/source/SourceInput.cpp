@@ -85,9 +85,13 @@ bool SourceInput::readLine()
             break;
         }
     }
-    if (byte == '\n')
+    if (byte == '\n') {
+        // A file written on Windows ends its lines in CR LF: the CR is part
+        // of the line end, never of the text before it.
+        if (!bytes_.empty() && bytes_.back() == '\r')
+            bytes_.pop_back();
         bytes_.push_back('\n');
-    else if (tooLong)
+    } else if (tooLong)
         bytes_.push_back('\n');
     if (tooLong)
         diagnostics_.report(messages_.lineTooLong);

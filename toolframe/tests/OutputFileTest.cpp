@@ -1,7 +1,11 @@
 #include "toolframe/output/OutputFile.h"
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
+#include <cstring>
 
 #include <filesystem>
 #include <memory>
@@ -178,4 +182,61 @@ TEST_F(OutputFileTest, FailedCloseIsFatal1011)
     file.write("fits in the buffer");
     EXPECT_THROW(file.close(), toolframe::RunAborted);
     EXPECT_EQ(messages_.text(), "fatal error Y1011: file output error\n");
+}
+
+namespace {
+
+// How a child that opened g.c in the directory, wrote to it and then was
+// sent signal ended: the signal that ended it, or 256 + its exit status.
+int endOfInterruptedRun(toolframe::Diagnostics& diagnostics, const std::filesystem::path& directory, int signal,
+                        bool ignoreIt)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (ignoreIt)
+            std::signal(signal, SIG_IGN);
+        OutputFile file(diagnostics);
+        file.open(directory / "g.c");
+        file.write("partial");
+        ::kill(::getpid(), signal);
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFSIGNALED(status) ? WTERMSIG(status) : 256 + WEXITSTATUS(status);
+}
+
+} // namespace
+
+TEST_F(OutputFileTest, ARunEndedByASignalLeavesNoFileBehind)
+{
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        EXPECT_EQ(endOfInterruptedRun(diagnostics_, directory_.path(), signal, false), signal);
+        EXPECT_EQ(directory_.entries(), std::vector<std::string>{}) << strsignal(signal);
+    }
+}
+
+TEST_F(OutputFileTest, ASignalTheRunWasStartedIgnoringStaysIgnored)
+{
+    EXPECT_EQ(endOfInterruptedRun(diagnostics_, directory_.path(), SIGHUP, true), 256);
+    EXPECT_EQ(directory_.entries(), std::vector<std::string>{"g.c"});
+}
+
+TEST_F(OutputFileTest, ASignalAfterTheRunLetGoOfItsFileLeavesIt)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        {
+            OutputFile file(diagnostics_);
+            file.open(directory_ / "g.c");
+            file.write("whole");
+            file.close();
+        }
+        ::kill(::getpid(), SIGTERM);
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+    EXPECT_EQ(directory_.read("g.c"), "whole");
 }

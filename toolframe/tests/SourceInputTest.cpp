@@ -91,3 +91,17 @@ TEST(SourceInput, TheLastLineKeepsItsBytesAtTheEnd)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SourceInput, ACarriageReturnBeforeTheNewlineBelongsToTheLineEnd)
+{
+    Fixture fixture("D [0-9]\r\na\rb\r\n\r\nlast\r");
+    EXPECT_EQ(fixture.rest(), "D [0-9]");
+    EXPECT_EQ(fixture.rest(), "a\rb");
+    EXPECT_EQ(fixture.rest(), "");
+    // Without a newline after it, a carriage return is text.
+    EXPECT_EQ(fixture.rest(), "last\r");
+}
+
+} // namespace
