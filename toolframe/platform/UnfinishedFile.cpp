@@ -34,8 +34,10 @@ extern "C" void removeUnfinishedFiles(int signal)
 {
     for (Slot& slot : slots) {
         struct stat now;
-        if (slot.state.load() == kWatched && ::lstat(slot.path, &now) == 0 && S_ISREG(now.st_mode) && now.st_dev == slot.device &&
-            now.st_ino == slot.inode)
+        if (slot.state.load() != kWatched || ::lstat(slot.path, &now) != 0)
+            continue;
+        // Only the file this run created: not one put in its place since.
+        if (S_ISREG(now.st_mode) && now.st_dev == slot.device && now.st_ino == slot.inode)
             ::unlink(slot.path);
     }
     // Ends the process as the signal would have, so that whoever started
