@@ -504,11 +504,12 @@ static int YYLF(next)(YYLP int state, int ch)
    256 cells, one per character below 256 (Unicode scans look the others up
    in the tables every time). A cell is 0 until its character is first
    looked up from that state; then -1 when the token ends there, or the
-   offset of the next state's row shifted left once, with the low bit set
-   when that state accepts something, and negated when the character is a
-   newline, which the line count needs to see. Rows start at 1, so that a
-   known cell is never 0 or -1. A scanner that meets more than YYLCACHEROWS states turns the
-   cache off and scans through the tables alone. */
+   offset of the next state's row, negated when the character is a
+   newline, which the line count needs to see. The offset is the cell
+   itself, so that the next character's cell is a load away from the last
+   one. Rows start at 1, so that a known cell is never 0 or -1. A scanner
+   that meets more than YYLCACHEROWS states turns the cache off and scans
+   through the tables alone. */
 #ifndef YYLCACHEROWS
 #define YYLCACHEROWS 16384
 #endif
@@ -517,7 +518,8 @@ struct yylcache {
 	int *cells;	/* rows * 256 */
 	int *rowstate;	/* the state of each row */
 	int *staterow;	/* the row of each state, 0 for none */
-	int *rowrule;	/* the state's one rule when it has no context, else 0 */
+	int *rowrule;	/* the state's one rule when it has no context; -1 when it
+			   accepts otherwise, 0 when it accepts nothing */
 	int rows;	/* rows in use, row 0 included */
 	int rowcap;
 	int statecap;
@@ -603,7 +605,7 @@ static int YYLF(cacherow)(YYLP struct yylcache *cache, int state)
 	memset(cache->cells + (size_t) row * 256, 0, 256 * sizeof(int));
 	cache->rowstate[row] = state;
 	cache->rowrule[row] = YYLTSTATE[state].match > 0 && !YYLTBACKUP[YYLTSTATE[state].match]
-		? YYLTSTATE[state].match : 0;
+		? YYLTSTATE[state].match : -(YYLTSTATE[state].match != 0);
 	cache->staterow[state] = row;
 	return row;
 }
@@ -634,7 +636,7 @@ static int YYLF(fillcell)(YYLP struct yylcache *cache, int off, int ch)
 		if (row == 0) {
 			return 0;
 		}
-		cell = (row << 9) | (YYLTSTATE[next].match != 0);
+		cell = row << 8;
 		if (ch == '\n') {
 			cell = -cell;
 		}
@@ -749,6 +751,13 @@ static __inline__ YYLINT YYLF(act)(YYLP int rule)
 #endif
 typedef const unsigned char *YYLCHARPTR;
 
+/* Hides how a pointer was made, so that the compiler keeps it as it is. */
+#ifdef __GNUC__
+#define YYLOPAQUE(pointer) __asm__("" : "+r"(pointer))
+#else
+#define YYLOPAQUE(pointer) ((void) 0)
+#endif
+
 #ifdef YYLWIDE
 #define YYLPEEKABLE(ch) ((ch) < 0x80)
 #define YYLNOTHINGAHEAD(unput) ((unput) == 0 && YYLPENDINGCOUNT == 0)
@@ -784,6 +793,7 @@ static __attribute__((noinline)) int YYLF(fastscan)(YYLP struct yylcache *cache,
 	int size = YYLV(text_size);
 	int unput = YYLV(unputindex);
 	int *cells = cache->cells;
+	YYCONST int *rowrule = cache->rowrule;
 	int off = firstrow << 8;
 	int accpos = 0, accoff = 0, newlines = 0, cacheoff = 0;
 	int len = tok->start;
@@ -812,8 +822,8 @@ static __attribute__((noinline)) int YYLF(fastscan)(YYLP struct yylcache *cache,
 				}
 				p++;
 				text[len++] = (YYLCHAR) ch;
-				off = cell >> 1;
-				if (cell & 1) {
+				off = cell;
+				if (rowrule[off >> 8] != 0) {
 					accpos = len;
 					accoff = off;
 				}
@@ -860,6 +870,7 @@ static __attribute__((noinline)) int YYLF(fastscan)(YYLP struct yylcache *cache,
 				cell = -1;
 			}
 			cells = cache->cells;
+			rowrule = cache->rowrule;
 		}
 		if (cell == -1) {
 			if (!peeked) {
@@ -875,8 +886,8 @@ static __attribute__((noinline)) int YYLF(fastscan)(YYLP struct yylcache *cache,
 		}
 		p += peeked;
 		text[len++] = (YYLCHAR) ch;
-		off = cell >> 1;
-		if (cell & 1) {
+		off = cell;
+		if (rowrule[off >> 8] != 0) {
 			accpos = len;
 			accoff = off;
 		}
@@ -889,7 +900,7 @@ done:
 	tok->ch = ch;
 	tok->reading = cacheoff;
 	rule = accpos > tok->start && !cacheoff ? cache->rowrule[accoff >> 8] : 0;
-	if (rule != 0) {
+	if (rule > 0) {
 		int k;
 		/* What was read past the token goes back as the unput hook would
 		   give it. */
@@ -905,6 +916,7 @@ done:
 	}
 	else {
 		tok->state = YYLF(restate)(YYLA tok->first, tok->start, len);
+		rule = 0;
 	}
 	return rule;
 }
@@ -943,7 +955,9 @@ static __inline__ __attribute__((always_inline)) int YYLF(fasttokens)(YYLP struc
 		/* Wide and unsigned, so that a cell's index needs no widening. */
 		size_t off;
 		int *cells = cache->cells;
-		int i, n, len, newlines = 0, cell, rule, first, eol = YYLV(eol) != 0;
+		int i, n, len, newlines = 0, rule, first, eol = YYLV(eol) != 0;
+		/* Unsigned, so that it is the next offset as it was loaded. */
+		unsigned cell;
 		YYLCHAR saved;
 		/* A token to trace goes the general way, which traces it. */
 		if (!YYLNOTHINGAHEAD(YYLV(unputindex)) || YYLV(moreflg) || YYLDEBUGON) {
@@ -976,15 +990,22 @@ static __inline__ __attribute__((always_inline)) int YYLF(fasttokens)(YYLP struc
 		n = e - p >= YYLV(text_size) ? YYLV(text_size) - 1 : (int) (e - p);
 		for (i = 0; i < n; i++) {
 			int ch = p[i];
+			YYCONST int *column;
 			if (!YYLPEEKABLE(ch)) {
 				return YYLFASTNONE;
 			}
 			/* The character the token ends before is copied too; the
 			   closing 0 covers it. */
 			text[i] = (YYLCHAR) ch;
-			cell = cells[off + (unsigned) ch];
-			if (cell <= 0) {
-				if (cell == -1) {
+			/* The character's column first: it is known before the
+			   last cell, which then indexes it without an add on the
+			   way from one cell to the next. The compiler is kept
+			   from folding the two indexes back into one. */
+			column = cells + (unsigned) ch;
+			YYLOPAQUE(column);
+			cell = (unsigned) column[off];
+			if ((int) cell <= 0) {
+				if (cell == (unsigned) -1) {
 					break;
 				}
 				if (cell == 0) {
@@ -993,7 +1014,7 @@ static __inline__ __attribute__((always_inline)) int YYLF(fasttokens)(YYLP struc
 				newlines++;
 				cell = -cell;
 			}
-			off = (unsigned) cell >> 1;
+			off = cell;
 		}
 		len = i;
 		/* Only the state where the scan stopped is asked whether it
@@ -1002,7 +1023,7 @@ static __inline__ __attribute__((always_inline)) int YYLF(fasttokens)(YYLP struc
 		   earlier one is rare enough to go the general way. So does a
 		   token that may go on past either buffer, which the general way
 		   reads on through the hooks. */
-		if (i >= n || len == 0 || (rule = cache->rowrule[off >> 8]) == 0) {
+		if (i >= n || len == 0 || (rule = cache->rowrule[off >> 8]) <= 0) {
 			return YYLFASTNONE;
 		}
 		/* Nothing past the token was read into the count. */

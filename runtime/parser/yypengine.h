@@ -745,12 +745,15 @@ static void YYPF(memofree)(YYPF(memo_t) *memo)
 	}
 }
 
-/* A state's lookups fall on neighbouring slots, one per symbol. The state
-   is known last, when a reduction has popped the stack, so what it takes
-   to spread the states is a shift and an add on the way to the slot, not
-   a multiplication: states far apart still land apart, and neighbouring
-   states, whose symbols differ, share few slots. */
+/* A state's lookups fall on neighbouring slots, one per symbol. A shift
+   and an add spread the states, not a multiplication: states far apart
+   still land apart, and neighbouring states, whose symbols differ, share
+   few slots. A token of the compact tables may be larger than the mask and
+   is added before it. A goto's nonterminal is no larger than the mask and
+   joins after it, in one step, since it comes last: the state under a unit
+   rule is read while the rule is still on its way from the table. */
 #define YYPINDEX(state, symbol, mask) (((unsigned) (state) * 33u + (unsigned) (symbol)) & (mask))
+#define YYPGINDEX(state, nonterm, mask) ((((unsigned) (state) * 33u) & (mask)) ^ (unsigned) (nonterm))
 #define YYPKEY(state, symbol) ((unsigned long long) (unsigned) (state) << 32 | (unsigned) (symbol))
 
 /* Empties slots. A memo starts after a few misses, when a short parse has
@@ -842,7 +845,7 @@ YYPEXPAND int YYPF(findgoto)(YYPP YYCONST int compact, int state, YYCONST int no
 static int YYPF(keepgoto)(YYPF(memo_t) *memo, int state, int nonterm, int next)
 {
 	if (memo->slots != memo->none && (unsigned) nonterm <= memo->mask && next >= 0) {
-		YYPF(gslot_t) *YYCONST slot = &((YYPF(gslot_t) *) memo->slots)[YYPINDEX(state, nonterm, memo->mask)];
+		YYPF(gslot_t) *YYCONST slot = &((YYPF(gslot_t) *) memo->slots)[YYPGINDEX(state, nonterm, memo->mask)];
 		slot->state = state;
 		slot->value = next;
 	}
@@ -960,8 +963,8 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 		YYCONST int from_ = stack[top]; \
 		YYCONST int nonterm_ = (nonterm); \
 		YYCONST YYPF(gslot_t) *YYCONST slot_ = \
-			&((YYCONST YYPF(gslot_t) *) gotos->slots)[YYPINDEX(from_, nonterm_, gotos->mask)]; \
-		if (YYPLIKELY(slot_->state == from_ && (unsigned) nonterm_ <= gotos->mask)) { \
+			&((YYCONST YYPF(gslot_t) *) gotos->slots)[YYPGINDEX(from_, nonterm_, gotos->mask)]; \
+		if (YYPLIKELY((unsigned) nonterm_ <= gotos->mask && slot_->state == from_)) { \
 			next = slot_->value; \
 		} \
 		else { \
@@ -1022,7 +1025,8 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 			sr = packed >> 3;
 		}
 		else {
-			YYCONST YYPT(stateaction_t) *YYCONST sa = &stateaction[state];
+			/* Unsigned: the state needs no widening on the way to its row. */
+			YYCONST YYPT(stateaction_t) *YYCONST sa = &stateaction[(unsigned) state];
 			if (!sa->lookahead && sa->type == YYAT_REDUCE) {
 				sr = sa->sr;
 				goto reduce;
@@ -1098,9 +1102,18 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 			YYCONST YYPT(reduction_t) *YYCONST r = &reduction[sr];
 			YYCONST int length = r->length;
 			if (r->action < 0) {
+				/* $$ = $1 already holds: the first value sits
+				   where the result goes. A unit rule has a way
+				   of its own, so that the state underneath is
+				   read while the rule's length is still on its
+				   way from the table. */
+				if (YYPLIKELY(length == 1)) {
+					top--;
+					YYPGOTO(state, r->nonterm);
+					stack[++top] = state;
+					continue;
+				}
 				if (length > 0) {
-					/* $$ = $1 already holds: the first value
-					   sits where the result goes. */
 					top -= length;
 					YYPGOTO(state, r->nonterm);
 					stack[++top] = state;
