@@ -1,9 +1,12 @@
 #include "lindle/nfa/ExpressionParser.h"
 
+#include <algorithm>
 #include <cctype>
+#include <optional>
 
 #include "lindle/MessageNumbers.h"
 #include "lindle/nfa/ByteSplitting.h"
+#include "lindle/nfa/SurrogatePairs.h"
 
 namespace lindle {
 
@@ -415,7 +418,24 @@ NfaFragment ExpressionParser::classAtom(const ExpressionToken& token)
     if (negated)
         text.remove_prefix(1);
     CharacterSet set;
+    // In a Unicode scanner, the characters beyond U+FFFF, by code point.
+    CharacterSet beyond;
     std::vector<std::vector<std::uint32_t>> sequences; // characters of more than one value
+    // A Unicode character as one value: its code unit, or its code point
+    // beyond U+FFFF; none for a character dropped by an error.
+    const auto unicodeCharacter = [](const std::vector<std::uint32_t>& units) -> std::optional<std::uint32_t> {
+        if (units.size() == 1)
+            return units[0];
+        if (characterOfPair(units) != 0)
+            return characterOfPair(units);
+        return std::nullopt;
+    };
+    const auto addUnicode = [&](std::uint32_t from, std::uint32_t to) {
+        if (from < kFirstBeyondBmp)
+            set.add(from, std::min(to, kFirstBeyondBmp - 1));
+        if (to >= kFirstBeyondBmp)
+            beyond.add(std::max(from, kFirstBeyondBmp), to);
+    };
     const bool multibyte = space_.multibyteCharacters(mode_);
     classHasError_ = false;
     bool first = true;
@@ -441,6 +461,18 @@ NfaFragment ExpressionParser::classAtom(const ExpressionToken& token)
         if (text.size() >= 2 && text[0] == '-') {
             text.remove_prefix(1);
             const std::vector<std::uint32_t> high = character(text, true);
+            if (mode_.unicode && low.size() + high.size() > 2 && unicodeCharacter(low) && unicodeCharacter(high)) {
+                // A range with an end beyond U+FFFF runs over characters,
+                // not over the code units that hold them.
+                std::uint32_t from = *unicodeCharacter(low);
+                std::uint32_t to = *unicodeCharacter(high);
+                if (from > to) {
+                    report(ReversedClassRange);
+                    std::swap(from, to);
+                }
+                addUnicode(from, to);
+                continue;
+            }
             if (low.size() == 1 && high.size() == 1) {
                 std::uint32_t from = low[0];
                 std::uint32_t to = high[0];
@@ -479,7 +511,9 @@ NfaFragment ExpressionParser::classAtom(const ExpressionToken& token)
             set.add('-');
             continue;
         }
-        if (low.size() > 1 && mode_.unicode)
+        if (mode_.unicode && characterOfPair(low) != 0)
+            beyond.add(characterOfPair(low));
+        else if (low.size() > 1 && mode_.unicode)
             sequences.push_back(low);
         else
             for (std::uint32_t value : low)
@@ -487,12 +521,24 @@ NfaFragment ExpressionParser::classAtom(const ExpressionToken& token)
     }
     if (caseInsensitive_)
         set = space_.caseClosure(set, mode_);
-    if (negated)
+    if (negated) {
         set = set.complement(space_.universe(mode_));
+        if (!beyond.empty())
+            beyond = beyond.complement(CharacterSet::range(kFirstBeyondBmp, kLastCharacter));
+    }
+    // A class that names characters beyond U+FFFF is a set of characters,
+    // and holds those whole: a high surrogate alone is half of one, which
+    // would match where the class leaves the character out.
+    if (!beyond.empty())
+        set = set.difference(CharacterSet::range(kFirstHighSurrogate, kLastHighSurrogate));
     // A class emptied by a bad class expression has been reported already.
-    if (set.empty() && sequences.empty() && !classHasError_)
+    if (set.empty() && beyond.empty() && sequences.empty() && !classHasError_)
         report(EmptyCharacterClass);
     NfaFragment result = node(std::move(set));
+    if (!beyond.empty())
+        result = nfa_.alternate(result, surrogatePairs(nfa_, beyond, [this](CharacterSet units) {
+                                    return node(std::move(units));
+                                }));
     for (const auto& values : sequences)
         result = nfa_.alternate(result, sequence(values));
     return result;

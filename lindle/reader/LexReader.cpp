@@ -708,6 +708,14 @@ void LexReader::codePageDirective()
     settings_.codePageKind = CodePageKind::Numbered;
 }
 
+// What a message names as found where a single character was read.
+Token LexReader::tokenFound(const SourceCharacter& c)
+{
+    if (c.isEndOfFile())
+        return Token::EndOfFile;
+    return c.code < 0x80 ? characterToken(static_cast<char>(c.code)) : Token::Character;
+}
+
 bool LexReader::conditionList(bool& all, std::vector<int>& conditions)
 {
     for (;;) {
@@ -728,8 +736,7 @@ bool LexReader::conditionList(bool& all, std::vector<int>& conditions)
             }
         } else {
             unget();
-            diagnostics_.report(MissingToken, tokenName(Token::Greater),
-                                c.isEndOfFile() ? tokenName(Token::EndOfFile) : tokenName(Token::Character));
+            diagnostics_.report(MissingToken, tokenName(Token::Identifier), tokenName(tokenFound(c)));
             return false;
         }
         const SourceCharacter& d = get();
@@ -737,8 +744,7 @@ bool LexReader::conditionList(bool& all, std::vector<int>& conditions)
             return true;
         if (!d.is(',')) {
             unget();
-            diagnostics_.report(MissingToken, tokenName(Token::Greater),
-                                d.isEndOfFile() ? tokenName(Token::EndOfFile) : tokenName(Token::Character));
+            diagnostics_.report(MissingToken, tokenName(Token::Greater), tokenName(tokenFound(d)));
             return false;
         }
     }
@@ -906,6 +912,12 @@ void LexReader::expressionText(RuleExpression& rule)
                     break;
             }
             if (seen == kEndOfFile) {
+                // "<<EOF>>" is the whole expression: what follows it
+                // without a blank would be taken for the action.
+                const SourceCharacter& after = get();
+                unget();
+                if (!after.isEndOfFile() && !after.is('\n') && !isBlank(after))
+                    diagnostics_.report(MissingToken, tokenName(Token::Action), tokenName(tokenFound(after)));
                 rule.endOfFile = true;
                 return;
             }

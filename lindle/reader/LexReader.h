@@ -61,6 +61,7 @@ private:
     void rule();
     bool prefix(bool& anchored, bool& all, std::vector<int>& conditions);
     bool conditionList(bool& all, std::vector<int>& conditions);
+    static Token tokenFound(const toolframe::SourceCharacter& c);
     void expressionText(RuleExpression& rule);
     void macroReference();
     void action();

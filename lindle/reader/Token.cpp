@@ -1,5 +1,7 @@
 #include "lindle/reader/Token.h"
 
+#include <string_view>
+
 namespace lindle {
 
 namespace {
@@ -16,5 +18,14 @@ constexpr const char* kTokenNames[] = {
 } // namespace
 
 const char* tokenName(Token token) { return kTokenNames[static_cast<int>(token)]; }
+
+Token characterToken(char c)
+{
+    static constexpr std::string_view kPunctuation = "$()*+,./<>?^{|}";
+    const std::size_t at = kPunctuation.find(c);
+    if (c == '\0' || at == std::string_view::npos)
+        return Token::Character;
+    return static_cast<Token>(static_cast<int>(Token::Dollar) + static_cast<int>(at));
+}
 
 } // namespace lindle

@@ -19,4 +19,8 @@ enum class Token : int {
 // As messages 2009 and 2010 show the token.
 const char* tokenName(Token token);
 
+// The token that one character read outside an expression is: one of the
+// punctuation tokens, or a plain character.
+Token characterToken(char c);
+
 } // namespace lindle

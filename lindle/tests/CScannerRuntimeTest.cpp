@@ -113,6 +113,32 @@ TEST(LexerRuntime, UnicodeScannersKeepEveryByteOfInvalidInput)
     }
 }
 
+// A class that names characters beyond U+FFFF holds them whole: a range
+// runs over the characters between its ends, and a complement leaves out
+// the pair of each character it names.
+TEST(LexerRuntime, ClassesBeyondU0000FFFFHoldWholeCharacters)
+{
+    TemporaryDirectory dir;
+    dir.write("beyond.l", "%{\nstatic void show(int rule)\n{\n\tint i;\n\tprintf(\"%d:\", rule);\n"
+                          "\tfor (i = 0; i < yyleng; i++)\n\t\tprintf(\" %04x\", (unsigned) yytext[i]);\n"
+                          "\tprintf(\"\\n\");\n}\n%}\n%%\n"
+                          "[\xf0\x9f\x98\x80-\xf0\x9f\x98\x82]\tshow(1);\n" // U+1F600 to U+1F602
+                          "[a-\xf0\x90\x80\x80]\tshow(2);\n"                  // 'a' to U+10000
+                          "[^\xf0\x9f\x98\x83\\n]\tshow(3);\n"                // all but U+1F603
+                          ".|\\n\tshow(4);\n"
+                          "%%\nint main(void) { return yylex(); }\n");
+    ASSERT_TRUE(buildScanner(dir, "beyond.l", "beyond", {"-W"}));
+    // U+1F600, U+1F601, U+1F602, '-', U+10000, U+4E2D, U+1F603, U+10FFFF.
+    // U+1F603, which no class holds, falls to '.', which takes one code
+    // unit; its low half is then a unit of the range of rule 2.
+    const ProcessResult run = runProgramChecked(
+        dir, "beyond",
+        "\xf0\x9f\x98\x80\xf0\x9f\x98\x81\xf0\x9f\x98\x82-\xf0\x90\x80\x80\xe4\xb8\xad"
+        "\xf0\x9f\x98\x83\xf4\x8f\xbf\xbf\n");
+    EXPECT_EQ(run.out, "1: d83d de00\n1: d83d de01\n1: d83d de02\n3: 002d\n2: d800 dc00\n2: 4e2d\n"
+                       "4: d83d\n2: de03\n3: dbff dfff\n4: 000a\n");
+}
+
 TEST(LexerRuntime, ATokenPastTheTextMaximumIsReportedAndSplitWithoutLoss)
 {
     TemporaryDirectory dir;
@@ -122,12 +148,18 @@ TEST(LexerRuntime, ATokenPastTheTextMaximumIsReportedAndSplitWithoutLoss)
     dir.write("instance.l", "%name scanner\n" + source.substr(0, source.rfind("int main")) +
                                 "int main(void)\n{\n\tyymlexer_t lexer;\n\tyymcreatelexer(&lexer, &scanner);\n"
                                 "\tyymlex(&lexer);\n\tyymdestroylexer(&lexer);\n\treturn 0;\n}\n");
+    // The program's own getchar hook takes the scan the general way.
+    dir.write("hooked.l", source.substr(0, source.rfind("int main")) +
+                              "int yygetchar(void) { return getchar(); }\nint main(void) { return yylex(); }\n");
     const std::string limits = "-DYYTEXT_SIZE=2 -DYYTEXT_MAX=8";
     ASSERT_TRUE(buildScanner(dir, "words.l", "words", {}, limits));
     ASSERT_TRUE(buildScanner(dir, "instance.l", "instance", {"-mi"}, limits));
-    for (const std::string program : {"words", "instance"}) {
-        const ProcessResult run = runProgramChecked(dir, program, "abcdefghijklmnopqrst\nab\n");
-        EXPECT_EQ(run.out, "w:abcdefgh\nw:ijklmnop\nw:qrst\nw:ab\n") << program;
+    ASSERT_TRUE(buildScanner(dir, "hooked.l", "hooked", {}, limits));
+    // A token of exactly the maximum fits: only one that would pass it
+    // overflows, at the end of the input too.
+    for (const std::string program : {"words", "instance", "hooked"}) {
+        const ProcessResult run = runProgramChecked(dir, program, "abcdefghijklmnopqrst\nab\nabcdefgh\nstuvwxyz");
+        EXPECT_EQ(run.out, "w:abcdefgh\nw:ijklmnop\nw:qrst\nw:ab\nw:abcdefgh\nw:stuvwxyz\n") << program;
         EXPECT_EQ(run.err, "lex text buffer overflow\nlex text buffer overflow\n") << program;
     }
 }

@@ -43,6 +43,26 @@ const MessageCase kCases[] = {
     {"MissingInteger", "%p abc\n%%\n",
      "scan.l(1) : error L2009: syntax error : missing 'integer' before 'identifier'\n"},
     {"UnexpectedToken", "%s A\n12 \"a\"\n%%\n", "scan.l(2) : error L2010: syntax error : 'integer'\n"},
+    // A condition list names what it lacks and the character it found as
+    // the token that character is.
+    {"ConditionListWithoutName", "%s A\n%%\n<A,>x\t;\n",
+     "scan.l(3) : error L2009: syntax error : missing 'identifier' before '>'\n"},
+    {"EmptyConditionList", "%s A\n%%\n<>x\t;\n",
+     "scan.l(3) : error L2009: syntax error : missing 'identifier' before '>'\n"},
+    {"ConditionListWithTwoCommas", "%s A B\n%%\n<A,,B>x\t;\n",
+     "scan.l(3) : error L2009: syntax error : missing 'identifier' before ','\n"},
+    {"ConditionListWithoutClose", "%s A B\n%%\n<A B>x\t;\n",
+     "scan.l(3) : error L2009: syntax error : missing '>' before 'character'\n"},
+    {"ConditionListCutByEndOfFile", "%s A\n%%\n<A", "scan.l(3) : error L2009: syntax error : missing '>' before 'end of file'\n"},
+    // "<<EOF>>" is a whole expression: what follows it without a blank
+    // would otherwise become the action's text.
+    {"EndOfFileRuleFollowedByCharacter", "%%\n<<EOF>>a\t;\n",
+     "scan.l(2) : error L2009: syntax error : missing 'action' before 'character'\n"},
+    {"EndOfFileRuleFollowedByContext", "%%\n<<EOF>>/a\t;\n",
+     "scan.l(2) : error L2009: syntax error : missing 'action' before '/'\n"},
+    {"EndOfFileRuleFollowedByBrace", "%%\n<<EOF>>{ }\n",
+     "scan.l(2) : error L2009: syntax error : missing 'action' before '{'\n"},
+    {"EndOfFileRuleBeforeItsAction", "%%\n<<EOF>>\n\t{ }\n", ""},
     {"DirectiveInDefinitions", "%break\n%%\n", "scan.l(1) : error L2010: syntax error : '%break'\n"},
     {"DeclarationInRules", "%%\n%start A\n", "scan.l(2) : error L2010: syntax error : '%start'\n"},
     {"DuplicateName", "%name a\n%name b\n%%\n", "scan.l(2) : error L2011: duplicate name declaration\n"},

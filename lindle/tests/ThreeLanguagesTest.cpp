@@ -359,3 +359,29 @@ TEST(LargeScanners, TwoThousandKeywordsInJava)
 }
 
 } // namespace
+
+namespace {
+
+// A Java token past the text maximum is cut and reported as a C one is,
+// whichever way the engine scans it; one of exactly the maximum is not.
+TEST(TextMaximum, JavaCutsAndReportsALongTokenAsC)
+{
+    if (shell("command -v javac", "/").exitStatus != 0)
+        GTEST_SKIP() << "javac is needed";
+    TemporaryDirectory dir;
+    dir.write("Lexer.l", "%name Lexer\n{\n}\n{\n\tyytext_max = 120;\n}\n%%\n"
+                         "[a-z]+\t{ yyout.print(\"w:\"); yyecho(); yyout.print(\"\\n\"); }\n\\n\t{ }\n%%\n"
+                         "\tpublic static void main(String[] args) {\n\t\tLexer l = new Lexer();\n"
+                         "\t\twhile (l.yylex() != 0) {\n\t\t}\n\t\tSystem.out.flush();\n\t}\n}\n");
+    for (const std::vector<std::string>& switches : {std::vector<std::string>{"-Tj"}, {"-Tj", "-s"}}) {
+        ASSERT_TRUE(generate(dir, "Lexer.l", "Lexer.java", switches));
+        ASSERT_TRUE(compiles(dir, "javac -Xlint:all -Werror -cp " YL_JAR " -d classes Lexer.java"));
+        const std::string a(120, 'a'), b(120, 'b'), c(10, 'c');
+        const ProcessResult run = toolframe::testing::runWithInput(
+            dir, "java -cp " YL_JAR ":classes Lexer", a + b + c + "\nab\n" + a + "\n" + b);
+        EXPECT_EQ(run.out, "w:" + a + "\nw:" + b + "\nw:" + c + "\nw:ab\nw:" + a + "\nw:" + b + "\n");
+        EXPECT_EQ(run.err, "lex text buffer overflow\nlex text buffer overflow\n");
+    }
+}
+
+} // namespace

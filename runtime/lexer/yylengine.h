@@ -832,14 +832,6 @@ static __attribute__((noinline)) int YYLF(fastscan)(YYLP struct yylcache *cache,
 		/* One character the long way: the end of the text buffer,
 		   characters given back, the end of the stream's buffer, or a
 		   character to decode. */
-		if (len >= size) {
-			if (!YYLF(growtext)(YYLA len + 1)) {
-				YYLTEXTOVERFLOW();
-				break;
-			}
-			text = YYLV(text);
-			size = YYLV(text_size);
-		}
 		if (unput > 0) {
 			ch = YYLV(unputbufptr)[--unput];
 		}
@@ -879,6 +871,21 @@ static __attribute__((noinline)) int YYLF(fastscan)(YYLP struct yylcache *cache,
 				unput = YYLV(unputindex);
 			}
 			break;
+		}
+		/* Only a character that goes on with a full text overflows it;
+		   it is given back. */
+		if (len >= size) {
+			if (!YYLF(growtext)(YYLA len + 1)) {
+				YYLTEXTOVERFLOW();
+				if (!peeked) {
+					YYLV(unputindex) = unput;
+					YYLF(pushback)(YYLA ch);
+					unput = YYLV(unputindex);
+				}
+				break;
+			}
+			text = YYLV(text);
+			size = YYLV(text_size);
 		}
 		if (cell < 0) {
 			newlines++;
@@ -1086,16 +1093,18 @@ static void YYLF(slowscan)(YYLP struct yyltoken *tok)
 	int len = tok->len, state = tok->state, ch = 0;
 	for (;;) {
 		int next;
-		if (len >= YYLV(text_size) && !YYLF(growtext)(YYLA len + 1)) {
-			YYLTEXTOVERFLOW();
-			break;
-		}
 		ch = YYLINPUT();
 		if (ch == EOF) {
 			break;
 		}
 		next = YYLF(next)(YYLA state, ch);
 		if (next <= 0) {
+			YYLUNPUT(ch);
+			break;
+		}
+		/* Only a character that goes on with a full text overflows it. */
+		if (len >= YYLV(text_size) && !YYLF(growtext)(YYLA len + 1)) {
+			YYLTEXTOVERFLOW();
 			YYLUNPUT(ch);
 			break;
 		}

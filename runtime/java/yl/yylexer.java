@@ -401,6 +401,14 @@ public abstract class yylexer {
 		return before - inpos;
 	}
 
+	/** The longest text that the text buffer holds or may grow to. */
+	private int textLimit() {
+		if (!yytextgrow) {
+			return statebuf.length;
+		}
+		return yytext_max > 0 ? Math.max(yytext_max, statebuf.length) : Integer.MAX_VALUE;
+	}
+
 	/** Moves the token's text into the text buffer, where the general way and yymore() expect it. */
 	private void keepToken() {
 		if (tokenbuf == textbuf) {
@@ -519,7 +527,8 @@ public abstract class yylexer {
 				// The last state's twin bit says whether the token ended with a newline.
 				boolean eol = (m & yylexerlayout.NEWLINE) != 0;
 				int rule = m >>> 1 & yylexerlayout.RULE;
-				if (accepted > begin && rule != 0 && rule != yylexerlayout.RULE) {
+				// A token longer than the text may hold goes the general way, which cuts it and reports it.
+				if (accepted > begin && rule != 0 && rule != yylexerlayout.RULE && accepted - begin <= textLimit()) {
 					int lines = (m & yylexerlayout.LINES) != 0 ? newlines(in, begin, accepted) : 0;
 					// A reference stored costs the collector's barrier: only when it changes.
 					if (tokenbuf != in) {
@@ -589,16 +598,18 @@ public abstract class yylexer {
 		// Newlines among the characters read from start on, where the engine counts lines itself.
 		int newlines = 0;
 		for (;;) {
-			if (len >= statebuf.length && !growtext(len + 1)) {
-				yytextoverflow();
-				break;
-			}
 			ch = take();
 			if (ch < 0) {
 				break;
 			}
 			int target = dense != null ? dense[state * classcount + classes[ch]] : tables.step(state, ch);
 			if (target <= 0) {
+				giveBack(ch);
+				break;
+			}
+			// Only a character that goes on with a full text overflows it; it is given back.
+			if (len >= statebuf.length && !growtext(len + 1)) {
+				yytextoverflow();
 				giveBack(ch);
 				break;
 			}
