@@ -8,6 +8,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "lindle/tests/CScannerRunning.h"
@@ -382,6 +383,44 @@ TEST(TextMaximum, JavaCutsAndReportsALongTokenAsC)
         EXPECT_EQ(run.out, "w:" + a + "\nw:" + b + "\nw:" + c + "\nw:ab\nw:" + a + "\nw:" + b + "\n");
         EXPECT_EQ(run.err, "lex text buffer overflow\nlex text buffer overflow\n");
     }
+}
+
+} // namespace
+
+namespace {
+
+// Java scanners read UTF-8 as the C runtime does: a byte that begins no
+// well-formed sequence is the code unit 0xDC00 + byte, and ECHO writes it
+// back as that byte, so that a scanner that echoes its input copies it.
+TEST(JavaUnicode, KeepsEveryByteOfInvalidInputAsC)
+{
+    if (shell("command -v javac", "/").exitStatus != 0)
+        GTEST_SKIP() << "javac is needed";
+    const std::string main = "%%\n\tpublic static void main(String[] args) {\n\t\tLexer l = new Lexer();\n"
+                             "\t\twhile (l.yylex() != 0) {\n\t\t}\n\t\tl.yyout.flush();\n\t}\n}\n";
+    const std::pair<std::string, std::string> programs[] = {
+        {"units", "%name Lexer\n%%\n[a-z]+\t{ yyout.print(\"w:\" + yyleng + \"\\n\"); }\n"
+                  ".\t{ yyout.print(String.format(\"u:%04x\\n\", (int) yycharat(0))); }\n"
+                  "\\n\t{ yyout.print(\"nl\\n\"); }\n" +
+                      main},
+        {"echo", "%name Lexer\n%%\n.|\\n\t{ yyecho(); }\n" + main},
+    };
+    TemporaryDirectory dir;
+    // Well-formed UTF-8 (e acute, a character beyond U+FFFF), and bytes that
+    // are not: FF, a sequence cut short by a newline, a surrogate's
+    // encoding, a stray continuation byte, an overlong encoding and a cut
+    // sequence at the very end.
+    const std::string input = "ab\xc3\xa9\xff\xe2\x82\n\xf0\x9f\x98\x80\xed\xa0\x80z\x80\xc0\xaf\xf0\x9f";
+    for (const auto& [name, source] : programs) {
+        dir.write("Lexer.l", source);
+        ASSERT_TRUE(generate(dir, "Lexer.l", "Lexer.java", {"-Tj"}));
+        ASSERT_TRUE(compiles(dir, "javac -Xlint:all -Werror -cp " YL_JAR " -d " + name + " Lexer.java"));
+    }
+    const ProcessResult units = toolframe::testing::runWithInput(dir, "java -cp " YL_JAR ":units Lexer", input);
+    EXPECT_EQ(units.out, "w:2\nu:00e9\nu:dcff\nu:dce2\nu:dc82\nnl\nu:d83d\nu:de00\nu:dced\nu:dca0\nu:dc80\nw:1\n"
+                         "u:dc80\nu:dcc0\nu:dcaf\nu:dcf0\nu:dc9f\n");
+    const ProcessResult echoed = toolframe::testing::runWithInput(dir, "java -cp " YL_JAR ":echo Lexer", input);
+    EXPECT_EQ(echoed.out, input);
 }
 
 } // namespace

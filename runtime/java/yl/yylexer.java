@@ -2,11 +2,9 @@ package yl;
 
 import java.io.IOException;
 import java.io.InputStream;
-import java.io.InputStreamReader;
 import java.io.PrintStream;
 import java.io.Reader;
 import java.io.UncheckedIOException;
-import java.nio.charset.StandardCharsets;
 
 /**
  * The scanning engine behind every generated Java scanner, the same as the C and C++ one. The generated class fills
@@ -49,6 +47,8 @@ public abstract class yylexer {
 	public boolean yydebug;
 	public PrintStream yydebugout = System.out;
 	public PrintStream yyout = System.out;
+	/** A high surrogate that yyoutput holds until its low one comes. */
+	private int outpending = 0;
 	public PrintStream yyerr = System.err;
 	/** The parser that reads the tokens, set by its yycreate. */
 	protected yyparser yyparserref;
@@ -101,9 +101,9 @@ public abstract class yylexer {
 		inpos = inend = 0;
 	}
 
-	/** Reads UTF-8 from the stream. */
+	/** Reads UTF-8 from the stream, a byte that is not UTF-8 as the code unit 0xDC00 + byte (yyutf8reader). */
 	public final void yysetinput(InputStream in) {
-		yysetinput(new InputStreamReader(in, StandardCharsets.UTF_8));
+		yysetinput(new yyutf8reader(in));
 	}
 
 	/**
@@ -242,8 +242,52 @@ public abstract class yylexer {
 		return ch;
 	}
 
+	/**
+	 * Writes code units out as UTF-8: a high surrogate waits for the low one that follows it, and a lone low surrogate
+	 * from 0xDC80 to 0xDCFF is the byte that the input could not decode, written back as that byte.
+	 */
 	public void yyoutput(int ch) {
-		yyout.print((char) ch);
+		ch &= 0xFFFF;
+		if (outpending != 0) {
+			int first = outpending;
+			outpending = 0;
+			if (ch >= 0xDC00 && ch <= 0xDFFF) {
+				putcode(0x10000 + ((first - 0xD800) << 10) + (ch - 0xDC00));
+				return;
+			}
+			putcode(first);
+		}
+		if (ch >= 0xD800 && ch <= 0xDBFF) {
+			outpending = ch;
+		}
+		else if (ch >= 0xDC80 && ch <= 0xDCFF) {
+			yyout.write(ch - 0xDC00);
+		}
+		else {
+			putcode(ch);
+		}
+	}
+
+	/** A code point as UTF-8; a lone surrogate takes the three bytes that its value would. */
+	private void putcode(int code) {
+		if (code < 0x80) {
+			yyout.write(code);
+		}
+		else if (code < 0x800) {
+			yyout.write(0xC0 | code >> 6);
+			yyout.write(0x80 | code & 0x3F);
+		}
+		else if (code < 0x10000) {
+			yyout.write(0xE0 | code >> 12);
+			yyout.write(0x80 | code >> 6 & 0x3F);
+			yyout.write(0x80 | code & 0x3F);
+		}
+		else {
+			yyout.write(0xF0 | code >> 18);
+			yyout.write(0x80 | code >> 12 & 0x3F);
+			yyout.write(0x80 | code >> 6 & 0x3F);
+			yyout.write(0x80 | code & 0x3F);
+		}
 	}
 
 	public void yyunput(int ch) {
