@@ -521,15 +521,17 @@ NfaFragment ExpressionParser::classAtom(const ExpressionToken& token)
     }
     if (caseInsensitive_)
         set = space_.caseClosure(set, mode_);
-    if (negated) {
-        set = set.complement(space_.universe(mode_));
-        if (!beyond.empty())
-            beyond = beyond.complement(CharacterSet::range(kFirstBeyondBmp, kLastCharacter));
-    }
     // A class that names characters beyond U+FFFF is a set of characters,
     // and holds those whole: a high surrogate alone is half of one, which
-    // would match where the class leaves the character out.
-    if (!beyond.empty())
+    // would match where the class leaves the character out. So is its
+    // complement, even when that leaves none of them.
+    const bool namesBeyond = !beyond.empty();
+    if (negated) {
+        set = set.complement(space_.universe(mode_));
+        if (namesBeyond)
+            beyond = beyond.complement(CharacterSet::range(kFirstBeyondBmp, kLastCharacter));
+    }
+    if (namesBeyond)
         set = set.difference(CharacterSet::range(kFirstHighSurrogate, kLastHighSurrogate));
     // A class emptied by a bad class expression has been reported already.
     if (set.empty() && beyond.empty() && sequences.empty() && !classHasError_)

@@ -137,6 +137,16 @@ TEST(LexerRuntime, ClassesBeyondU0000FFFFHoldWholeCharacters)
         "\xf0\x9f\x98\x83\xf4\x8f\xbf\xbf\n");
     EXPECT_EQ(run.out, "1: d83d de00\n1: d83d de01\n1: d83d de02\n3: 002d\n2: d800 dc00\n2: 4e2d\n"
                        "4: d83d\n2: de03\n3: dbff dfff\n4: 000a\n");
+    // The complement of every character beyond U+FFFF holds none of them,
+    // though what it leaves of them is empty.
+    dir.write("none.l", "%{\nstatic void show(int rule)\n{\n\tint i;\n\tprintf(\"%d:\", rule);\n"
+                        "\tfor (i = 0; i < yyleng; i++)\n\t\tprintf(\" %04x\", (unsigned) yytext[i]);\n"
+                        "\tprintf(\"\\n\");\n}\n%}\n%%\n"
+                        "[^\xf0\x90\x80\x80-\xf4\x8f\xbf\xbf]+\tshow(1);\n" // all but U+10000 to U+10FFFF
+                        ".\tshow(2);\n"
+                        "%%\nint main(void) { return yylex(); }\n");
+    ASSERT_TRUE(buildScanner(dir, "none.l", "none", {"-W"}));
+    EXPECT_EQ(runProgramChecked(dir, "none", "ab\xf0\x9f\x98\x80" "c").out, "1: 0061 0062\n2: d83d\n1: de00 0063\n");
 }
 
 TEST(LexerRuntime, ATokenPastTheTextMaximumIsReportedAndSplitWithoutLoss)

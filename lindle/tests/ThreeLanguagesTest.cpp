@@ -424,3 +424,54 @@ TEST(JavaUnicode, KeepsEveryByteOfInvalidInputAsC)
 }
 
 } // namespace
+
+namespace {
+
+// The reader hands over what it decoded before it waits for the rest of a
+// sequence, and it waits for one byte at a time, so that a byte that
+// breaks the sequence ends the wait. The stream delivers a chunk a read;
+// a chunk after a pause comes only once the reader has returned, and a
+// read that asks for it earlier fails, where a pipe would block.
+TEST(JavaUnicode, TheReaderDeliversWhatItDecodedBeforeItWaits)
+{
+    if (shell("command -v javac", "/").exitStatus != 0)
+        GTEST_SKIP() << "javac is needed";
+    TemporaryDirectory dir;
+    dir.write("Chunks.java",
+              "import java.io.*;\n"
+              "public class Chunks {\n"
+              "\tstatic int[][] chunks = { { 'a', 'b', 0xE2 }, { 0x82, 'x' }, { 0xF0 }, { 0x9F, 0x98, 0x80 }, { 0xE2 },\n"
+              "\t\t{ 'y' }, { 'z' } };\n"
+              "\tstatic boolean[] pause = { false, true, false, false, false, false, true };\n"
+              "\tstatic int next = 0;\n"
+              "\tstatic boolean open = true;\n"
+              "\tpublic static void main(String[] args) throws IOException {\n"
+              "\t\tInputStream in = new InputStream() {\n"
+              "\t\t\t@Override public int read() { throw new IllegalStateException(); }\n"
+              "\t\t\t@Override public int read(byte[] b, int off, int len) {\n"
+              "\t\t\t\tif (next == chunks.length)\n\t\t\t\t\treturn -1;\n"
+              "\t\t\t\tif (pause[next] && !open)\n\t\t\t\t\tthrow new IllegalStateException(\"blocked\");\n"
+              "\t\t\t\topen = false;\n"
+              "\t\t\t\tint[] chunk = chunks[next++];\n"
+              "\t\t\t\tfor (int i = 0; i < chunk.length; i++)\n\t\t\t\t\tb[off + i] = (byte) chunk[i];\n"
+              "\t\t\t\treturn chunk.length;\n\t\t\t}\n\t\t};\n"
+              "\t\tReader reader = new yl.yyutf8reader(in);\n"
+              "\t\tchar[] buf = new char[16];\n"
+              "\t\tfor (;;) {\n"
+              "\t\t\topen = true;\n"
+              "\t\t\tint n = reader.read(buf, 0, buf.length);\n"
+              "\t\t\tif (n < 0)\n\t\t\t\tbreak;\n"
+              "\t\t\tStringBuilder line = new StringBuilder();\n"
+              "\t\t\tfor (int i = 0; i < n; i++)\n\t\t\t\tline.append(String.format(\" %04x\", (int) buf[i]));\n"
+              "\t\t\tSystem.out.println(n + \":\" + line);\n"
+              "\t\t}\n\t}\n}\n");
+    ASSERT_TRUE(compiles(dir, "javac -Xlint:all -Werror -cp " YL_JAR " Chunks.java"));
+    const ProcessResult run = toolframe::testing::runWithInput(dir, "java -cp " YL_JAR ":. Chunks", "");
+    EXPECT_EQ(run.exitStatus, 0) << run.err;
+    // "ab" before the pause; E2 82 is cut short by 'x'; F0 9F 98 80 is
+    // U+1F600, read across two chunks; E2 is cut short by 'y' before the
+    // second pause.
+    EXPECT_EQ(run.out, "2: 0061 0062\n3: dce2 dc82 0078\n2: d83d de00\n2: dce2 0079\n1: 007a\n");
+}
+
+} // namespace

@@ -962,10 +962,10 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 	{ \
 		YYCONST int from_ = stack[top]; \
 		YYCONST int nonterm_ = (nonterm); \
-		YYCONST YYPF(gslot_t) *YYCONST slot_ = \
-			&((YYCONST YYPF(gslot_t) *) gotos->slots)[YYPGINDEX(from_, nonterm_, gotos->mask)]; \
-		if (YYPLIKELY((unsigned) nonterm_ <= gotos->mask && slot_->state == from_)) { \
-			next = slot_->value; \
+		YYCONST YYPF(gslot_t) *YYCONST slots_ = (YYCONST YYPF(gslot_t) *) gotos->slots; \
+		if (YYPLIKELY((unsigned) nonterm_ <= gotos->mask && \
+			      slots_[YYPGINDEX(from_, nonterm_, gotos->mask)].state == from_)) { \
+			next = slots_[YYPGINDEX(from_, nonterm_, gotos->mask)].value; \
 		} \
 		else { \
 			next = compact ? YYPF(compactgoto)(YYPA gotos, from_, nonterm_, gotos->clock) : \

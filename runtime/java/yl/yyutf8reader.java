@@ -11,7 +11,7 @@ import java.io.Reader;
  * which well-formed input never yields, and the bytes after it are read anew; yylexer.yyoutput writes such a unit back
  * as the byte itself, so that nothing is lost on the way through. Java's own decoder would make each of them U+FFFD.
  */
-final class yyutf8reader extends Reader {
+public final class yyutf8reader extends Reader {
 	private final InputStream in;
 	private final byte bytes[] = new byte[8192];
 	private int pos = 0;
@@ -20,7 +20,7 @@ final class yyutf8reader extends Reader {
 	/** The low surrogate of a pair whose high one was delivered, or -1. */
 	private int low = -1;
 
-	yyutf8reader(InputStream in) {
+	public yyutf8reader(InputStream in) {
 		this.in = in;
 	}
 
@@ -42,6 +42,17 @@ final class yyutf8reader extends Reader {
 			}
 		}
 		return end >= need;
+	}
+
+	/** The bytes of the sequence that lead begins, when it is well formed; 1 for a byte that begins none. */
+	private static int length(int lead) {
+		if (lead >= 0xC2 && lead <= 0xDF) {
+			return 2;
+		}
+		if (lead >= 0xE0 && lead <= 0xEF) {
+			return 3;
+		}
+		return lead >= 0xF0 && lead <= 0xF4 ? 4 : 1;
 	}
 
 	/** The next character's code point, or 0xDC00 + its first byte when that byte begins no well-formed sequence. */
@@ -75,9 +86,9 @@ final class yyutf8reader extends Reader {
 			pos++;
 			return 0xDC00 + lead;
 		}
-		buffered(1 + need);
 		for (int k = 1; k <= need; k++) {
-			if (pos + k >= end) {
+			// One byte at a time, as the C runtime reads: a byte that breaks the sequence ends the wait.
+			if (!buffered(1 + k)) {
 				pos++;
 				return 0xDC00 + lead;
 			}
@@ -103,8 +114,11 @@ final class yyutf8reader extends Reader {
 				low = -1;
 				continue;
 			}
-			// What was read is delivered before the input is waited on again.
+			// What was decoded is delivered before the input is waited on again.
 			if (pos == end && (n > 0 || !buffered(1))) {
+				break;
+			}
+			if (n > 0 && !eof && end - pos < length(bytes[pos] & 0xFF)) {
 				break;
 			}
 			int code = decode();
