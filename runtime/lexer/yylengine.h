@@ -864,6 +864,18 @@ static __attribute__((noinline)) int YYLF(fastscan)(YYLP struct yylcache *cache,
 			cells = cache->cells;
 			rowrule = cache->rowrule;
 		}
+		/* Only a character that goes on with a full text overflows it,
+		   and it ends the token as one without a transition does. */
+		if (cell != -1 && len >= size) {
+			if (YYLF(growtext)(YYLA len + 1)) {
+				text = YYLV(text);
+				size = YYLV(text_size);
+			}
+			else {
+				YYLTEXTOVERFLOW();
+				cell = -1;
+			}
+		}
 		if (cell == -1) {
 			if (!peeked) {
 				YYLV(unputindex) = unput;
@@ -871,21 +883,6 @@ static __attribute__((noinline)) int YYLF(fastscan)(YYLP struct yylcache *cache,
 				unput = YYLV(unputindex);
 			}
 			break;
-		}
-		/* Only a character that goes on with a full text overflows it;
-		   it is given back. */
-		if (len >= size) {
-			if (!YYLF(growtext)(YYLA len + 1)) {
-				YYLTEXTOVERFLOW();
-				if (!peeked) {
-					YYLV(unputindex) = unput;
-					YYLF(pushback)(YYLA ch);
-					unput = YYLV(unputindex);
-				}
-				break;
-			}
-			text = YYLV(text);
-			size = YYLV(text_size);
 		}
 		if (cell < 0) {
 			newlines++;
