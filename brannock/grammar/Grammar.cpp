@@ -99,7 +99,7 @@ Symbol& Grammar::characterToken(std::string_view text, const std::vector<long>& 
             diagnostics_.reportAt(line, TooBigForCharacter, code);
             code &= limit;
         }
-        assignNumber(symbol, code, line);
+        assignNumber(symbol, code, std::to_string(code), line);
     }
     return symbol;
 }
@@ -163,13 +163,13 @@ void Grammar::setAssociativity(Symbol& symbol, Associativity associativity, int 
     symbol.precedence = level;
 }
 
-void Grammar::assignNumber(Symbol& symbol, long number, int line)
+void Grammar::assignNumber(Symbol& symbol, long number, const std::string& text, int line)
 {
     // The generated tables, yylex and the runtime hold a token as an int:
     // a larger number, given or counted up to, would wrap there into
     // another token's or a negative one.
     if (number > std::numeric_limits<int>::max())
-        diagnostics_.reportAt(line, IntegerTooBig, std::to_string(number));
+        diagnostics_.reportAt(line, IntegerTooBig, text);
     symbol.numbered = true;
     symbol.number = number;
     const auto [holder, added] = tokenNumbers_.try_emplace(number, &symbol);
@@ -179,7 +179,7 @@ void Grammar::assignNumber(Symbol& symbol, long number, int line)
         emitter_.tokenConstant(symbol.name, static_cast<unsigned>(number));
 }
 
-void Grammar::numberToken(Symbol& symbol, long number, int line)
+void Grammar::numberToken(Symbol& symbol, long number, const std::string& text, int line)
 {
     if (!symbol.isToken())
         return;
@@ -188,7 +188,7 @@ void Grammar::numberToken(Symbol& symbol, long number, int line)
             reportAt(line, Reinitialisation, symbol);
         return;
     }
-    assignNumber(symbol, number, line);
+    assignNumber(symbol, number, text, line);
     nextTokenNumber_ = number + 1;
 }
 
@@ -196,7 +196,8 @@ void Grammar::numberAutomatically(Symbol& symbol, int line)
 {
     if (!symbol.isToken() || symbol.numbered || (compact_ && symbol.characterToken && !symbol.nameLike))
         return;
-    assignNumber(symbol, nextTokenNumber_++, line);
+    const long number = nextTokenNumber_++;
+    assignNumber(symbol, number, std::to_string(number), line);
 }
 
 void Grammar::setStart(Symbol& symbol, int line)

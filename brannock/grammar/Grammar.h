@@ -51,7 +51,8 @@ public:
     void declareNonterminal(Symbol& symbol, int line);
     void setType(Symbol& symbol, const Symbol* tag, int line);
     void setAssociativity(Symbol& symbol, Associativity associativity, int level, int line);
-    void numberToken(Symbol& symbol, long number, int line);
+    // The text is the number as written, which a message quotes.
+    void numberToken(Symbol& symbol, long number, const std::string& text, int line);
     // The next free number, unless the token has one or is an unnamed
     // character token of compact tables.
     void numberAutomatically(Symbol& symbol, int line);
@@ -92,7 +93,7 @@ private:
     Nonterminal& nonterminalOf(Symbol& symbol, int line);
     void becomeToken(Symbol& symbol);
     void useToken(Symbol& symbol);
-    void assignNumber(Symbol& symbol, long number, int line);
+    void assignNumber(Symbol& symbol, long number, const std::string& text, int line);
     void resolveDestructor(Symbol& symbol);
     void reportAt(int line, int number, const Symbol& symbol);
 

@@ -285,7 +285,7 @@ void GrammarParser::tokenDeclaration(Associativity associativity, bool hasAssoci
         if (token() == TokenCode::Integer) {
             // A number already reported as malformed numbers nothing.
             if (lexeme().valid)
-                grammar_.numberToken(symbol, static_cast<long>(lexeme().integer), line());
+                grammar_.numberToken(symbol, static_cast<long>(lexeme().integer), lexeme().text, line());
             advance();
         } else {
             grammar_.numberAutomatically(symbol, at);

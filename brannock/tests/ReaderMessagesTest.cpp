@@ -48,6 +48,10 @@ TEST(ReaderMessages, Lexical)
         {"token number beyond an int", "%token A 2147483647\n%token C 2147483648\n%token B\n%%\ns : A B C ;\n",
          "g.y(2) : error Y2005: '2147483648' : integer too big\n"
          "g.y(3) : error Y2005: '2147483649' : integer too big\n"},
+        // The number as written, whichever of the two limits it passes.
+        {"hex token number beyond an int", "%token A 0xffffffff\n%token B 0x100000000\n%%\ns : A B ;\n",
+         "g.y(1) : error Y2005: '0xffffffff' : integer too big\n"
+         "g.y(2) : error Y2005: '0x100000000' : integer too big\n"},
         {"invalid escape after %", "%!\n%%\ns : ;\n",
          "g.y(1) : error Y2006: invalid yacc escape sequence\n"
          "g.y(1) : error Y2003: unrecognised character '0x21'\n"},
