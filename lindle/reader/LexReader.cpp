@@ -775,6 +775,20 @@ bool LexReader::prefix(bool& anchored, bool& all, std::vector<int>& conditions)
     }
 }
 
+// A rule or scope inside a scope is active in the enclosing scope's
+// conditions as well as in its own, and anchored when either is.
+void LexReader::joinEnclosingScope(bool& anchored, bool& all, std::vector<int>& conditions) const
+{
+    if (scopes_.empty())
+        return;
+    const Scope& outer = scopes_.back();
+    anchored = anchored || outer.anchored;
+    all = all || outer.all;
+    for (const int condition : outer.conditions)
+        if (std::find(conditions.begin(), conditions.end(), condition) == conditions.end())
+            conditions.push_back(condition);
+}
+
 void LexReader::rule()
 {
     RuleExpression expression;
@@ -793,14 +807,7 @@ void LexReader::rule()
         unget();
         if (!isNameStart(d)) {
             Scope scope{anchored, all, conditions};
-            if (!scopes_.empty()) {
-                const Scope& outer = scopes_.back();
-                scope.anchored = scope.anchored || outer.anchored;
-                if (!scope.all && scope.conditions.empty()) {
-                    scope.all = outer.all;
-                    scope.conditions = outer.conditions;
-                }
-            }
+            joinEnclosingScope(scope.anchored, scope.all, scope.conditions);
             scopes_.push_back(scope);
             skipLine();
             return;
@@ -811,14 +818,7 @@ void LexReader::rule()
     expression.anchored = anchored;
     expression.allConditions = all;
     expression.conditions = conditions;
-    if (!scopes_.empty()) {
-        const Scope& scope = scopes_.back();
-        expression.anchored = expression.anchored || scope.anchored;
-        if (!expression.allConditions && expression.conditions.empty()) {
-            expression.allConditions = scope.all;
-            expression.conditions = scope.conditions;
-        }
-    }
+    joinEnclosingScope(expression.anchored, expression.allConditions, expression.conditions);
     expression.settings = settings_;
     expressionText(expression);
     if (!switchOpen_) {

@@ -106,6 +106,7 @@ private:
         std::vector<int> conditions;
     };
     std::vector<Scope> scopes_;
+    void joinEnclosingScope(bool& anchored, bool& all, std::vector<int>& conditions) const;
     struct Expansion {
         std::string macro;
         std::size_t start;

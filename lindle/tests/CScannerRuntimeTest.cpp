@@ -174,6 +174,20 @@ TEST(LexerRuntime, ATokenPastTheTextMaximumIsReportedAndSplitWithoutLoss)
     }
 }
 
+// A program that gives the scanner new input after the end of the last
+// starts it at the beginning of a line, though the last ended without a
+// newline.
+TEST(LexerRuntime, InputGivenAfterTheEndStartsALine)
+{
+    TemporaryDirectory dir;
+    dir.write("second", "#x#\n#");
+    dir.write("lines.l", "%%\n^\"#\"\t{ printf(\"1:%s\\n\", yytext); }\n.\t{ printf(\"2:%s\\n\", yytext); }\n"
+                         "\\n\t;\n%%\nint main(void)\n{\n\twhile (yylex() != 0) {\n\t}\n"
+                         "\tyyin = fopen(\"second\", \"r\");\n\twhile (yylex() != 0) {\n\t}\n\treturn 0;\n}\n");
+    ASSERT_TRUE(buildScanner(dir, "lines.l", "lines", {}));
+    EXPECT_EQ(runProgramChecked(dir, "lines", "a#").out, "2:a\n2:#\n1:#\n2:x\n2:#\n1:#\n");
+}
+
 // The program reads its own string through input and unput macros, which
 // the scanner then uses for every character, backing up included.
 const std::string kOwnInputSource = "%{\n"

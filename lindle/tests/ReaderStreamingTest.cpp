@@ -174,9 +174,24 @@ TEST(ReaderStreaming, ScopesGiveTheirPrefixAndNest)
     EXPECT_THAT(reading.expressions[0].conditions, ElementsAre(1));
     EXPECT_THAT(reading.expressions[1].conditions, ElementsAre(1));
     EXPECT_TRUE(reading.expressions[1].anchored);
-    EXPECT_THAT(reading.expressions[2].conditions, ElementsAre(2));
+    // A rule's own conditions add to its scope's, as in flex.
+    EXPECT_THAT(reading.expressions[2].conditions, ElementsAre(2, 1));
     EXPECT_TRUE(reading.expressions[3].conditions.empty());
     EXPECT_FALSE(reading.expressions[3].anchored);
+}
+
+TEST(ReaderStreaming, NestedScopesJoinTheirConditions)
+{
+    const Reading reading =
+        readLexSource("%x A B C\n%%\n<A>{\n<B,A>{\na\t;\n<C>b\t;\n<*>c\t;\n}\n}\n<B>{\n^<C>{\nd\t;\n}\n}\n");
+    EXPECT_EQ(reading.diagnostics, "");
+    ASSERT_EQ(reading.expressions.size(), 4u);
+    EXPECT_THAT(reading.expressions[0].conditions, ElementsAre(2, 1));
+    EXPECT_THAT(reading.expressions[1].conditions, ElementsAre(3, 2, 1));
+    EXPECT_TRUE(reading.expressions[2].allConditions);
+    EXPECT_THAT(reading.expressions[3].conditions, ElementsAre(3, 2));
+    EXPECT_TRUE(reading.expressions[3].anchored);
+    EXPECT_FALSE(reading.expressions[0].anchored);
 }
 
 TEST(ReaderStreaming, DirectivesApplyToTheRulesAfterThem)

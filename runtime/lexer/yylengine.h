@@ -1130,6 +1130,8 @@ static int YYLF(endofinput)(YYLP struct yyltoken *tok, YYLINT *token)
 	for (k = 0; (rule = YYLF(matchentry)(YYLA tok->first, k)) < 0; k++) {
 	}
 	if (rule == 0) {
+		/* Whatever input the program gives next starts a line. */
+		YYLV(eol) = YYTRUE;
 		YYLF(trace)(YYLA "end of input", 0);
 		*token = 0;
 		return 1;

@@ -681,6 +681,8 @@ public abstract class yylexer {
 				k++;
 			}
 			if (rule == 0) {
+				// Whatever input the program gives next starts a line.
+				yyeol = true;
 				trace("end of input", 0);
 				return 0;
 			}
