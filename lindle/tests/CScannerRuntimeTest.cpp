@@ -188,6 +188,59 @@ TEST(LexerRuntime, InputGivenAfterTheEndStartsALine)
     EXPECT_EQ(runProgramChecked(dir, "lines", "a#").out, "2:a\n2:#\n1:#\n2:x\n2:#\n1:#\n");
 }
 
+// An action may scan a token of its own. When that scan is the one whose
+// transition cache gives up, the token loop of the outer scan, which goes
+// on after the action, must not read the cache it was using. Each size of
+// the cache gives up at another token, some of them within the second
+// nested scan; the action that reads the character after a number leaves
+// nothing given back, so the outer loop does go on.
+TEST(LexerRuntime, ActionsScanningTokensOfTheirOwnSurviveTheCacheGivingUp)
+{
+    TemporaryDirectory dir;
+    dir.write("nested.l", "%%\n"
+                          "\"<\"\t{ int inner = yylex(); printf(\"nested %d:%s\\n\", inner, yytext); }\n"
+                          "[a-z]+\t{ printf(\"w:%s\\n\", yytext); return 1; }\n"
+                          "[0-9]+\t{ printf(\"n:%s\\n\", yytext); (void) input(); return 2; }\n"
+                          "[-+*/]\t{ printf(\"o:%s\\n\", yytext); }\n"
+                          "[ \\n]\t;\n"
+                          "%%\n"
+                          "int main(void)\n{\n\tint t;\n\twhile ((t = yylex()) != 0)\n\t\tprintf(\"t%d\\n\", t);\n"
+                          "\treturn 0;\n}\n");
+    const std::string input = "ab < cd < + 12 ef gh < 34 - / 56 xy\n";
+    const std::string expected = "w:ab\nt1\nw:cd\nnested 1:cd\no:+\nn:12\nnested 2:12\nw:ef\nt1\nw:gh\nt1\n"
+                                 "n:34\nnested 2:34\no:-\no:/\nn:56\nt2\nw:xy\nt1\n";
+    ASSERT_TRUE(buildScanner(dir, "nested.l", "nested", {}));
+    EXPECT_EQ(runProgramChecked(dir, "nested", input).out, expected);
+    for (int rows = 2; rows <= 9; ++rows) {
+        const std::string program = "nested" + std::to_string(rows);
+        ASSERT_TRUE(buildScanner(dir, "nested.l", program, {},
+                                 "-D_POSIX_C_SOURCE=200809L -DYYLCACHEROWS=" + std::to_string(rows) +
+                                     " " YL_LEXER_INCLUDE_DIR "/yylex.c"));
+        EXPECT_EQ(runProgramChecked(dir, program, input).out, expected) << rows << " rows";
+    }
+}
+
+// REJECT in an end-of-file rule has no other rule to go on to; it must
+// not reach the first action that runs once the program gives more input.
+TEST(LexerRuntime, RejectAtTheEndDoesNotReachTheNextInput)
+{
+    TemporaryDirectory dir;
+    dir.write("second", "cd ef\n");
+    dir.write("ends.l", "%%\n"
+                        "<<EOF>>\t{ printf(\"eof\\n\"); REJECT; }\n"
+                        "[a-z]+\t{ printf(\"w:%s\\n\", yytext); return 1; }\n"
+                        "[a-z]\t{ printf(\"c:%s\\n\", yytext); return 2; }\n"
+                        "[ \\n]\t;\n"
+                        "%%\nint main(void)\n{\n\tint t;\n\twhile ((t = yylex()) != 0)\n\t\tprintf(\"t%d\\n\", t);\n"
+                        "\tyyin = fopen(\"second\", \"r\");\n"
+                        "\twhile ((t = yylex()) != 0)\n\t\tprintf(\"t%d\\n\", t);\n\treturn 0;\n}\n");
+    const std::string expected = "w:ab\nt1\neof\nw:cd\nt1\nw:ef\nt1\neof\n";
+    ASSERT_TRUE(buildScanner(dir, "ends.l", "ends", {}));
+    EXPECT_EQ(runProgramChecked(dir, "ends", "ab\n").out, expected);
+    ASSERT_TRUE(buildScanner(dir, "ends.l", "ends_compact", {"-s"}));
+    EXPECT_EQ(runProgramChecked(dir, "ends_compact", "ab\n").out, expected);
+}
+
 // The program reads its own string through input and unput macros, which
 // the scanner then uses for every character, backing up included.
 const std::string kOwnInputSource = "%{\n"

@@ -535,6 +535,11 @@ static void YYLF(cacheoff)(struct yylcache *cache)
 	free(cache->staterow);
 	free(cache->rowrule);
 	cache->cells = cache->rowstate = cache->staterow = cache->rowrule = NULL;
+	/* No start state has a row now, so a token loop that was running
+	   when an action's own scan gave up stops at its next token without
+	   a test of the flag. */
+	cache->statecap = 0;
+	cache->startoff[0] = cache->startoff[1] = 0;
 	cache->off = 1;
 }
 
@@ -722,12 +727,14 @@ static void YYLF(trace)(YYLP YYCONST char *what, int rule)
 	}
 }
 
-/* Runs the action of the rule that the token in the text matched, with
-   its reject and return flags cleared; what the action returns. */
+/* Runs the action of the rule that the token in the text matched; what
+   the action returns. Neither flag needs clearing first: the generated
+   action function sets the return flag on entry, and the reject flag is
+   cleared wherever a REJECT is taken up, so it is clear whenever an
+   action starts. REJECT leaves the return flag set, so a token loop that
+   sees it clear knows the action neither returned nor rejected. */
 static __inline__ YYLINT YYLF(runaction)(YYLP int rule)
 {
-	YYLV(rejectflg) = YYFALSE;
-	YYLV(returnflg) = YYFALSE;
 	return YYLACTION(rule);
 }
 
@@ -963,6 +970,7 @@ static __inline__ __attribute__((always_inline)) int YYLF(fasttokens)(YYLP struc
 		/* Unsigned, so that it is the next offset as it was loaded. */
 		unsigned cell;
 		YYLCHAR saved;
+		YYLINT result;
 		/* A token to trace goes the general way, which traces it. */
 		if (!YYLNOTHINGAHEAD(YYLV(unputindex)) || YYLV(moreflg) || YYLDEBUGON) {
 			return YYLFASTNONE;
@@ -1038,18 +1046,19 @@ static __inline__ __attribute__((always_inline)) int YYLF(fasttokens)(YYLP struc
 		YYLV(leng) = len;
 		YYLV(oldeol) = eol;
 		YYLV(eol) = text[len - 1] == '\n';
-		*token = YYLF(runaction)(YYLA rule);
-		if (YYLV(rejectflg)) {
-			tok->saved = saved;
-			tok->first = first;
-			tok->start = 0;
-			tok->len = tok->end = len;
-			tok->ch = 0;
-			tok->settled = 0;
-			tok->reading = 0;
-			return YYLFASTREJECT;
-		}
+		result = YYLF(runaction)(YYLA rule);
 		if (YYLV(returnflg)) {
+			if (YYLV(rejectflg)) {
+				tok->saved = saved;
+				tok->first = first;
+				tok->start = 0;
+				tok->len = tok->end = len;
+				tok->ch = 0;
+				tok->settled = 0;
+				tok->reading = 0;
+				return YYLFASTREJECT;
+			}
+			*token = result;
 			return YYLFASTRETURN;
 		}
 #ifdef YYLMULTI
@@ -1058,9 +1067,6 @@ static __inline__ __attribute__((always_inline)) int YYLF(fasttokens)(YYLP struc
 			return YYLFASTNONE;
 		}
 #endif
-		if (cache->off) {
-			return YYLFASTNONE;
-		}
 	}
 }
 
@@ -1137,8 +1143,9 @@ static int YYLF(endofinput)(YYLP struct yyltoken *tok, YYLINT *token)
 		return 1;
 	}
 	YYLF(trace)(YYLA "end of input, rule", rule);
-	YYLV(returnflg) = YYFALSE;
 	*token = YYLACTION(rule);
+	/* There is no other rule to go on to. */
+	YYLV(rejectflg) = YYFALSE;
 	return YYLV(returnflg);
 }
 
@@ -1285,7 +1292,7 @@ int YYCDECL YYLF(lex)(YYLP0)
 	/* The hooks of one program never change: once it has a cache, they
 	   need no look. */
 	cache = (struct yylcache *) YYLCACHE;
-	if (cache == NULL || cache->off) {
+	if (cache == NULL) {
 		cache = YYLFASTHOOKS ? YYLF(cache)(YYLA0) : NULL;
 	}
 #endif
