@@ -727,22 +727,16 @@ static void YYLF(trace)(YYLP YYCONST char *what, int rule)
 	}
 }
 
-/* Runs the action of the rule that the token in the text matched; what
-   the action returns. Neither flag needs clearing first: the generated
-   action function sets the return flag on entry, and the reject flag is
-   cleared wherever a REJECT is taken up, so it is clear whenever an
-   action starts. REJECT leaves the return flag set, so a token loop that
-   sees it clear knows the action neither returned nor rejected. */
-static __inline__ YYLINT YYLF(runaction)(YYLP int rule)
-{
-	return YYLACTION(rule);
-}
-
-/* The same, traced. */
+/* Runs the action of the rule that the token in the text matched, traced;
+   what the action returns. Neither flag needs clearing first: the
+   generated action function sets the return flag on entry, and the reject
+   flag is cleared wherever a REJECT is taken up, so it is clear whenever
+   an action starts. REJECT leaves the return flag set, so a token loop
+   that sees it clear knows the action neither returned nor rejected. */
 static __inline__ YYLINT YYLF(act)(YYLP int rule)
 {
 	YYLF(trace)(YYLA "rule", rule);
-	return YYLF(runaction)(YYLA rule);
+	return YYLACTION(rule);
 }
 
 /* Where the fast scan reads: the stream's own buffer, for as long as it
@@ -1046,7 +1040,7 @@ static __inline__ __attribute__((always_inline)) int YYLF(fasttokens)(YYLP struc
 		YYLV(leng) = len;
 		YYLV(oldeol) = eol;
 		YYLV(eol) = text[len - 1] == '\n';
-		result = YYLF(runaction)(YYLA rule);
+		result = YYLACTION(rule);
 		if (YYLV(returnflg)) {
 			if (YYLV(rejectflg)) {
 				tok->saved = saved;
