@@ -205,6 +205,49 @@ TEST_P(CParserEndToEnd, StackLimitStopsTheParse)
     EXPECT_EQ(deep.err, "yacc stack overflow\n");
 }
 
+// Empty rules, with and without an action, reduced just as the stack
+// must grow: each pushes the state its goto leads to, so every level's
+// values stay where the rules read them.
+TEST_P(CParserEndToEnd, EmptyRulesReducedAsTheStackGrowsPushTheirGoto)
+{
+    TemporaryDirectory dir;
+    dir.write("nest.y", R"(%{
+#include <stdio.h>
+int yylex(void);
+void yyerror(const char *text);
+static int count;
+%}
+%%
+line : nest			{ printf("%d\n", $1); } ;
+nest : '(' bare nest counted ')'	{ $$ = $3 + $4; }
+	| 'x'			{ $$ = 0; }
+	;
+bare : /* empty */ ;
+counted : /* empty */		{ $$ = ++count; } ;
+%%
+int yylex(void)
+{
+	int c = getchar();
+	return c == EOF || c == '\n' ? 0 : c;
+}
+void yyerror(const char *text)
+{
+	printf("%s\n", text);
+}
+int main(void)
+{
+	return yyparse();
+}
+)");
+    ASSERT_NO_FATAL_FAILURE(build(dir, dir / "nest.y", GetParam(), "-DYYSTACK_SIZE=4"));
+    for (int depth : {1, 2, 3, 40, 90}) {
+        SCOPED_TRACE(depth);
+        const ProcessResult result = run(dir, std::string(depth, '(') + "x" + std::string(depth, ')') + "\n");
+        EXPECT_EQ(result.exitStatus, 0) << result.out;
+        EXPECT_EQ(result.out, std::to_string(depth * (depth + 1) / 2) + "\n");
+    }
+}
+
 // The limits a grammar defines in its own code block, yacc's YYMAXDEPTH
 // among them, hold: they compile without a redefinition and stop the parse.
 const char* const kStackLimitDefinitions[] = {

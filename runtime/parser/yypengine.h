@@ -1119,8 +1119,10 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 					stack[++top] = state;
 					continue;
 				}
-				YYPGOTO(state, r->nonterm);
+				/* Room first: growing reloads the state from
+				   the stack top. */
 				YYPROOM();
+				YYPGOTO(state, r->nonterm);
 				stack[++top] = state;
 				YYPCLEARSIZED(size, YYPVALUE(top));
 				continue;
@@ -1159,10 +1161,10 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 			   leaves no token in yychar either. Tracing that an
 			   action switched on starts with the next token read. */
 			token = YYPV(char);
-			YYPGOTO(state, r->nonterm);
 			if (length == 0) {
 				YYPROOM();
 			}
+			YYPGOTO(state, r->nonterm);
 			stack[++top] = state;
 			YYPCOPY(size, YYPVALUE(top), YYPV(valptr));
 		}
