@@ -17,6 +17,13 @@ namespace {
 // reach where a count of millions would run until memory ran out.
 constexpr std::uint32_t kLargestRepetition = 32767;
 
+// The deepest nesting of parentheses the parser descends into. Each level
+// takes a few frames of the machine stack, which must not run out: a
+// deeper expression is refused as the parser's memory running out. No
+// hand-written pattern comes near it, and a generated one that does
+// gives a message instead of a crash.
+constexpr int kDeepestNesting = 1000;
+
 struct ControlEscape {
     char letter;
     std::uint32_t unit;
@@ -65,6 +72,7 @@ std::optional<NfaFragment> ExpressionParser::parse(std::string_view text, const 
 {
     mode_.settings = settings;
     line_ = line;
+    depth_ = 0;
     tokenizer_.emplace(text, sourceCodePage_);
     const int begin = nfa_.size();
     try {
@@ -163,10 +171,13 @@ NfaFragment ExpressionParser::atom()
     const ExpressionToken token = token_;
     switch (token.token) {
     case Token::OpenParen: {
+        if (++depth_ > kDeepestNesting)
+            report(toolframe::OutOfMemory); // fatal: does not come back
         advance();
         const NfaFragment inner = expression();
         expect(Token::CloseParen);
         advance();
+        --depth_;
         return inner;
     }
     case Token::Dot: advance(); return dotAtom();

@@ -60,6 +60,7 @@ private:
     toolframe::CodePage sourceCodePage_;
     CharacterMode mode_;
     int line_ = 0;
+    int depth_ = 0; // parentheses open around the current token
     bool classHasError_ = false;
     std::optional<ExpressionTokenizer> tokenizer_;
     ExpressionToken token_;

@@ -113,6 +113,25 @@ TEST(DeepNesting, ScopesNestAsDeepAsTheyAreWritten)
     expectCleanEnd("%%\n" + repeated("}\n", kDepth), "closing braces alone");
 }
 
+// Parentheses nest as deep as a parser can follow without running out of
+// stack; deeper ones end the run with a message, not a crash, and leave no
+// file behind, closed or not. Macros keep the lines short.
+TEST(DeepNesting, ParenthesesBeyondTheParsersReachEndTheRun)
+{
+    const std::string macros = "O\t" + repeated("(", 500) + "\nC\t" + repeated(")", 500) + "\n%%\n";
+    const auto deepest = readThroughLindle(macros + "{O}{O}a{C}{C}\t;\n");
+    EXPECT_EQ(deepest.exitStatus, 0) << deepest.signal;
+    EXPECT_EQ(deepest.out, "");
+
+    const std::string tooDeep = macros + repeated("{O}", 40) + "a" + repeated("{C}", 40) + "\t;\n";
+    const auto refused = readThroughLindle(tooDeep);
+    EXPECT_EQ(refused.exitStatus, 1) << refused.signal;
+    EXPECT_EQ(refused.out, "fatal error L1002: out of memory\n");
+    expectCleanEnd(tooDeep, "parentheses nested 20000 deep");
+    expectCleanEnd(macros + repeated("{O}", 40) + "a\t;\n", "parentheses opened 20000 deep");
+    expectCleanEnd(macros + "({O}{O}a{C}{C})\t;\n", "parentheses nested one too deep");
+}
+
 // A specification written on Windows, with CR LF line ends, is the same
 // specification: the same scanner, header and report, byte for byte.
 TEST(LineEnds, CarriageReturnsBeforeNewlinesChangeNothing)
