@@ -976,7 +976,9 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 			} \
 		} \
 	}
-/* Makes room on the stack for a state that adds to it. */
+/* Makes room on the stack for a state that adds to it. Growing moves
+   only the arrays, so only they are reloaded: the state in hand may be
+   one that is not on the stack yet. */
 #define YYPROOM() \
 	if (top + 1 >= YYPV(stack_size)) { \
 		YYPSAVE(); \
@@ -984,7 +986,8 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 			YYPSTACKOVERFLOW(); \
 			return YYPF(finish)(YYPA 1); \
 		} \
-		YYPLOAD(); \
+		stack = YYPV(stackptr); \
+		values = (char *) YYPV(attributestackptr); \
 	}
 	YYPLOAD();
 	for (;;) {
@@ -1119,8 +1122,6 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 					stack[++top] = state;
 					continue;
 				}
-				/* Room first: growing reloads the state from
-				   the stack top. */
 				YYPROOM();
 				YYPGOTO(state, r->nonterm);
 				stack[++top] = state;
