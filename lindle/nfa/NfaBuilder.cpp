@@ -59,8 +59,9 @@ std::optional<NfaFragment> NfaBuilder::ruleFragment(const RuleExpression& rule)
     Nfa& nfa = scanner_.nfa;
     if (rule.endOfFile)
         return nfa.empty();
-    // Only a macro reference the reader has reported leaves an expression
-    // with nothing in it; a second report would say nothing new.
+    // Only what the reader has reported (a bad macro reference, a prefix
+    // with no expression) leaves an expression with nothing in it; a second
+    // report would say nothing new.
     if (rule.text.empty() && !rule.hasTrailingContext)
         return std::nullopt;
     std::optional<NfaFragment> head = rule.text.empty() && rule.hasTrailingContext

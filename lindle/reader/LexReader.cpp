@@ -814,6 +814,11 @@ void LexReader::rule()
         }
     }
     unget();
+    // A prefix must be followed by the expression it qualifies. The rest of
+    // the rule is still read, so that a multi-line action is not taken for
+    // rules.
+    if (prefixed && (isBlank(c) || c.is('\n') || c.isEndOfFile()))
+        diagnostics_.report(SyntaxError);
     expression.line = input_.currentLine();
     expression.anchored = anchored;
     expression.allConditions = all;

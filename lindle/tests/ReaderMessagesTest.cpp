@@ -63,6 +63,14 @@ const MessageCase kCases[] = {
     {"EndOfFileRuleFollowedByBrace", "%%\n<<EOF>>{ }\n",
      "scan.l(2) : error L2009: syntax error : missing 'action' before '{'\n"},
     {"EndOfFileRuleBeforeItsAction", "%%\n<<EOF>>\n\t{ }\n", ""},
+    // A prefix qualifies an expression; one with none after it is an error,
+    // and the action after it is still read as an action.
+    {"AnchorWithoutExpression", "%%\n^\t;\nx\t;\n", "scan.l(2) : error L2008: syntax error\n"},
+    {"ConditionsWithoutExpression", "%s A\n%%\n<A>\t{\n  f();\n}\nx\t;\n", "scan.l(3) : error L2008: syntax error\n"},
+    {"AllConditionsWithoutExpression", "%%\n<*>^ ;\n", "scan.l(2) : error L2008: syntax error\n"},
+    {"PrefixBeforeContextOnly", "%s A\n%%\n^$\t;\n<A>/x\t;\n[a-z]\t;\n",
+     "scan.l(3) : warning L4008: expression will backup completely\n"
+     "scan.l(4) : warning L4008: expression will backup completely\n"},
     {"DirectiveInDefinitions", "%break\n%%\n", "scan.l(1) : error L2010: syntax error : '%break'\n"},
     {"DeclarationInRules", "%%\n%start A\n", "scan.l(2) : error L2010: syntax error : '%start'\n"},
     {"DuplicateName", "%name a\n%name b\n%%\n", "scan.l(2) : error L2011: duplicate name declaration\n"},
