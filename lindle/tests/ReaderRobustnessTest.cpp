@@ -177,5 +177,45 @@ TEST(Interrupted, ARunEndedByASignalLeavesNoScannerBehind)
     EXPECT_EQ(directory.entries(), std::vector<std::string>{"scan.l"});
 }
 
+// Diagnostics piped to a reader that has gone (`lindle scan.l | head`)
+// end the run with SIGPIPE while the outputs are being written: none of
+// them is left behind.
+TEST(Interrupted, ARunWhoseReaderWentAwayLeavesNoFileBehind)
+{
+    TemporaryDirectory directory;
+    std::string rules = "%%\n";
+    for (int i = 0; i < 3000; ++i)
+        rules += "a\t;\n"; // each one after the first is never matched: a warning
+    directory.write("scan.l", rules);
+    const std::string source = directory / "scan.l";
+    std::vector<char*> arguments = {const_cast<char*>(kProgram.c_str()), const_cast<char*>(source.c_str()),
+                                    const_cast<char*>("-$"), const_cast<char*>("-i"), const_cast<char*>("-v"),
+                                    nullptr};
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    ::close(ends[0]);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, ends[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addchdir_np(&actions, directory.path().c_str());
+    // The test's own SIGPIPE may be ignored; the run gets the default.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t defaulted;
+    sigemptyset(&defaulted);
+    sigaddset(&defaulted, SIGPIPE);
+    posix_spawnattr_setsigdefault(&attributes, &defaulted);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+    pid_t child = 0;
+    ASSERT_EQ(::posix_spawn(&child, kProgram.c_str(), &actions, &attributes, arguments.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
+    ::close(ends[1]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGPIPE) << status;
+    EXPECT_EQ(directory.entries(), std::vector<std::string>{"scan.l"});
+}
+
 } // namespace
 } // namespace lindle::testing

@@ -28,7 +28,13 @@ struct Slot {
 static_assert(std::atomic<int>::is_always_lock_free, "a signal handler may only read lock-free atomics");
 Slot slots[UnfinishedFile::kSlots];
 
-constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+// Every signal whose default ends the process and that arrives from outside
+// the run's own code: a stop, a reader of the diagnostics gone away
+// (SIGPIPE), a limit on processor time or file size, a timer. A fault
+// signal (SIGSEGV and the like) is a crash to be mended, and the
+// sanitizers own its handler.
+constexpr int kSignals[] = {SIGINT,  SIGTERM, SIGHUP,  SIGQUIT,   SIGPIPE, SIGXCPU,
+                            SIGXFSZ, SIGALRM, SIGUSR1, SIGUSR2, SIGVTALRM, SIGPROF};
 
 extern "C" void removeUnfinishedFiles(int signal)
 {

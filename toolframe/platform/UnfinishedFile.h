@@ -8,9 +8,10 @@
 
 namespace toolframe {
 
-// An output file while a run writes it. A run that an interrupt, a hang-up
-// or a termination request ends (a build stopped in the workbench, Ctrl-C
-// at a terminal) removes its unfinished files on the way out, as a run
+// An output file while a run writes it. A run that an interrupt, a hang-up,
+// a termination request, a closed pipe or a resource limit ends (a build
+// stopped in the workbench, Ctrl-C at a terminal, `| head`, `ulimit`)
+// removes its unfinished files on the way out, as a run
 // that fails does, so that no half-written file is left behind for a
 // later build to take as up to date. Signals that the process was started
 // ignoring stay ignored.

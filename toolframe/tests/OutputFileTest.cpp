@@ -210,7 +210,7 @@ int endOfInterruptedRun(toolframe::Diagnostics& diagnostics, const std::filesyst
 
 TEST_F(OutputFileTest, ARunEndedByASignalLeavesNoFileBehind)
 {
-    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGXCPU, SIGXFSZ, SIGALRM}) {
         EXPECT_EQ(endOfInterruptedRun(diagnostics_, directory_.path(), signal, false), signal);
         EXPECT_EQ(directory_.entries(), std::vector<std::string>{}) << strsignal(signal);
     }
