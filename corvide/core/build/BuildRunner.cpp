@@ -1,5 +1,6 @@
 #include "corvide/core/build/BuildRunner.h"
 
+#include "corvide/core/output/DiagnosticLine.h"
 #include "corvide/core/project/UpToDate.h"
 #include "toolframe/platform/PathServices.h"
 
@@ -35,6 +36,20 @@ std::string summaryLine(const std::string& name, int errors, int warnings)
     line += " error(s), ";
     line += std::to_string(warnings);
     line += " warning(s)";
+    return line;
+}
+
+bool isErrorLine(std::string_view line, const toolframe::CodePage& codePage)
+{
+    const std::optional<CDiagnostic> diagnostic = parseDiagnostic(line, codePage);
+    return diagnostic && diagnostic->severity == CSeverity::Error;
+}
+
+std::string toolFailedLine(const std::string& command, std::uint32_t exitCode)
+{
+    std::string line(CBuildRunner::kToolFailed);
+    line.replace(line.find("%2"), 2, std::to_string(exitCode));
+    line.replace(line.find("%1"), 2, command);
     return line;
 }
 
@@ -156,12 +171,18 @@ void CBuildRunner::appendOutputLine(std::string line)
         notifications_.postLinesWaiting();
 }
 
-CRunResult CBuildRunner::runTool(const CToolCommand& command)
+CRunResult CBuildRunner::runTool(const CToolCommand& command) { return runTool(command, nullptr); }
+
+CRunResult CBuildRunner::runTool(const CToolCommand& command, int* errorLines)
 {
     const CRunContext context{
         toolPath(kSpawnerProgram),
         stopEvent_,
-        [this](std::string line) { appendOutputLine(std::move(line)); },
+        [this, errorLines](std::string line) {
+            if (errorLines != nullptr && isErrorLine(line, codePage_))
+                ++*errorLines;
+            appendOutputLine(std::move(line));
+        },
         [this](std::string text) { notifications_.postMessageBox(std::move(text)); },
         spawnerWarningShown_,
         codePage_,
@@ -174,8 +195,17 @@ bool CBuildRunner::runJob(const Job& job)
     if (job.outputName && !job.outputName->empty() && isUpToDate(job.sourcePath, *job.outputName, job.stamp))
         return true;
     appendOutputLine(job.fileName);
-    const CRunResult result = runTool(job.command);
+    int errorLines = 0;
+    const CRunResult result = runTool(job.command, &errorLines);
     runErrors_ += result.errors;
+    // A generator says why it fails in a numbered error, which the count
+    // sees; one that ends in failure without one would otherwise pass as
+    // a clean build. Its outputs are not to be trusted, so the build goes
+    // on as after any error.
+    if (result.success && result.exitCode.value_or(0) != 0 && errorLines == 0) {
+        appendOutputLine(toolFailedLine(toolCommandLine(job.command), *result.exitCode));
+        ++runErrors_;
+    }
     return result.success;
 }
 

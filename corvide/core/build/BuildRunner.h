@@ -66,6 +66,9 @@ public:
         "A build is in progress. Open the Project menu and select Stop Build to stop the build before exiting.";
     static constexpr std::string_view kCompiling = "Compiling...";
     static constexpr std::string_view kCancelled = "Tool execution cancelled by user.";
+    // A generator that ended in failure without a numbered error of its own
+    // (a crash, a resource limit): %1 the command, %2 its exit code.
+    static constexpr std::string_view kToolFailed = "'%1' failed with exit code %2.";
 
     CBuildRunner(CBuildNotifications& notifications, COutputDoc& output, toolframe::CodePage codePage,
                  std::string toolDirectory);
@@ -126,6 +129,8 @@ private:
     CBuildStart start(CBuildKind kind, std::string fileName, std::string summaryName, std::vector<Job> jobs);
     void work(std::vector<Job> jobs);
     bool runJob(const Job& job);
+    // runTool, counting the error lines of the run in errorLines.
+    CRunResult runTool(const CToolCommand& command, int* errorLines);
     void writeEnd();
     void beep(CSound sound) const;
 

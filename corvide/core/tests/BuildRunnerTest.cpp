@@ -194,6 +194,35 @@ TEST_F(BuildRunner, CountsEveryLineBeforeTheSummary)
     EXPECT_EQ(bench.output.entryCount(), 4000u);
 }
 
+// A generator that ends in failure without a numbered error (killed by a
+// signal, a limit, a crash) fails the build instead of passing as clean;
+// the next file is still built. A tool that exits 1 after its own error
+// line (the fixture's brannock) gets no second count.
+TEST_F(BuildRunner, ToolFailingWithoutAnErrorLineCountsOneError)
+{
+    add("a.y");
+    add("b.l");
+    add("c.y");
+    bench.tool("brannock", "case \"$1\" in *a.y) echo \"$1(2) : warning Y4006: unused\"; exit 3;; esac\n"
+                           "echo \"$1(3) : error Y2036: undefined symbol 'B'\"; exit 1\n");
+    bench.tool("lindle", "kill -SEGV $$\n");
+    bench.runner.rebuildAll(project);
+    bench.finish();
+    const std::string brannock = bench.tools / "brannock";
+    const std::string lindle = bench.tools / "lindle";
+    EXPECT_EQ(bench.lines(),
+              (Lines{"Compiling...", "a.y", sources / "a.y(2) : warning Y4006: unused",
+                     "'" + brannock + " " + (sources / "a.y") + " -$ -i -v ' failed with exit code 3.", "b.l",
+                     "'" + lindle + " " + (sources / "b.l") + " -$ -i -v ' failed with exit code 139.", "c.y",
+                     sources / "c.y(3) : error Y2036: undefined symbol 'B'", "", "p - 3 error(s), 1 warning(s)"}));
+    EXPECT_TRUE(bench.runner.lastOutcome().completed);
+    EXPECT_EQ(bench.runner.lastOutcome().errors, 3);
+    // The library builder's Execute reads the exit code itself: no line.
+    const corvide::CRunResult alone = bench.runAlone({lindle, sources / "b.l", sources.path(), std::nullopt});
+    EXPECT_EQ(alone.exitCode, 139u);
+    EXPECT_EQ(bench.lines().back(), "p - 3 error(s), 1 warning(s)");
+}
+
 class RecordingObserver : public corvide::CBuildObserver {
 public:
     std::vector<std::string> events;
