@@ -113,6 +113,29 @@ TEST(LexerRuntime, UnicodeScannersKeepEveryByteOfInvalidInput)
     }
 }
 
+// output() holds a high surrogate back until its low half comes; one the
+// program wrote alone still goes out when the scan ends (as the three bytes
+// a lone surrogate is written as), in the middle or at the very end.
+TEST(LexerRuntime, UnicodeOutputKeepsALoneHighSurrogateAtTheEnd)
+{
+    TemporaryDirectory dir;
+    const std::string rules = "%%\n"
+                              "[\xf0\x9f\x98\x80-\xf0\x9f\x98\x8f]\toutput(yytext[0]);\n" // U+1F600 to U+1F60F
+                              ".|\\n\tECHO;\n"
+                              "%%\n";
+    const std::string instanceMain = "int main(void)\n{\n\tyywmlexer_t lexer;\n\tint token;\n"
+                                     "\tyywmcreatelexer(&lexer, &scanner);\n\ttoken = yywmlex(&lexer);\n"
+                                     "\tyywmdestroylexer(&lexer);\n\treturn token;\n}\n";
+    for (const std::string model : {"-ms", "-mi"}) {
+        SCOPED_TRACE(model);
+        dir.write("high.l", model == "-ms" ? rules + "int main(void) { return yylex(); }\n"
+                                           : "%name scanner\n" + rules + instanceMain);
+        ASSERT_TRUE(buildScanner(dir, "high.l", "high", {"-W", model}));
+        EXPECT_EQ(runProgramChecked(dir, "high", "a\xf0\x9f\x98\x80" "b").out, "a\xed\xa0\xbd" "b");
+        EXPECT_EQ(runProgramChecked(dir, "high", "a\xf0\x9f\x98\x80").out, "a\xed\xa0\xbd");
+    }
+}
+
 // A class that names characters beyond U+FFFF holds them whole: a range
 // runs over the characters between its ends, and a complement leaves out
 // the pair of each character it names.

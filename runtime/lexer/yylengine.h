@@ -344,6 +344,17 @@ YYLDEFAULT void YYCDECL YYLF(output)(YYLP int ch)
 		YYLF(putcode)(out, ch);
 	}
 }
+
+/* A high surrogate still waiting when the scan ends has no low one to
+   come: it goes out alone, as one that meets another unit does. */
+static void YYLF(flushoutput)(YYLP0)
+{
+	if (YYLOUTPENDING != 0) {
+		int first = YYLOUTPENDING;
+		YYLOUTPENDING = 0;
+		YYLF(putcode)(YYLF(outstream)(YYLA0), first);
+	}
+}
 #else
 YYLDEFAULT void YYCDECL YYLF(output)(YYLP int ch)
 {
@@ -1132,6 +1143,9 @@ static int YYLF(endofinput)(YYLP struct yyltoken *tok, YYLINT *token)
 	if (rule == 0) {
 		/* Whatever input the program gives next starts a line. */
 		YYLV(eol) = YYTRUE;
+#ifdef YYLWIDE
+		YYLF(flushoutput)(YYLA0);
+#endif
 		YYLF(trace)(YYLA "end of input", 0);
 		*token = 0;
 		return 1;
