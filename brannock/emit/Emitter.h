@@ -19,6 +19,9 @@ struct TokenOperand {
     enum class Kind { EndOfInput, Error, Named, Literal };
     Kind kind;
     std::string_view spelling;
+    // A literal whose spelling some target would read as another value
+    // (see literalNeedsNumber) is written as this number instead.
+    std::optional<long> number = std::nullopt;
 };
 
 // Everything Brannock writes into the generated source and include files

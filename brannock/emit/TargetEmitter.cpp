@@ -126,6 +126,8 @@ std::string TargetEmitter::tokenOperand(const TokenOperand& token) const
         // The constant the generated code defines for the token.
         return constantName(token.spelling);
     case TokenOperand::Kind::Literal:
+        if (token.number)
+            return std::to_string(*token.number);
         break;
     }
     // A literal stands for its own value.

@@ -77,6 +77,7 @@ void Grammar::becomeToken(Symbol& symbol)
     fresh.line = symbol.line;
     fresh.next = symbol.next;
     fresh.characterToken = symbol.characterToken;
+    fresh.characterValue = symbol.characterValue;
     symbol = std::move(fresh);
     symbol.kind = SymbolKind::Token;
     symbol.type = type;
@@ -92,6 +93,8 @@ Symbol& Grammar::characterToken(std::string_view text, const std::vector<long>& 
     symbol.characterToken = true;
     becomeToken(symbol);
     symbol.nameLike = spellsIdentifier(values);
+    if (values.size() == 1)
+        symbol.characterValue = values[0] & (unicode_ ? kUnicodeCharacterLimit : kCharacterLimit);
     if (values.size() == 1 && !compact_) {
         const long limit = unicode_ ? kUnicodeCharacterLimit : kCharacterLimit;
         long code = values[0];

@@ -44,6 +44,7 @@ struct Symbol {
     bool namedByPrecedence = false; // by some rule's %prec, which alone takes no part in the tables
     bool shifted = false;
     bool characterToken = false;
+    long characterValue = -1; // a one-character token's value; -1 for others
 
     // Tokens and nonterminals.
     bool pushed = false;

@@ -442,6 +442,33 @@ std::vector<int> ParserTables::packingOrder(ListKind kind) const
     return order;
 }
 
+namespace {
+
+// A one-character literal is written into the tables as it is spelled, and
+// the generated code reads it as a character constant. That constant has
+// the token's value in C, C++ and Java alike only up to 0x7F (C's plain
+// char is signed: '\377' would be -1) and without the escapes Java lacks;
+// any other such literal is written as its number.
+bool literalNeedsNumber(const Symbol& token)
+{
+    if (token.characterValue < 0)
+        return false;
+    if (token.characterValue > 0x7F)
+        return true;
+    constexpr std::string_view kPortableEscapes = "ntrbf'\"\\01234567";
+    const std::string& spelling = token.name;
+    for (std::size_t i = 1; i + 1 < spelling.size(); ++i) {
+        if (spelling[i] != '\\')
+            continue;
+        if (kPortableEscapes.find(spelling[i + 1]) == std::string_view::npos)
+            return true;
+        ++i;
+    }
+    return false;
+}
+
+} // namespace
+
 TokenOperand ParserTables::operandOf(int tokenIndex) const
 {
     const Symbol& token = *grammar_.usedTokens()[static_cast<std::size_t>(tokenIndex)];
@@ -452,6 +479,8 @@ TokenOperand ParserTables::operandOf(int tokenIndex) const
     // A name-like literal such as 'if' has a constant of its own; as a C
     // character constant it would have some other value.
     const bool literal = token.characterToken && !token.nameLike;
+    if (literal && literalNeedsNumber(token))
+        return TokenOperand{TokenOperand::Kind::Literal, token.name, token.characterValue};
     return TokenOperand{literal ? TokenOperand::Kind::Literal : TokenOperand::Kind::Named, token.name};
 }
 
@@ -460,9 +489,14 @@ void ParserTables::writeDebugTables(Emitter& emitter) const
     emitter.beginDebugTables();
     emitter.beginSymbolTable();
     int index = 0;
-    for (const Symbol* token : grammar_.usedTokens())
-        emitter.symbolRow(index++, token->name,
-                          token->numbered ? std::optional<int>(static_cast<int>(token->number)) : std::nullopt);
+    for (const Symbol* token : grammar_.usedTokens()) {
+        std::optional<int> number;
+        if (token->numbered)
+            number = static_cast<int>(token->number);
+        else if (token->characterToken && !token->nameLike && literalNeedsNumber(*token))
+            number = static_cast<int>(token->characterValue);
+        emitter.symbolRow(index++, token->name, number);
+    }
     emitter.endSymbolTable();
     emitter.beginRuleTable();
     index = 0;

@@ -248,6 +248,46 @@ int main(void)
     }
 }
 
+// Character tokens above 0x7F and those spelled with \x or \v keep their
+// values in every table form: a compact table that took '\377' as a signed
+// char would read it as the end of a run.
+TEST_P(CParserEndToEnd, CharacterTokensKeepTheirValuesInEveryForm)
+{
+    TemporaryDirectory dir;
+    dir.write("chars.y", R"(%{
+#include <stdio.h>
+int yylex(void);
+void yyerror(const char *text);
+%}
+%%
+line : item line | ;
+item : '\377'	{ puts("ff"); }
+	| '\xe9'	{ puts("e9"); }
+	| 'a'		{ puts("a"); }
+	| '\x7e'	{ puts("tilde"); }
+	| '\v'		{ puts("vt"); }
+	;
+%%
+int yylex(void)
+{
+	int c = getchar();
+	return c == EOF ? 0 : c;
+}
+void yyerror(const char *text)
+{
+	puts(text);
+}
+int main(void)
+{
+	return yyparse();
+}
+)");
+    ASSERT_NO_FATAL_FAILURE(build(dir, dir / "chars.y", GetParam()));
+    const ProcessResult result = run(dir, "a\xe9\xff~\va");
+    EXPECT_EQ(result.exitStatus, 0) << result.out;
+    EXPECT_EQ(result.out, "a\ne9\nff\ntilde\nvt\na\n");
+}
+
 // The limits a grammar defines in its own code block, yacc's YYMAXDEPTH
 // among them, hold: they compile without a redefinition and stop the parse.
 const char* const kStackLimitDefinitions[] = {

@@ -174,6 +174,41 @@ TEST_P(JavaParserEndToEnd, DestructorsDiscardEveryValueOnce)
     EXPECT_NE(traced.out.find("accept\nlive 0\n"), std::string::npos) << traced.out;
 }
 
+// Character tokens spelled with escapes Java has no form for (\x, \v, \a)
+// and above 0x7F compile and keep their values in both table forms.
+TEST_P(JavaParserEndToEnd, CharacterTokensSpelledInCEscapesCompile)
+{
+    dir_.write("Esc.y", R"(%name Esc
+{
+	private String in = "";
+	private int pos;
+	Esc(String in) { this(); this.in = in; }
+	public int yygettoken() { return pos < in.length() ? in.charAt(pos++) : 0; }
+}
+%union { public int v; }
+%%
+line : item line | ;
+item : '\x7e'	{ System.out.println("tilde"); }
+	| '\v'		{ System.out.println("vt"); }
+	| '\a'		{ System.out.println("bel"); }
+	| '\xe9'	{ System.out.println("e9"); }
+	| 'a'		{ System.out.println("a"); }
+	;
+%%
+	public static void main(String[] args) {
+		System.out.println("result " + new Esc("~\u000b\u0007\u00e9a").yyparse());
+	}
+}
+)");
+    std::vector<std::string> java = switches();
+    java.push_back("-Tj");
+    ASSERT_NO_FATAL_FAILURE(generate(dir_, "Esc.y", java));
+    ASSERT_NO_FATAL_FAILURE(compileJava(dir_, "Esc.java"));
+    const ProcessResult result = runJava(dir_, "Esc", "");
+    EXPECT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(result.out, "tilde\nvt\nbel\ne9\na\nresult 0\n");
+}
+
 INSTANTIATE_TEST_SUITE_P(Forms, JavaParserEndToEnd, ::testing::Values("", "-s"),
                          [](const ::testing::TestParamInfo<const char*>& param) {
                              return std::string(param.param).empty() ? std::string("fast") : std::string("compact");
