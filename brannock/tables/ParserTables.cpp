@@ -488,18 +488,19 @@ void ParserTables::writeDebugTables(Emitter& emitter) const
 {
     emitter.beginDebugTables();
     emitter.beginSymbolTable();
-    int index = 0;
-    for (const Symbol* token : grammar_.usedTokens()) {
+    const std::vector<Symbol*>& tokens = grammar_.usedTokens();
+    for (int index = 0; index < static_cast<int>(tokens.size()); ++index) {
+        const Symbol& token = *tokens[static_cast<std::size_t>(index)];
         std::optional<int> number;
-        if (token->numbered)
-            number = static_cast<int>(token->number);
-        else if (token->characterToken && !token->nameLike && literalNeedsNumber(*token))
-            number = static_cast<int>(token->characterValue);
-        emitter.symbolRow(index++, token->name, number);
+        if (token.numbered)
+            number = static_cast<int>(token.number);
+        else if (const std::optional<long> literal = operandOf(index).number)
+            number = static_cast<int>(*literal);
+        emitter.symbolRow(index, token.name, number);
     }
     emitter.endSymbolTable();
     emitter.beginRuleTable();
-    index = 0;
+    int index = 0;
     for (const Rule* rule : grammar_.rules()) {
         std::string text = rule->leftSide->name + ":";
         for (const Symbol* symbol : rule->rightSide)

@@ -57,18 +57,24 @@ protected:
         return std::string(GetParam()).empty() ? std::vector<std::string>{} : std::vector<std::string>{GetParam()};
     }
 
+    // Writes class.y, generates class.java in this form and compiles it.
+    void buildJava(const std::string& className, const std::string& grammar)
+    {
+        dir_.write(className + ".y", grammar);
+        std::vector<std::string> java = switches();
+        java.push_back("-Tj");
+        ASSERT_NO_FATAL_FAILURE(generate(dir_, className + ".y", java));
+        ASSERT_NO_FATAL_FAILURE(compileJava(dir_, className + ".java"));
+    }
+
     TemporaryDirectory dir_;
 };
 
 // Several inputs in one run of each program: the JVM takes long to start.
 TEST_P(JavaParserEndToEnd, CalculatorAgreesWithTheCParser)
 {
-    dir_.write("Calc.y", readFile(PROGRAMS_DIR "/Calc.y"));
+    ASSERT_NO_FATAL_FAILURE(buildJava("Calc", readFile(PROGRAMS_DIR "/Calc.y")));
     dir_.write("calc.y", readFile(CALCULATOR_GRAMMAR));
-    std::vector<std::string> java = switches();
-    java.push_back("-Tj");
-    ASSERT_NO_FATAL_FAILURE(generate(dir_, "Calc.y", java));
-    ASSERT_NO_FATAL_FAILURE(compileJava(dir_, "Calc.java"));
     ASSERT_NO_FATAL_FAILURE(generate(dir_, "calc.y", switches()));
     const ProcessResult built = shell("gcc -Wall -Werror -I" YL_INCLUDE_DIR " -I" YL_COMMON_INCLUDE_DIR " calc.c " YL_LIBRARY " -o calc_c", dir_.path());
     ASSERT_EQ(built.exitStatus, 0) << built.err;
@@ -156,11 +162,7 @@ item : ITEM
 
 TEST_P(JavaParserEndToEnd, DestructorsDiscardEveryValueOnce)
 {
-    dir_.write("Values.y", kDestructorGrammar);
-    std::vector<std::string> java = switches();
-    java.push_back("-Tj");
-    ASSERT_NO_FATAL_FAILURE(generate(dir_, "Values.y", java));
-    ASSERT_NO_FATAL_FAILURE(compileJava(dir_, "Values.java"));
+    ASSERT_NO_FATAL_FAILURE(buildJava("Values", kDestructorGrammar));
     const ProcessResult recovered = runJava(dir_, "Values", "a,a;a a;a,;a,a;");
     EXPECT_EQ(recovered.exitStatus, 0) << recovered.err;
     EXPECT_EQ(recovered.out, "ok\nsyntax error\nrecovered\nsyntax error\nrecovered\nok\nlive 0\n");
@@ -178,7 +180,7 @@ TEST_P(JavaParserEndToEnd, DestructorsDiscardEveryValueOnce)
 // and above 0x7F compile and keep their values in both table forms.
 TEST_P(JavaParserEndToEnd, CharacterTokensSpelledInCEscapesCompile)
 {
-    dir_.write("Esc.y", R"(%name Esc
+    ASSERT_NO_FATAL_FAILURE(buildJava("Esc", R"(%name Esc
 {
 	private String in = "";
 	private int pos;
@@ -199,11 +201,7 @@ item : '\x7e'	{ System.out.println("tilde"); }
 		System.out.println("result " + new Esc("~\u000b\u0007\u00e9a").yyparse());
 	}
 }
-)");
-    std::vector<std::string> java = switches();
-    java.push_back("-Tj");
-    ASSERT_NO_FATAL_FAILURE(generate(dir_, "Esc.y", java));
-    ASSERT_NO_FATAL_FAILURE(compileJava(dir_, "Esc.java"));
+)"));
     const ProcessResult result = runJava(dir_, "Esc", "");
     EXPECT_EQ(result.exitStatus, 0) << result.err;
     EXPECT_EQ(result.out, "tilde\nvt\nbel\ne9\na\nresult 0\n");

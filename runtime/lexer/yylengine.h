@@ -318,6 +318,17 @@ static void YYLF(putcode)(FILE *out, long code)
 	}
 }
 
+/* A high surrogate still waiting when another unit comes, or when the scan
+   ends, has no low one to pair with: it goes out alone. */
+static void YYLF(flushoutput)(YYLP0)
+{
+	if (YYLOUTPENDING != 0) {
+		int first = YYLOUTPENDING;
+		YYLOUTPENDING = 0;
+		YYLF(putcode)(YYLF(outstream)(YYLA0), first);
+	}
+}
+
 /* Code units out as UTF-8: a high surrogate waits for the low one that
    follows it, and a lone low surrogate from 0xDC80 to 0xDCFF is the byte
    that the input hook could not decode. */
@@ -325,15 +336,13 @@ YYLDEFAULT void YYCDECL YYLF(output)(YYLP int ch)
 {
 	FILE *out = YYLF(outstream)(YYLA0);
 	ch &= 0xFFFF;
-	if (YYLOUTPENDING != 0) {
-		int first = YYLOUTPENDING;
+	if (YYLOUTPENDING != 0 && ch >= 0xDC00 && ch <= 0xDFFF) {
+		long first = YYLOUTPENDING;
 		YYLOUTPENDING = 0;
-		if (ch >= 0xDC00 && ch <= 0xDFFF) {
-			YYLF(putcode)(out, 0x10000 + (((long) first - 0xD800) << 10) + (ch - 0xDC00));
-			return;
-		}
-		YYLF(putcode)(out, first);
+		YYLF(putcode)(out, 0x10000 + ((first - 0xD800) << 10) + (ch - 0xDC00));
+		return;
 	}
+	YYLF(flushoutput)(YYLA0);
 	if (ch >= 0xD800 && ch <= 0xDBFF) {
 		YYLOUTPENDING = ch;
 	}
@@ -342,17 +351,6 @@ YYLDEFAULT void YYCDECL YYLF(output)(YYLP int ch)
 	}
 	else {
 		YYLF(putcode)(out, ch);
-	}
-}
-
-/* A high surrogate still waiting when the scan ends has no low one to
-   come: it goes out alone, as one that meets another unit does. */
-static void YYLF(flushoutput)(YYLP0)
-{
-	if (YYLOUTPENDING != 0) {
-		int first = YYLOUTPENDING;
-		YYLOUTPENDING = 0;
-		YYLF(putcode)(YYLF(outstream)(YYLA0), first);
 	}
 }
 #else

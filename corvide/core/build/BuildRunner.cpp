@@ -1,5 +1,6 @@
 #include "corvide/core/build/BuildRunner.h"
 
+#include "corvide/core/build/MessageText.h"
 #include "corvide/core/output/DiagnosticLine.h"
 #include "corvide/core/project/UpToDate.h"
 #include "toolframe/platform/PathServices.h"
@@ -47,10 +48,7 @@ bool isErrorLine(std::string_view line, const toolframe::CodePage& codePage)
 
 std::string toolFailedLine(const std::string& command, std::uint32_t exitCode)
 {
-    std::string line(CBuildRunner::kToolFailed);
-    line.replace(line.find("%2"), 2, std::to_string(exitCode));
-    line.replace(line.find("%1"), 2, command);
-    return line;
+    return filledIn(CBuildRunner::kToolFailed, {command, std::to_string(exitCode)});
 }
 
 } // namespace

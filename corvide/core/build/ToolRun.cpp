@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "corvide/core/build/MessageText.h"
 #include "corvide/core/build/OutputLineSplitter.h"
 #include "corvide/core/platform/Pipe.h"
 #include "corvide/core/platform/ProcessSpawn.h"
@@ -70,18 +71,6 @@ constexpr SpawnerExit kSpawnerExits[] = {
 
 constexpr std::size_t kReadSize = 4096;
 
-// The message with its %1 replaced by text.
-std::string formatted(std::string_view message, std::string_view text)
-{
-    const std::size_t at = message.find("%1");
-    std::string result(message.substr(0, at));
-    result += text;
-    result += message.substr(at + 2);
-    return result;
-}
-
-std::string formatted(std::string_view message, int number) { return formatted(message, std::to_string(number)); }
-
 std::string handleArgument(int fd)
 {
     char text[16];
@@ -119,7 +108,7 @@ private:
     {
         for (const StepFailure& entry : kStepFailures)
             if (entry.step == step)
-                context_.appendLine(formatted(entry.message, error));
+                context_.appendLine(filledIn(entry.message, {std::to_string(error)}));
     }
     // A creation: its failure adds its line and fails the run.
     void create(Step step, int error)
@@ -183,10 +172,10 @@ void Run::reportStartFailure(const platform::SpawnOutcome& outcome)
         context_.appendLine(std::string(kDirectoryNotFound));
     } else if (outcome.error == ENOENT) {
         if (!context_.spawnerWarningShown.exchange(true))
-            context_.messageBox(formatted(kMissingSpawnerBox, upperCase(spawnerName_)));
+            context_.messageBox(filledIn(kMissingSpawnerBox, {upperCase(spawnerName_)}));
         context_.appendLine(std::string(kFileNotFound));
     }
-    context_.appendLine(formatted(kSpawnFailed, spawnerName_));
+    context_.appendLine(filledIn(kSpawnFailed, {spawnerName_}));
     ++result_.errors;
     result_.success = false;
 }
@@ -216,7 +205,7 @@ void Run::takeSpawnerExit(pid_t spawner)
     for (const SpawnerExit& entry : kSpawnerExits) {
         if (entry.code != *code)
             continue;
-        context_.appendLine(formatted(entry.message, entry.named == Named::Spawner ? spawnerName_ : toolCommand_));
+        context_.appendLine(filledIn(entry.message, {entry.named == Named::Spawner ? spawnerName_ : toolCommand_}));
         result_.success = false;
     }
 }
