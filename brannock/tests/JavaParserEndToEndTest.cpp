@@ -57,14 +57,15 @@ protected:
         return std::string(GetParam()).empty() ? std::vector<std::string>{} : std::vector<std::string>{GetParam()};
     }
 
-    // Writes class.y, generates class.java in this form and compiles it.
-    void buildJava(const std::string& className, const std::string& grammar)
+    // Writes class.y, generates class.java in this form and compiles it
+    // with the other sources of dir_ named.
+    void buildJava(const std::string& className, const std::string& grammar, const std::string& otherSources = "")
     {
         dir_.write(className + ".y", grammar);
         std::vector<std::string> java = switches();
         java.push_back("-Tj");
         ASSERT_NO_FATAL_FAILURE(generate(dir_, className + ".y", java));
-        ASSERT_NO_FATAL_FAILURE(compileJava(dir_, className + ".java"));
+        ASSERT_NO_FATAL_FAILURE(compileJava(dir_, className + ".java " + otherSources));
     }
 
     TemporaryDirectory dir_;
@@ -205,6 +206,52 @@ item : '\x7e'	{ System.out.println("tilde"); }
     const ProcessResult result = runJava(dir_, "Esc", "");
     EXPECT_EQ(result.exitStatus, 0) << result.err;
     EXPECT_EQ(result.out, "tilde\nvt\nbel\ne9\na\nresult 0\n");
+}
+
+// A grammar without %union gets the runtime's empty value class, as a C
+// grammar gets int; a YYSTYPE of the program's own package hides it.
+TEST_P(JavaParserEndToEnd, AGrammarWithoutUnionHasAValueClass)
+{
+    const std::string rules = R"y(
+%%
+top : s		{ System.out.println(pairs($1)); }
+	;
+s : '(' s ')' s	{ count($$, $2, $4); }
+	|	{ count($$, null, null); }
+	;
+%%
+	public static void main(String[] args) {
+		for (String in : new String[] {"(()())()", "(()"}) {
+			System.out.println("result " + new Pairs(in).yyparse());
+		}
+	}
+}
+)y";
+    const std::string head = R"(%name Pairs
+{
+	private String in = "";
+	private int pos;
+	Pairs(String in) { this(); this.in = in; }
+	public int yygettoken() { return pos < in.length() ? in.charAt(pos++) : 0; }
+)";
+    const std::string recognizer = head + R"(	static String pairs(YYSTYPE value) { return "matched"; }
+	static void count(YYSTYPE result, YYSTYPE inner, YYSTYPE rest) { }
+}
+)" + rules;
+    ASSERT_NO_FATAL_FAILURE(buildJava("Pairs", recognizer));
+    const ProcessResult recognized = runJava(dir_, "Pairs", "");
+    EXPECT_EQ(recognized.out, "matched\nresult 0\nresult 1\n") << recognized.err;
+
+    dir_.write("YYSTYPE.java", "public class YYSTYPE extends yl.yyattribute {\n\tpublic int n;\n}\n");
+    const std::string counter = head + R"(	static String pairs(YYSTYPE value) { return "pairs " + value.n; }
+	static void count(YYSTYPE result, YYSTYPE inner, YYSTYPE rest) {
+		result.n = inner == null ? 0 : inner.n + 1 + rest.n;
+	}
+}
+)" + rules;
+    ASSERT_NO_FATAL_FAILURE(buildJava("Pairs", counter, "YYSTYPE.java"));
+    const ProcessResult counted = runJava(dir_, "Pairs", "");
+    EXPECT_EQ(counted.out, "pairs 4\nresult 0\nresult 1\n") << counted.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, JavaParserEndToEnd, ::testing::Values("", "-s"),
