@@ -72,6 +72,17 @@ void ParseActions::resolve(LrState& state, std::size_t tokenIndex, LrItem& reduc
     const Rule& rule = *reduction.rule;
     switch (entry.kind) {
     case ActionKind::Error:
+        // A nonassociative operator's error stands for the shift it
+        // replaced: a later reduction on the token meets it as it would
+        // have met the shift, and it stays an error. Otherwise the order
+        // of the rules would decide whether "a < b < c" parses.
+        if (entry.explicitError) {
+            if (precedenceOf(rule) == nullptr || token(tokenIndex).associativity == Associativity::None)
+                conflict(state, ShiftReduceConflict, rule, tokenIndex,
+                         toolframe::formatText("%d: shift-reduce conflict (shift %d, reduce %d) on ", state.number,
+                                               entry.shiftedTo, rule.number));
+            return;
+        }
         entry = Entry{ActionKind::Reduce, rule.number, &reduction};
         return;
     case ActionKind::Shift: {
@@ -82,7 +93,7 @@ void ParseActions::resolve(LrState& state, std::size_t tokenIndex, LrItem& reduc
                 (t.precedence == precedence->precedence && t.associativity == Associativity::Left))
                 entry = Entry{ActionKind::Reduce, rule.number, &reduction};
             else if (t.precedence == precedence->precedence && t.associativity == Associativity::Nonassociative)
-                entry = Entry{ActionKind::Error, 0, nullptr, true};
+                entry = Entry{ActionKind::Error, 0, nullptr, true, entry.target};
             return;
         }
         conflict(state, ShiftReduceConflict, rule, tokenIndex,

@@ -39,6 +39,8 @@ private:
         // The token of a nonassociative operator met again: an error that
         // the tables spell out, so that no default reduction takes it.
         bool explicitError = false;
+        // The state the token shifted to before that error took its place.
+        int shiftedTo = 0;
     };
 
     void settle(LrState& state);

@@ -156,6 +156,31 @@ TEST(Automaton, NonassociativeLeavesAnExplicitError)
     }
 }
 
+// A later reduction on the token meets the error as it would have met the
+// shift: the error stays, and a reduction without precedence is the same
+// conflict whichever rule comes first.
+TEST(Automaton, NonassociativeErrorStaysWhateverReductionComesLater)
+{
+    for (const std::string rules : {"e : X ;\nh : ;\n", "h : ;\ne : X ;\n"}) {
+        GrammarReading reading("%token X\n%nonassoc X\n%%\ns : e X | X h X | X X X ;\n" + rules,
+                               mode(DefaultReductionMode::None), true);
+        EXPECT_NE(reading.messages().find("warning Y4007: shift-reduce conflict on 'X'\n"), std::string::npos)
+            << rules << reading.messages();
+        EXPECT_EQ(reading.actions().shiftReduceConflicts(), 1) << rules;
+        EXPECT_THAT(actionsOf(reading, *successor(reading, reading.state(0), "X")), ::testing::ElementsAre("X: error 0"))
+            << rules;
+    }
+    // Both reductions have the operator's precedence: no conflict, and
+    // "a n * n * n" is an error as "n * n * n" is.
+    GrammarReading nested("%nonassoc '*'\n%%\ne : 'a' e '*' e | e '*' e | 'n' ;\n", mode(DefaultReductionMode::None),
+                          true);
+    EXPECT_EQ(nested.messages(), "");
+    const LrState* afterA = successor(nested, nested.state(0), "'a'");
+    const LrState* inner = successor(nested, *successor(nested, *successor(nested, *afterA, "e"), "'*'"), "e");
+    ASSERT_NE(inner, nullptr);
+    EXPECT_THAT(actionsOf(nested, *inner), ::testing::Contains("'*': error 0"));
+}
+
 TEST(Automaton, PrecedenceOfATokenWithoutAssociativityResolvesNothing)
 {
     GrammarReading reading("%token NUM MARK\n%left '+'\n%%\nexpr : expr '+' expr %prec MARK | NUM ;\n", {}, true);
