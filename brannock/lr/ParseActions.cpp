@@ -73,14 +73,18 @@ void ParseActions::resolve(LrState& state, std::size_t tokenIndex, LrItem& reduc
     switch (entry.kind) {
     case ActionKind::Error:
         // A nonassociative operator's error stands for the shift it
-        // replaced: a later reduction on the token meets it as it would
-        // have met the shift, and it stays an error. Otherwise the order
-        // of the rules would decide whether "a < b < c" parses.
+        // replaced, and a later reduction on the token meets it as it would
+        // have met the shift: one that binds tighter than the token takes
+        // the entry, any other leaves the error. Otherwise the order of the
+        // rules would decide whether "a < b < c" parses.
         if (entry.explicitError) {
-            if (precedenceOf(rule) == nullptr || token(tokenIndex).associativity == Associativity::None)
+            const Symbol* precedence = precedenceOf(rule);
+            if (precedence == nullptr)
                 conflict(state, ShiftReduceConflict, rule, tokenIndex,
                          toolframe::formatText("%d: shift-reduce conflict (shift %d, reduce %d) on ", state.number,
                                                entry.shiftedTo, rule.number));
+            else if (token(tokenIndex).precedence < precedence->precedence)
+                entry = Entry{ActionKind::Reduce, rule.number, &reduction};
             return;
         }
         entry = Entry{ActionKind::Reduce, rule.number, &reduction};

@@ -167,16 +167,30 @@ TEST(Automaton, NonassociativeErrorStaysWhateverReductionComesLater)
         EXPECT_NE(reading.messages().find("warning Y4007: shift-reduce conflict on 'X'\n"), std::string::npos)
             << rules << reading.messages();
         EXPECT_EQ(reading.actions().shiftReduceConflicts(), 1) << rules;
-        EXPECT_THAT(actionsOf(reading, *successor(reading, reading.state(0), "X")), ::testing::ElementsAre("X: error 0"))
-            << rules;
+        const LrState* afterX = successor(reading, reading.state(0), "X");
+        ASSERT_NE(afterX, nullptr) << rules;
+        EXPECT_THAT(actionsOf(reading, *afterX), ::testing::ElementsAre("X: error 0")) << rules;
+    }
+    // A reduction that binds tighter than the token takes the entry in
+    // either order.
+    for (const std::string rules : {"e : X ;\nh : %prec HIGH ;\n", "h : %prec HIGH ;\ne : X ;\n"}) {
+        GrammarReading reading("%token X HIGH\n%nonassoc X\n%nonassoc HIGH\n%%\ns : e X | X h X | X X X ;\n" + rules,
+                               mode(DefaultReductionMode::None), true);
+        const std::string reduceH = rules[0] == 'e' ? "X: reduce 5" : "X: reduce 4";
+        const LrState* afterX = successor(reading, reading.state(0), "X");
+        ASSERT_NE(afterX, nullptr) << rules;
+        EXPECT_THAT(actionsOf(reading, *afterX), ::testing::ElementsAre(reduceH)) << rules;
     }
     // Both reductions have the operator's precedence: no conflict, and
     // "a n * n * n" is an error as "n * n * n" is.
     GrammarReading nested("%nonassoc '*'\n%%\ne : 'a' e '*' e | e '*' e | 'n' ;\n", mode(DefaultReductionMode::None),
                           true);
     EXPECT_EQ(nested.messages(), "");
-    const LrState* afterA = successor(nested, nested.state(0), "'a'");
-    const LrState* inner = successor(nested, *successor(nested, *successor(nested, *afterA, "e"), "'*'"), "e");
+    const LrState* inner = successor(nested, nested.state(0), "'a'");
+    for (const char* symbol : {"e", "'*'", "e"}) {
+        ASSERT_NE(inner, nullptr) << symbol;
+        inner = successor(nested, *inner, symbol);
+    }
     ASSERT_NE(inner, nullptr);
     EXPECT_THAT(actionsOf(nested, *inner), ::testing::Contains("'*': error 0"));
 }
