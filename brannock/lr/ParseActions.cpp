@@ -66,6 +66,13 @@ void ParseActions::conflict(LrState& state, Message message, const Rule& loser, 
     }
 }
 
+void ParseActions::shiftReduceConflict(LrState& state, const Rule& rule, std::size_t tokenIndex, int shiftTarget)
+{
+    conflict(state, ShiftReduceConflict, rule, tokenIndex,
+             toolframe::formatText("%d: shift-reduce conflict (shift %d, reduce %d) on ", state.number, shiftTarget,
+                                   rule.number));
+}
+
 void ParseActions::resolve(LrState& state, std::size_t tokenIndex, LrItem& reduction)
 {
     Entry& entry = row_[tokenIndex];
@@ -80,9 +87,7 @@ void ParseActions::resolve(LrState& state, std::size_t tokenIndex, LrItem& reduc
         if (entry.explicitError) {
             const Symbol* precedence = precedenceOf(rule);
             if (precedence == nullptr)
-                conflict(state, ShiftReduceConflict, rule, tokenIndex,
-                         toolframe::formatText("%d: shift-reduce conflict (shift %d, reduce %d) on ", state.number,
-                                               entry.shiftedTo, rule.number));
+                shiftReduceConflict(state, rule, tokenIndex, entry.shiftedTo);
             else if (token(tokenIndex).precedence < precedence->precedence)
                 entry = Entry{ActionKind::Reduce, rule.number, &reduction};
             return;
@@ -100,8 +105,7 @@ void ParseActions::resolve(LrState& state, std::size_t tokenIndex, LrItem& reduc
                 entry = Entry{ActionKind::Error, 0, nullptr, true, entry.target};
             return;
         }
-        conflict(state, ShiftReduceConflict, rule, tokenIndex,
-                 toolframe::formatText("%d: shift-reduce conflict (shift %d, reduce %d) on ", state.number, entry.target, rule.number));
+        shiftReduceConflict(state, rule, tokenIndex, entry.target);
         return;
     }
     case ActionKind::Reduce: {

@@ -48,6 +48,9 @@ private:
     // Reports a conflict (ShiftReduceConflict, ReduceReduceConflict or
     // AcceptReduceConflict) and counts it.
     void conflict(LrState& state, Message message, const Rule& loser, std::size_t token, std::string line);
+    // The shift-reduce conflict of a reduction against the shift to
+    // shiftTarget, which may since have become a nonassociative error.
+    void shiftReduceConflict(LrState& state, const Rule& rule, std::size_t token, int shiftTarget);
     // A reduction's entries on the tokens no other action of the state
     // named when it came: its whole lookahead set while none of them has
     // been taken out, else (word, bits) as in TokenSet::forEachWord.
