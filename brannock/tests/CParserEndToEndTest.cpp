@@ -80,13 +80,16 @@ const std::string kCalculator = CALCULATOR_GRAMMAR;
 
 // Values are malloc'ed by the lexer and freed by the rules or by the
 // destructor, so "live 0" at the end shows that error recovery and the end
-// of the parse discarded every value exactly once.
+// of the parse discarded every value exactly once. Each value holds its
+// token's place in the input. The rules for '=' come last, so that the
+// rules before them keep their numbers.
 const char* const kDestructorGrammar = R"(%{
 #include <stdio.h>
 #include <stdlib.h>
 int yylex(void);
 void yyerror(const char *text);
 static int live;
+static int made;
 %}
 
 %union {
@@ -94,7 +97,7 @@ static int live;
 }
 
 %token <p> ITEM
-%type <p> item list
+%type <p> item list kept
 
 %%
 
@@ -115,6 +118,13 @@ list : item
 item : ITEM
 	;
 
+line : '=' item ';'		{ printf("plain %d\n", *$2); free($2); live--; }
+	| '=' kept item ';'	{ printf("kept %d %d\n", *$2, *$3); free($2); free($3); live -= 2; }
+	;
+
+kept : item		{ $$ = $1; yyclearin; }
+	;
+
 %%
 
 int yylex(void)
@@ -123,8 +133,10 @@ int yylex(void)
 	while ((c = getchar()) == ' ' || c == '\n')
 		;
 	if (c == 'a') {
-		yylval.p = (int *) malloc(sizeof(int));
+		int *value = (int *) malloc(sizeof(int));
+		*value = ++made;
 		live++;
+		yylval.p = value;
 		return ITEM;
 	}
 	return c == EOF ? 0 : c;
@@ -336,6 +348,12 @@ TEST_P(CParserEndToEnd, DestructorsDiscardEveryValueOnce)
     const ProcessResult aborted = runChecked(dir, "a;a,a,a");
     EXPECT_EQ(aborted.exitStatus, 1);
     EXPECT_EQ(aborted.out, "ok\nsyntax error\nlive 0\n");
+    // yyclearin runs inside the action of kept, after it has set $$, and
+    // the lookahead's destructor reads the token's value as $$ too: the
+    // value the action set must come out of it unchanged.
+    const ProcessResult cleared = runChecked(dir, "=aaa;=a;");
+    EXPECT_EQ(cleared.exitStatus, 0);
+    EXPECT_EQ(cleared.out, "kept 1 3\nplain 4\nlive 0\n");
 }
 
 // The lexer switches tracing on halfway through: the parse must carry on
@@ -581,6 +599,12 @@ TEST_P(CParserModelEndToEnd, DestructorsDiscardEveryValueOnce)
     EXPECT_EQ(aborted.exitStatus, 1);
     EXPECT_EQ(aborted.out, "ok\nlive 0\n");
     EXPECT_EQ(aborted.err, "syntax error\n");
+    // yyclearin runs inside the action of kept, after it has set $$, and
+    // the lookahead's destructor reads the token's value as $$ too: the
+    // value the action set must come out of it unchanged.
+    const ProcessResult cleared = runChecked(dir, "=aaa;=a;");
+    EXPECT_EQ(cleared.exitStatus, 0);
+    EXPECT_EQ(cleared.out, "kept 1 3\nplain 4\nlive 0\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, CParserModelEndToEnd, ::testing::ValuesIn(kModelVariants),

@@ -157,6 +157,7 @@ const char* const kDestructorGrammar = R"(%{
 #include <stdio.h>
 #include <stdlib.h>
 static int live;
+static int made;
 %}
 
 %name values
@@ -170,7 +171,7 @@ static int live;
 }
 
 %token <p> ITEM
-%type <p> item list
+%type <p> item list kept
 
 %%
 
@@ -191,6 +192,13 @@ list : item
 item : ITEM
 	;
 
+line : '=' item ';'		{ printf("plain %d\n", *$2); delete $2; live--; }
+	| '=' kept item ';'	{ printf("kept %d %d\n", *$2, *$3); delete $2; delete $3; live -= 2; }
+	;
+
+kept : item		{ $$ = $1; yyclearin; }
+	;
+
 %%
 
 int values::yygettoken()
@@ -204,7 +212,7 @@ int values::yygettoken()
 		return yygettoken();
 	}
 	if (c == 'a') {
-		((YYSTYPE *) yylvalptr)->p = new int(1);
+		((YYSTYPE *) yylvalptr)->p = new int(++made);
 		live++;
 		return ITEM;
 	}
@@ -244,6 +252,12 @@ TEST_P(CppParserEndToEnd, DestructorsDiscardEveryValueOnce)
     const ProcessResult aborted = runProgramChecked(dir_, "values", "a;a,a,a");
     EXPECT_EQ(aborted.exitStatus, 1);
     EXPECT_EQ(aborted.out, "ok\nsyntax error\nlive 0\n");
+    // yyclearin runs inside the action of kept, after it has set $$, and
+    // the lookahead's destructor reads the token's value as $$ too: the
+    // value the action set must come out of it unchanged.
+    const ProcessResult cleared = runProgramChecked(dir_, "values", "=aaa;=a;");
+    EXPECT_EQ(cleared.exitStatus, 0);
+    EXPECT_EQ(cleared.out, "kept 1 3\nplain 4\nlive 0\n");
     // Tracing switched on by the lexer halfway through, with the debug
     // tables compiled in.
     ASSERT_NO_FATAL_FAILURE(build(dir_, "values.y", switches, "g++", variant.unicode ? YLW_LIBRARY : YL_LIBRARY,

@@ -97,6 +97,7 @@ TEST_P(JavaParserEndToEnd, CalculatorAgreesWithTheCParser)
 const char* const kDestructorGrammar = R"(%name Values
 {
 	static int live;
+	static int made;
 	static final boolean YYDEBUG = true;
 	private final java.io.InputStream in = System.in;
 }
@@ -106,7 +107,7 @@ const char* const kDestructorGrammar = R"(%name Values
 }
 
 %token <p> ITEM
-%type <p> item list
+%type <p> item list kept
 
 %%
 
@@ -127,6 +128,13 @@ list : item
 item : ITEM
 	;
 
+line : '=' item ';'		{ live--; System.out.println("plain " + $2); }
+	| '=' kept item ';'	{ live -= 2; System.out.println("kept " + $2 + " " + $3); }
+	;
+
+kept : item		{ $$ = $1; yyclearin(); }
+	;
+
 %%
 
 	public int yygettoken() {
@@ -139,7 +147,7 @@ item : ITEM
 				return yygettoken();
 			}
 			if (c == 'a') {
-				((YYSTYPE) yylvalref).p = Integer.valueOf(1);
+				((YYSTYPE) yylvalref).p = Integer.valueOf(++made);
 				live++;
 				return ITEM;
 			}
@@ -170,6 +178,12 @@ TEST_P(JavaParserEndToEnd, DestructorsDiscardEveryValueOnce)
     const ProcessResult aborted = runJava(dir_, "Values", "a;a,a,a");
     EXPECT_EQ(aborted.exitStatus, 1);
     EXPECT_EQ(aborted.out, "ok\nsyntax error\nlive 0\n");
+    // yyclearin runs inside the action of kept, after it has set $$, and
+    // the lookahead's destructor reads the token's value as $$ too: the
+    // value the action set must come out of it unchanged.
+    const ProcessResult cleared = runJava(dir_, "Values", "=aaa;=a;");
+    EXPECT_EQ(cleared.exitStatus, 0) << cleared.err;
+    EXPECT_EQ(cleared.out, "kept 1 3\nplain 4\nlive 0\n");
     const ProcessResult traced = runJava(dir_, "Values", "a,a; ! a,a;");
     EXPECT_EQ(traced.exitStatus, 0) << traced.err;
     EXPECT_EQ(traced.out.rfind("ok\nread token ITEM (", 0), 0U) << traced.out;

@@ -150,7 +150,22 @@ static void YYPF(clearvalue)(size_t size, void *to)
 	}
 }
 
+/* Trades two attributes byte for byte, needing no third place. */
+static int YYPF(swapvalues)(size_t size, void *a, void *b)
+{
+	unsigned char *p = (unsigned char *) a;
+	unsigned char *q = (unsigned char *) b;
+	size_t i;
+	for (i = 0; i < size; i++) {
+		unsigned char c = p[i];
+		p[i] = q[i];
+		q[i] = c;
+	}
+	return 1;
+}
+
 #define YYPCOPY(size, to, from) YYPF(copyvalue)(size, to, from)
+#define YYPSWAP(a, b) YYPF(swapvalues)(YYPV(attribute_size), a, b)
 #define YYPBYTEVALUES
 #define YYPCLEARSIZED(size, to) YYPF(clearvalue)(size, to)
 #define YYPCLEAR(to) YYPCLEARSIZED(YYPV(attribute_size), to)
@@ -327,7 +342,9 @@ static void YYPF(destroy)(YYPP int action, YYCONST void *value)
 	if (action < 0) {
 		return;
 	}
-	YYPCOPY(YYPV(attribute_size), YYPV(valptr), value);
+	if (value != YYPV(valptr)) {
+		YYPCOPY(YYPV(attribute_size), YYPV(valptr), value);
+	}
 	YYPACTION(action);
 }
 
@@ -343,7 +360,9 @@ static void YYPF(destroytop)(YYPP0)
 	YYPV(top)--;
 }
 
-static void YYPF(destroylookahead)(YYPP0)
+/* Throws the lookahead token away; its value lies at value, which is
+   yylval unless yyclearin has moved it. */
+static void YYPF(droplookahead)(YYPP YYCONST void *value)
 {
 	if (!YYPV(lookahead)) {
 		return;
@@ -352,15 +371,31 @@ static void YYPF(destroylookahead)(YYPP0)
 	/* The end of input carries no value and is never thrown away. */
 	if (YYPV(char) != 0) {
 		YYPF(tracetoken)(YYPA "discard", YYPV(char));
-		YYPF(destroy)(YYPA YYPF(tokendestructor)(YYPA YYPV(char)), YYPV(lvalptr));
+		YYPF(destroy)(YYPA YYPF(tokendestructor)(YYPA YYPV(char)), value);
 		YYPDISCARD(YYPV(char));
 	}
 	YYPV(char) = -1;
 }
 
+static void YYPF(destroylookahead)(YYPP0)
+{
+	YYPF(droplookahead)(YYPA YYPV(lvalptr));
+}
+
+/* yyclearin runs inside an action, whose $$ is yyval, the very place
+   where a destructor reads the doomed token's value: the two values trade
+   places while the destructor runs, so that the one the action has set
+   survives it. */
 void YYCDECL YYPF(clearlookahead)(YYPP0)
 {
-	YYPF(destroylookahead)(YYPA0);
+	if (YYPV(lookahead) && YYPV(char) != 0 && YYPF(tokendestructor)(YYPA YYPV(char)) >= 0 &&
+	    YYPSWAP(YYPV(valptr), YYPV(lvalptr))) {
+		YYPF(droplookahead)(YYPA YYPV(valptr));
+		(void) YYPSWAP(YYPV(valptr), YYPV(lvalptr));
+	}
+	else {
+		YYPF(destroylookahead)(YYPA0);
+	}
 }
 
 /* Doubles the stacks until yystack_max (0: no limit). The initial arrays

@@ -136,7 +136,16 @@ public abstract class yyparser {
 
 	/** Throws the lookahead token away, as yyclearin does. */
 	public final void yyclearin() {
-		destroyLookahead();
+		// yyclearin runs inside an action, whose $$ is yyvalref, the very
+		// place where a destructor reads the doomed token's value: the two
+		// trade places while the destructor runs, so that the value the
+		// action has set survives it.
+		yyattribute result = yyvalref;
+		yyvalref = yylvalref;
+		yylvalref = result;
+		dropLookahead(yyvalref);
+		yylvalref = yyvalref;
+		yyvalref = result;
 	}
 
 	/** Ends error recovery at once, as yyerrok does. */
@@ -572,7 +581,9 @@ public abstract class yyparser {
 		if (action < 0) {
 			return;
 		}
-		yyvalref.yycopy(value);
+		if (value != yyvalref) {
+			yyvalref.yycopy(value);
+		}
 		yyaction(action);
 	}
 
@@ -588,6 +599,11 @@ public abstract class yyparser {
 	}
 
 	private void destroyLookahead() {
+		dropLookahead(yylvalref);
+	}
+
+	/** Throws the lookahead token away; its value lies in value, which is yylvalref unless yyclearin has moved it. */
+	private void dropLookahead(yyattribute value) {
 		if (!lookahead) {
 			return;
 		}
@@ -595,7 +611,7 @@ public abstract class yyparser {
 		// The end of input carries no value and is never thrown away.
 		if (yychar != 0) {
 			traceToken("discard", yychar);
-			destroy(tokenDestructor(yychar), yylvalref);
+			destroy(tokenDestructor(yychar), value);
 			yydiscard(yychar);
 		}
 		yychar = -1;
