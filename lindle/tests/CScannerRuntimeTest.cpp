@@ -211,6 +211,20 @@ TEST(LexerRuntime, InputGivenAfterTheEndStartsALine)
     EXPECT_EQ(runProgramChecked(dir, "lines", "a#").out, "2:a\n2:#\n1:#\n2:x\n2:#\n1:#\n");
 }
 
+// yyless(0) gives back all of a yymore() text, so what is scanned again
+// starts where the text's first piece did: at the start of a line here,
+// where ^x matches again, though the last piece (y) began inside it.
+TEST(LexerRuntime, YylessZeroGivesBackAYymoreTextWhereItsFirstPieceBegan)
+{
+    TemporaryDirectory dir;
+    dir.write("bol.l", "%{\nstatic int again;\n%}\n%%\n^x\t{ printf(\"1:%s\\n\", yytext); yymore(); }\n"
+                       "y\t{ printf(\"2:%s\\n\", yytext); if (!again++) yyless(0); }\n"
+                       "x\t{ printf(\"3:%s\\n\", yytext); }\n\\n\t;\n%%\nint main(void)\n{\n"
+                       "\twhile (yylex() != 0) {\n\t}\n\treturn 0;\n}\n");
+    ASSERT_TRUE(buildScanner(dir, "bol.l", "bol", {}));
+    EXPECT_EQ(runProgramChecked(dir, "bol", "xy\n").out, "1:x\n2:xy\n1:x\n2:xy\n");
+}
+
 // An action may scan a token of its own. When that scan is the one whose
 // transition cache gives up, the token loop of the outer scan, which goes
 // on after the action, must not read the cache it was using. Each size of

@@ -1078,13 +1078,17 @@ static void YYLF(begintoken)(YYLP struct yyltoken *tok)
 {
 	tok->start = YYLV(moreflg) ? YYLV(leng) : 0;
 	YYLV(moreflg) = YYFALSE;
-	YYLV(oldeol) = YYLV(eol);
 	tok->first = YYLV(start) + (YYLV(eol) ? 2 : 1);
 	/* Every token needs room for one character at least; a yymore()
 	   text that leaves none is dropped. */
 	if (tok->start >= YYLV(text_size) && !YYLF(growtext)(YYLA tok->start + 1)) {
 		YYLTEXTOVERFLOW();
 		tok->start = 0;
+	}
+	/* A yymore() text began where its first piece did: yyless(0) gives
+	   all of it back, and the line's start is as it was there. */
+	if (tok->start == 0) {
+		YYLV(oldeol) = YYLV(eol);
 	}
 	tok->state = tok->first;
 	tok->len = tok->start;

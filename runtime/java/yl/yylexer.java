@@ -518,7 +518,11 @@ public abstract class yylexer {
 		// Kept small, so that the compiler makes one piece of the simple way and this loop.
 		for (;;) {
 			int start = yymoreflg ? moreStart() : 0;
-			yyoldeol = yyeol;
+			// A yymore() text began where its first piece did: yyless(0) gives all of it back, and the line's
+			// start is as it was there.
+			if (start == 0) {
+				yyoldeol = yyeol;
+			}
 			// A branch rather than arithmetic on yyeol: most tokens start apart from a line's start, and the
 			// predicted branch spares the scan the wait for the last token's store of yyeol.
 			int first;
