@@ -50,7 +50,7 @@ private:
     void conflict(LrState& state, Message message, const Rule& loser, std::size_t token, std::string line);
     // The shift-reduce conflict of a reduction against the shift to
     // shiftTarget, which may since have become a nonassociative error.
-    void shiftReduceConflict(LrState& state, const Rule& rule, std::size_t token, int shiftTarget);
+    void shiftReduceConflict(LrState& state, const Rule& rule, std::size_t tokenIndex, int shiftTarget);
     // A reduction's entries on the tokens no other action of the state
     // named when it came: its whole lookahead set while none of them has
     // been taken out, else (word, bits) as in TokenSet::forEachWord.

@@ -158,12 +158,15 @@ const char* const kDestructorGrammar = R"(%{
 #include <stdlib.h>
 static int live;
 static int made;
+static int *last;
+static int clearing;
 %}
 
 %name values
 {
 	virtual int yygettoken();
 	virtual void yyerror(const char *text);
+	virtual void yydiscard(int token);
 }
 
 %union {
@@ -196,7 +199,7 @@ line : '=' item ';'		{ printf("plain %d\n", *$2); delete $2; live--; }
 	| '=' kept item ';'	{ printf("kept %d %d\n", *$2, *$3); delete $2; delete $3; live -= 2; }
 	;
 
-kept : item		{ $$ = $1; yyclearin; }
+kept : item		{ $$ = $1; clearing = 1; yyclearin; clearing = 0; }
 	;
 
 %%
@@ -212,7 +215,7 @@ int values::yygettoken()
 		return yygettoken();
 	}
 	if (c == 'a') {
-		((YYSTYPE *) yylvalptr)->p = new int(++made);
+		last = ((YYSTYPE *) yylvalptr)->p = new int(++made);
 		live++;
 		return ITEM;
 	}
@@ -222,6 +225,12 @@ int values::yygettoken()
 void values::yyerror(const char *text)
 {
 	printf("%s\n", text);
+}
+
+void values::yydiscard(int token)
+{
+	if (clearing)
+		printf("discarded %s\n", token == ITEM && ((YYSTYPE *) yylvalptr)->p == last ? "the lookahead" : "another value");
 }
 
 int main()
@@ -254,10 +263,11 @@ TEST_P(CppParserEndToEnd, DestructorsDiscardEveryValueOnce)
     EXPECT_EQ(aborted.out, "ok\nsyntax error\nlive 0\n");
     // yyclearin runs inside the action of kept, after it has set $$, and
     // the lookahead's destructor reads the token's value as $$ too: the
-    // value the action set must come out of it unchanged.
+    // value the action set must come out of it unchanged, and the discard
+    // hook that follows must see the token's own value.
     const ProcessResult cleared = runProgramChecked(dir_, "values", "=aaa;=a;");
     EXPECT_EQ(cleared.exitStatus, 0);
-    EXPECT_EQ(cleared.out, "kept 1 3\nplain 4\nlive 0\n");
+    EXPECT_EQ(cleared.out, "discarded the lookahead\nkept 1 3\nplain 4\nlive 0\n");
     // Tracing switched on by the lexer halfway through, with the debug
     // tables compiled in.
     ASSERT_NO_FATAL_FAILURE(build(dir_, "values.y", switches, "g++", variant.unicode ? YLW_LIBRARY : YL_LIBRARY,

@@ -98,6 +98,7 @@ const char* const kDestructorGrammar = R"(%name Values
 {
 	static int live;
 	static int made;
+	static boolean clearing;
 	static final boolean YYDEBUG = true;
 	private final java.io.InputStream in = System.in;
 }
@@ -132,7 +133,7 @@ line : '=' item ';'		{ live--; System.out.println("plain " + $2); }
 	| '=' kept item ';'	{ live -= 2; System.out.println("kept " + $2 + " " + $3); }
 	;
 
-kept : item		{ $$ = $1; yyclearin(); }
+kept : item		{ $$ = $1; clearing = true; yyclearin(); clearing = false; }
 	;
 
 %%
@@ -161,6 +162,11 @@ kept : item		{ $$ = $1; yyclearin(); }
 		System.out.println(text);
 	}
 
+	public void yydiscard(int token) {
+		if (clearing)
+			System.out.println("discarded " + (token == ITEM && ((YYSTYPE) yylvalref).p == made ? "the lookahead" : "another value"));
+	}
+
 	public static void main(String args[]) {
 		int result = new Values().yyparse();
 		System.out.println("live " + live);
@@ -180,10 +186,11 @@ TEST_P(JavaParserEndToEnd, DestructorsDiscardEveryValueOnce)
     EXPECT_EQ(aborted.out, "ok\nsyntax error\nlive 0\n");
     // yyclearin runs inside the action of kept, after it has set $$, and
     // the lookahead's destructor reads the token's value as $$ too: the
-    // value the action set must come out of it unchanged.
+    // value the action set must come out of it unchanged, and the discard
+    // hook that follows must see the token's own value.
     const ProcessResult cleared = runJava(dir_, "Values", "=aaa;=a;");
     EXPECT_EQ(cleared.exitStatus, 0) << cleared.err;
-    EXPECT_EQ(cleared.out, "kept 1 3\nplain 4\nlive 0\n");
+    EXPECT_EQ(cleared.out, "discarded the lookahead\nkept 1 3\nplain 4\nlive 0\n");
     const ProcessResult traced = runJava(dir_, "Values", "a,a; ! a,a;");
     EXPECT_EQ(traced.exitStatus, 0) << traced.err;
     EXPECT_EQ(traced.out.rfind("ok\nread token ITEM (", 0), 0U) << traced.out;

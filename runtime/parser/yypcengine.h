@@ -32,25 +32,9 @@
 #define YYPNEWATTRIBUTES(count) yy->yyallocateattributes(count)
 #define YYPCOPYATTRIBUTES(to, from, count) yy->yycopyattribute(to, from, (int) (count))
 #define YYPDELETEATTRIBUTES(attributes) yy->yydeleteattribute(attributes)
-#define YYPSWAP(a, b) YYPF(swapvalues)(yy, a, b)
 
 namespace yl {
 namespace {
-/* Objects trade places through a third, moved by the class's own copy;
-   without room for the third, nothing moves and the caller is told. */
-int YYPF(swapvalues)(YYPP void YYFAR *a, void YYFAR *b)
-{
-	void YYFAR *spare = yy->yyallocateattributes(1);
-	if (spare == NULL) {
-		return 0;
-	}
-	yy->yycopyattribute(spare, a, 1);
-	yy->yycopyattribute(a, b, 1);
-	yy->yycopyattribute(b, spare, 1);
-	yy->yydeleteattribute(spare);
-	return 1;
-}
-
 #include "yypengine.h"
 }
 

@@ -150,8 +150,9 @@ static void YYPF(clearvalue)(size_t size, void *to)
 	}
 }
 
-/* Trades two attributes byte for byte, needing no third place. */
-static int YYPF(swapvalues)(size_t size, void *a, void *b)
+/* Trades two attributes byte for byte: a value of any size is set aside
+   without a buffer, so that doing so cannot fail. */
+static void YYPF(swapvalues)(size_t size, void *a, void *b)
 {
 	unsigned char *p = (unsigned char *) a;
 	unsigned char *q = (unsigned char *) b;
@@ -161,11 +162,9 @@ static int YYPF(swapvalues)(size_t size, void *a, void *b)
 		p[i] = q[i];
 		q[i] = c;
 	}
-	return 1;
 }
 
 #define YYPCOPY(size, to, from) YYPF(copyvalue)(size, to, from)
-#define YYPSWAP(a, b) YYPF(swapvalues)(YYPV(attribute_size), a, b)
 #define YYPBYTEVALUES
 #define YYPCLEARSIZED(size, to) YYPF(clearvalue)(size, to)
 #define YYPCLEAR(to) YYPCLEARSIZED(YYPV(attribute_size), to)
@@ -360,9 +359,34 @@ static void YYPF(destroytop)(YYPP0)
 	YYPV(top)--;
 }
 
-/* Throws the lookahead token away; its value lies at value, which is
-   yylval unless yyclearin has moved it. */
-static void YYPF(droplookahead)(YYPP YYCONST void *value)
+/* Runs the lookahead's destructor from inside an action (yyclearin). The
+   destructor reads the token's value as $$, which is yyval, and yyval is
+   just now the running action's own $$: that value is set aside while
+   the destructor runs, so that it survives it. */
+static void YYPF(destroyinaction)(YYPP int action)
+{
+#ifdef YYPBYTEVALUES
+	YYPF(swapvalues)(YYPV(attribute_size), YYPV(valptr), YYPV(lvalptr));
+	YYPF(destroy)(YYPA action, YYPV(valptr));
+	YYPF(swapvalues)(YYPV(attribute_size), YYPV(valptr), YYPV(lvalptr));
+#else
+	/* Objects are set aside in a copy; without room for one the
+	   destructor still runs, as it must, and $$ is lost. */
+	void YYFAR *kept = YYPNEWATTRIBUTES(1);
+	if (kept != NULL) {
+		YYPCOPYATTRIBUTES(kept, YYPV(valptr), 1);
+	}
+	YYPF(destroy)(YYPA action, YYPV(lvalptr));
+	if (kept != NULL) {
+		YYPCOPYATTRIBUTES(YYPV(valptr), kept, 1);
+		YYPDELETEATTRIBUTES(kept);
+	}
+#endif
+}
+
+/* Throws the lookahead token away; inaction tells that an action asked
+   for it. */
+static void YYPF(droplookahead)(YYPP int inaction)
 {
 	if (!YYPV(lookahead)) {
 		return;
@@ -370,8 +394,14 @@ static void YYPF(droplookahead)(YYPP YYCONST void *value)
 	YYPV(lookahead) = 0;
 	/* The end of input carries no value and is never thrown away. */
 	if (YYPV(char) != 0) {
+		int action = YYPF(tokendestructor)(YYPA YYPV(char));
 		YYPF(tracetoken)(YYPA "discard", YYPV(char));
-		YYPF(destroy)(YYPA YYPF(tokendestructor)(YYPA YYPV(char)), value);
+		if (inaction && action >= 0) {
+			YYPF(destroyinaction)(YYPA action);
+		}
+		else {
+			YYPF(destroy)(YYPA action, YYPV(lvalptr));
+		}
 		YYPDISCARD(YYPV(char));
 	}
 	YYPV(char) = -1;
@@ -379,23 +409,12 @@ static void YYPF(droplookahead)(YYPP YYCONST void *value)
 
 static void YYPF(destroylookahead)(YYPP0)
 {
-	YYPF(droplookahead)(YYPA YYPV(lvalptr));
+	YYPF(droplookahead)(YYPA 0);
 }
 
-/* yyclearin runs inside an action, whose $$ is yyval, the very place
-   where a destructor reads the doomed token's value: the two values trade
-   places while the destructor runs, so that the one the action has set
-   survives it. */
 void YYCDECL YYPF(clearlookahead)(YYPP0)
 {
-	if (YYPV(lookahead) && YYPV(char) != 0 && YYPF(tokendestructor)(YYPA YYPV(char)) >= 0 &&
-	    YYPSWAP(YYPV(valptr), YYPV(lvalptr))) {
-		YYPF(droplookahead)(YYPA YYPV(valptr));
-		(void) YYPSWAP(YYPV(valptr), YYPV(lvalptr));
-	}
-	else {
-		YYPF(destroylookahead)(YYPA0);
-	}
+	YYPF(droplookahead)(YYPA 1);
 }
 
 /* Doubles the stacks until yystack_max (0: no limit). The initial arrays

@@ -136,16 +136,7 @@ public abstract class yyparser {
 
 	/** Throws the lookahead token away, as yyclearin does. */
 	public final void yyclearin() {
-		// yyclearin runs inside an action, whose $$ is yyvalref, the very
-		// place where a destructor reads the doomed token's value: the two
-		// trade places while the destructor runs, so that the value the
-		// action has set survives it.
-		yyattribute result = yyvalref;
-		yyvalref = yylvalref;
-		yylvalref = result;
-		dropLookahead(yyvalref);
-		yylvalref = yyvalref;
-		yyvalref = result;
+		dropLookahead(true);
 	}
 
 	/** Ends error recovery at once, as yyerrok does. */
@@ -581,9 +572,7 @@ public abstract class yyparser {
 		if (action < 0) {
 			return;
 		}
-		if (value != yyvalref) {
-			yyvalref.yycopy(value);
-		}
+		yyvalref.yycopy(value);
 		yyaction(action);
 	}
 
@@ -598,12 +587,29 @@ public abstract class yyparser {
 		yytop--;
 	}
 
-	private void destroyLookahead() {
-		dropLookahead(yylvalref);
+	/**
+	 * Runs the lookahead's destructor from inside an action (yyclearin). The destructor reads the token's value as
+	 * $$, which is yyvalref, and yyvalref is just now the running action's own $$: the two trade places while the
+	 * destructor runs, so that the value the action has set survives it, whatever the destructor throws.
+	 */
+	private void destroyInAction(int action) {
+		yyattribute result = yyvalref;
+		yyvalref = yylvalref;
+		yylvalref = result;
+		try {
+			yyaction(action);
+		} finally {
+			yylvalref = yyvalref;
+			yyvalref = result;
+		}
 	}
 
-	/** Throws the lookahead token away; its value lies in value, which is yylvalref unless yyclearin has moved it. */
-	private void dropLookahead(yyattribute value) {
+	private void destroyLookahead() {
+		dropLookahead(false);
+	}
+
+	/** Throws the lookahead token away; inAction tells that an action asked for it. */
+	private void dropLookahead(boolean inAction) {
 		if (!lookahead) {
 			return;
 		}
@@ -611,7 +617,12 @@ public abstract class yyparser {
 		// The end of input carries no value and is never thrown away.
 		if (yychar != 0) {
 			traceToken("discard", yychar);
-			destroy(tokenDestructor(yychar), value);
+			int action = tokenDestructor(yychar);
+			if (inAction && action >= 0) {
+				destroyInAction(action);
+			} else {
+				destroy(action, yylvalref);
+			}
 			yydiscard(yychar);
 		}
 		yychar = -1;
