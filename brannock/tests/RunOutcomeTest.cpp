@@ -309,6 +309,44 @@ TEST_F(RunOutcomeTest, FailedRunLeavesAFilePutInPlaceOfTheOneItWrote)
     EXPECT_TRUE(directory_.isLink("link.c"));
 }
 
+// /dev/stdout leads to the file the shell opened for the run's standard
+// output, where the run's own diagnostics go too: a failed run keeps it.
+TEST_F(RunOutcomeTest, FailedRunKeepsTheFileItsStandardOutputGoesTo)
+{
+    directory_.write("bad.y", kBrokenGrammar);
+    const auto result = toolframe::testing::runProcess(
+        "/bin/sh", {"-c", "exec " + brannock::testing::quoted(brannock::testing::kProgram) +
+                              " bad.y -o /dev/stdout -$ >> log.txt"},
+        brannock::testing::setupIn(directory_));
+    EXPECT_EQ(result.exitStatus, 1);
+    ASSERT_TRUE(directory_.exists("log.txt"));
+    EXPECT_NE(directory_.read("log.txt").find("bad.y(3) : error Y2036: undefined symbol 'term'\n"),
+              std::string::npos);
+}
+
+// Started with standard input and output closed, a run must not let its
+// files take their numbers: the include file, opened as descriptor 1,
+// would take in the diagnostics. Lines that cannot be written fail the run
+// as ever.
+TEST_F(RunOutcomeTest, ClosedStandardStreamsTakeNoOutputFile)
+{
+    directory_.write("warn.y", "%token NUMBER UNUSED\n%%\nexpr : NUMBER ;\n");
+    const auto run = [&](const std::string& grammar) {
+        return toolframe::testing::runProcess(
+            "/bin/sh", {"-c", "exec " + brannock::testing::quoted(brannock::testing::kProgram) + " " + grammar +
+                                  " -$ -i -o out.c <&- >&-"},
+            brannock::testing::setupIn(directory_));
+    };
+    const auto clean = run("g.y");
+    EXPECT_EQ(clean.exitStatus, 0) << clean.err;
+    EXPECT_EQ(directory_.read("out.h").rfind("/*", 0), 0u);
+
+    const auto warned = run("warn.y");
+    EXPECT_EQ(warned.exitStatus, 1);
+    EXPECT_EQ(warned.err, "fatal error Y1011: file output error\n");
+    EXPECT_EQ(directory_.entries(), (Names{"g.y", "warn.y"}));
+}
+
 TEST_F(RunOutcomeTest, DeviceOutputOnACleanRun)
 {
     const auto result = runBrannock(directory_, {"g.y", "-o", "/dev/null", "-v", "/dev/null", "-$"});

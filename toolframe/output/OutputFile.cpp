@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include <stdio_ext.h>
+
 namespace toolframe {
 
 OutputFile::~OutputFile()
@@ -23,7 +25,11 @@ void OutputFile::open(const std::string& path)
     // link changed or removed later must neither spare that file nor doom
     // another.
     writtenPath_ = resolvedPath(path).value_or(path);
-    if (identity_ && identity_->regular)
+    // A file the caller already had open for the run (its standard output
+    // reached as /dev/stdout) is the caller's, with the run's own
+    // diagnostics in it: only a file the run alone holds is its to remove.
+    owned_ = identity_ && identity_->regular && !heldOnAnotherDescriptor(*identity_, fileno(file_));
+    if (owned_)
         unfinished_.begin(writtenPath_, *identity_);
 }
 
@@ -54,11 +60,15 @@ void OutputFile::close()
 void OutputFile::discard()
 {
     if (file_ != nullptr) {
+        // What is still buffered is dropped, not written: a file that stays
+        // (a pipe, or the caller's standard output, which holds the run's
+        // diagnostics) gets no more of a run that failed.
+        __fpurge(file_);
         std::fclose(file_);
         file_ = nullptr;
     }
     unfinished_.finish();
-    if (discarded_ || !identity_ || !identity_->regular)
+    if (discarded_ || !owned_)
         return;
     discarded_ = true;
     const auto now = identityOfLink(writtenPath_);

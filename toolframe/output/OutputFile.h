@@ -37,8 +37,9 @@ public:
 
     // Closes the file and removes it, also when it has already been closed.
     // Only the regular file this run created or truncated is removed, also
-    // when the path reached it through links: the links, a device, a pipe
-    // or a file put in its place stay.
+    // when the path reached it through links: the links, a device, a pipe,
+    // a file put in its place and a file the caller had open for the run
+    // (its standard output, named /dev/stdout) stay.
     void discard();
 
 private:
@@ -49,6 +50,7 @@ private:
     std::string path_;
     std::string writtenPath_; // the file's own name, links followed
     std::optional<FileIdentity> identity_;
+    bool owned_ = false; // a regular file that no one else held open
     bool discarded_ = false;
     UnfinishedFile unfinished_;
     char buffer_[kBufferSize];

@@ -5,6 +5,7 @@
 #include "toolframe/run/FileNameDerivation.h"
 #include "toolframe/platform/Locale.h"
 #include "toolframe/platform/MemoryExhaustion.h"
+#include "toolframe/platform/StandardDescriptors.h"
 #include "toolframe/platform/Terminal.h"
 
 namespace toolframe {
@@ -75,6 +76,7 @@ void Driver::reportOutOfMemory()
 
 void Driver::startUp()
 {
+    occupyClosedStandardDescriptors();
     codePage_ = setAnsiCharacterLocale();
     // A workbench reading through a pipe sees each line as it is written.
     if (!isTerminal(STDOUT_FILENO))

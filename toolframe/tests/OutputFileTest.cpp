@@ -1,5 +1,6 @@
 #include "toolframe/output/OutputFile.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -124,6 +125,27 @@ TEST_F(OutputFileTest, DiscardThroughALinkLeavesAFilePutInPlaceOfTheTarget)
     file->discard();
     EXPECT_EQ(directory_.read("target.c"), "someone else's");
     EXPECT_TRUE(directory_.isLink("link.c"));
+}
+
+// A name such as /dev/stdout leads back to a file the caller opened for
+// the run, and holds open still: it is the caller's, not the run's.
+TEST_F(OutputFileTest, DiscardLeavesAFileTheCallerHadOpen)
+{
+    directory_.write("log.txt", "");
+    const int held = ::open((directory_ / "log.txt").c_str(), O_WRONLY | O_APPEND);
+    ASSERT_GE(held, 0);
+    OutputFile file(diagnostics_);
+    file.open("/dev/fd/" + std::to_string(held));
+    file.write("partial");
+    file.discard();
+    ::close(held);
+    EXPECT_EQ(directory_.entries(), std::vector<std::string>{"log.txt"});
+    EXPECT_EQ(directory_.read("log.txt"), "");
+    // Once nothing else holds it, the same file is the run's again.
+    OutputFile own(diagnostics_);
+    own.open(directory_ / "log.txt");
+    own.discard();
+    EXPECT_EQ(directory_.entries(), std::vector<std::string>{});
 }
 
 TEST_F(OutputFileTest, DiscardLeavesTheFileALinkWasTurnedTo)
