@@ -212,6 +212,56 @@ TEST_P(CParserEndToEnd, CalculatorAbortsWhenRecoveryFindsNoLineEnd)
     EXPECT_EQ(result.err, "syntax error\n");
 }
 
+// The state after a list can shift error, and its default reduction is
+// top : list. Taken on the bad token, as -Rd does by default, it leaves
+// that state before the error shows, and nothing recovers; -N keeps the
+// state without a default, and the list rule recovers, as in bison.
+TEST_P(CParserEndToEnd, RecoveryInAStateThatShiftsErrorNeedsMinusN)
+{
+    const char* const grammar = R"(%{
+#include <stdio.h>
+int yylex(void);
+void yyerror(const char *text);
+%}
+%%
+top : list			{ puts("top"); } ;
+list : /* empty */		{ puts("empty"); }
+	| list 'a' ';'		{ puts("item"); }
+	| list error ';'	{ puts("recovered"); yyerrok; }
+	;
+%%
+int yylex(void)
+{
+	int c = getchar();
+	return c == EOF || c == '\n' ? 0 : c;
+}
+void yyerror(const char *text)
+{
+	puts(text);
+}
+int main(void)
+{
+	return yyparse();
+}
+)";
+    const std::string input = "x;a;\n";
+    TemporaryDirectory byDefault;
+    byDefault.write("list.y", grammar);
+    ASSERT_NO_FATAL_FAILURE(build(byDefault, byDefault / "list.y", GetParam()));
+    const ProcessResult failed = run(byDefault, input);
+    EXPECT_EQ(failed.exitStatus, 1);
+    EXPECT_EQ(failed.out, "empty\ntop\nsyntax error\n");
+
+    TemporaryDirectory withN;
+    withN.write("list.y", grammar);
+    Variant variant = GetParam();
+    variant.switches.push_back("-N");
+    ASSERT_NO_FATAL_FAILURE(build(withN, withN / "list.y", variant));
+    const ProcessResult recovered = run(withN, input);
+    EXPECT_EQ(recovered.exitStatus, 0);
+    EXPECT_EQ(recovered.out, "empty\nsyntax error\nrecovered\nitem\ntop\n");
+}
+
 TEST_P(CParserEndToEnd, StacksGrowFromNothing)
 {
     TemporaryDirectory dir;

@@ -211,6 +211,45 @@ TEST(LexerRuntime, InputGivenAfterTheEndStartsALine)
     EXPECT_EQ(runProgramChecked(dir, "lines", "a#").out, "2:a\n2:#\n1:#\n2:x\n2:#\n1:#\n");
 }
 
+// The same when an end-of-file rule runs: whether its action gives the
+// new input itself or ends the scan, after which the program does.
+TEST(LexerRuntime, InputGivenAfterAnEndOfFileRuleStartsALine)
+{
+    TemporaryDirectory dir;
+    dir.write("second", "#x#\n#");
+    const std::string rules = "%%\n^\"#\"\t{ printf(\"1:%s\\n\", yytext); }\n.\t{ printf(\"2:%s\\n\", yytext); }\n"
+                              "\\n\t;\n";
+    const std::string mainProgram = "%%\nint main(void)\n{\n\twhile (yylex() != 0) {\n\t}\n"
+                                    "\tyyin = fopen(\"second\", \"r\");\n\twhile (yylex() != 0) {\n\t}\n"
+                                    "\treturn 0;\n}\n";
+    dir.write("ended.l", rules + "<<EOF>>\t{ yyterminate(); }\n" + mainProgram);
+    dir.write("given.l", "%{\nstatic int given;\n%}\n" + rules +
+                             "<<EOF>>\t{ if (given++ == 0) yyin = fopen(\"second\", \"r\"); else yyterminate(); }\n" +
+                             "%%\nint main(void)\n{\n\twhile (yylex() != 0) {\n\t}\n\treturn 0;\n}\n");
+    for (const char* name : {"ended", "given"}) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(buildScanner(dir, std::string(name) + ".l", name, {}));
+        EXPECT_EQ(runProgramChecked(dir, name, "a#").out, "2:a\n2:#\n1:#\n2:x\n2:#\n1:#\n");
+    }
+}
+
+// Text given back is scanned at the line start it stands at, not at the
+// one the whole match ended with: y again at the start of its line after
+// yyless(0), and x after the newline that yyless(1) keeps.
+TEST(LexerRuntime, TextGivenBackIsScannedAtTheLineStartItStandsAt)
+{
+    TemporaryDirectory dir;
+    dir.write("bol.l", "%{\nstatic int again;\n%}\n%%\n\\nx\t{ printf(\"1:%s\\n\", yytext); yyless(1); }\n"
+                       "^y\t{ printf(\"2:%s\\n\", yytext); if (!again++) yyless(0); }\n"
+                       "^x\t{ printf(\"3:%s\\n\", yytext); }\n.\t{ printf(\"4:%s\\n\", yytext); }\n\\n\t;\n"
+                       "%%\nint main(void)\n{\n\twhile (yylex() != 0) {\n\t}\n\treturn 0;\n}\n");
+    for (const std::vector<std::string>& switches : {std::vector<std::string>{}, {"-s"}, {"-r"}}) {
+        SCOPED_TRACE(switches.empty() ? "" : switches.front());
+        ASSERT_TRUE(buildScanner(dir, "bol.l", "bol", switches));
+        EXPECT_EQ(runProgramChecked(dir, "bol", "y\na\nx\n").out, "2:y\n2:y\n4:a\n1:\nx\n3:x\n");
+    }
+}
+
 // yyless(0) gives back all of a yymore() text, so what is scanned again
 // starts where the text's first piece did: at the start of a line here,
 // where ^x matches again, though the last piece (y) began inside it.

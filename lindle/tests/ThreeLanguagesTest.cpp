@@ -387,23 +387,29 @@ TEST(TextMaximum, JavaCutsAndReportsALongTokenAsC)
     }
 }
 
-// As in C: new input after the end of the last starts a line.
+// As in C: new input after the end of the last starts a line, also when
+// an end-of-file rule ended the scan.
 TEST(JavaEndOfInput, InputGivenAfterTheEndStartsALine)
 {
     if (shell("command -v javac", "/").exitStatus != 0)
         GTEST_SKIP() << "javac is needed";
     TemporaryDirectory dir;
     dir.write("second", "#x#\n#");
-    dir.write("Lines.l", "%name Lines\n%%\n^\"#\"\t{ yyout.print(\"1:\"); yyecho(); yyout.print(\"\\n\"); }\n"
-                         ".\t{ yyout.print(\"2:\"); yyecho(); yyout.print(\"\\n\"); }\n\\n\t{ }\n%%\n"
-                         "\tpublic static void main(String[] args) throws java.io.IOException {\n"
-                         "\t\tLines l = new Lines();\n\t\twhile (l.yylex() != 0) {\n\t\t}\n"
-                         "\t\tl.yysetinput(new java.io.FileInputStream(\"second\"));\n"
-                         "\t\twhile (l.yylex() != 0) {\n\t\t}\n\t\tSystem.out.flush();\n\t}\n}\n");
-    ASSERT_TRUE(generate(dir, "Lines.l", "Lines.java", {"-Tj"}));
-    ASSERT_TRUE(compiles(dir, "javac -Xlint:all -Werror -cp " YL_JAR " -d classes Lines.java"));
-    const ProcessResult run = toolframe::testing::runWithInput(dir, "java -cp " YL_JAR ":classes Lines", "a#");
-    EXPECT_EQ(run.out, "2:a\n2:#\n1:#\n2:x\n2:#\n1:#\n");
+    for (const char* endRule : {"", "%return\n<<EOF>>\t{ return 0; }\n"}) {
+        SCOPED_TRACE(endRule);
+        dir.write("Lines.l", std::string("%name Lines\n%%\n^\"#\"\t{ yyout.print(\"1:\"); yyecho(); yyout.print(\"\\n\"); }\n"
+                                         ".\t{ yyout.print(\"2:\"); yyecho(); yyout.print(\"\\n\"); }\n\\n\t{ }\n") +
+                                 endRule +
+                                 "%%\n"
+                                 "\tpublic static void main(String[] args) throws java.io.IOException {\n"
+                                 "\t\tLines l = new Lines();\n\t\twhile (l.yylex() != 0) {\n\t\t}\n"
+                                 "\t\tl.yysetinput(new java.io.FileInputStream(\"second\"));\n"
+                                 "\t\twhile (l.yylex() != 0) {\n\t\t}\n\t\tSystem.out.flush();\n\t}\n}\n");
+        ASSERT_TRUE(generate(dir, "Lines.l", "Lines.java", {"-Tj"}));
+        ASSERT_TRUE(compiles(dir, "javac -Xlint:all -Werror -cp " YL_JAR " -d classes Lines.java"));
+        const ProcessResult run = toolframe::testing::runWithInput(dir, "java -cp " YL_JAR ":classes Lines", "a#");
+        EXPECT_EQ(run.out, "2:a\n2:#\n1:#\n2:x\n2:#\n1:#\n");
+    }
 }
 
 } // namespace

@@ -1142,9 +1142,10 @@ static int YYLF(endofinput)(YYLP struct yyltoken *tok, YYLINT *token)
 	}
 	for (k = 0; (rule = YYLF(matchentry)(YYLA tok->first, k)) < 0; k++) {
 	}
+	/* Whatever input the program gives next starts a line: given by an
+	   end-of-file rule's action, or by the program once the scan ends. */
+	YYLV(eol) = YYTRUE;
 	if (rule == 0) {
-		/* Whatever input the program gives next starts a line. */
-		YYLV(eol) = YYTRUE;
 #ifdef YYLWIDE
 		YYLF(flushoutput)(YYLA0);
 #endif

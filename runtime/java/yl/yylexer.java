@@ -684,9 +684,10 @@ public abstract class yylexer {
 			while ((rule = matchentry(first, k)) < 0) {
 				k++;
 			}
+			// Whatever input the program gives next starts a line: given by an end-of-file rule's action, or by
+			// the program once the scan ends.
+			yyeol = true;
 			if (rule == 0) {
-				// Whatever input the program gives next starts a line.
-				yyeol = true;
 				trace("end of input", 0);
 				return 0;
 			}
