@@ -16,14 +16,20 @@ GrammarAnalysis::GrammarAnalysis(Grammar& grammar, ParserKind kind)
     if (kind_ == ParserKind::Slr)
         computeFollowSets();
     closures_.resize(grammar_.nonterminals().size());
-    // One position table for all closures, cleared entry by entry: clearing
-    // it whole for each nonterminal would cost the square of their number.
-    std::vector<int> position(grammar_.nonterminals().size(), -1);
-    for (const Nonterminal* nonterminal : grammar_.nonterminals()) {
-        computeClosure(*nonterminal, position);
-        for (const ClosureEntry& entry : closures_[static_cast<std::size_t>(nonterminal->number)])
-            position[static_cast<std::size_t>(entry.nonterminal->number)] = -1;
+    computed_.resize(grammar_.nonterminals().size(), false);
+    position_.resize(grammar_.nonterminals().size(), -1);
+}
+
+const std::vector<ClosureEntry>& GrammarAnalysis::closure(const Nonterminal& nonterminal) const
+{
+    const auto number = static_cast<std::size_t>(nonterminal.number);
+    if (!computed_[number]) {
+        computeClosure(nonterminal);
+        for (const ClosureEntry& entry : closures_[number])
+            position_[static_cast<std::size_t>(entry.nonterminal->number)] = -1;
+        computed_[number] = true;
     }
+    return closures_[number];
 }
 
 bool GrammarAnalysis::firstOfRest(const Rule& rule, std::size_t from, TokenSet& into) const
@@ -97,8 +103,9 @@ void GrammarAnalysis::computeFollowSets()
     }
 }
 
-void GrammarAnalysis::computeClosure(const Nonterminal& start, std::vector<int>& position)
+void GrammarAnalysis::computeClosure(const Nonterminal& start) const
 {
+    std::vector<int>& position = position_;
     const bool slr = kind_ == ParserKind::Slr;
     std::vector<ClosureEntry>& entries = closures_[static_cast<std::size_t>(start.number)];
     entries.push_back(ClosureEntry{&start, TokenSet(tokenCount_), !slr});

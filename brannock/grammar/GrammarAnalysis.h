@@ -32,22 +32,25 @@ public:
     // true when that rest is nullable (or empty).
     bool firstOfRest(const Rule& rule, std::size_t from, TokenSet& into) const;
 
-    const std::vector<ClosureEntry>& closure(const Nonterminal& nonterminal) const
-    {
-        return closures_[static_cast<std::size_t>(nonterminal.number)];
-    }
+    // Computed when first asked for: only the nonterminals that follow a
+    // dot in some kernel need one, and a chain of n nonterminals that each
+    // begin the next would otherwise hold n * n / 2 entries.
+    const std::vector<ClosureEntry>& closure(const Nonterminal& nonterminal) const;
 
 private:
     void computeFirstSets();
     void computeFollowSets();
-    // position: where each nonterminal stands in the closure, -1 when absent;
-    // all -1 on entry.
-    void computeClosure(const Nonterminal& nonterminal, std::vector<int>& position);
+    void computeClosure(const Nonterminal& nonterminal) const;
 
     Grammar& grammar_;
     ParserKind kind_;
     std::size_t tokenCount_;
-    std::vector<std::vector<ClosureEntry>> closures_;
+    mutable std::vector<std::vector<ClosureEntry>> closures_;
+    mutable std::vector<bool> computed_;
+    // Where each nonterminal stands in the closure being computed, -1 when
+    // absent: one table for all closures, cleared entry by entry, since
+    // clearing it whole for each would cost the square of their number.
+    mutable std::vector<int> position_;
 };
 
 } // namespace brannock
