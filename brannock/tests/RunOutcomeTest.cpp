@@ -45,6 +45,15 @@ toolframe::testing::ProcessResult runIntoFullDevice(const TemporaryDirectory& di
         brannock::testing::setupIn(directory, std::move(injectedDiagnostics)));
 }
 
+// Runs brannock through the shell, for the redirections that follow its
+// arguments.
+toolframe::testing::ProcessResult runInShell(const TemporaryDirectory& directory, const std::string& command)
+{
+    return toolframe::testing::runProcess(
+        "/bin/sh", {"-c", "exec " + brannock::testing::quoted(brannock::testing::kProgram) + " " + command},
+        brannock::testing::setupIn(directory));
+}
+
 } // namespace
 
 TEST_F(RunOutcomeTest, CleanRunKeepsEveryFile)
@@ -314,14 +323,17 @@ TEST_F(RunOutcomeTest, FailedRunLeavesAFilePutInPlaceOfTheOneItWrote)
 TEST_F(RunOutcomeTest, FailedRunKeepsTheFileItsStandardOutputGoesTo)
 {
     directory_.write("bad.y", kBrokenGrammar);
-    const auto result = toolframe::testing::runProcess(
-        "/bin/sh", {"-c", "exec " + brannock::testing::quoted(brannock::testing::kProgram) +
-                              " bad.y -o /dev/stdout -$ >> log.txt"},
-        brannock::testing::setupIn(directory_));
+    const auto result = runInShell(directory_, "bad.y -o /dev/stdout -$ >> log.txt");
     EXPECT_EQ(result.exitStatus, 1);
     ASSERT_TRUE(directory_.exists("log.txt"));
     EXPECT_NE(directory_.read("log.txt").find("bad.y(3) : error Y2036: undefined symbol 'term'\n"),
               std::string::npos);
+    // Named, the output is the run's, though a descriptor (a build tool's
+    // lock) holds it too.
+    directory_.write("out.c", "old");
+    const auto named = runInShell(directory_, "bad.y -o out.c -$ 3< out.c");
+    EXPECT_EQ(named.exitStatus, 1);
+    EXPECT_FALSE(directory_.exists("out.c"));
 }
 
 // Started with standard input and output closed, a run must not let its
@@ -332,10 +344,7 @@ TEST_F(RunOutcomeTest, ClosedStandardStreamsTakeNoOutputFile)
 {
     directory_.write("warn.y", "%token NUMBER UNUSED\n%%\nexpr : NUMBER ;\n");
     const auto run = [&](const std::string& grammar) {
-        return toolframe::testing::runProcess(
-            "/bin/sh", {"-c", "exec " + brannock::testing::quoted(brannock::testing::kProgram) + " " + grammar +
-                                  " -$ -i -o out.c <&- >&-"},
-            brannock::testing::setupIn(directory_));
+        return runInShell(directory_, grammar + " -$ -i -o out.c <&- >&-");
     };
     const auto clean = run("g.y");
     EXPECT_EQ(clean.exitStatus, 0) << clean.err;
@@ -344,6 +353,11 @@ TEST_F(RunOutcomeTest, ClosedStandardStreamsTakeNoOutputFile)
     const auto warned = run("warn.y");
     EXPECT_EQ(warned.exitStatus, 1);
     EXPECT_EQ(warned.err, "fatal error Y1011: file output error\n");
+    EXPECT_EQ(directory_.entries(), (Names{"g.y", "warn.y"}));
+
+    // Nor can the closed standard output be opened again by name.
+    const auto reopened = runInShell(directory_, "g.y -$ -o /dev/stdout >&-");
+    EXPECT_EQ(reopened.exitStatus, 1);
     EXPECT_EQ(directory_.entries(), (Names{"g.y", "warn.y"}));
 }
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include <stdio_ext.h>
+#include "toolframe/platform/UnwrittenOutput.h"
 
 namespace toolframe {
 
@@ -25,10 +25,10 @@ void OutputFile::open(const std::string& path)
     // link changed or removed later must neither spare that file nor doom
     // another.
     writtenPath_ = resolvedPath(path).value_or(path);
-    // A file the caller already had open for the run (its standard output
-    // reached as /dev/stdout) is the caller's, with the run's own
-    // diagnostics in it: only a file the run alone holds is its to remove.
-    owned_ = identity_ && identity_->regular && !heldOnAnotherDescriptor(*identity_, fileno(file_));
+    // A file the caller opened and handed over (its standard output named
+    // /dev/stdout) is the caller's, with the run's own diagnostics in it:
+    // only a file that a name stands for is the run's to remove.
+    owned_ = identity_ && identity_->regular && !reachesAnOpenDescriptor(path);
     if (owned_)
         unfinished_.begin(writtenPath_, *identity_);
 }
@@ -63,7 +63,7 @@ void OutputFile::discard()
         // What is still buffered is dropped, not written: a file that stays
         // (a pipe, or the caller's standard output, which holds the run's
         // diagnostics) gets no more of a run that failed.
-        __fpurge(file_);
+        dropUnwrittenOutput(file_);
         std::fclose(file_);
         file_ = nullptr;
     }

@@ -50,7 +50,7 @@ private:
     std::string path_;
     std::string writtenPath_; // the file's own name, links followed
     std::optional<FileIdentity> identity_;
-    bool owned_ = false; // a regular file that no one else held open
+    bool owned_ = false; // a regular file reached by name, not through a descriptor
     bool discarded_ = false;
     UnfinishedFile unfinished_;
     char buffer_[kBufferSize];

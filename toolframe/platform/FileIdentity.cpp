@@ -1,13 +1,11 @@
 #include "toolframe/platform/FileIdentity.h"
 
-#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <climits>
-#include <initializer_list>
 #include <cstdlib>
+#include <string_view>
 
 namespace toolframe {
 
@@ -20,33 +18,27 @@ FileIdentity identityFrom(const struct stat& status)
                         S_ISDIR(status.st_mode)};
 }
 
-bool descriptorHolds(int descriptor, const FileIdentity& identity)
+// A directory of descriptor links: /proc/<process>/fd, with the process
+// by number, as a resolved path names it.
+bool isDescriptorDirectory(const std::string& directory)
 {
-    struct stat status;
-    return ::fstat(descriptor, &status) == 0 && identityFrom(status).sameFileAs(identity);
+    constexpr std::string_view prefix = "/proc/";
+    constexpr std::string_view suffix = "/fd";
+    if (directory.size() <= prefix.size() + suffix.size() || directory.compare(0, prefix.size(), prefix) != 0 ||
+        directory.compare(directory.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return false;
+    const std::string_view process(directory.data() + prefix.size(),
+                                   directory.size() - prefix.size() - suffix.size());
+    return process.find_first_not_of("0123456789") == std::string_view::npos ||
+           process.find("/task/") != std::string_view::npos;
 }
 
-// The descriptors listed in /proc/self/fd, the one listing them aside;
-// false when there is no such list to read.
-template <typename Visit>
-bool forEachOpenDescriptor(Visit visit)
+std::string directoryOf(const std::string& path)
 {
-    DIR* listing = ::opendir("/proc/self/fd");
-    if (listing == nullptr)
-        return false;
-    const int listingDescriptor = ::dirfd(listing);
-    while (const dirent* entry = ::readdir(listing)) {
-        char* end = nullptr;
-        errno = 0;
-        const long descriptor = std::strtol(entry->d_name, &end, 10);
-        if (end == entry->d_name || *end != '\0' || errno != 0 || descriptor < 0 || descriptor > INT_MAX ||
-            descriptor == listingDescriptor)
-            continue;
-        if (visit(static_cast<int>(descriptor)))
-            break;
-    }
-    ::closedir(listing);
-    return true;
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 } // namespace
@@ -75,19 +67,24 @@ std::optional<FileIdentity> identityOfStream(std::FILE* stream)
     return identityFrom(status);
 }
 
-bool heldOnAnotherDescriptor(const FileIdentity& identity, int own)
+bool reachesAnOpenDescriptor(const std::string& path)
 {
-    bool held = false;
-    const bool listed = forEachOpenDescriptor([&](int descriptor) {
-        held = descriptor != own && descriptorHolds(descriptor, identity);
-        return held;
-    });
-    if (listed)
-        return held;
-    // Without the list, the standard streams are what a caller hands over.
-    for (int descriptor : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
-        if (descriptor != own && descriptorHolds(descriptor, identity))
+    // Link by link, as far as the kernel itself would follow them.
+    std::string current = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat status;
+        if (::lstat(current.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
+            return false;
+        const std::string directory = directoryOf(current);
+        if (const auto resolved = resolvedPath(directory); resolved && isDescriptorDirectory(*resolved))
             return true;
+        std::string target(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(current.c_str(), target.data(), target.size());
+        if (length <= 0 || static_cast<std::size_t>(length) >= target.size())
+            return false;
+        target.resize(static_cast<std::size_t>(length));
+        current = target.front() == '/' ? target : directory + "/" + target;
+    }
     return false;
 }
 

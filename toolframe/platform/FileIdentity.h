@@ -29,10 +29,10 @@ std::optional<FileIdentity> identityOfLink(const std::string& path);
 
 std::optional<FileIdentity> identityOfStream(std::FILE* stream);
 
-// Whether a descriptor of this process other than own has the file open:
-// one its caller opened and handed over, such as the standard output that
-// a name like /dev/stdout or /dev/fd/1 leads back to.
-bool heldOnAnotherDescriptor(const FileIdentity& identity, int own);
+// Whether the path leads to its file through a descriptor of the process
+// (/dev/stdout, /dev/fd/3, /proc/self/fd/1): a file its caller opened and
+// handed over, not one a name stands for.
+bool reachesAnOpenDescriptor(const std::string& path);
 
 // The name of the file itself, absolute, with every link on the way
 // followed; nothing when the path cannot be resolved.

@@ -23,7 +23,9 @@ void occupyClosedStandardDescriptors()
         if (!isClosed(descriptor))
             continue;
         // The lowest free number is this one, as the lower ones are open.
-        const int standIn = ::open("/dev/null", O_RDONLY);
+        // A directory, which no name such as /dev/stdout can reopen for
+        // writing either.
+        const int standIn = ::open("/", O_RDONLY | O_DIRECTORY);
         if (standIn < 0)
             return;
         if (standIn != descriptor) {
