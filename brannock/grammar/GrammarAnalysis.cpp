@@ -16,18 +16,17 @@ GrammarAnalysis::GrammarAnalysis(Grammar& grammar, ParserKind kind)
     if (kind_ == ParserKind::Slr)
         computeFollowSets();
     closures_.resize(grammar_.nonterminals().size());
-    computed_.resize(grammar_.nonterminals().size(), false);
     position_.resize(grammar_.nonterminals().size(), -1);
 }
 
 const std::vector<ClosureEntry>& GrammarAnalysis::closure(const Nonterminal& nonterminal) const
 {
     const auto number = static_cast<std::size_t>(nonterminal.number);
-    if (!computed_[number]) {
+    // A computed closure holds its own nonterminal at least.
+    if (closures_[number].empty()) {
         computeClosure(nonterminal);
         for (const ClosureEntry& entry : closures_[number])
             position_[static_cast<std::size_t>(entry.nonterminal->number)] = -1;
-        computed_[number] = true;
     }
     return closures_[number];
 }

@@ -46,7 +46,6 @@ private:
     ParserKind kind_;
     std::size_t tokenCount_;
     mutable std::vector<std::vector<ClosureEntry>> closures_;
-    mutable std::vector<bool> computed_;
     // Where each nonterminal stands in the closure being computed, -1 when
     // absent: one table for all closures, cleared entry by entry, since
     // clearing it whole for each would cost the square of their number.
