@@ -118,13 +118,15 @@ void AttributeTranslator::translate(toolframe::SourceInput& input, toolframe::Ou
     // Above the items before the action the parser has pushed nothing yet:
     // the form reads whatever lies past the top of the value stack. $0 and
     // below address values under the rule, which is deliberate. An offset
-    // too big has had its error already.
+    // too big has had its error already. Where types are in use an untagged
+    // form beyond the rule already draws 4003, which users and the
+    // workbench know; 4014 speaks only where nothing else would.
     const bool beyond = site_.ofRule && !overflow && n > site_.itemsBefore;
-    if (beyond)
+    if (beyond && (tagged || !typesInUse_))
         diagnostics_.report(ValueBeyondRule, form.text());
     if (tagged)
         emitter_.attributeMember(tagName);
-    else if (!beyond) // it would only add that the value has no type
+    else
         writeMember(positionalType(n), form.text());
 }
 
