@@ -371,10 +371,31 @@ bool LexReader::startsDeclaration(Token token) const
     }
 }
 
-void LexReader::recoverDeclaration()
+// An entry, a comma or the closing "%table" goes on with a table; so that a
+// table left open does not swallow what follows it, a new declaration ends it.
+bool LexReader::continuesTable(Token token) const
 {
-    while (!startsDeclaration(lexeme_.token))
+    return token == Token::Integer || token == Token::Comma || startsDeclaration(token);
+}
+
+// Skips tokens up to one that may follow, naming the first one skipped.
+void LexReader::resynchronise(bool (LexReader::*mayFollow)(Token) const)
+{
+    if ((this->*mayFollow)(lexeme_.token))
+        return;
+    diagnostics_.report(UnexpectedToken, tokenName(lexeme_.token));
+    do
         advance();
+    while (!(this->*mayFollow)(lexeme_.token));
+}
+
+void LexReader::recoverDeclaration() { resynchronise(&LexReader::startsDeclaration); }
+
+// After an error inside a table: whether the table goes on.
+bool LexReader::resumeTable()
+{
+    resynchronise(&LexReader::continuesTable);
+    return lexeme_.token == Token::Integer || lexeme_.token == Token::Comma || lexeme_.token == Token::Table;
 }
 
 void LexReader::repeatPrologue()
@@ -402,13 +423,10 @@ bool LexReader::readDefinitions()
             advance();
             break;
         default:
-            if (startsDeclaration(lexeme_.token)) {
+            if (startsDeclaration(lexeme_.token))
                 declaration();
-            } else {
-                diagnostics_.report(UnexpectedToken, tokenName(lexeme_.token));
-                advance();
+            else
                 recoverDeclaration();
-            }
         }
     }
 }
@@ -505,14 +523,16 @@ void LexReader::translationTable()
         }
         if (lexeme_.token != Token::Integer) {
             diagnostics_.report(MissingToken, tokenName(Token::Table), tokenName(lexeme_.token));
-            recoverDeclaration();
+            if (resumeTable())
+                continue;
             return;
         }
         const Lexeme number = lexeme_;
         advance();
         if (lexeme_.token != Token::String) {
             diagnostics_.report(MissingToken, tokenName(Token::String), tokenName(lexeme_.token));
-            recoverDeclaration();
+            if (resumeTable())
+                continue;
             return;
         }
         if (number.number > kLargestTableValue) {

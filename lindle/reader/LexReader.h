@@ -49,7 +49,10 @@ private:
     void nameDeclaration();
     void copyDeclarationBlock(toolframe::OutputStream& out);
     void recoverDeclaration();
+    void resynchronise(bool (LexReader::*mayFollow)(Token) const);
     bool startsDeclaration(Token token) const;
+    bool continuesTable(Token token) const;
+    bool resumeTable();
     void repeatPrologue();
     void advance();
     Lexeme scanDefinitionToken();

@@ -38,10 +38,29 @@ const MessageCase kCases[] = {
     {"LargestIntegerFits", "%a 0xffffffff\n%%\n", ""},
     {"MacroWithoutText", "D\n%%\n", "scan.l(1) : error L2008: syntax error\n"},
     {"MissingSeparator", "%s A\n", "scan.l(1) : error L2009: syntax error : missing '%%' before 'end of file'\n"},
+    // After the missing token, the resynchronisation names the first token
+    // it skips.
     {"MissingIdentifier", "%name 12\n%%\n",
-     "scan.l(1) : error L2009: syntax error : missing 'identifier' before 'integer'\n"},
+     "scan.l(1) : error L2009: syntax error : missing 'identifier' before 'integer'\n"
+     "scan.l(1) : error L2010: syntax error : 'integer'\n"},
     {"MissingInteger", "%p abc\n%%\n",
-     "scan.l(1) : error L2009: syntax error : missing 'integer' before 'identifier'\n"},
+     "scan.l(1) : error L2009: syntax error : missing 'integer' before 'identifier'\n"
+     "scan.l(1) : error L2010: syntax error : 'identifier'\n"},
+    {"NothingSkippedBeforeTheNextDeclaration", "%s\n%s A\n%%\n<A>a\t;\n",
+     "scan.l(2) : error L2009: syntax error : missing 'identifier' before '%start'\n"},
+    // A table reads on after a bad entry: the closing "%table" closes it,
+    // and a table left open ends where the next declaration begins.
+    {"TableClosedAfterAnEntryWithoutString", "%table\n1 \"a\" 2\n%table\n%s S\n%%\n<S>a\t;\n",
+     "scan.l(3) : error L2009: syntax error : missing 'character string' before '%table'\n"},
+    {"TableReadsOnAfterAnEntryWithoutString", "%t\n1 \"a\" 2 3 \"a\"\n%t\n%%\n",
+     "scan.l(2) : error L2009: syntax error : missing 'character string' before 'integer'\n"
+     "scan.l(2) : error L2026: '0x0061' : duplicate table entry\n"},
+    {"TableSkipsToItsNextEntry", "%t\n1 \"a\" x y\n2 \"a\"\n%t\n%%\n",
+     "scan.l(2) : error L2009: syntax error : missing '%table' before 'identifier'\n"
+     "scan.l(2) : error L2010: syntax error : 'identifier'\n"
+     "scan.l(3) : error L2026: '0x0061' : duplicate table entry\n"},
+    {"TableLeftOpenEndsAtTheNextDeclaration", "%t\n1 \"a\"\n%s S\n%%\n<S>a\t;\n",
+     "scan.l(3) : error L2009: syntax error : missing '%table' before '%start'\n"},
     {"UnexpectedToken", "%s A\n12 \"a\"\n%%\n", "scan.l(2) : error L2010: syntax error : 'integer'\n"},
     // A condition list names what it lacks and the character it found as
     // the token that character is.
