@@ -133,8 +133,14 @@ std::string CProject::legacyName(std::string name) const
     const bool under = name.starts_with(old) &&
                        (name.size() == old.size() || toolframe::path::isSeparator(name[old.size()]) ||
                         toolframe::path::isSeparator(old.back()));
-    if (!equalNoCase(old, directory_, codePage_) && under)
-        name = directory_ + name.substr(old.size());
+    if (!equalNoCase(old, directory_, codePage_) && under) {
+        // An old directory written with its closing separator took it from
+        // the name; the rest still needs one to stand under the new place.
+        std::string rest = name.substr(old.size());
+        if (!rest.empty() && !toolframe::path::isSeparator(rest.front()))
+            rest.insert(0, 1, '/');
+        name = directory_ + rest;
+    }
     return toolframe::path::relativePath(path_, toolframe::path::fullPath(name, directory_));
 }
 

@@ -240,6 +240,16 @@ TEST_F(ProjectTest, LegacyDirectoryIsRewrittenAndDroppedAtTheNextSave)
     EXPECT_EQ(project.storedDirectory(), "");
 }
 
+TEST_F(ProjectTest, ALegacyDirectoryWrittenWithItsClosingSeparatorMovesNamesUnderTheProject)
+{
+    directory.write("calc.cvp", "[Project]\nDirectory=/old/place/\n[FilesInProject]\nFile1=/old/place/src/calc.y\n"
+                                "File2=/old/place/lex.l\n");
+    reload();
+    EXPECT_EQ(storedNames(project), (Names{"lex.l", "src/calc.y"}));
+    EXPECT_EQ(project.findFile("src/calc.y")->fullPath(), directory / "src/calc.y");
+    EXPECT_EQ(project.findFile("lex.l")->fullPath(), directory / "lex.l");
+}
+
 TEST_F(ProjectTest, ALegacyDirectoryEqualToTheProjectsOwnLeavesAbsoluteNamesPointingThere)
 {
     directory.write("calc.cvp", "[Project]\nDirectory=" + directory.path() + "\n[FilesInProject]\nFile1=" +
