@@ -327,6 +327,78 @@ int main(void)
     }
 }
 
+// The value an empty rule's action made, when the state its goto leads to
+// finds no room on the stack, is discarded with the values under it: by
+// the fast loop, and by the stepping loop that tracing runs.
+TEST_P(CParserEndToEnd, StackOverflowDiscardsTheValueAnEmptyRuleMade)
+{
+    TemporaryDirectory dir;
+    dir.write("deep.y", R"(%{
+#include <stdio.h>
+#include <stdlib.h>
+#define YYSTACK_SIZE 3
+#define YYSTACK_MAX 5
+int yylex(void);
+void yyerror(const char *text);
+static int live;
+static int made;
+%}
+%union {
+	int *p;
+}
+%token <p> ITEM
+%type <p> list
+%%
+~ <p> : { printf("> destroy %d\n", *$$); free($$); live--; }
+top : list		{ free($1); live--; } ;
+list : /* empty */	{ $$ = (int *) malloc(sizeof(int)); *$$ = 0; live++; printf("> made\n"); }
+	| ITEM list		{ $$ = $2; free($1); live--; }
+	;
+%%
+int yylex(void)
+{
+	int c = getchar();
+	if (c == 'a') {
+		yylval.p = (int *) malloc(sizeof(int));
+		*yylval.p = ++made;
+		live++;
+		return ITEM;
+	}
+	return c == EOF || c == '\n' ? 0 : c;
+}
+void yyerror(const char *text)
+{
+	printf("> %s\n", text);
+}
+int main(void)
+{
+	int result;
+#ifdef YYDEBUG
+	yydebug = 1;
+#endif
+	result = yyparse();
+	printf("> result %d live %d\n", result, live);
+	return 0;
+}
+)");
+    // The program's own lines begin with "> ", the trace's do not.
+    const auto own = [](const std::string& out) {
+        std::string lines;
+        std::istringstream in(out);
+        for (std::string line; std::getline(in, line);)
+            if (line.rfind("> ", 0) == 0)
+                lines += line.substr(2) + "\n";
+        return lines;
+    };
+    for (const char* flags : {"", "-DYYDEBUG"}) {
+        SCOPED_TRACE(flags);
+        ASSERT_NO_FATAL_FAILURE(build(dir, dir / "deep.y", GetParam(), flags));
+        EXPECT_EQ(own(runChecked(dir, "aaa").out), "made\nresult 0 live 0\n");
+        EXPECT_EQ(own(runChecked(dir, "aaaa").out),
+                  "made\nyacc stack overflow\ndestroy 0\ndestroy 4\ndestroy 3\ndestroy 2\ndestroy 1\nresult 1 live 0\n");
+    }
+}
+
 // Character tokens above 0x7F and those spelled with \x or \v keep their
 // values in every table form: a compact table that took '\377' as a signed
 // char would read it as the end of a run.

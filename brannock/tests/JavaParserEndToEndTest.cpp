@@ -198,6 +198,73 @@ TEST_P(JavaParserEndToEnd, DestructorsDiscardEveryValueOnce)
     EXPECT_NE(traced.out.find("accept\nlive 0\n"), std::string::npos) << traced.out;
 }
 
+// The value an empty rule's action made, when the state its goto leads to
+// finds no room on the stack, is discarded with the values under it.
+TEST_P(JavaParserEndToEnd, StackOverflowDiscardsTheValueAnEmptyRuleMade)
+{
+    ASSERT_NO_FATAL_FAILURE(buildJava("Deep", R"(%name Deep
+{
+	static int live;
+	static int made;
+	private final java.io.InputStream in = System.in;
+}
+{
+	yysstack_size = 3;
+	yystack_max = 5;
+}
+
+%union {
+	public Integer p;
+}
+
+%token <p> ITEM
+%type <p> list
+
+%%
+
+~ <p> : { System.out.println("destroy " + $$); live--; }
+
+top : list		{ live--; }
+	;
+
+list : /* empty */	{ $$ = 0; live++; System.out.println("made"); }
+	| ITEM list		{ $$ = $2; live--; }
+	;
+
+%%
+
+	public int yygettoken() {
+		try {
+			int c = in.read();
+			if (c == 'a') {
+				((YYSTYPE) yylvalref).p = Integer.valueOf(++made);
+				live++;
+				return ITEM;
+			}
+			return c < 0 || c == '\n' ? 0 : c;
+		} catch (java.io.IOException e) {
+			return 0;
+		}
+	}
+
+	public void yyerror(String text) {
+		System.out.println(text);
+	}
+
+	public static void main(String args[]) {
+		int result = new Deep().yyparse();
+		System.out.println("result " + result + " live " + live);
+	}
+}
+)"));
+    const ProcessResult fits = runJava(dir_, "Deep", "aaa");
+    EXPECT_EQ(fits.out, "made\nresult 0 live 0\n") << fits.err;
+    const ProcessResult overflows = runJava(dir_, "Deep", "aaaa");
+    EXPECT_EQ(overflows.out, "made\nyacc stack overflow\ndestroy 0\ndestroy 4\ndestroy 3\ndestroy 2\ndestroy 1\n"
+                             "result 1 live 0\n")
+        << overflows.err;
+}
+
 // Character tokens spelled with escapes Java has no form for (\x, \v, \a)
 // and above 0x7F compile and keep their values in both table forms.
 TEST_P(JavaParserEndToEnd, CharacterTokensSpelledInCEscapesCompile)

@@ -347,15 +347,20 @@ static void YYPF(destroy)(YYPP int action, YYCONST void *value)
 	YYPACTION(action);
 }
 
-static void YYPF(destroytop)(YYPP0)
+/* Discards the value that would stand in state. */
+static void YYPF(destroyin)(YYPP int state, YYCONST void *value)
 {
-	int state = YYPV(stackptr)[YYPV(top)];
 	if (YYPV(destructorptr) != NULL) {
 		if (YYPDEBUGON) {
 			fprintf(YYPF(traceout)(YYPA0), "discard value of state %d\n", state);
 		}
-		YYPF(destroy)(YYPA YYPV(destructorptr)[state], YYPF(attributeat)(YYPA YYPV(top)));
+		YYPF(destroy)(YYPA YYPV(destructorptr)[state], value);
 	}
+}
+
+static void YYPF(destroytop)(YYPP0)
+{
+	YYPF(destroyin)(YYPA YYPV(stackptr)[YYPV(top)], YYPF(attributeat)(YYPA YYPV(top)));
 	YYPV(top)--;
 }
 
@@ -410,6 +415,17 @@ static void YYPF(droplookahead)(YYPP int inaction)
 static void YYPF(destroylookahead)(YYPP0)
 {
 	YYPF(droplookahead)(YYPA 0);
+}
+
+/* The value an action made for an empty rule whose state found no room on
+   the stack: it goes as it would have gone from the top of the stack, after
+   the lookahead and before the values under it. */
+static void YYPF(destroyunpushed)(YYPP int state)
+{
+	YYPF(destroylookahead)(YYPA0);
+	if (state >= 0) {
+		YYPF(destroyin)(YYPA state, YYPV(valptr));
+	}
 }
 
 void YYCDECL YYPF(clearlookahead)(YYPP0)
@@ -634,7 +650,11 @@ static int YYPF(runaction)(YYPP YYCONST YYPT(reduction_t) *r)
 static int YYPF(pushgoto)(YYPP YYCONST YYPT(reduction_t) *r, int next)
 {
 	if (r->action >= 0) {
-		return YYPF(push)(YYPA next, YYPV(valptr));
+		if (!YYPF(push)(YYPA next, YYPV(valptr))) {
+			YYPF(destroyunpushed)(YYPA next);
+			return 0;
+		}
+		return 1;
 	}
 	if (r->length == 0) {
 		return YYPF(push)(YYPA next, NULL);
@@ -1216,8 +1236,15 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 			   leaves no token in yychar either. Tracing that an
 			   action switched on starts with the next token read. */
 			token = YYPV(char);
-			if (length == 0) {
-				YYPROOM();
+			if (length == 0 && top + 1 >= YYPV(stack_size)) {
+				YYPSAVE();
+				if (!YYPF(grow)(YYPA0)) {
+					YYPSTACKOVERFLOW();
+					YYPF(destroyunpushed)(YYPA YYPF(lookupgoto)(YYPA stack[top], r->nonterm));
+					return YYPF(finish)(YYPA 1);
+				}
+				stack = YYPV(stackptr);
+				values = (char *) YYPV(attributestackptr);
 			}
 			YYPGOTO(state, r->nonterm);
 			stack[++top] = state;

@@ -457,7 +457,16 @@ public abstract class yyparser {
 			yystack[++yytop] = next;
 			return -1;
 		}
-		return push(next, r.action >= 0 ? yyvalref : blank) ? -1 : finish(1);
+		if (push(next, r.action >= 0 ? yyvalref : blank)) {
+			return -1;
+		}
+		if (r.action >= 0) {
+			// The value the action made found no room on the stack: it goes as it would have gone from the top,
+			// after the lookahead and before the values under it.
+			destroyLookahead();
+			destroyIn(next, yyvalref);
+		}
+		return finish(1);
 	}
 
 	/** A token the state cannot take: -1 to go on, or the result of the parse. */
@@ -577,14 +586,18 @@ public abstract class yyparser {
 	}
 
 	private void destroyTop() {
+		destroyIn(yystack[yytop], yyattributestackref[yytop]);
+		yytop--;
+	}
+
+	/** Discards the value that would stand in state. */
+	private void destroyIn(int state, yyattribute value) {
 		if (yydestructorref != null) {
-			int state = yystack[yytop];
 			if (yydebug) {
 				yydebugout.println("discard value of state " + state);
 			}
-			destroy(yydestructorref[state], yyattributestackref[yytop]);
+			destroy(yydestructorref[state], value);
 		}
-		yytop--;
 	}
 
 	/**
