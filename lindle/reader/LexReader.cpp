@@ -395,7 +395,7 @@ void LexReader::recoverDeclaration() { resynchronise(&LexReader::startsDeclarati
 bool LexReader::resumeTable()
 {
     resynchronise(&LexReader::continuesTable);
-    return lexeme_.token == Token::Integer || lexeme_.token == Token::Comma || lexeme_.token == Token::Table;
+    return lexeme_.token == Token::Table || !startsDeclaration(lexeme_.token);
 }
 
 void LexReader::repeatPrologue()

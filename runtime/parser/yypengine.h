@@ -1053,16 +1053,18 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 /* Makes room on the stack for a state that adds to it. Growing moves
    only the arrays, so only they are reloaded: the state in hand may be
    one that is not on the stack yet. */
-#define YYPROOM() \
+#define YYPROOMOR(discard) \
 	if (top + 1 >= YYPV(stack_size)) { \
 		YYPSAVE(); \
 		if (!YYPF(grow)(YYPA0)) { \
 			YYPSTACKOVERFLOW(); \
+			discard; \
 			return YYPF(finish)(YYPA 1); \
 		} \
 		stack = YYPV(stackptr); \
 		values = (char *) YYPV(attributestackptr); \
 	}
+#define YYPROOM() YYPROOMOR((void) 0)
 	YYPLOAD();
 	for (;;) {
 		int type;
@@ -1236,15 +1238,8 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 			   leaves no token in yychar either. Tracing that an
 			   action switched on starts with the next token read. */
 			token = YYPV(char);
-			if (length == 0 && top + 1 >= YYPV(stack_size)) {
-				YYPSAVE();
-				if (!YYPF(grow)(YYPA0)) {
-					YYPSTACKOVERFLOW();
-					YYPF(destroyunpushed)(YYPA YYPF(lookupgoto)(YYPA stack[top], r->nonterm));
-					return YYPF(finish)(YYPA 1);
-				}
-				stack = YYPV(stackptr);
-				values = (char *) YYPV(attributestackptr);
+			if (length == 0) {
+				YYPROOMOR(YYPF(destroyunpushed)(YYPA YYPF(lookupgoto)(YYPA stack[top], r->nonterm)));
 			}
 			YYPGOTO(state, r->nonterm);
 			stack[++top] = state;
@@ -1256,6 +1251,7 @@ YYPEXPAND int YYPF(loop)(YYPP YYPF(memo_t) *YYCONST gotos, YYPF(memo_t) *YYCONST
 #undef YYPREAD
 #undef YYPGOTO
 #undef YYPROOM
+#undef YYPROOMOR
 #undef YYPVALUE
 }
 
