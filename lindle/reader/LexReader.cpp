@@ -628,6 +628,66 @@ void LexReader::skipLine()
     }
 }
 
+// Skips the character after a backslash; a line's end stays.
+void LexReader::skipEscaped()
+{
+    const SourceCharacter& c = get();
+    if (c.isEndOfFile() || c.is('\n'))
+        unget();
+}
+
+// Skips a literal or class whose opening character was just read, up to
+// its closing one on the same line.
+void LexReader::skipEnclosed(std::uint32_t closing)
+{
+    for (;;) {
+        const SourceCharacter& c = get();
+        if (c.isEndOfFile() || c.is('\n')) {
+            unget();
+            return;
+        }
+        if (c.is(closing))
+            return;
+        if (c.is('\\'))
+            skipEscaped();
+    }
+}
+
+// After an error in a rule's prefix: the rest of the rule, its action
+// included, so that the lines of an action it opens are not read as rules.
+// The action is the first "{" after a blank that follows the last ">" of
+// the prefix; one before it is a macro reference or a count of the
+// expression.
+void LexReader::skipRule()
+{
+    bool pastBlank = false;
+    for (;;) {
+        const SourceCharacter& c = get();
+        if (c.isEndOfFile() || c.is('\n'))
+            return;
+        if (isBlank(c)) {
+            pastBlank = true;
+        } else if (c.is('>')) {
+            pastBlank = false;
+        } else if (c.is('{') && pastBlank) {
+            const toolframe::CopyOutcome outcome =
+                toolframe::CodeCopier(input_, emitter_.sourceStream(), nullptr).copy(toolframe::CodeEnd::MatchingBrace);
+            if (!outcome.ended)
+                diagnostics_.fatal(outcome.inComment ? EndOfFileInActionComment : EndOfFileInAction);
+            skipLine();
+            return;
+        } else if (c.is('\\')) {
+            skipEscaped();
+        } else if (c.is('"')) {
+            skipEnclosed('"');
+        } else if (c.is('[')) {
+            skipEnclosed(']');
+        } else if (c.is('{')) {
+            skipEnclosed('}');
+        }
+    }
+}
+
 LexReader::RulesItem LexReader::rulesItem()
 {
     if (atLineStart()) {
@@ -816,7 +876,7 @@ void LexReader::rule()
     std::vector<int> conditions;
     bool anchored = false;
     if (!prefix(anchored, all, conditions)) {
-        skipLine();
+        skipRule();
         return;
     }
     const bool prefixed = anchored || all || !conditions.empty();

@@ -71,6 +71,9 @@ private:
     void directive(const std::string& word);
     void codePageDirective();
     void skipLine();
+    void skipRule();
+    void skipEscaped();
+    void skipEnclosed(std::uint32_t closing);
     void programCode();
 
     // Shared lexical rules.

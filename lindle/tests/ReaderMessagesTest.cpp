@@ -118,6 +118,18 @@ const MessageCase kCases[] = {
     {"DuplicateStartStateDeclaration", "%s A\n%s A\n%%\n",
      "scan.l(2) : warning L4004: 'A' : duplicate start state declaration\n"},
     {"DuplicateStartState", "%s A\n%%\n<A,A>x\t;\n", "scan.l(3) : warning L4005: 'A' : duplicate start state\n"},
+    // A prefix error skips its rule's action whole, so that its lines are
+    // not read as rules of their own.
+    {"BadPrefixSkipsItsAction", "%x A\n%%\n<A b>x   {\n  if (k) { k++; }\n}\ny\t;\n",
+     "scan.l(3) : error L2009: syntax error : missing '>' before 'character'\n"},
+    {"BadPrefixSkipsExpressionBracesBeforeItsAction",
+     "%x A\nD [0-9]\n%%\n<A,>{D}\"{\"[{]\\{ {\n  s = \"}\"; /* } */\n}\n<A>y\t;\n",
+     "scan.l(4) : error L2009: syntax error : missing 'identifier' before '>'\n"},
+    {"BadPrefixWithoutActionSkipsItsLine", "%x A\n%%\n<A b>x\n<A>y\t;\n",
+     "scan.l(3) : error L2009: syntax error : missing '>' before 'character'\n"},
+    {"BadPrefixActionUnclosed", "%x A\n%%\n<A b>x   { f();\n",
+     "scan.l(3) : error L2009: syntax error : missing '>' before 'character'\n"
+     "scan.l(3) : fatal error L1015: unexpected end of file found in action\n"},
     {"EndOfFileInCodeBlock", "%{\nint a;\n", "scan.l(2) : fatal error L1013: unexpected end of file found in code block\n"},
     {"EndOfFileInDeclarationBlock", "%include {\nint a;\n",
      "scan.l(2) : fatal error L1014: unexpected end of file found in declaration code block\n"},
