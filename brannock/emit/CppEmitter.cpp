@@ -90,7 +90,7 @@ constexpr std::string_view kMemberDefinitions =
     "void YYPARSERNAME::yycopyattribute(void YYFAR* dest, const void YYFAR* src, int count)\n"
     "{\n"
     "\tfor (int i = 0; i < count; i++) {\n"
-    "\t\t((YYSTYPE YYFAR*)dest)[i] = ((const YYSTYPE YYFAR*)src)[i];\n"
+    "\t\t((YYSTYPE YYFAR*)dest)[i] = ((YYSTYPE const YYFAR*)src)[i];\n"
     "\t}\n"
     "}\n"
     "\n"

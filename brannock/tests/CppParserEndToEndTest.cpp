@@ -279,6 +279,60 @@ TEST_P(CppParserEndToEnd, DestructorsDiscardEveryValueOnce)
     EXPECT_NE(traced.out.find("accept\nlive 0\n"), std::string::npos) << traced.out;
 }
 
+// The value type defined the classic way, as a macro naming a pointer: the
+// attribute functions must read through it with the pointer itself const,
+// not what it points to.
+const char* const kPointerMacroGrammar = R"(%{
+#include <stdio.h>
+#define YYSTYPE char *
+%}
+
+%name words
+{
+	virtual int yygettoken();
+}
+
+%token WORD
+
+%%
+
+text : WORD
+	| text WORD	{ printf("%s %s\n", $1, $2); $$ = $2; }
+	;
+
+%%
+
+static char names[][4] = { "one", "two", "six" };
+
+int words::yygettoken()
+{
+	static int next;
+	if (next == 3)
+		return 0;
+	*(YYSTYPE *) yylvalptr = names[next++];
+	return WORD;
+}
+
+int main()
+{
+	words parser;
+	return parser.yycreate() ? parser.yyparse() : 2;
+}
+)";
+
+TEST_P(CppParserEndToEnd, AValueTypeMacroNamingAPointerCompiles)
+{
+    dir_.write("words.y", kPointerMacroGrammar);
+    const Variant& variant = GetParam();
+    std::vector<std::string> switches = variant.switches;
+    switches.push_back("-Tcpp");
+    ASSERT_NO_FATAL_FAILURE(
+        build(dir_, "words.y", switches, "g++", variant.unicode ? YLW_LIBRARY : YL_LIBRARY, "words"));
+    const ProcessResult parsed = runProgramChecked(dir_, "words", "");
+    EXPECT_EQ(parsed.exitStatus, 0);
+    EXPECT_EQ(parsed.out, "one two\ntwo six\n");
+}
+
 // Without %name there is no class: the definitions the source makes for
 // YYPARSERNAME do not compile, and the compiler's complaint names it, as
 // the note in the source says it will.

@@ -131,7 +131,7 @@ void YYPARSERNAME::yydeleteattribute(void YYFAR* attribute)
 void YYPARSERNAME::yycopyattribute(void YYFAR* dest, const void YYFAR* src, int count)
 {
 	for (int i = 0; i < count; i++) {
-		((YYSTYPE YYFAR*)dest)[i] = ((const YYSTYPE YYFAR*)src)[i];
+		((YYSTYPE YYFAR*)dest)[i] = ((YYSTYPE const YYFAR*)src)[i];
 	}
 }
 
