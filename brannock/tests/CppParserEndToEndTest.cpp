@@ -77,6 +77,16 @@ protected:
         ASSERT_NO_FATAL_FAILURE(build(dir_, "calc.y", variant.switches, "gcc", library, "calc_c", extra));
     }
 
+    // Builds program from grammar, a file in the directory, as a C++ parser
+    // in the variant's form; extra goes to the compiler.
+    void buildCppParser(const std::string& grammar, const std::string& program, const std::string& extra = {})
+    {
+        const Variant& variant = GetParam();
+        std::vector<std::string> switches = variant.switches;
+        switches.push_back("-Tcpp");
+        build(dir_, grammar, switches, "g++", variant.unicode ? YLW_LIBRARY : YL_LIBRARY, program, extra);
+    }
+
     // Runs both calculators on input; they must agree, and the C++ result
     // is returned for the test's own expectations.
     ProcessResult both(const std::string& input)
@@ -250,11 +260,7 @@ int main()
 TEST_P(CppParserEndToEnd, DestructorsDiscardEveryValueOnce)
 {
     dir_.write("values.y", kDestructorGrammar);
-    const Variant& variant = GetParam();
-    std::vector<std::string> switches = variant.switches;
-    switches.push_back("-Tcpp");
-    ASSERT_NO_FATAL_FAILURE(
-        build(dir_, "values.y", switches, "g++", variant.unicode ? YLW_LIBRARY : YL_LIBRARY, "values"));
+    ASSERT_NO_FATAL_FAILURE(buildCppParser("values.y", "values"));
     const ProcessResult recovered = runProgramChecked(dir_, "values", "a,a;a a;a,;a,a;");
     EXPECT_EQ(recovered.exitStatus, 0);
     EXPECT_EQ(recovered.out, "ok\nsyntax error\nrecovered\nsyntax error\nrecovered\nok\nlive 0\n");
@@ -270,8 +276,7 @@ TEST_P(CppParserEndToEnd, DestructorsDiscardEveryValueOnce)
     EXPECT_EQ(cleared.out, "discarded the lookahead\nkept 1 3\nplain 4\nlive 0\n");
     // Tracing switched on by the lexer halfway through, with the debug
     // tables compiled in.
-    ASSERT_NO_FATAL_FAILURE(build(dir_, "values.y", switches, "g++", variant.unicode ? YLW_LIBRARY : YL_LIBRARY,
-                                  "traced", "-DYYDEBUG"));
+    ASSERT_NO_FATAL_FAILURE(buildCppParser("values.y", "traced", "-DYYDEBUG"));
     const ProcessResult traced = runProgramChecked(dir_, "traced", "a,a; ! a,a;");
     EXPECT_EQ(traced.exitStatus, 0);
     EXPECT_EQ(traced.out.rfind("ok\nread token ITEM (", 0), 0U) << traced.out;
@@ -323,11 +328,7 @@ int main()
 TEST_P(CppParserEndToEnd, AValueTypeMacroNamingAPointerCompiles)
 {
     dir_.write("words.y", kPointerMacroGrammar);
-    const Variant& variant = GetParam();
-    std::vector<std::string> switches = variant.switches;
-    switches.push_back("-Tcpp");
-    ASSERT_NO_FATAL_FAILURE(
-        build(dir_, "words.y", switches, "g++", variant.unicode ? YLW_LIBRARY : YL_LIBRARY, "words"));
+    ASSERT_NO_FATAL_FAILURE(buildCppParser("words.y", "words"));
     const ProcessResult parsed = runProgramChecked(dir_, "words", "");
     EXPECT_EQ(parsed.exitStatus, 0);
     EXPECT_EQ(parsed.out, "one two\ntwo six\n");
