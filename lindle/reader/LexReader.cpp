@@ -628,64 +628,75 @@ void LexReader::skipLine()
     }
 }
 
-// Skips the character after a backslash; a line's end stays.
-void LexReader::skipEscaped()
+// After an error in a rule's prefix: the rest of the rule, its action
+// included, so that the lines of an action it opens are not read as rules.
+// The action is found in the rest of the line as it would be after a sound
+// prefix, which ends at the first ">": past the expression and the blanks
+// that end it. Only a braced action may go on over further lines.
+void LexReader::skipRule()
 {
-    const SourceCharacter& c = get();
-    if (c.isEndOfFile() || c.is('\n'))
-        unget();
-}
-
-// Skips a literal or class whose opening character was just read, up to
-// its closing one on the same line.
-void LexReader::skipEnclosed(std::uint32_t closing)
-{
+    std::vector<std::uint32_t> rest;
     for (;;) {
         const SourceCharacter& c = get();
         if (c.isEndOfFile() || c.is('\n')) {
             unget();
-            return;
+            break;
         }
-        if (c.is(closing))
-            return;
-        if (c.is('\\'))
-            skipEscaped();
+        rest.push_back(c.code);
     }
+    const std::size_t action = actionOffset(rest);
+    if (action >= rest.size() || rest[action] != '{') {
+        skipLine();
+        return;
+    }
+    for (std::size_t i = rest.size(); i > action + 1; --i)
+        unget();
+    const toolframe::CopyOutcome outcome =
+        toolframe::CodeCopier(input_, emitter_.sourceStream(), nullptr).copy(toolframe::CodeEnd::MatchingBrace);
+    if (!outcome.ended)
+        diagnostics_.fatal(outcome.inComment ? EndOfFileInActionComment : EndOfFileInAction);
+    skipLine();
 }
 
-// After an error in a rule's prefix: the rest of the rule, its action
-// included, so that the lines of an action it opens are not read as rules.
-// The action is the first "{" after a blank that follows the last ">" of
-// the prefix; one before it is a macro reference or a count of the
-// expression.
-void LexReader::skipRule()
+namespace {
+
+// The end of a literal, class or count of an expression that opens at
+// text[from - 1] and closes with closing.
+std::size_t enclosedEnd(const std::vector<std::uint32_t>& text, std::size_t from, std::uint32_t closing)
 {
-    bool pastBlank = false;
-    for (;;) {
-        const SourceCharacter& c = get();
-        if (c.isEndOfFile() || c.is('\n'))
-            return;
-        if (isBlank(c)) {
-            pastBlank = true;
-        } else if (c.is('>')) {
-            pastBlank = false;
-        } else if (c.is('{') && pastBlank) {
-            const toolframe::CopyOutcome outcome =
-                toolframe::CodeCopier(input_, emitter_.sourceStream(), nullptr).copy(toolframe::CodeEnd::MatchingBrace);
-            if (!outcome.ended)
-                diagnostics_.fatal(outcome.inComment ? EndOfFileInActionComment : EndOfFileInAction);
-            skipLine();
-            return;
-        } else if (c.is('\\')) {
-            skipEscaped();
-        } else if (c.is('"')) {
-            skipEnclosed('"');
-        } else if (c.is('[')) {
-            skipEnclosed(']');
-        } else if (c.is('{')) {
-            skipEnclosed('}');
+    std::size_t i = from;
+    while (i < text.size() && text[i] != closing) {
+        if (text[i] == '\\')
+            ++i;
+        else if (closing == ']' && text[i] == '[' && i + 1 < text.size() && text[i + 1] == ':')
+            i = enclosedEnd(text, i + 2, ']'); // [:alpha:] inside a class
+        ++i;
+    }
+    return i + 1;
+}
+
+} // namespace
+
+// Where the action begins in the rest of a rule's line whose prefix broke:
+// after the first ">", the expression up to a blank outside its literals,
+// classes and counts, and the blanks after it.
+std::size_t LexReader::actionOffset(const std::vector<std::uint32_t>& rest)
+{
+    const auto isBlankCode = [](std::uint32_t code) { return code == ' ' || code == '\t'; };
+    const auto prefixEnd = std::find(rest.begin(), rest.end(), static_cast<std::uint32_t>('>'));
+    std::size_t i = prefixEnd == rest.end() ? 0 : static_cast<std::size_t>(prefixEnd - rest.begin()) + 1;
+    while (i < rest.size() && !isBlankCode(rest[i])) {
+        switch (rest[i]) {
+        case '\\': i += 2; break;
+        case '"': i = enclosedEnd(rest, i + 1, '"'); break;
+        case '[': i = enclosedEnd(rest, i + 1, ']'); break;
+        case '{': i = enclosedEnd(rest, i + 1, '}'); break;
+        default: ++i; break;
         }
     }
+    while (i < rest.size() && isBlankCode(rest[i]))
+        ++i;
+    return i;
 }
 
 LexReader::RulesItem LexReader::rulesItem()

@@ -72,8 +72,7 @@ private:
     void codePageDirective();
     void skipLine();
     void skipRule();
-    void skipEscaped();
-    void skipEnclosed(std::uint32_t closing);
+    static std::size_t actionOffset(const std::vector<std::uint32_t>& rest);
     void programCode();
 
     // Shared lexical rules.

@@ -125,6 +125,14 @@ const MessageCase kCases[] = {
     {"BadPrefixSkipsExpressionBracesBeforeItsAction",
      "%x A\nD [0-9]\n%%\n<A,>{D}\"{\"[{]\\{ {\n  s = \"}\"; /* } */\n}\n<A>y\t;\n",
      "scan.l(4) : error L2009: syntax error : missing 'identifier' before '>'\n"},
+    // A "{" in an action that does not open with one, or in the
+    // expression's class, starts nothing: the next rule is read as usual.
+    {"BadPrefixUnbracedActionWithABrace", "%x A\n%%\n<A b>x   return '{';\n<A c>y\t;\nz\t;\n",
+     "scan.l(3) : error L2009: syntax error : missing '>' before 'character'\n"
+     "scan.l(4) : error L2009: syntax error : missing '>' before 'character'\n"},
+    {"BadPrefixClassWithABrace", "%x A\n%%\n<A b>[[:alpha:] {]   ; // {\n<A c>y\t;\nz\t;\n",
+     "scan.l(3) : error L2009: syntax error : missing '>' before 'character'\n"
+     "scan.l(4) : error L2009: syntax error : missing '>' before 'character'\n"},
     {"BadPrefixWithoutActionSkipsItsLine", "%x A\n%%\n<A b>x\n<A>y\t;\n",
      "scan.l(3) : error L2009: syntax error : missing '>' before 'character'\n"},
     {"BadPrefixActionUnclosed", "%x A\n%%\n<A b>x   { f();\n",
