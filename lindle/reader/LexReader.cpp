@@ -667,24 +667,33 @@ std::size_t enclosedEnd(const std::vector<std::uint32_t>& text, std::size_t from
     std::size_t i = from;
     while (i < text.size() && text[i] != closing) {
         if (text[i] == '\\')
-            ++i;
+            i += 2;
         else if (closing == ']' && text[i] == '[' && i + 1 < text.size() && text[i + 1] == ':')
             i = enclosedEnd(text, i + 2, ']'); // [:alpha:] inside a class
-        ++i;
+        else
+            ++i;
     }
     return i + 1;
+}
+
+// Whether code may stand in a start-condition list, right or wrong: a ">"
+// after anything else belongs to the expression or the action.
+bool mayStandInConditionList(std::uint32_t code)
+{
+    return code >= 0x80 || std::isalnum(static_cast<int>(code)) || code == '_' || code == ',' || code == '*' ||
+           code == '<' || code == ' ' || code == '\t';
 }
 
 } // namespace
 
 // Where the action begins in the rest of a rule's line whose prefix broke:
-// after the first ">", the expression up to a blank outside its literals,
-// classes and counts, and the blanks after it.
+// after the ">" that closes the prefix, if one does, the expression up to a
+// blank outside its literals, classes and counts, and the blanks after it.
 std::size_t LexReader::actionOffset(const std::vector<std::uint32_t>& rest)
 {
     const auto isBlankCode = [](std::uint32_t code) { return code == ' ' || code == '\t'; };
-    const auto prefixEnd = std::find(rest.begin(), rest.end(), static_cast<std::uint32_t>('>'));
-    std::size_t i = prefixEnd == rest.end() ? 0 : static_cast<std::size_t>(prefixEnd - rest.begin()) + 1;
+    const auto prefixEnd = std::find_if_not(rest.begin(), rest.end(), mayStandInConditionList);
+    std::size_t i = prefixEnd != rest.end() && *prefixEnd == '>' ? static_cast<std::size_t>(prefixEnd - rest.begin()) + 1 : 0;
     while (i < rest.size() && !isBlankCode(rest[i])) {
         switch (rest[i]) {
         case '\\': i += 2; break;

@@ -133,6 +133,13 @@ const MessageCase kCases[] = {
     {"BadPrefixClassWithABrace", "%x A\n%%\n<A b>[[:alpha:] {]   ; // {\n<A c>y\t;\nz\t;\n",
      "scan.l(3) : error L2009: syntax error : missing '>' before 'character'\n"
      "scan.l(4) : error L2009: syntax error : missing '>' before 'character'\n"},
+    {"BadPrefixClassExpressionBeforeABrace", "%x A\n%%\n<A b>[[:alpha:]]\tf(); // a[0] {\n<A c>y\t;\n",
+     "scan.l(3) : error L2009: syntax error : missing '>' before 'character'\n"
+     "scan.l(4) : error L2009: syntax error : missing '>' before 'character'\n"},
+    // Without a ">" that closes the list, one in the action closes nothing.
+    {"BadPrefixUnclosedListBeforeAnActionWithAnArrow", "%x A\n%%\n<A x\tif (p->ok) {\n<A c>y\t;\n",
+     "scan.l(3) : error L2009: syntax error : missing '>' before 'character'\n"
+     "scan.l(4) : error L2009: syntax error : missing '>' before 'character'\n"},
     {"BadPrefixWithoutActionSkipsItsLine", "%x A\n%%\n<A b>x\n<A>y\t;\n",
      "scan.l(3) : error L2009: syntax error : missing '>' before 'character'\n"},
     {"BadPrefixActionUnclosed", "%x A\n%%\n<A b>x   { f();\n",
