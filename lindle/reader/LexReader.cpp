@@ -631,8 +631,8 @@ void LexReader::skipLine()
 // After an error in a rule's prefix: the rest of the rule, its action
 // included, so that the lines of an action it opens are not read as rules.
 // The action is found in the rest of the line as it would be after a sound
-// prefix, which ends at the first ">": past the expression and the blanks
-// that end it. Only a braced action may go on over further lines.
+// prefix: past the expression and the blanks that end it. Only a braced
+// action may go on over further lines.
 void LexReader::skipRule()
 {
     std::vector<std::uint32_t> rest;
