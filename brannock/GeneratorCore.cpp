@@ -26,7 +26,7 @@ RunCounts GeneratorCore::run(std::FILE* source)
     if (options_.generateIncludeFile)
         emitter_.beginIncludeFile(options_.includeFile);
     verbose_.writeHeader(options_.sourceFile, stamp_);
-    input_.open(source);
+    input_.open(source, options_.sourceFile);
     Grammar grammar(options_, codePage_, emitter_, diagnostics_);
     grammar.setRuleListener(&verbose_);
     GrammarParser parser(options_, input_, grammar, emitter_, diagnostics_);

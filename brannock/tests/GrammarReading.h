@@ -44,7 +44,7 @@ public:
         source_ = fmemopen(const_cast<char*>(text.data()), text.size(), "r");
         if (text.empty())
             source_ = std::fopen("/dev/null", "r");
-        input_.open(source_);
+        input_.open(source_, "g.y");
         grammar_ = std::make_unique<Grammar>(options_, codePage_, emitter_, diagnostics_);
         grammar_->setRuleListener(&verbose_);
         GrammarParser parser(options_, input_, *grammar_, emitter_, diagnostics_);

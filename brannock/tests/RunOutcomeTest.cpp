@@ -194,6 +194,16 @@ TEST_F(RunOutcomeTest, DirectoryAsSourceIsFatal1010)
     EXPECT_EQ(result.exitStatus, 1);
 }
 
+// /proc/self/mem opens but cannot be read from its start: a read that fails
+// must not pass for an empty grammar.
+TEST_F(RunOutcomeTest, UnreadableSourceIsFatal1010AndLeavesNothing)
+{
+    const auto result = runBrannock(directory_, {"/proc/self/mem", "-$", "-o", "g.c", "-v", "g.v"});
+    EXPECT_EQ(result.out, "fatal error Y1010: unable to open file '/proc/self/mem'\n");
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(directory_.entries(), Names{"g.y"});
+}
+
 TEST_F(RunOutcomeTest, MissingOutputDirectoryIsFatal1010AndLeavesNothing)
 {
     // The include file opens first and must go again.

@@ -16,6 +16,7 @@
 #include "corvide/core/settings/NewProjectSettings.h"
 #include "corvide/core/settings/SettingsStore.h"
 #include "toolframe/platform/Locale.h"
+#include "toolframe/platform/StandardDescriptors.h"
 
 namespace {
 
@@ -50,10 +51,24 @@ bool parse(int argc, char** argv, Request& request)
     return !request.project.empty();
 }
 
+// A report that could not be written fails the run, as a generator's
+// does: a script must not take a build it could not show for a clean one.
+int reported(int status)
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return status;
+    std::fputs("corvide-build: the build's output could not be written.\n", stderr);
+    return status == 0 ? 1 : status;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    // Started with a standard stream closed (nohup, a daemon), the build's
+    // pipes would take those numbers, and a tool's standard streams then
+    // land on them.
+    toolframe::occupyClosedStandardDescriptors();
     const toolframe::CodePage codePage = toolframe::setAnsiCharacterLocale();
     Request request;
     if (!parse(argc, argv, request)) {
@@ -72,9 +87,9 @@ int main(int argc, char** argv)
     }
     const std::string tools = corvide::platform::executableDirectory();
     if (!request.list)
-        return corvide::runConsoleBuild(project, request.rebuildAll, codePage, tools);
+        return reported(corvide::runConsoleBuild(project, request.rebuildAll, codePage, tools));
     const std::string listing =
         corvide::buildListing(project, request.rebuildAll, {tools + "/brannock", tools + "/lindle"});
     std::fputs(listing.c_str(), stdout);
-    return 0;
+    return reported(0);
 }

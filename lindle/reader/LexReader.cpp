@@ -37,7 +37,7 @@ LexReader::LexReader(const ToolOptions& options, LexInput& input,
 
 void LexReader::read(std::FILE* source)
 {
-    input_.open(source);
+    input_.open(source, options_.sourceFile);
     const bool rulesFollow = readDefinitions();
     repeatPrologue();
     emitter_.beginActionFunction();

@@ -332,5 +332,16 @@ TEST(LindleRunOutcome, AMissingSourceCannotBeOpened)
     EXPECT_EQ(result.out, "fatal error L1010: unable to open file 'none.l'\n");
 }
 
+// /proc/self/mem opens but cannot be read from its start: a read that fails
+// must not pass for an empty specification.
+TEST(LindleRunOutcome, AnUnreadableSourceIsFatalAndLeavesNothing)
+{
+    TemporaryDirectory directory;
+    const auto result = runLindle(directory, {"/proc/self/mem", "-$", "-o", "scan.c", "-v", "scan.v"});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(result.out, "fatal error L1010: unable to open file '/proc/self/mem'\n");
+    EXPECT_EQ(directory.entries(), std::vector<std::string>{});
+}
+
 } // namespace
 } // namespace lindle::testing

@@ -28,6 +28,14 @@ SourceInput::SourceInput(const CodePage& codePage, Diagnostics& diagnostics, Sou
     bytes_.reserve(kBufferSize);
 }
 
+int SourceInput::readByte()
+{
+    const int byte = std::getc(file_);
+    if (byte == EOF && std::ferror(file_))
+        diagnostics_.fatal(UnableToOpenFile, name_);
+    return byte;
+}
+
 void SourceInput::readCharacterInto(int first)
 {
     // A lead byte brings its trail bytes; a double-byte code page takes the
@@ -36,7 +44,7 @@ void SourceInput::readCharacterInto(int first)
     std::size_t length = 1;
     const std::size_t wanted = codePage_.isUtf8() ? utf8Length(static_cast<unsigned char>(first)) : 2;
     while (length < wanted) {
-        const int byte = std::getc(file_);
+        const int byte = readByte();
         if (byte == EOF) {
             diagnostics_.report(messages_.illegalMultibyteCharacter,
                                 MessageArgument::code(concatenated(character, length)));
@@ -61,7 +69,7 @@ bool SourceInput::readLine()
 {
     if (atEnd_ || file_ == nullptr)
         return false;
-    int byte = std::getc(file_);
+    int byte = readByte();
     if (byte == EOF) {
         // The last line stays, so that its characters still name their bytes.
         atEnd_ = true;
@@ -70,7 +78,7 @@ bool SourceInput::readLine()
     bytes_.clear();
     ++line_;
     bool tooLong = false;
-    for (; byte != EOF && byte != '\n'; byte = std::getc(file_)) {
+    for (; byte != EOF && byte != '\n'; byte = readByte()) {
         const std::size_t before = bytes_.size();
         if (codePage_.isLeadByte(static_cast<unsigned char>(byte)))
             readCharacterInto(byte);
@@ -81,7 +89,7 @@ bool SourceInput::readLine()
             bytes_.resize(before);
             tooLong = true;
             while (byte != EOF && byte != '\n')
-                byte = std::getc(file_);
+                byte = readByte();
             break;
         }
     }

@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "toolframe/diagnostics/Diagnostics.h"
@@ -41,7 +43,13 @@ public:
 
     SourceInput(const CodePage& codePage, Diagnostics& diagnostics, SourceInputMessages messages);
 
-    void open(std::FILE* file) { file_ = file; }
+    // A file that fails to read is fatal error 1010 naming it: the rest of
+    // the file must not pass for its end.
+    void open(std::FILE* file, std::string name)
+    {
+        file_ = file;
+        name_ = std::move(name);
+    }
     int currentLine() const override { return line_ == 0 ? 1 : line_; }
 
     // The next character; end of file once the file is through.
@@ -70,6 +78,7 @@ public:
 
 private:
     bool readLine();
+    int readByte();
     void readCharacterInto(int first);
     void decodeLine();
 
@@ -77,6 +86,7 @@ private:
     Diagnostics& diagnostics_;
     SourceInputMessages messages_;
     std::FILE* file_ = nullptr;
+    std::string name_;
     int line_ = 0;
     bool atEnd_ = false;
     std::vector<char> bytes_;

@@ -271,3 +271,81 @@ TEST_F(OutputFileTest, ASignalAfterTheRunLetGoOfItsFileLeavesIt)
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
     EXPECT_EQ(directory_.read("g.c"), "whole");
 }
+
+namespace {
+
+// Waits for the child to end, for at most five seconds; how it ended as
+// endOfInterruptedRun gives it, or -1 when it had to be killed.
+int endWithin5Seconds(pid_t child)
+{
+    int status = 0;
+    for (int waited = 0; waited < 500; ++waited) {
+        if (::waitpid(child, &status, WNOHANG) == child)
+            return WIFSIGNALED(status) ? WTERMSIG(status) : 256 + WEXITSTATUS(status);
+        ::usleep(10000);
+    }
+    ::kill(child, SIGKILL);
+    ::waitpid(child, &status, 0);
+    return -1;
+}
+
+} // namespace
+
+// An output named after a pipe that nobody reads yet waits for a reader;
+// a signal must still end that wait, and take the run's other files with it.
+TEST_F(OutputFileTest, ASignalEndsAWaitForAPipesReader)
+{
+    ASSERT_EQ(::mkfifo((directory_ / "g.fifo").c_str(), 0600), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        OutputFile written(diagnostics_);
+        written.open(directory_ / "g.c");
+        written.write("partial");
+        OutputFile waiting(diagnostics_);
+        waiting.open(directory_ / "g.fifo");
+        ::_exit(0);
+    }
+    // Until g.c exists the child has not reached the pipe; the signal is
+    // sent once it has and may be waiting there.
+    for (int waited = 0; waited < 500 && !directory_.exists("g.c"); ++waited)
+        ::usleep(10000);
+    ::usleep(100000);
+    ::kill(child, SIGTERM);
+    EXPECT_EQ(endWithin5Seconds(child), SIGTERM);
+    EXPECT_EQ(directory_.entries(), std::vector<std::string>{"g.fifo"});
+}
+
+TEST_F(OutputFileTest, APipesReaderComingLaterGetsTheOutput)
+{
+    ASSERT_EQ(::mkfifo((directory_ / "g.fifo").c_str(), 0600), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        OutputFile file(diagnostics_);
+        file.open(directory_ / "g.fifo");
+        file.write("through the pipe");
+        file.close();
+        ::_exit(0);
+    }
+    ::usleep(100000);
+    EXPECT_EQ(directory_.read("g.fifo"), "through the pipe");
+    EXPECT_EQ(endWithin5Seconds(child), 256);
+}
+
+TEST_F(OutputFileTest, APipeWithAReaderGetsTheOutputAndStays)
+{
+    ASSERT_EQ(::mkfifo((directory_ / "g.fifo").c_str(), 0600), 0);
+    const int reader = ::open((directory_ / "g.fifo").c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    {
+        OutputFile file(diagnostics_);
+        file.open(directory_ / "g.fifo");
+        file.write("written");
+        file.close();
+        file.discard();
+    }
+    char text[16] = {};
+    EXPECT_EQ(::read(reader, text, sizeof text), 7);
+    EXPECT_STREQ(text, "written");
+    ::close(reader);
+    EXPECT_EQ(directory_.entries(), std::vector<std::string>{"g.fifo"});
+}

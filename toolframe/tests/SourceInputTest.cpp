@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -18,7 +21,7 @@ struct Fixture {
           file_(fmemopen(text_.data(), text_.size(), "r")), diagnostics_('L', MessageCatalog({}), out_),
           input_(codePage_, diagnostics_, {2001, 2002})
     {
-        input_.open(file_);
+        input_.open(file_, "g.y");
     }
     ~Fixture()
     {
@@ -105,3 +108,49 @@ TEST(SourceInput, ACarriageReturnBeforeTheNewlineBelongsToTheLineEnd)
 }
 
 } // namespace
+
+namespace {
+
+// A file whose first read gives one line and whose next read fails, as a
+// disk or a network file system may.
+ssize_t readOneLineThenFail(void* cookie, char* buffer, size_t size)
+{
+    auto& reads = *static_cast<int*>(cookie);
+    if (reads++ > 0) {
+        errno = EIO;
+        return -1;
+    }
+    const char line[] = "%%\n";
+    const size_t length = std::min(size, sizeof line - 1);
+    std::memcpy(buffer, line, length);
+    return static_cast<ssize_t>(length);
+}
+
+} // namespace
+
+TEST(SourceInput, AFailedReadIsFatal1010NotTheEndOfTheFile)
+{
+    int reads = 0;
+    std::FILE* failing = fopencookie(&reads, "r", {readOneLineThenFail, nullptr, nullptr, nullptr});
+    ASSERT_NE(failing, nullptr);
+    std::FILE* messages = std::tmpfile();
+    const toolframe::MessageText texts[] = {{0, L""}};
+    Diagnostics diagnostics('Y', MessageCatalog(texts), messages);
+    const CodePage codePage(CodePage::kUtf8);
+    SourceInput input(codePage, diagnostics, {2001, 2002});
+    input.open(failing, "g.y");
+    std::string read;
+    EXPECT_THROW(
+        {
+            for (const auto* c = &input.next(); !c->isEndOfFile(); c = &input.next())
+                read += input.bytesOf(*c);
+        },
+        toolframe::RunAborted);
+    EXPECT_EQ(read, "%%\n");
+    std::rewind(messages);
+    char text[200] = {};
+    EXPECT_GT(std::fread(text, 1, sizeof text - 1, messages), 0u);
+    EXPECT_EQ(std::string(text), "fatal error Y1010: unable to open file 'g.y'\n");
+    std::fclose(messages);
+    std::fclose(failing);
+}

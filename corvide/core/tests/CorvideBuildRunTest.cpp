@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,44 @@ TEST(CorvideBuild, BuildsAProjectAndExitsOneWhenErrorsWereCounted)
     const auto rebuilt = corvideBuild(directory, {"--rebuild", "p.cvp"});
     EXPECT_EQ(rebuilt.exitStatus, 0);
     EXPECT_EQ(rebuilt.out, "Compiling...\ncalc.y\nscan.l\n\np - 0 error(s), 0 warning(s)\n");
+}
+
+// corvide-build with some of its standard streams closed, as nohup or a
+// daemon may start it.
+toolframe::testing::ProcessResult corvideBuildWithout(const TemporaryDirectory& directory, const std::string& closing)
+{
+    return toolframe::testing::runProcess(
+        "/bin/sh", {"-c", std::string("exec \"$0\" p.cvp ") + closing, CORVIDE_BUILD_PROGRAM}, setupIn(directory));
+}
+
+TEST(CorvideBuild, BuildsWithItsStandardStreamsClosed)
+{
+    const TemporaryDirectory directory;
+    directory.write("p.cvp", "[FilesInProject]\nFile1=calc.y\n");
+    directory.write("calc.y", "%token A\n%%\ns : A ;\n");
+    for (const std::string closing : {"<&-", "2>&-", "<&- 2>&-"}) {
+        const auto built = corvideBuildWithout(directory, "--rebuild " + closing);
+        EXPECT_EQ(built.exitStatus, 0) << closing << built.err;
+        EXPECT_EQ(built.out, "Compiling...\ncalc.y\n\np - 0 error(s), 0 warning(s)\n") << closing;
+    }
+    std::remove((directory / "calc.c").c_str());
+    // The tool still runs; only the report is lost, and that fails the run.
+    const auto unreported = corvideBuildWithout(directory, "--rebuild >&-");
+    EXPECT_EQ(unreported.exitStatus, 1);
+    EXPECT_EQ(unreported.err, "corvide-build: the build's output could not be written.\n");
+    EXPECT_TRUE(directory.exists("calc.c"));
+}
+
+TEST(CorvideBuild, AReportLostOnAFullDeviceFailsTheRun)
+{
+    const TemporaryDirectory directory;
+    directory.write("p.cvp", "[FilesInProject]\nFile1=calc.y\n");
+    directory.write("calc.y", "%token A\n%%\ns : A ;\n");
+    for (const std::string request : {"", "--list"}) {
+        const auto result = corvideBuildWithout(directory, request + " > /dev/full");
+        EXPECT_EQ(result.exitStatus, 1) << request;
+        EXPECT_EQ(result.err, "corvide-build: the build's output could not be written.\n") << request;
+    }
 }
 
 // corvide-build copied beside a tool that sleeps with a child of its own:
