@@ -1,10 +1,8 @@
 #include "toolframe/output/OutputFile.h"
 
-#include <cerrno>
 #include <cstdio>
 
-#include <fcntl.h>
-#include <unistd.h>
+#include <sys/stat.h>
 
 #include "toolframe/platform/UnwrittenOutput.h"
 
@@ -18,19 +16,10 @@ OutputFile::~OutputFile()
 
 namespace {
 
-// Opens without waiting: a pipe that nobody reads yet would otherwise hold
-// the open, and with it the signals held around it, for as long as it
-// stays unread. Such a pipe reports ENXIO instead.
-std::FILE* openWithoutWaiting(const std::string& path)
+bool namesAPipe(const std::string& path)
 {
-    const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (descriptor < 0)
-        return nullptr;
-    ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
-    std::FILE* file = ::fdopen(descriptor, "w");
-    if (file == nullptr)
-        ::close(descriptor);
-    return file;
+    struct stat status;
+    return ::stat(path.c_str(), &status) == 0 && S_ISFIFO(status.st_mode);
 }
 
 } // namespace
@@ -38,25 +27,15 @@ std::FILE* openWithoutWaiting(const std::string& path)
 void OutputFile::open(const std::string& path)
 {
     path_ = path;
-    {
-        const UnfinishedFile::SignalsHeld held;
-        file_ = openWithoutWaiting(path);
-        if (file_ != nullptr) {
-            adopt(path);
-            return;
-        }
-    }
-    // A pipe waiting for its reader is not the run's to remove, so there
-    // is nothing to watch: the run waits with the signals free to end it.
-    if (errno == ENXIO)
-        file_ = std::fopen(path.c_str(), "w");
+    // A pipe is never the run's to remove, so nothing needs watching; and
+    // its open waits for a reader, for as long as it takes, which the
+    // signals must be free to end.
+    std::optional<UnfinishedFile::SignalsHeld> held;
+    if (!namesAPipe(path))
+        held.emplace();
+    file_ = std::fopen(path.c_str(), "w");
     if (file_ == nullptr)
         diagnostics_.fatal(UnableToOpenFile, path);
-    adopt(path);
-}
-
-void OutputFile::adopt(const std::string& path)
-{
     std::setvbuf(file_, buffer_, _IOFBF, kBufferSize);
     identity_ = identityOfStream(file_);
     // Resolved now, while the path still leads to the file just opened: a

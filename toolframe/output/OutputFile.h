@@ -43,9 +43,6 @@ public:
     void discard();
 
 private:
-    // Takes the stream just opened as the run's output, watched when it is
-    // the run's own file.
-    void adopt(const std::string& path);
     [[noreturn]] void reportOutputError();
 
     Diagnostics& diagnostics_;
