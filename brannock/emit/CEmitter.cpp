@@ -8,6 +8,7 @@
 #include "toolframe/emit/CDefinitions.h"
 #include "toolframe/emit/ObjectInitialiser.h"
 #include "toolframe/emit/RuntimeNames.h"
+#include "toolframe/emit/WarningBracket.h"
 #include "toolframe/emit/TemplateText.h"
 
 namespace brannock {
@@ -325,6 +326,8 @@ void CEmitter::writeAttributeAccess()
 {
     const bool takesParser = formsOf(options().model).attributesTakeParser;
     write("/* attribute access */\n#ifdef YYDEBUG\n");
+    // Only actions that use $n call these.
+    write(toolframe::warningsOff({"-Wunused-function"}));
     writeFunctionHead("static YYSTYPE YYFAR *@attribute1", {"int index"}, takesParser);
     write("\tYYSTYPE YYFAR *p = &((YYSTYPE YYFAR *) $s)[$t + index];\n"
           "\treturn p;\n"
@@ -339,8 +342,9 @@ void CEmitter::writeAttributeAccess()
           "\tfor (i = 0; i < count; i++) {\n"
           "\t\tp[i] = &((YYSTYPE YYFAR *) $s)[$t + i - (count - 1)];\n"
           "\t}\n"
-          "}\n"
-          "#else\n"
+          "}\n");
+    write(toolframe::warningsOn());
+    write("#else\n"
           "#define @attribute($aindex) (((YYSTYPE YYFAR *) $s)[$t + (index)])\n"
           "#endif\n"
           "\n");

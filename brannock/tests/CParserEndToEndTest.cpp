@@ -43,6 +43,37 @@ const std::vector<Variant> kVariants = {
     {"compact_unicode_cpp", {"-W", "-s"}, true, true},
 };
 
+// Grammars that leave a name of the generated code unused: no action at
+// all, an action that reads no value, and actions that read values only
+// through $$ and $n. Each must compile without a warning under -Wall
+// -Wextra, with and without YYDEBUG, whatever the model: users build with
+// -Werror. Only the action function's parameters, whose names its fixed
+// head gives, may go unused (the README says so).
+void expectSparseGrammarsCompileCleanly(const TemporaryDirectory& dir, const Variant& variant, bool named)
+{
+    const std::string name = named ? "%name sparse\n" : "";
+    const std::string grammars[] = {
+        name + "%token A B\n%%\ns : A s B | ;\n",
+        name + "%token A\n%%\ns : A { } A ;\n",
+        name + "%token NUM\n%left '+'\n%%\ne : e '+' e { $$ = $1 + $3; } | NUM ;\n",
+    };
+    const std::string compiler = variant.asCpp ? "g++ -x c++" : "gcc -x c";
+    for (const std::string& grammar : grammars) {
+        dir.write("sparse.y", grammar);
+        std::vector<std::string> arguments = {dir / "sparse.y", "-$", "-o", dir / "sparse.c"};
+        arguments.insert(arguments.end(), variant.switches.begin(), variant.switches.end());
+        const ProcessResult generated = runProcess(BRANNOCK_PROGRAM, arguments);
+        ASSERT_EQ(generated.exitStatus, 0) << generated.out << generated.err;
+        for (const std::string debug : {"", " -DYYDEBUG"}) {
+            const std::string command = compiler + " -Wall -Wextra -Wno-unused-parameter -Werror" + debug +
+                                        " -I" + quoted(YL_INCLUDE_DIR) +
+                                        " -I" + quoted(YL_COMMON_INCLUDE_DIR) + " -c sparse.c -o sparse.o";
+            const ProcessResult compiled = shell(command, dir.path());
+            EXPECT_EQ(compiled.exitStatus, 0) << grammar << command << "\n" << compiled.out << compiled.err;
+        }
+    }
+}
+
 bool haveCompilers()
 {
     return shell("command -v gcc && command -v g++", "/").exitStatus == 0;
@@ -547,6 +578,12 @@ TEST_P(CParserEndToEnd, GrammarsTooLargeToLayOutParseTheSame)
     EXPECT_EQ(rejected.out, "syntax error\n");
 }
 
+TEST_P(CParserEndToEnd, GrammarsWithoutValuesCompileWithoutWarnings)
+{
+    TemporaryDirectory dir;
+    expectSparseGrammarsCompileCleanly(dir, GetParam(), false);
+}
+
 INSTANTIATE_TEST_SUITE_P(Forms, CParserEndToEnd, ::testing::ValuesIn(kVariants),
                          [](const ::testing::TestParamInfo<Variant>& param) { return std::string(param.param.name); });
 
@@ -745,6 +782,12 @@ TEST_P(CParserModelEndToEnd, DestructorsDiscardEveryValueOnce)
     const ProcessResult cleared = runChecked(dir, "=aaa;=a;");
     EXPECT_EQ(cleared.exitStatus, 0);
     EXPECT_EQ(cleared.out, "kept 1 3\nplain 4\nlive 0\n");
+}
+
+TEST_P(CParserModelEndToEnd, GrammarsWithoutValuesCompileWithoutWarnings)
+{
+    TemporaryDirectory dir;
+    expectSparseGrammarsCompileCleanly(dir, GetParam().variant, true);
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, CParserModelEndToEnd, ::testing::ValuesIn(kModelVariants),

@@ -5,6 +5,7 @@
 
 #include "toolframe/emit/MacroDefaults.h"
 #include "toolframe/emit/RuntimeNames.h"
+#include "toolframe/emit/WarningBracket.h"
 #include "toolframe/output/BannerBox.h"
 
 namespace lindle {
@@ -17,10 +18,6 @@ constexpr toolframe::MacroDefault kSizeDefaults[] = {
     {"YYTEXT_MAX", "0"},
     {"YYUNPUT_MAX", "YYTEXT_MAX"},
 };
-
-constexpr std::string_view kWarningsOn = "#ifdef __GNUC__\n"
-                                         "#pragma GCC diagnostic pop\n"
-                                         "#endif\n";
 
 // How many values a row of each table has.
 constexpr std::size_t kRowWidths[] = {1, 1, 3, 2, 3};
@@ -121,14 +118,12 @@ void CFamilyScannerEmitter::writeMissingNameNote()
     toolframe::writeNoteBox(sourceStream(), kLines);
 }
 
-void CFamilyScannerEmitter::writeWarningsOff(std::string_view warning)
+void CFamilyScannerEmitter::writeWarningsOff(std::initializer_list<std::string_view> warnings)
 {
-    sourceStream().writeNarrow("#ifdef __GNUC__\n#pragma GCC diagnostic push\n#pragma GCC diagnostic ignored \"");
-    sourceStream().writeNarrow(warning);
-    sourceStream().writeNarrow("\"\n#endif\n");
+    sourceStream().writeNarrow(toolframe::warningsOff(warnings));
 }
 
-void CFamilyScannerEmitter::writeWarningsOn() { sourceStream().writeNarrow(kWarningsOn); }
+void CFamilyScannerEmitter::writeWarningsOn() { sourceStream().writeNarrow(toolframe::warningsOn()); }
 
 void CFamilyScannerEmitter::startRows(std::string_view lead)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,7 +45,7 @@ protected:
     // Bracket generated code that a user's strict warnings would stop at:
     // the action function, whose actions fall through to the next case
     // under %return as the user meant, and the scanner object.
-    void writeWarningsOff(std::string_view warning);
+    void writeWarningsOff(std::initializer_list<std::string_view> warnings);
     void writeWarningsOn();
     // The rows of a table, each begun by lead.
     void startRows(std::string_view lead);

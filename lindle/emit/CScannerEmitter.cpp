@@ -67,19 +67,19 @@ constexpr std::string_view kSingleCompatibility =
 constexpr std::string_view kMultipleCompatibility =
     "/* input, output and unput */\n"
     "#ifdef input\n"
-    "static int YYCDECL @input(@mlexer_t YYFAR *yy)\n{\n\treturn input();\n}\n"
+    "static int YYCDECL @input(@mlexer_t YYFAR *yy)\n{\n\t(void) yy;\n\treturn input();\n}\n"
     "#ifndef YYMINPUT\n#define YYMINPUT @input\n#endif\n"
     "#else\n"
     "#define input() (yy->yyminput(yy))\n"
     "#endif\n"
     "#ifdef output\n"
-    "static void YYCDECL @output(@mlexer_t YYFAR *yy, int ch)\n{\n\toutput(ch);\n}\n"
+    "static void YYCDECL @output(@mlexer_t YYFAR *yy, int ch)\n{\n\t(void) yy;\n\toutput(ch);\n}\n"
     "#ifndef YYMOUTPUT\n#define YYMOUTPUT @output\n#endif\n"
     "#else\n"
     "#define output(ch) (yy->yymoutput(yy, (ch)))\n"
     "#endif\n"
     "#ifdef unput\n"
-    "static void YYCDECL @unput(@mlexer_t YYFAR *yy, int ch)\n{\n\tunput(ch);\n}\n"
+    "static void YYCDECL @unput(@mlexer_t YYFAR *yy, int ch)\n{\n\t(void) yy;\n\tunput(ch);\n}\n"
     "#ifndef YYMUNPUT\n#define YYMUNPUT @unput\n#endif\n"
     "#else\n"
     "#define unput(ch) (yy->yymunput(yy, (ch)))\n"
@@ -214,7 +214,7 @@ void CScannerEmitter::beginActionFunction()
         write(kLibraryVariables);
         write(kSingleCompatibility);
     }
-    writeWarningsOff("-Wimplicit-fallthrough");
+    writeWarningsOff({"-Wimplicit-fallthrough", "-Wunused-parameter"});
     std::vector<std::string> parameters;
     if (hasLexerObject())
         parameters.emplace_back("@mlexer_t YYFAR *yy");
@@ -301,7 +301,7 @@ void CScannerEmitter::writeLexerObject()
     writeMissingNameNote();
     // The object closes with the library's own members, which static
     // storage starts at zero.
-    writeWarningsOff("-Wmissing-field-initializers");
+    writeWarningsOff({"-Wmissing-field-initializers"});
     write(instance ? "YYMEXPLEXER(YYCONST _YL @mlexer_t) YYNEAR YYLEXERNAME = {\n"
                    : "YYMEXPLEXER(_YL @mlexer_t) YYNEAR YYLEXERNAME = {\n");
     // Without file-scope buffers every instance points at its own.

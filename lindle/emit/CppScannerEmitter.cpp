@@ -96,7 +96,7 @@ void CppScannerEmitter::beginActionFunction()
     source.writeNarrow(kCompatibilityDefinitions);
     source.writeNarrow(kLibraryHooks);
     source.writeNarrow(kTokenValue);
-    writeWarningsOff("-Wimplicit-fallthrough");
+    writeWarningsOff({"-Wimplicit-fallthrough", "-Wunused-parameter"});
     source.writeNarrow(actionType());
     source.writeNarrow(" YYLEXERNAME::yyaction(int action)\n{\n");
 }

@@ -67,6 +67,39 @@ TEST_P(CScannerGolden, MatchesTheFileOnRecordAndCompiles)
         }
 }
 
+// Specifications that leave a name of the generated code unused: no rule,
+// and the user's own input, output and unput, whose wrappers in the
+// multiple models take an object they need not read. Each still compiles
+// without a warning in every form, C++ output included.
+TEST_P(CScannerGolden, SpecificationsLeavingNamesUnusedCompileWithoutWarnings)
+{
+    const Form& form = GetParam();
+    const std::string specifications[] = {
+        "%name sparse\n%%\n%%\n",
+        "%{\n#include <stdio.h>\n#define input() getchar()\n#define output(c) putchar(c)\n"
+        "#define unput(c) ungetc((c), stdin)\n%}\n%name sparse\n%%\n.|\\n\t{ return 1; }\n%%\n",
+    };
+    TemporaryDirectory dir;
+    for (const std::string& specification : specifications) {
+        dir.write("sparse.l", specification);
+        for (const bool cpp : {false, true}) {
+            std::vector<std::string> arguments = {"sparse.l"};
+            if (cpp)
+                arguments.push_back("-Tcpp");
+            arguments.insert(arguments.end(), form.switches.begin(), form.switches.end());
+            const ProcessResult result = runLindle(dir, arguments);
+            ASSERT_EQ(result.exitStatus, 0) << result.out << result.err;
+            const std::string source = cpp ? "sparse.cpp" : "sparse.c";
+            for (const std::string debug : {"", " -DYYDEBUG"}) {
+                const std::string command = std::string(cpp ? "g++" : "gcc") + " -Wall -Wextra -Werror" + debug +
+                                            kRuntimeIncludes + " -c " + source + " -o sparse.o";
+                const ProcessResult compiled = shell(command, dir.path());
+                EXPECT_EQ(compiled.exitStatus, 0) << specification << command << "\n" << compiled.out << compiled.err;
+            }
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Forms, CScannerGolden, ::testing::ValuesIn(kForms),
                          [](const ::testing::TestParamInfo<Form>& param) { return std::string(param.param.name); });
 

@@ -98,6 +98,10 @@ using namespace yl;
 
 /* attribute access */
 #ifdef YYDEBUG
+#ifdef __GNUC__
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-function"
+#endif
 #ifdef YYPROTOTYPE
 static YYSTYPE YYFAR *yywattribute1(yywmparser_t YYFAR *yy, int index)
 #else
@@ -128,6 +132,9 @@ int count;
 		p[i] = &((YYSTYPE YYFAR *) yy->yymattributestackptr)[yy->yymtop + i - (count - 1)];
 	}
 }
+#ifdef __GNUC__
+#pragma GCC diagnostic pop
+#endif
 #else
 #define yywattribute(yy, index) (((YYSTYPE YYFAR *) yy->yymattributestackptr)[yy->yymtop + (index)])
 #endif
@@ -145,7 +152,7 @@ int action;
 		{
 #line 18 "sum.y"
  (*(YYSTYPE YYFAR *) yy->yymvalptr).value = 0; 
-#line 149 "sum.c"
+#line 156 "sum.c"
 		}
 		break;
 	case 1:
@@ -157,7 +164,7 @@ int action;
 			{
 #line 20 "sum.y"
  (*(YYSTYPE YYFAR *) yy->yymvalptr).value = yywattribute(yy, 1 - 3).value + yywattribute(yy, 3 - 3).value; 
-#line 161 "sum.c"
+#line 168 "sum.c"
 			}
 		}
 		break;
@@ -170,7 +177,7 @@ int action;
 			{
 #line 22 "sum.y"
  (*(YYSTYPE YYFAR *) yy->yymvalptr).value = 0; 
-#line 174 "sum.c"
+#line 181 "sum.c"
 			}
 		}
 		break;

@@ -113,6 +113,10 @@ static YYSTYPE YYNEAR yywlval;
 
 /* attribute access */
 #ifdef YYDEBUG
+#ifdef __GNUC__
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-function"
+#endif
 #ifdef YYPROTOTYPE
 static YYSTYPE YYFAR *yywattribute1(int index)
 #else
@@ -141,6 +145,9 @@ int count;
 		p[i] = &((YYSTYPE YYFAR *) (YYPARSERNAME).yymattributestackptr)[(YYPARSERNAME).yymtop + i - (count - 1)];
 	}
 }
+#ifdef __GNUC__
+#pragma GCC diagnostic pop
+#endif
 #else
 #define yywattribute(index) (((YYSTYPE YYFAR *) (YYPARSERNAME).yymattributestackptr)[(YYPARSERNAME).yymtop + (index)])
 #endif
@@ -158,7 +165,7 @@ int action;
 		{
 #line 18 "sum.y"
  yywval.value = 0; 
-#line 162 "sum.c"
+#line 169 "sum.c"
 		}
 		break;
 	case 1:
@@ -170,7 +177,7 @@ int action;
 			{
 #line 20 "sum.y"
  yywval.value = yywattribute(1 - 3).value + yywattribute(3 - 3).value; 
-#line 174 "sum.c"
+#line 181 "sum.c"
 			}
 		}
 		break;
@@ -183,7 +190,7 @@ int action;
 			{
 #line 22 "sum.y"
  yywval.value = 0; 
-#line 187 "sum.c"
+#line 194 "sum.c"
 			}
 		}
 		break;

@@ -92,6 +92,10 @@ size_t YYNEAR YYDCDECL yyattribute_size = sizeof(YYSTYPE);
 
 /* attribute access */
 #ifdef YYDEBUG
+#ifdef __GNUC__
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-function"
+#endif
 #ifdef YYPROTOTYPE
 static YYSTYPE YYFAR *yyattribute1(int index)
 #else
@@ -120,6 +124,9 @@ int count;
 		p[i] = &((YYSTYPE YYFAR *) yyattributestackptr)[yytop + i - (count - 1)];
 	}
 }
+#ifdef __GNUC__
+#pragma GCC diagnostic pop
+#endif
 #else
 #define yyattribute(index) (((YYSTYPE YYFAR *) yyattributestackptr)[yytop + (index)])
 #endif
@@ -136,7 +143,7 @@ int action;
 		{
 #line 18 "sum.y"
  yyval.value = 0; 
-#line 140 "sum.c"
+#line 147 "sum.c"
 		}
 		break;
 	case 1:
@@ -148,7 +155,7 @@ int action;
 			{
 #line 20 "sum.y"
  yyval.value = yyattribute(1 - 3).value + yyattribute(3 - 3).value; 
-#line 152 "sum.c"
+#line 159 "sum.c"
 			}
 		}
 		break;
@@ -161,7 +168,7 @@ int action;
 			{
 #line 22 "sum.y"
  yyval.value = 0; 
-#line 165 "sum.c"
+#line 172 "sum.c"
 			}
 		}
 		break;

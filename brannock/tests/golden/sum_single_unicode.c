@@ -92,6 +92,10 @@ size_t YYNEAR YYDCDECL yywattribute_size = sizeof(YYSTYPE);
 
 /* attribute access */
 #ifdef YYDEBUG
+#ifdef __GNUC__
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-function"
+#endif
 #ifdef YYPROTOTYPE
 static YYSTYPE YYFAR *yywattribute1(int index)
 #else
@@ -120,6 +124,9 @@ int count;
 		p[i] = &((YYSTYPE YYFAR *) yywattributestackptr)[yywtop + i - (count - 1)];
 	}
 }
+#ifdef __GNUC__
+#pragma GCC diagnostic pop
+#endif
 #else
 #define yywattribute(index) (((YYSTYPE YYFAR *) yywattributestackptr)[yywtop + (index)])
 #endif
@@ -136,7 +143,7 @@ int action;
 		{
 #line 18 "sum.y"
  yywval.value = 0; 
-#line 140 "sum.c"
+#line 147 "sum.c"
 		}
 		break;
 	case 1:
@@ -148,7 +155,7 @@ int action;
 			{
 #line 20 "sum.y"
  yywval.value = yywattribute(1 - 3).value + yywattribute(3 - 3).value; 
-#line 152 "sum.c"
+#line 159 "sum.c"
 			}
 		}
 		break;
@@ -161,7 +168,7 @@ int action;
 			{
 #line 22 "sum.y"
  yywval.value = 0; 
-#line 165 "sum.c"
+#line 172 "sum.c"
 			}
 		}
 		break;

@@ -128,6 +128,7 @@ int YYLEXERNAME::yylibraryhooks() const
 #ifdef __GNUC__
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wimplicit-fallthrough"
+#pragma GCC diagnostic ignored "-Wunused-parameter"
 #endif
 yywint_t YYLEXERNAME::yyaction(int action)
 {
@@ -137,76 +138,76 @@ yywint_t YYLEXERNAME::yyaction(int action)
 		{
 #line 21 "cpp_scan.l"
 { numbers++; return 1; }
-#line 141 "cpp_scan.cpp"
+#line 142 "cpp_scan.cpp"
 		}
 		break;
 	case 2:
 		{
 #line 22 "cpp_scan.l"
 BEGIN TAG;
-#line 148 "cpp_scan.cpp"
+#line 149 "cpp_scan.cpp"
 		}
 		break;
 	case 3:
 		{
 #line 23 "cpp_scan.l"
 { BEGIN INITIAL; }
-#line 155 "cpp_scan.cpp"
+#line 156 "cpp_scan.cpp"
 		}
 		break;
 	case 4:
 		{
 #line 24 "cpp_scan.l"
 BEGIN COMMENT;
-#line 162 "cpp_scan.cpp"
+#line 163 "cpp_scan.cpp"
 		}
 		break;
 	case 5:
 		{
 #line 25 "cpp_scan.l"
 BEGIN INITIAL;
-#line 169 "cpp_scan.cpp"
+#line 170 "cpp_scan.cpp"
 		}
 		break;
 	case 6:
 		{
 #line 26 "cpp_scan.l"
 ;
-#line 176 "cpp_scan.cpp"
+#line 177 "cpp_scan.cpp"
 		}
 		break;
 	case 7:
 		{
 #line 27 "cpp_scan.l"
 return 2;
-#line 183 "cpp_scan.cpp"
+#line 184 "cpp_scan.cpp"
 		}
 		break;
 	case 8:
 		{
 #line 28 "cpp_scan.l"
 { yymore(); REJECT; }
-#line 190 "cpp_scan.cpp"
+#line 191 "cpp_scan.cpp"
 		}
 		break;
 	case 9:
 		{
 #line 29 "cpp_scan.l"
 return 0;
-#line 197 "cpp_scan.cpp"
+#line 198 "cpp_scan.cpp"
 		}
 		break;
 	case 10:
 		{
 #line 31 "cpp_scan.l"
 { return 3; }
-#line 204 "cpp_scan.cpp"
+#line 205 "cpp_scan.cpp"
 		}
 	case 11:
 		{
 #line 32 "cpp_scan.l"
 return 4;
-#line 210 "cpp_scan.cpp"
+#line 211 "cpp_scan.cpp"
 		}
 	default:
 		yyassert(0);

@@ -172,6 +172,7 @@ int YYLEXERNAME::yylibraryhooks() const
 #ifdef __GNUC__
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wimplicit-fallthrough"
+#pragma GCC diagnostic ignored "-Wunused-parameter"
 #endif
 yywint_t YYLEXERNAME::yyaction(int action)
 {
@@ -181,76 +182,76 @@ yywint_t YYLEXERNAME::yyaction(int action)
 		{
 // #line 21 "cpp_scan.l"
 { numbers++; return 1; }
-// #line 185 "cpp_scan.cpp"
+// #line 186 "cpp_scan.cpp"
 		}
 		break;
 	case 2:
 		{
 // #line 22 "cpp_scan.l"
 BEGIN TAG;
-// #line 192 "cpp_scan.cpp"
+// #line 193 "cpp_scan.cpp"
 		}
 		break;
 	case 3:
 		{
 // #line 23 "cpp_scan.l"
 { BEGIN INITIAL; }
-// #line 199 "cpp_scan.cpp"
+// #line 200 "cpp_scan.cpp"
 		}
 		break;
 	case 4:
 		{
 // #line 24 "cpp_scan.l"
 BEGIN COMMENT;
-// #line 206 "cpp_scan.cpp"
+// #line 207 "cpp_scan.cpp"
 		}
 		break;
 	case 5:
 		{
 // #line 25 "cpp_scan.l"
 BEGIN INITIAL;
-// #line 213 "cpp_scan.cpp"
+// #line 214 "cpp_scan.cpp"
 		}
 		break;
 	case 6:
 		{
 // #line 26 "cpp_scan.l"
 ;
-// #line 220 "cpp_scan.cpp"
+// #line 221 "cpp_scan.cpp"
 		}
 		break;
 	case 7:
 		{
 // #line 27 "cpp_scan.l"
 return 2;
-// #line 227 "cpp_scan.cpp"
+// #line 228 "cpp_scan.cpp"
 		}
 		break;
 	case 8:
 		{
 // #line 28 "cpp_scan.l"
 { yymore(); REJECT; }
-// #line 234 "cpp_scan.cpp"
+// #line 235 "cpp_scan.cpp"
 		}
 		break;
 	case 9:
 		{
 // #line 29 "cpp_scan.l"
 return 0;
-// #line 241 "cpp_scan.cpp"
+// #line 242 "cpp_scan.cpp"
 		}
 		break;
 	case 10:
 		{
 // #line 31 "cpp_scan.l"
 { return 3; }
-// #line 248 "cpp_scan.cpp"
+// #line 249 "cpp_scan.cpp"
 		}
 	case 11:
 		{
 // #line 32 "cpp_scan.l"
 return 4;
-// #line 254 "cpp_scan.cpp"
+// #line 255 "cpp_scan.cpp"
 		}
 	default:
 		yyassert(0);

@@ -59,6 +59,7 @@ using namespace yl;
 #ifdef input
 static int YYCDECL yywinput(yywmlexer_t YYFAR *yy)
 {
+	(void) yy;
 	return input();
 }
 #ifndef YYMINPUT
@@ -70,6 +71,7 @@ static int YYCDECL yywinput(yywmlexer_t YYFAR *yy)
 #ifdef output
 static void YYCDECL yywoutput(yywmlexer_t YYFAR *yy, int ch)
 {
+	(void) yy;
 	output(ch);
 }
 #ifndef YYMOUTPUT
@@ -81,6 +83,7 @@ static void YYCDECL yywoutput(yywmlexer_t YYFAR *yy, int ch)
 #ifdef unput
 static void YYCDECL yywunput(yywmlexer_t YYFAR *yy, int ch)
 {
+	(void) yy;
 	unput(ch);
 }
 #ifndef YYMUNPUT
@@ -163,6 +166,7 @@ static void YYCDECL yywunput(yywmlexer_t YYFAR *yy, int ch)
 #ifdef __GNUC__
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wimplicit-fallthrough"
+#pragma GCC diagnostic ignored "-Wunused-parameter"
 #endif
 #ifdef YYPROTOTYPE
 static yywint_t YYCDECL yywlexeraction(yywmlexer_t YYFAR *yy, int action)
@@ -178,69 +182,69 @@ int action;
 		{
 #line 9 "scan.l"
 { numbers++; return 1; }
-#line 182 "scan.c"
+#line 186 "scan.c"
 		}
 		break;
 	case 2:
 		{
 #line 10 "scan.l"
 BEGIN TAG;
-#line 189 "scan.c"
+#line 193 "scan.c"
 		}
 		break;
 	case 3:
 		{
 #line 11 "scan.l"
 { BEGIN INITIAL; }
-#line 196 "scan.c"
+#line 200 "scan.c"
 		}
 		break;
 	case 4:
 		{
 #line 12 "scan.l"
 BEGIN COMMENT;
-#line 203 "scan.c"
+#line 207 "scan.c"
 		}
 		break;
 	case 5:
 		{
 #line 13 "scan.l"
 BEGIN INITIAL;
-#line 210 "scan.c"
+#line 214 "scan.c"
 		}
 		break;
 	case 6:
 		{
 #line 14 "scan.l"
 ;
-#line 217 "scan.c"
+#line 221 "scan.c"
 		}
 		break;
 	case 7:
 		{
 #line 15 "scan.l"
 return 2;
-#line 224 "scan.c"
+#line 228 "scan.c"
 		}
 		break;
 	case 8:
 		{
 #line 16 "scan.l"
 return 0;
-#line 231 "scan.c"
+#line 235 "scan.c"
 		}
 		break;
 	case 9:
 		{
 #line 18 "scan.l"
 { return 3; }
-#line 238 "scan.c"
+#line 242 "scan.c"
 		}
 	case 10:
 		{
 #line 19 "scan.l"
 return 4;
-#line 244 "scan.c"
+#line 248 "scan.c"
 		}
 	default:
 		yyassert(0);
@@ -327,7 +331,7 @@ static YYCONST yywbackup_t YYNEARFAR YYBASED_CODE yywbackup[] = {
 #line 21 "scan.l"
 int scanned(void) { return numbers; }
 
-#line 331 "scan.c"
+#line 335 "scan.c"
 /****************************************************************************
 * N O T E
 * 

@@ -63,6 +63,7 @@ static int YYNEAR yyunputstore[(YYUNPUT_SIZE)];
 #ifdef input
 static int YYCDECL yyinput(yymlexer_t YYFAR *yy)
 {
+	(void) yy;
 	return input();
 }
 #ifndef YYMINPUT
@@ -74,6 +75,7 @@ static int YYCDECL yyinput(yymlexer_t YYFAR *yy)
 #ifdef output
 static void YYCDECL yyoutput(yymlexer_t YYFAR *yy, int ch)
 {
+	(void) yy;
 	output(ch);
 }
 #ifndef YYMOUTPUT
@@ -85,6 +87,7 @@ static void YYCDECL yyoutput(yymlexer_t YYFAR *yy, int ch)
 #ifdef unput
 static void YYCDECL yyunput(yymlexer_t YYFAR *yy, int ch)
 {
+	(void) yy;
 	unput(ch);
 }
 #ifndef YYMUNPUT
@@ -167,6 +170,7 @@ static void YYCDECL yyunput(yymlexer_t YYFAR *yy, int ch)
 #ifdef __GNUC__
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wimplicit-fallthrough"
+#pragma GCC diagnostic ignored "-Wunused-parameter"
 #endif
 #ifdef YYPROTOTYPE
 static int YYCDECL yylexeraction(yymlexer_t YYFAR *yy, int action)
@@ -182,69 +186,69 @@ int action;
 		{
 #line 9 "scan.l"
 { numbers++; return 1; }
-#line 186 "scan.c"
+#line 190 "scan.c"
 		}
 		break;
 	case 2:
 		{
 #line 10 "scan.l"
 BEGIN TAG;
-#line 193 "scan.c"
+#line 197 "scan.c"
 		}
 		break;
 	case 3:
 		{
 #line 11 "scan.l"
 { BEGIN INITIAL; }
-#line 200 "scan.c"
+#line 204 "scan.c"
 		}
 		break;
 	case 4:
 		{
 #line 12 "scan.l"
 BEGIN COMMENT;
-#line 207 "scan.c"
+#line 211 "scan.c"
 		}
 		break;
 	case 5:
 		{
 #line 13 "scan.l"
 BEGIN INITIAL;
-#line 214 "scan.c"
+#line 218 "scan.c"
 		}
 		break;
 	case 6:
 		{
 #line 14 "scan.l"
 ;
-#line 221 "scan.c"
+#line 225 "scan.c"
 		}
 		break;
 	case 7:
 		{
 #line 15 "scan.l"
 return 2;
-#line 228 "scan.c"
+#line 232 "scan.c"
 		}
 		break;
 	case 8:
 		{
 #line 16 "scan.l"
 return 0;
-#line 235 "scan.c"
+#line 239 "scan.c"
 		}
 		break;
 	case 9:
 		{
 #line 18 "scan.l"
 { return 3; }
-#line 242 "scan.c"
+#line 246 "scan.c"
 		}
 	case 10:
 		{
 #line 19 "scan.l"
 return 4;
-#line 248 "scan.c"
+#line 252 "scan.c"
 		}
 	default:
 		yyassert(0);
@@ -396,7 +400,7 @@ static YYCONST yybackup_t YYNEARFAR YYBASED_CODE yybackup[] = {
 #line 21 "scan.l"
 int scanned(void) { return numbers; }
 
-#line 400 "scan.c"
+#line 404 "scan.c"
 /****************************************************************************
 * N O T E
 * 

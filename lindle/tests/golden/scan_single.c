@@ -100,6 +100,7 @@ void YYCDECL yyunput(int ch)
 #ifdef __GNUC__
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wimplicit-fallthrough"
+#pragma GCC diagnostic ignored "-Wunused-parameter"
 #endif
 #ifdef YYPROTOTYPE
 int YYCDECL yylexeraction(int action)
@@ -114,69 +115,69 @@ int action;
 		{
 #line 9 "scan.l"
 { numbers++; return 1; }
-#line 118 "scan.c"
+#line 119 "scan.c"
 		}
 		break;
 	case 2:
 		{
 #line 10 "scan.l"
 BEGIN TAG;
-#line 125 "scan.c"
+#line 126 "scan.c"
 		}
 		break;
 	case 3:
 		{
 #line 11 "scan.l"
 { BEGIN INITIAL; }
-#line 132 "scan.c"
+#line 133 "scan.c"
 		}
 		break;
 	case 4:
 		{
 #line 12 "scan.l"
 BEGIN COMMENT;
-#line 139 "scan.c"
+#line 140 "scan.c"
 		}
 		break;
 	case 5:
 		{
 #line 13 "scan.l"
 BEGIN INITIAL;
-#line 146 "scan.c"
+#line 147 "scan.c"
 		}
 		break;
 	case 6:
 		{
 #line 14 "scan.l"
 ;
-#line 153 "scan.c"
+#line 154 "scan.c"
 		}
 		break;
 	case 7:
 		{
 #line 15 "scan.l"
 return 2;
-#line 160 "scan.c"
+#line 161 "scan.c"
 		}
 		break;
 	case 8:
 		{
 #line 16 "scan.l"
 return 0;
-#line 167 "scan.c"
+#line 168 "scan.c"
 		}
 		break;
 	case 9:
 		{
 #line 18 "scan.l"
 { return 3; }
-#line 174 "scan.c"
+#line 175 "scan.c"
 		}
 	case 10:
 		{
 #line 19 "scan.l"
 return 4;
-#line 180 "scan.c"
+#line 181 "scan.c"
 		}
 	default:
 		yyassert(0);
