@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -315,6 +316,52 @@ TEST(LexerRuntime, RejectAtTheEndDoesNotReachTheNextInput)
     EXPECT_EQ(runProgramChecked(dir, "ends", "ab\n").out, expected);
     ASSERT_TRUE(buildScanner(dir, "ends.l", "ends_compact", {"-s"}));
     EXPECT_EQ(runProgramChecked(dir, "ends_compact", "ab\n").out, expected);
+}
+
+// A token that no character can make longer is acted on as soon as it is
+// read: a scanner reading a terminal answers a line when it ends, not when
+// the next one comes. Through the stream's buffer and through the
+// program's own getchar, in both table forms, both widths and the object
+// model.
+TEST(LexerRuntime, ATokenNothingCanExtendIsActedOnWithoutWaitingForMoreInput)
+{
+    struct Form {
+        const char* name;
+        std::vector<std::string> switches;
+        std::string code;
+    };
+    const std::string rules = "%%\n[a-z]+\tprintf(\"[word %d]\\n\", (int) yyleng);\n"
+                              "\\n\tprintf(\"[newline %d]\\n\", yylineno);\n%%\n";
+    const std::string main = "int main(void) { while (yylex() != 0) {} return 0; }\n";
+    const std::string ownGetchar = "int yygetchar(void) { return getc(yyin != NULL ? yyin : stdin); }\n";
+    const std::string instanceMain = "int main(void)\n{\n\tyymlexer_t lexer;\n"
+                                     "\tyymcreatelexer(&lexer, &scanner);\n\twhile (yymlex(&lexer) != 0) {\n\t}\n"
+                                     "\tyymdestroylexer(&lexer);\n\treturn 0;\n}\n";
+    const Form forms[] = {
+        {"fast", {}, rules + main},
+        {"compact", {"-s"}, rules + main},
+        {"own getchar", {}, rules + ownGetchar + main},
+        {"own getchar, compact", {"-s"}, rules + ownGetchar + main},
+        {"unicode", {"-W"}, rules + main},
+        {"instance", {"-mi"}, "%name scanner\n" + rules + instanceMain},
+    };
+    TemporaryDirectory dir;
+    for (const Form& form : forms) {
+        SCOPED_TRACE(form.name);
+        dir.write("lines.l", form.code);
+        ASSERT_TRUE(buildScanner(dir, "lines.l", "lines", form.switches));
+        toolframe::testing::ProcessSetup setup;
+        setup.workingDirectory = dir.path();
+        toolframe::testing::TerminalSession session(dir.path() + "/lines", {}, setup);
+        session.send("ab\n");
+        EXPECT_TRUE(session.readUntil("[newline 2]", std::chrono::seconds(5))) << session.output();
+        session.send("cde\n");
+        EXPECT_TRUE(session.readUntil("[newline 3]", std::chrono::seconds(5))) << session.output();
+        session.send("\x04");
+        EXPECT_EQ(session.finish(), 0);
+        EXPECT_NE(session.output().find("[word 2]\n[newline 2]\n"), std::string::npos) << session.output();
+        EXPECT_NE(session.output().find("[word 3]\n[newline 3]\n"), std::string::npos) << session.output();
+    }
 }
 
 // The program reads its own string through input and unput macros, which

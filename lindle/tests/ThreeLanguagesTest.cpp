@@ -387,6 +387,79 @@ TEST(TextMaximum, JavaCutsAndReportsALongTokenAsC)
     }
 }
 
+// An action that reads on past a token of exactly the maximum, at the end
+// of what the engine has buffered, keeps the whole token, and yymore()
+// then drops it as C does: only a token past the maximum overflows.
+TEST(TextMaximum, JavaKeepsATokenOfTheMaximumWhenAnActionReadsOn)
+{
+    if (shell("command -v javac", "/").exitStatus != 0)
+        GTEST_SKIP() << "javac is needed";
+    TemporaryDirectory dir;
+    dir.write("c.l", "%{\n#include <stdio.h>\n%}\n%%\n"
+                     "[a-z]+\t{ int c = input(); printf(\"w %d %.*s | %d\\n\", yyleng, yyleng, yytext, c); yymore(); }\n"
+                     "\\n\t{ printf(\"n %d %.*s\\n\", yyleng, yyleng, yytext); }\n%%\n"
+                     "int main(void) { yytext_max = 120; while (yylex() != 0) {} return 0; }\n");
+    dir.write("Lexer.l", "%name Lexer\n{\n}\n{\n\tyytext_max = 120;\n}\n%%\n"
+                         "[a-z]+\t{ int c = yyinput(); yyout.print(\"w \" + yyleng + \" \" + yytext() + \" | \" + c + \"\\n\");"
+                         " yymore(); }\n"
+                         "\\n\t{ yyout.print(\"n \" + yyleng + \" \" + yytext() + \"\\n\"); }\n%%\n"
+                         "\tpublic static void main(String[] args) {\n\t\tLexer l = new Lexer();\n"
+                         "\t\twhile (l.yylex() != 0) {\n\t\t}\n\t\tl.yyout.flush();\n\t}\n}\n");
+    ASSERT_TRUE(generate(dir, "c.l", "c.c", {}));
+    ASSERT_TRUE(compiles(dir, "gcc -Wall -Werror" + kRuntimeIncludes + " c.c " + runtimeLibrary(false) + " -o c"));
+    const std::string inputs[] = {std::string(120, 'a'), std::string(119, 'a') + "\nb", std::string(120, 'a') + "\nb",
+                                  std::string(121, 'a')};
+    for (const std::vector<std::string>& switches : {std::vector<std::string>{"-Tj"}, {"-Tj", "-s"}}) {
+        SCOPED_TRACE(switches.back());
+        ASSERT_TRUE(generate(dir, "Lexer.l", "Lexer.java", switches));
+        ASSERT_TRUE(compiles(dir, "javac -Xlint:all -Werror -cp " YL_JAR " -d classes Lexer.java"));
+        for (const std::string& input : inputs) {
+            SCOPED_TRACE(input.size());
+            const ProcessResult expected = runProgram(dir, "c", input);
+            const ProcessResult run = toolframe::testing::runWithInput(dir, "java -cp " YL_JAR ":classes Lexer", input);
+            EXPECT_EQ(run.out, expected.out);
+            EXPECT_EQ(run.err, expected.err);
+        }
+    }
+}
+
+// A program's own yyunput sees every character the engine gives back, in
+// Java as in C++, and neither reads past a token that nothing can extend:
+// "ab" backs up to "a" and gives the newline and "b" back, while "b",
+// "abc" and the newlines end where they stand.
+TEST(OwnUnput, JavaGivesBackThroughItAsCpp)
+{
+    if (shell("command -v javac", "/").exitStatus != 0)
+        GTEST_SKIP() << "javac is needed";
+    TemporaryDirectory dir;
+    const std::string rules = "%%\nabc\t{ say(\"abc\"); }\na\t{ say(\"a\"); }\nb\t{ say(\"b\"); }\n\\n\t{ }\n%%\n";
+    dir.write("cpp.l", "%{\n#include <stdio.h>\nstatic void say(const char *what) { printf(\"%s\\n\", what); }\n%}\n"
+                       "%name lexer\n{\n\tvoid yyunput(int ch);\n}\n" +
+                           rules +
+                           "void lexer::yyunput(int ch) { printf(\"unput %d\\n\", ch); yl::yylexer::yyunput(ch); }\n"
+                           "int main() { lexer l; l.yycreate(); while (l.yylex() != 0) {} return 0; }\n");
+    dir.write("Lexer.l", "%name Lexer\n{\n"
+                         "\tpublic void yyunput(int ch) { yyout.print(\"unput \" + ch + \"\\n\"); super.yyunput(ch); }\n"
+                         "\tvoid say(String what) { yyout.print(what + \"\\n\"); }\n}\n" +
+                             rules +
+                             "\tpublic static void main(String[] args) {\n\t\tLexer l = new Lexer();\n"
+                             "\t\twhile (l.yylex() != 0) {\n\t\t}\n\t\tl.yyout.flush();\n\t}\n}\n");
+    const std::string input = "ab\nabc\nb";
+    const std::string expected = "unput 10\nunput 98\na\nb\nabc\nb\n";
+    for (const std::vector<std::string>& form : {std::vector<std::string>{}, {"-s"}}) {
+        SCOPED_TRACE(form.empty() ? "fast" : "compact");
+        std::vector<std::string> cppSwitches = {"-Tcpp"}, javaSwitches = {"-Tj"};
+        cppSwitches.insert(cppSwitches.end(), form.begin(), form.end());
+        javaSwitches.insert(javaSwitches.end(), form.begin(), form.end());
+        ASSERT_TRUE(generate(dir, "cpp.l", "cpp.cpp", cppSwitches));
+        ASSERT_TRUE(compiles(dir, "g++ -Wall -Werror" + kRuntimeIncludes + " cpp.cpp " + runtimeLibrary(false) + " -o cpp"));
+        EXPECT_EQ(runProgram(dir, "cpp", input).out, expected);
+        ASSERT_TRUE(generate(dir, "Lexer.l", "Lexer.java", javaSwitches));
+        ASSERT_TRUE(compiles(dir, "javac -Xlint:all -Werror -cp " YL_JAR " -d classes Lexer.java"));
+        EXPECT_EQ(toolframe::testing::runWithInput(dir, "java -cp " YL_JAR ":classes Lexer", input).out, expected);
+    }
+}
+
 // As in C: new input after the end of the last starts a line, also when
 // an end-of-file rule ended the scan.
 TEST(JavaEndOfInput, InputGivenAfterTheEndStartsALine)

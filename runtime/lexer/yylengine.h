@@ -509,6 +509,33 @@ static int YYLF(next)(YYLP int state, int ch)
 	return 0;
 }
 
+/* Whether no character leads on from state, so that its token ends
+   without a look at the next one: a scanner reading a terminal or a pipe
+   then acts on a token as soon as it is typed, as the parser acts on a
+   line as soon as it ends. A state is taken to go on when its tables
+   leave any doubt; that costs only the wait. */
+static int YYLF(ends)(YYLP int state)
+{
+	int n;
+	for (n = 0; n < YYLCHAINMAX; n++) {
+		int def;
+		if (YYLTCTRANSITION != NULL) {
+			if (YYLTCTRANSITION[YYLTSTATE[state].base].next != -1) {
+				return 0;
+			}
+		}
+		else if (YYLTSTATE[state].base != 0) {
+			return 0;
+		}
+		def = YYLTSTATE[state].def;
+		if (def <= 0) {
+			return def == 0;
+		}
+		state = def;
+	}
+	return 0;
+}
+
 /* The transition cache behind the fast scan. Each state met gets a row of
    256 cells, one per character below 256 (Unicode scans look the others up
    in the tables every time). A cell is 0 until its character is first
@@ -850,6 +877,11 @@ static __attribute__((noinline)) int YYLF(fastscan)(YYLP struct yylcache *cache,
 			peeked = 1;
 		}
 		else {
+			/* A character the stream has still to bring is waited for
+			   only when the token may go on with it. */
+			if (p >= e && YYLF(ends)(YYLA cache->rowstate[off >> 8])) {
+				break;
+			}
 			YYLPEEKEND(in, p);
 			ch = YYLF(readunit)(YYLA in);
 			YYLPEEKSTART(in, p, e);
@@ -1103,6 +1135,9 @@ static void YYLF(slowscan)(YYLP struct yyltoken *tok)
 	int len = tok->len, state = tok->state, ch = 0;
 	for (;;) {
 		int next;
+		if (YYLF(ends)(YYLA state)) {
+			break;
+		}
 		ch = YYLINPUT();
 		if (ch == EOF) {
 			break;

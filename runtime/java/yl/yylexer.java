@@ -65,7 +65,7 @@ public abstract class yylexer {
 	private int inpos;
 	private int inend;
 	private boolean created;
-	/** Neither yyinput nor yygetchar is the program's own: the engine reads its buffer directly. */
+	/** None of yyinput, yygetchar and yyunput is the program's own: the engine reads its buffer directly. */
 	private final boolean directInput;
 
 	/** The tables as the engine reads them. */
@@ -80,12 +80,12 @@ public abstract class yylexer {
 	private boolean generalReturn;
 
 	protected yylexer() {
-		directInput = !overrides("yyinput") && !overrides("yygetchar");
+		directInput = !overrides("yyinput") && !overrides("yygetchar") && !overrides("yyunput", int.class);
 	}
 
-	private boolean overrides(String method) {
+	private boolean overrides(String method, Class<?>... parameters) {
 		try {
-			return getClass().getMethod(method).getDeclaringClass() != yylexer.class;
+			return getClass().getMethod(method, parameters).getDeclaringClass() != yylexer.class;
 		}
 		catch (NoSuchMethodException e) {
 			return true;
@@ -458,9 +458,11 @@ public abstract class yylexer {
 		if (tokenbuf == textbuf) {
 			return;
 		}
-		if (yyleng >= statebuf.length && !growtext(yyleng + 1)) {
+		// The text holds as many characters as there are states; the
+		// extra place of its buffer is the C runtime's closing 0.
+		if (yyleng > statebuf.length && !growtext(yyleng)) {
 			yytextoverflow();
-			yyleng = statebuf.length - 1;
+			yyleng = statebuf.length;
 		}
 		System.arraycopy(tokenbuf, tokenoff, textbuf, 0, yyleng);
 		tokenbuf = textbuf;
@@ -646,6 +648,9 @@ public abstract class yylexer {
 		// Newlines among the characters read from start on, where the engine counts lines itself.
 		int newlines = 0;
 		for (;;) {
+			if (tables.ends(state)) {
+				break;
+			}
 			ch = take();
 			if (ch < 0) {
 				break;

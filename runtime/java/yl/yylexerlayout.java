@@ -255,6 +255,24 @@ final class yylexerlayout {
 		return target(dense[state * classcount + classes[ch]], ch);
 	}
 
+	/**
+	 * Whether no character leads on from state, so that its token ends without a look at the next one (a scanner
+	 * reading a console acts on a line as soon as it ends). Tables that leave any doubt count as going on.
+	 */
+	boolean ends(int state) {
+		for (int n = 0; n < CHAIN_MAX; n++) {
+			if (compact ? next[base[state]] != -1 : base[state] != 0) {
+				return false;
+			}
+			int d = def[state];
+			if (d <= 0) {
+				return d == 0;
+			}
+			state = d;
+		}
+		return false;
+	}
+
 	/** The state that ch leads to from state, 0 when the token ends there. */
 	int step(int state, int ch) {
 		for (int n = 0; n < CHAIN_MAX; n++) {
