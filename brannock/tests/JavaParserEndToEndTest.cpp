@@ -265,6 +265,40 @@ list : /* empty */	{ $$ = 0; live++; System.out.println("made"); }
         << overflows.err;
 }
 
+// Each parse starts on stacks of the first size, as a C parse starts on
+// its static ones: limits set between parses hold for the next, and a
+// maximum below the first size leaves that first stack whole.
+TEST_P(JavaParserEndToEnd, EachParseStartsOnTheFirstStacksUnderTheLimitsItIsGiven)
+{
+    ASSERT_NO_FATAL_FAILURE(buildJava("Limits", R"(%name Limits
+{
+	int n, p;
+	public int yygettoken() { if (p < n) { p++; return 'a'; } return 0; }
+	public void yyerror(String s) { System.out.println(s); }
+	int parse(int tokens) { n = tokens; p = 0; return yyparse(); }
+}
+%%
+l : 'a' l | 'a' ;
+%%
+	public static void main(String[] args) {
+		Limits g = new Limits();
+		System.out.println(g.parse(500));
+		g.yystack_max = 120;
+		System.out.println(g.parse(300));
+		g.yystack_max = 0;
+		g.yystackgrow = false;
+		System.out.println(g.parse(300));
+		g.yystackgrow = true;
+		g.yystack_max = 50;
+		System.out.println(g.parse(60));
+		System.out.println(g.parse(500));
+	}
+}
+)"));
+    const ProcessResult run = runJava(dir_, "Limits", "");
+    EXPECT_EQ(run.out, "0\nyacc stack overflow\n1\nyacc stack overflow\n1\n0\nyacc stack overflow\n1\n") << run.err;
+}
+
 // Character tokens spelled with escapes Java has no form for (\x, \v, \a)
 // and above 0x7F compile and keep their values in both table forms.
 TEST_P(JavaParserEndToEnd, CharacterTokensSpelledInCEscapesCompile)

@@ -52,6 +52,8 @@ public abstract class yyparser {
 	protected yyattribute yylvalref;
 	protected yyattribute yyattributestackref[];
 	private int yystack[];
+	/** The stacks grew past their first size in this parse. */
+	private boolean grown;
 	private yyattribute blank;
 
 	// Parse state.
@@ -512,9 +514,11 @@ public abstract class yyparser {
 		if (yystack_max > 0 && current >= yystack_max) {
 			return false;
 		}
-		// The first stacks have yysstack_size entries; after that the stacks double, as in C.
-		int size = yystack == null && yysstack_size > 0 ? yysstack_size : current < 8 ? 16 : current * 2;
-		if (yystack_max > 0 && size > yystack_max) {
+		// A parse starts on stacks of yysstack_size entries, as C starts on its static ones, whatever the maximum;
+		// after that the stacks double up to it.
+		boolean first = yystack == null && yysstack_size > 0;
+		int size = first ? yysstack_size : current < 8 ? 16 : current * 2;
+		if (!first && yystack_max > 0 && size > yystack_max) {
 			size = yystack_max;
 		}
 		int[] states = new int[size];
@@ -530,8 +534,11 @@ public abstract class yyparser {
 		}
 		yystack = states;
 		yyattributestackref = values;
-		if (yydebug && kept > 0) {
-			yydebugout.println("stack grown to " + size);
+		if (!first) {
+			grown = true;
+			if (yydebug) {
+				yydebugout.println("stack grown to " + size);
+			}
 		}
 		return true;
 	}
@@ -646,6 +653,12 @@ public abstract class yyparser {
 		destroyLookahead();
 		while (yytop >= 0) {
 			destroyTop();
+		}
+		// The next parse starts on stacks of the first size again, so that the limits it is given hold for it.
+		if (grown) {
+			yystack = null;
+			yyattributestackref = null;
+			grown = false;
 		}
 		if (yydebug) {
 			yydebugout.println(code == 0 ? "accept" : "abort");
