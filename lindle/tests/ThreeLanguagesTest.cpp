@@ -575,3 +575,40 @@ TEST(JavaUnicode, TheReaderDeliversWhatItDecodedBeforeItWaits)
 }
 
 } // namespace
+
+namespace {
+
+// Output holds a high surrogate until the next unit shows whether it has
+// a low half; one still held when the scan ends goes out alone, in Java as
+// in C, and is not lost.
+TEST(JavaUnicode, AHighSurrogateHeldForOutputGoesOutWhenTheScanEnds)
+{
+    if (shell("command -v javac", "/").exitStatus != 0)
+        GTEST_SKIP() << "javac is needed";
+    TemporaryDirectory dir;
+    dir.write("c.l", "%%\n[\xf0\x9f\x98\x80-\xf0\x9f\x98\x8f]\tyywoutput(yytext[0]);\n.|\\n\tECHO;\n%%\n"
+                     "int main(void) { while (yylex() != 0) {} return 0; }\n");
+    dir.write("High.l", "%name High\n%%\n[\xf0\x9f\x98\x80-\xf0\x9f\x98\x8f]\tyyoutput(yycharat(0));\n"
+                        ".|\\n\tyyecho();\n%%\n"
+                        "\tpublic static void main(String[] args) {\n\t\tHigh l = new High();\n"
+                        "\t\twhile (l.yylex() != 0) {\n\t\t}\n\t\tl.yyout.flush();\n\t}\n}\n");
+    ASSERT_TRUE(generate(dir, "c.l", "c.c", {"-W"}));
+    ASSERT_TRUE(compiles(dir, "gcc -Wall -Werror" + kRuntimeIncludes + " c.c " + runtimeLibrary(true) + " -o c"));
+    const std::string high = "\xed\xa0\xbd"; // U+D83D on its own, as three bytes
+    const std::pair<std::string, std::string> cases[] = {
+        {"a\xf0\x9f\x98\x80", "a" + high},
+        {"a\xf0\x9f\x98\x80z", "a" + high + "z"},
+        {"\xf0\x9f\x98\x80\xf0\x9f\x98\x81", high + high},
+    };
+    for (const auto& [input, output] : cases)
+        EXPECT_EQ(runProgram(dir, "c", input).out, output);
+    for (const std::vector<std::string>& switches : {std::vector<std::string>{"-W", "-Tj"}, {"-W", "-Tj", "-s"}}) {
+        SCOPED_TRACE(switches.back());
+        ASSERT_TRUE(generate(dir, "High.l", "High.java", switches));
+        ASSERT_TRUE(compiles(dir, "javac -Xlint:all -Werror -cp " YL_JAR " -d classes High.java"));
+        for (const auto& [input, output] : cases)
+            EXPECT_EQ(toolframe::testing::runWithInput(dir, "java -cp " YL_JAR ":classes High", input).out, output);
+    }
+}
+
+} // namespace

@@ -248,15 +248,13 @@ public abstract class yylexer {
 	 */
 	public void yyoutput(int ch) {
 		ch &= 0xFFFF;
-		if (outpending != 0) {
+		if (outpending != 0 && ch >= 0xDC00 && ch <= 0xDFFF) {
 			int first = outpending;
 			outpending = 0;
-			if (ch >= 0xDC00 && ch <= 0xDFFF) {
-				putcode(0x10000 + ((first - 0xD800) << 10) + (ch - 0xDC00));
-				return;
-			}
-			putcode(first);
+			putcode(0x10000 + ((first - 0xD800) << 10) + (ch - 0xDC00));
+			return;
 		}
+		flushoutput();
 		if (ch >= 0xD800 && ch <= 0xDBFF) {
 			outpending = ch;
 		}
@@ -265,6 +263,15 @@ public abstract class yylexer {
 		}
 		else {
 			putcode(ch);
+		}
+	}
+
+	/** A high surrogate still waiting when another unit comes, or when the scan ends, goes out alone. */
+	private void flushoutput() {
+		if (outpending != 0) {
+			int first = outpending;
+			outpending = 0;
+			putcode(first);
 		}
 	}
 
@@ -693,6 +700,7 @@ public abstract class yylexer {
 			// the program once the scan ends.
 			yyeol = true;
 			if (rule == 0) {
+				flushoutput();
 				trace("end of input", 0);
 				return 0;
 			}
