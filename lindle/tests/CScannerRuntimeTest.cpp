@@ -454,6 +454,57 @@ TEST(LexerRuntime, AnActionThatSwitchesTheInputStreamReadsEachStreamWhereItStand
     EXPECT_EQ(runProgramChecked(dir, "include_compact", "ab #include cd\nef\n").out, expected);
 }
 
+// The character after a token stays in the stream when no transition
+// takes it, whatever its encoding and wherever it lies: inside the
+// stream's buffer, or in the next read of a pipe, which the scanner waits
+// for because "@" may go on to "@@". A program that reads the stream
+// after the scanner returns reads on from the token's end. (A UTF-8
+// sequence cut short by the end of the input is read through the stream,
+// as the README says, so the cut one here has a byte after it.)
+TEST(LexerRuntime, ACharacterPastTheTokenThatNoTransitionTakesStaysInTheStream)
+{
+    TemporaryDirectory dir;
+    const std::string rules = "%%\n\"@\"\t{ return 1; }\n\"@@\"\t{ return 2; }\n.|\\n\t{ }\n%%\n"
+                              "static void rest(int token, FILE *in)\n{\n\tint c;\n\tprintf(\"%d:\", token);\n"
+                              "\twhile ((c = getc(in != NULL ? in : stdin)) != EOF)\n\t\tprintf(\" %02x\", c);\n"
+                              "\tprintf(\"\\n\");\n}\n";
+    dir.write("rest.l", rules + "int main(void) { rest(yylex(), yyin); return 0; }\n");
+    for (const std::string prefix : {"yym", "yywm"})
+        dir.write(prefix + ".l", "%name scanner\n" + rules + "int main(void)\n{\n\t" + prefix + "lexer_t lexer;\n\t" +
+                                     prefix + "createlexer(&lexer, &scanner);\n\trest(" + prefix +
+                                     "lex(&lexer), lexer.yymin);\n\t" + prefix +
+                                     "destroylexer(&lexer);\n\treturn 0;\n}\n");
+    struct Form {
+        const char* name;
+        const char* source;
+        std::vector<std::string> switches;
+    };
+    const Form forms[] = {{"bytes", "rest.l", {}},
+                          {"bytes_compact", "rest.l", {"-s"}},
+                          {"bytes_instances", "yym.l", {"-mi"}},
+                          {"wide", "rest.l", {"-W"}},
+                          {"wide_compact", "rest.l", {"-W", "-s"}},
+                          {"wide_instances", "yywm.l", {"-W", "-mi"}}};
+    const std::pair<std::string, std::string> inputs[] = {
+        {"x", " 78"},
+        {"\xc3\xa9 c", " c3 a9 20 63"},
+        {"\xf0\x9f\x98\x80!", " f0 9f 98 80 21"},
+        {"\xff\x80z", " ff 80 7a"},
+        {"\xe2\x82z", " e2 82 7a"},
+    };
+    for (const Form& form : forms) {
+        SCOPED_TRACE(form.name);
+        ASSERT_TRUE(buildScanner(dir, form.source, form.name, form.switches));
+        for (const auto& [after, rest] : inputs) {
+            SCOPED_TRACE(after);
+            EXPECT_EQ(runProgramChecked(dir, form.name, "ab@" + after).out, "1:" + rest + "\n");
+            dir.write("after", after);
+            EXPECT_EQ(shell("(printf 'ab@'; sleep 0.3; cat after) | ./" + std::string(form.name), dir.path()).out,
+                      "1:" + rest + "\n");
+        }
+    }
+}
+
 // The calculator NAME.y and its scanner NAMElex.l from the linking
 // directory, generated with the switches given and linked into the
 // program NAME.

@@ -195,30 +195,40 @@ static int YYLF(growunput)(YYLP0)
    the bytes after it are read anew; the output hook writes such a unit back
    as the byte itself, so nothing is lost on the way through. This decodes
    the character that lead (not EOF, not ASCII) begins. */
+/* The continuation bytes that lead announces (0 when it begins no
+   sequence), the bits it gives, and the range its first continuation byte
+   must lie in: the narrower ranges keep out overlong forms, surrogates and
+   what lies beyond U+10FFFF. */
+static int YYLF(sequence)(int lead, long *code, int *low, int *high)
+{
+	*low = 0x80;
+	*high = 0xBF;
+	if (lead >= 0xC2 && lead <= 0xDF) {
+		*code = lead & 0x1F;
+		return 1;
+	}
+	if (lead >= 0xE0 && lead <= 0xEF) {
+		*code = lead & 0x0F;
+		*low = lead == 0xE0 ? 0xA0 : 0x80;
+		*high = lead == 0xED ? 0x9F : 0xBF;
+		return 2;
+	}
+	if (lead >= 0xF0 && lead <= 0xF4) {
+		*code = lead & 0x07;
+		*low = lead == 0xF0 ? 0x90 : 0x80;
+		*high = lead == 0xF4 ? 0x8F : 0xBF;
+		return 3;
+	}
+	return 0;
+}
+
 static int YYLF(decode)(YYLP FILE *in, int lead)
 {
 	int need, low, high, k, n;
 	int bytes[4];
 	long code;
-	low = 0x80;
-	high = 0xBF;
-	if (lead >= 0xC2 && lead <= 0xDF) {
-		need = 1;
-		code = lead & 0x1F;
-	}
-	else if (lead >= 0xE0 && lead <= 0xEF) {
-		need = 2;
-		code = lead & 0x0F;
-		low = lead == 0xE0 ? 0xA0 : 0x80;
-		high = lead == 0xED ? 0x9F : 0xBF;
-	}
-	else if (lead >= 0xF0 && lead <= 0xF4) {
-		need = 3;
-		code = lead & 0x07;
-		low = lead == 0xF0 ? 0x90 : 0x80;
-		high = lead == 0xF4 ? 0x8F : 0xBF;
-	}
-	else {
+	need = YYLF(sequence)(lead, &code, &low, &high);
+	if (need == 0) {
 		return 0xDC00 + lead;
 	}
 	n = 0;
@@ -263,6 +273,44 @@ static int YYLF(readunit)(YYLP FILE *in)
 		return lead;
 	}
 	return YYLF(decode)(YYLA in, lead);
+}
+
+/* The character whose UTF-8 begins at p, decoded as decode would read it
+   but left where it is, so that it is taken only if a transition accepts
+   it: the bytes it takes, or 0 when its sequence runs past e and only the
+   stream can tell how it ends. A character beyond U+FFFF gives its high
+   surrogate, and its low one in *second; a byte that begins no
+   well-formed sequence is one unit on its own, and so is each byte after
+   it, as decode makes them. */
+static int YYLF(peekunit)(const unsigned char *p, const unsigned char *e, int *unit, int *second)
+{
+	int need, low, high, k;
+	long code;
+	*second = -1;
+	need = YYLF(sequence)(p[0], &code, &low, &high);
+	for (k = 1; k <= need; k++) {
+		if (p + k >= e) {
+			return 0;
+		}
+		if (p[k] < low || p[k] > high) {
+			need = 0;
+			break;
+		}
+		code = (code << 6) | (p[k] & 0x3F);
+		low = 0x80;
+		high = 0xBF;
+	}
+	if (need == 0) {
+		*unit = 0xDC00 + p[0];
+		return 1;
+	}
+	if (code >= 0x10000) {
+		code -= 0x10000;
+		*second = 0xDC00 + (int) (code & 0x3FF);
+		code = 0xD800 + (code >> 10);
+	}
+	*unit = (int) code;
+	return need + 1;
 }
 #else
 static int YYLF(readunit)(YYLP FILE *in)
@@ -780,9 +828,11 @@ static __inline__ YYLINT YYLF(act)(YYLP int rule)
    transition accepts it; past the buffer, through getc_unlocked. The
    buffer is glibc's, whose layout its getc_unlocked macro fixes. */
 #if defined(__GLIBC__) && !defined(YYLNOPEEK)
+#define YYLCANPEEK 1
 #define YYLPEEKSTART(in, p, e) ((p) = (YYLCHARPTR) (in)->_IO_read_ptr, (e) = (YYLCHARPTR) (in)->_IO_read_end)
 #define YYLPEEKEND(in, p) ((in)->_IO_read_ptr = (char *) (p))
 #else
+#define YYLCANPEEK 0
 #define YYLPEEKSTART(in, p, e) ((void) (in), (p) = (e) = NULL)
 #define YYLPEEKEND(in, p) ((void) (in), (void) (p))
 #endif
@@ -833,6 +883,9 @@ static __attribute__((noinline)) int YYLF(fastscan)(YYLP struct yylcache *cache,
 	YYCONST int *rowrule = cache->rowrule;
 	int off = firstrow << 8;
 	int accpos = 0, accoff = 0, newlines = 0, cacheoff = 0;
+#ifdef YYLWIDE
+	int second = -1;
+#endif
 	int len = tok->start;
 	int ch = 0;
 	int rule;
@@ -876,11 +929,30 @@ static __attribute__((noinline)) int YYLF(fastscan)(YYLP struct yylcache *cache,
 			ch = *p;
 			peeked = 1;
 		}
+#ifdef YYLWIDE
+		else if (p < e && YYLNOTHINGAHEAD(unput) && (peeked = YYLF(peekunit)(p, e, &ch, &second)) > 0) {
+		}
+#endif
 		else {
 			/* A character the stream has still to bring is waited for
 			   only when the token may go on with it. */
 			if (p >= e && YYLF(ends)(YYLA cache->rowstate[off >> 8])) {
 				break;
+			}
+			if (YYLCANPEEK && p >= e && YYLNOTHINGAHEAD(unput)) {
+				/* The stream fills its buffer and keeps the character
+				   there, to be looked at as any other. */
+				int next;
+				YYLPEEKEND(in, p);
+				next = getc_unlocked(in);
+				if (next == EOF) {
+					YYLPEEKSTART(in, p, e);
+					ch = EOF;
+					break;
+				}
+				ungetc(next, in);
+				YYLPEEKSTART(in, p, e);
+				continue;
 			}
 			YYLPEEKEND(in, p);
 			ch = YYLF(readunit)(YYLA in);
@@ -931,6 +1003,12 @@ static __attribute__((noinline)) int YYLF(fastscan)(YYLP struct yylcache *cache,
 			cell = -cell;
 		}
 		p += peeked;
+#ifdef YYLWIDE
+		if (second >= 0) {
+			YYLPENDING[YYLPENDINGCOUNT++] = second;
+			second = -1;
+		}
+#endif
 		text[len++] = (YYLCHAR) ch;
 		off = cell;
 		if (rowrule[off >> 8] != 0) {
