@@ -5,46 +5,18 @@
 namespace lindle {
 
 NfaBuilder::NfaBuilder(CharacterSpace& space, toolframe::Diagnostics& diagnostics, bool unicode, bool caseInsensitive)
-    : space_(space), unicode_(unicode), parser_(scanner_.nfa, space, translation_, diagnostics, unicode, caseInsensitive)
+    : parser_(scanner_.nfa, space, translation_, diagnostics, unicode, caseInsensitive)
 {
 }
 
 void NfaBuilder::definitionsRead(const std::vector<StartConditionInfo>& conditions,
                                  const std::vector<TranslationRun>& translation)
 {
-    translation_ = Translation(unicode_ ? unicodeRuns(translation) : translation);
+    // The reader gave a Unicode scanner's table in code units already.
+    translation_ = Translation(translation);
     scanner_.conditions = conditions;
     normal_.assign(conditions.size(), {});
     lineStart_.assign(conditions.size(), {});
-}
-
-// The table's characters were read in the ANSI code page; a Unicode
-// scanner's expressions are in code units, so the table must be too. The
-// table holds at most 65536 entries, each converted once.
-std::vector<TranslationRun> NfaBuilder::unicodeRuns(const std::vector<TranslationRun>& runs)
-{
-    CharacterMode mode;
-    mode.unicode = true;
-    std::vector<std::pair<std::uint32_t, int>> entries;
-    for (const TranslationRun& run : runs) {
-        for (std::uint32_t value = run.first; value <= run.last; ++value) {
-            std::string bytes;
-            for (std::uint32_t rest = value; rest != 0 || bytes.empty(); rest >>= 8)
-                bytes.insert(bytes.begin(), static_cast<char>(rest & 0xFF));
-            const CharacterValues units = space_.sourceCharacter(bytes, mode);
-            if (units.error == 0 && units.values.size() == 1)
-                entries.emplace_back(units.values[0], run.value);
-        }
-    }
-    std::sort(entries.begin(), entries.end());
-    std::vector<TranslationRun> converted;
-    for (const auto& [unit, value] : entries) {
-        if (!converted.empty() && converted.back().last + 1 == unit && converted.back().value == value)
-            converted.back().last = unit;
-        else
-            converted.push_back({unit, unit, value});
-    }
-    return converted;
 }
 
 void NfaBuilder::join(EntryList& list, int entry)

@@ -43,10 +43,6 @@ private:
     void join(EntryList& list, const EntryList& other) { join(list, other.entry); }
     std::optional<NfaFragment> ruleFragment(const RuleExpression& rule);
 
-    std::vector<TranslationRun> unicodeRuns(const std::vector<TranslationRun>& runs);
-
-    CharacterSpace& space_;
-    bool unicode_;
     Translation translation_;
     ExpressionParser parser_;
     ScannerNfa scanner_;

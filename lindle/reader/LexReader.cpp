@@ -22,6 +22,7 @@ bool isDigit(const SourceCharacter& c) { return c.code >= '0' && c.code <= '9'; 
 
 constexpr std::uint64_t kLargestInteger = 0xFFFFFFFFu;
 constexpr std::uint64_t kLargestTableValue = 65535;
+constexpr std::uint32_t kLastUnicodeUnit = 0xFFFF;
 
 } // namespace
 
@@ -188,8 +189,9 @@ void LexReader::integer(const SourceCharacter& first, Lexeme& lexeme)
     lexeme.number = symbols_.integer(lexeme.text, value);
 }
 
-// Called after a backslash inside a string.
-std::uint32_t LexReader::escape()
+// Called after a backslash inside a string; numeric, when given, tells
+// whether the value was written as a number rather than as a character.
+std::uint32_t LexReader::escape(bool* numeric)
 {
     const SourceCharacter& c = get();
     if (c.isEndOfFile() || c.is('\n')) {
@@ -217,6 +219,8 @@ std::uint32_t LexReader::escape()
             }
             value = value * 8 + (d.code - '0');
         }
+        if (numeric != nullptr)
+            *numeric = true;
         return value;
     }
     if (c.is('x') || c.is('X')) {
@@ -235,9 +239,11 @@ std::uint32_t LexReader::escape()
         }
         if (count == 0)
             diagnostics_.report(HexCharacterWithoutDigits);
+        if (numeric != nullptr)
+            *numeric = true;
         return value;
     }
-    return c.value;
+    return options_.unicode ? c.code : c.value;
 }
 
 // Called with the opening quote read.
@@ -255,8 +261,32 @@ void LexReader::string(Lexeme& lexeme)
         lexeme.text += input_.bytesOf(c);
         if (c.is('"'))
             return;
-        lexeme.codes.push_back(c.is('\\') ? escape() : c.value);
+        if (!options_.unicode) {
+            lexeme.codes.push_back(c.is('\\') ? escape() : c.value);
+            continue;
+        }
+        bool numeric = false;
+        const SourceCharacter source = c;
+        const std::uint32_t code = source.is('\\') ? escape(&numeric) : source.code;
+        if (const std::optional<std::uint32_t> unit = unicodeUnit(source, code, numeric))
+            lexeme.codes.push_back(*unit);
     }
+}
+
+// A Unicode scanner's alphabet is UTF-16 code units, and a table entry
+// maps one of them: a character beyond U+FFFF, which takes two, has no
+// entry to go in, nor has one that did not convert.
+std::optional<std::uint32_t> LexReader::unicodeUnit(const SourceCharacter& source, std::uint32_t code, bool numeric)
+{
+    if (code == SourceCharacter::kUnconvertible) {
+        diagnostics_.report(UnconvertibleToUnicode, MessageArgument::code(source.value));
+        return std::nullopt;
+    }
+    if (code > kLastUnicodeUnit) {
+        diagnostics_.report(numeric ? HexCharacterTooBig : MultibyteCharacterTooBig);
+        return std::nullopt;
+    }
+    return code;
 }
 
 // ---------------------------------------------------------------------------

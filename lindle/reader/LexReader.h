@@ -87,7 +87,9 @@ private:
     void keywordOrEscape(Lexeme& lexeme);
     void integer(const toolframe::SourceCharacter& first, Lexeme& lexeme);
     void string(Lexeme& lexeme);
-    std::uint32_t escape();
+    std::uint32_t escape(bool* numeric = nullptr);
+    std::optional<std::uint32_t> unicodeUnit(const toolframe::SourceCharacter& source, std::uint32_t code,
+                                             bool numeric);
 
     const ToolOptions& options_;
     LexInput& input_;

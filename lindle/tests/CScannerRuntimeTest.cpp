@@ -505,6 +505,26 @@ TEST(LexerRuntime, ACharacterPastTheTokenThatNoTransitionTakesStaysInTheStream)
     }
 }
 
+// A Unicode scanner's translation table maps code units, whether the
+// table writes a character as itself or as an escape: each rule below is
+// written with the character that the table turns into the letter given
+// in its action. "." is translated too, so the characters the table
+// moves away are left to the default rule, which echoes them.
+TEST(LexerRuntime, AUnicodeScannersTableTranslatesCodeUnitsHoweverTheyAreWritten)
+{
+    TemporaryDirectory dir;
+    dir.write("table.l", "%table\n65 \"x\" 67 \"\\xe9\" 68 \"\\x263a\" 69 \"\xc3\xbc\" 70 \"\\101\"\n%table\n%%\n"
+                         "x\tprintf(\"[A]\");\n\xc3\xa9\tprintf(\"[C]\");\n\xe2\x98\xba\tprintf(\"[D]\");\n"
+                         "\\xfc\tprintf(\"[E]\");\nA\tprintf(\"[F]\");\n.|\\n\tprintf(\"<%x>\", (unsigned) yytext[0]);\n%%\n"
+                         "int main(void) { while (yylex() != 0) {} return 0; }\n");
+    for (const std::vector<std::string>& switches : {std::vector<std::string>{"-W"}, {"-W", "-s"}}) {
+        SCOPED_TRACE(switches.back());
+        ASSERT_TRUE(buildScanner(dir, "table.l", "table", switches));
+        EXPECT_EQ(runProgramChecked(dir, "table", "xACDEF\xc3\xa9\xe2\x98\xba\xc3\xbc\n").out,
+                  "x[A][C][D][E][F]\xc3\xa9\xe2\x98\xba\xc3\xbc<a>");
+    }
+}
+
 // The calculator NAME.y and its scanner NAMElex.l from the linking
 // directory, generated with the switches given and linked into the
 // program NAME.

@@ -104,6 +104,23 @@ const MessageCase kCases[] = {
      "scan.l(2) : error L2025: '65536' : integer out of range\n"},
     {"DuplicateTableEntry", "%t\n1 \"ab\"\n2 \"b\"\n%t\n%%\n",
      "scan.l(3) : error L2026: '0x0062' : duplicate table entry\n"},
+    // A byte scanner's table holds a character by its bytes; a Unicode
+    // scanner's holds code units, the same one however it is written, and
+    // has no entry for a character that takes two or does not convert.
+    {"TableOfAByteScannerHoldsCharactersByTheirBytes", "%t\n1 \"\xc3\xa9\"\n2 \"\xc3\xa9\"\n%t\n%%\n",
+     "scan.l(3) : error L2026: '0xc3a9' : duplicate table entry\n"},
+    {"TableOfAUnicodeScannerHoldsCodeUnits", "%t\n1 \"\xc3\xa9\"\n2 \"\\xe9\\351\"\n3 \"\\\xc3\xa9\"\n%t\n%%\n",
+     "scan.l(3) : error L2026: '0x00e9' : duplicate table entry\n"
+     "scan.l(3) : error L2026: '0x00e9' : duplicate table entry\n"
+     "scan.l(4) : error L2026: '0x00e9' : duplicate table entry\n",
+     {"-W"}},
+    {"TableOfAUnicodeScannerHasNoEntryForTwoUnits", "%t\n1 \"a\xf0\x9f\x98\x80\\x1F600\"\n2 \"\xf0\x9f\x98\x80\"\n%t\n%%\n",
+     "scan.l(2) : error L2022: multibyte character too big\n"
+     "scan.l(2) : error L2020: hex character too big\n"
+     "scan.l(3) : error L2022: multibyte character too big\n",
+     {"-W"}},
+    {"TableOfAUnicodeScannerHasNoEntryForWhatDoesNotConvert", "%t\n1 \"\xff\"\n%t\n%%\n",
+     "scan.l(2) : error L2033: unable to convert multibyte character '0xff' to unicode character\n", {"-W"}},
     {"DuplicateMacro", "D [0-9]\nD [a-z]\n%%\n", "scan.l(2) : error L2027: 'D' : duplicate macro declaration\n"},
     {"UndefinedMacro", "%%\n\nx{Y}\t;\n", "scan.l(3) : error L2028: undefined macro 'Y'\n"},
     {"MacrosMatchExactly", "D [0-9]\n%%\n{d}\t;\n", "scan.l(3) : error L2028: undefined macro 'd'\n"},
