@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -297,6 +298,60 @@ l : 'a' l | 'a' ;
 )"));
     const ProcessResult run = runJava(dir_, "Limits", "");
     EXPECT_EQ(run.out, "0\nyacc stack overflow\n1\nyacc stack overflow\n1\n0\nyacc stack overflow\n1\n") << run.err;
+}
+
+// Tracing switched on mid-parse, by the token source ('!') or by an
+// action ('@'), traces the same steps in Java as in C, error recovery
+// included: from the token the source gives, and from the next token read
+// after the action. The state and token numbers of the two languages
+// differ and are left out.
+TEST_P(JavaParserEndToEnd, TracingSwitchedOnMidParseTracesWhatTheCParserTraces)
+{
+    const std::string rules = "%%\nlines : | lines line ;\nline : expr ';' { SAY($1); } | '@' ';' { ON; } | error ';' ;\n"
+                              "expr : NUM | expr '+' NUM { $$ = $1 + $3; } ;\n%%\n";
+    std::string java = "%name Trace\n{\n\tstatic final boolean YYDEBUG = true;\n}\n%union {\n\tpublic int n;\n}\n"
+                       "%token <n> NUM\n%type <n> expr\n" +
+                       rules +
+                       "\tpublic int yygettoken() {\n\t\ttry {\n\t\t\tint c;\n"
+                       "\t\t\twhile ((c = System.in.read()) == ' ' || c == '\\n')\n\t\t\t\t;\n"
+                       "\t\t\tif (c == '!') {\n\t\t\t\tyydebug = true;\n\t\t\t\treturn yygettoken();\n\t\t\t}\n"
+                       "\t\t\tif (c >= '0' && c <= '9') {\n\t\t\t\t((YYSTYPE) yylvalref).n = c - '0';\n"
+                       "\t\t\t\treturn NUM;\n\t\t\t}\n\t\t\treturn c < 0 ? 0 : c;\n"
+                       "\t\t} catch (java.io.IOException e) {\n\t\t\treturn 0;\n\t\t}\n\t}\n\n"
+                       "\tpublic void yyerror(String text) {\n\t\tSystem.out.println(text);\n\t}\n\n"
+                       "\tpublic static void main(String[] args) {\n\t\tSystem.exit(new Trace().yyparse());\n\t}\n}\n";
+    std::string c = "%{\n#include <stdio.h>\n#include <ctype.h>\n%}\n%token NUM\n" + rules +
+                    "int yylex(void)\n{\n\tint c;\n\twhile ((c = getchar()) == ' ' || c == '\\n')\n\t\t;\n"
+                    "\tif (c == '!') {\n\t\tyydebug = 1;\n\t\treturn yylex();\n\t}\n"
+                    "\tif (isdigit(c)) {\n\t\tyylval = c - '0';\n\t\treturn NUM;\n\t}\n\treturn c == EOF ? 0 : c;\n}\n"
+                    "void yyerror(const char *text) { printf(\"%s\\n\", text); }\n"
+                    "int main(void) { return yyparse(); }\n";
+    const auto replaceAll = [](std::string text, const std::string& from, const std::string& to) {
+        for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+            text.replace(at, from.size(), to);
+        return text;
+    };
+    java = replaceAll(replaceAll(java, "SAY($1)", "System.out.println(\"= \" + $1)"), "ON;", "yydebug = true;");
+    c = replaceAll(replaceAll(c, "SAY($1)", "printf(\"= %d\\n\", $1)"), "ON;", "yydebug = 1;");
+    ASSERT_NO_FATAL_FAILURE(buildJava("Trace", java));
+    dir_.write("trace.y", c);
+    ASSERT_NO_FATAL_FAILURE(generate(dir_, "trace.y", switches()));
+    const ProcessResult built = shell("gcc -Wall -Werror -DYYDEBUG -I" YL_INCLUDE_DIR " -I" YL_COMMON_INCLUDE_DIR
+                                      " trace.c " YL_LIBRARY " -o trace_c",
+                                      dir_.path());
+    ASSERT_EQ(built.exitStatus, 0) << built.err;
+    const auto withoutNumbers = [](const std::string& trace) {
+        return std::regex_replace(std::regex_replace(trace, std::regex("in state [0-9]+"), "in state"),
+                                  std::regex("token (NUM|error) \\([0-9]+\\)"), "token $1");
+    };
+    for (const std::string input : {"1+2; ! 3+4;", "1+2; @; 3+4;", "@; 1+2+3;", "1+2; @; 3 + + 4; 5;", "! 1 + ; 2;"}) {
+        SCOPED_TRACE(input);
+        const ProcessResult expected = runProgram(dir_, "trace_c", input);
+        const ProcessResult run = runJava(dir_, "Trace", input);
+        EXPECT_NE(expected.out.find("read token"), std::string::npos) << expected.out;
+        EXPECT_EQ(withoutNumbers(run.out), withoutNumbers(expected.out));
+        EXPECT_EQ(run.exitStatus, expected.exitStatus) << run.err;
+    }
 }
 
 // Character tokens spelled with escapes Java has no form for (\x, \v, \a)

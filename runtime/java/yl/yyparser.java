@@ -66,6 +66,12 @@ public abstract class yyparser {
 	private boolean errorflg;
 	public boolean yystackgrow = true;
 	public boolean yydebug;
+	/**
+	 * Whether the parse traces its steps (states, shifts, reductions): from its start when yydebug is on then,
+	 * otherwise from the first token read, or error handled, with yydebug on, so that tracing an action switches on
+	 * starts with the next token in every table form, as in C.
+	 */
+	private boolean stepping;
 	public PrintStream yydebugout = System.out;
 	public PrintStream yyerr = System.err;
 	/** The scanner that yygettoken reads, set by yycreate. */
@@ -172,27 +178,36 @@ public abstract class yyparser {
 			return finish(1);
 		}
 		final boolean compact = compact();
+		stepping = yydebug;
 		if (!compact && !yydebug) {
 			int result = fastLoop();
 			if (result >= 0) {
 				return result;
 			}
+			stepping = true;
 		}
 		int[] action = new int[2];
 		for (;;) {
 			int state = yystack[yytop];
-			if (yydebug) {
-				yydebugout.println("in state " + state + " (stack depth " + (yytop + 1) + ")");
+			final boolean traced = stepping && yydebug;
+			if (traced) {
+				traceState(state);
 			}
 			if (compact) {
 				compactAction(state, action);
 			} else {
 				fastAction(state, action);
 			}
+			if (!traced && stepping && yydebug) {
+				// The token just read began the trace: it goes on in this state, as when the fast loop hands over.
+				traceState(state);
+			}
 			int sr = action[1];
 			switch (action[0]) {
 			case YYAT_SHIFT:
-				traceToken("shift", yychar);
+				if (stepping) {
+					traceToken("shift", yychar);
+				}
 				if (!push(sr, yylvalref)) {
 					return finish(1);
 				}
@@ -216,6 +231,7 @@ public abstract class yyparser {
 				if (result >= 0) {
 					return result;
 				}
+				stepping |= yydebug;
 				break;
 			}
 			}
@@ -310,6 +326,7 @@ public abstract class yyparser {
 					yystack[++yytop] = state;
 					continue;
 				}
+				// Tracing that an action switched on starts with the next token read, as in C.
 				int result = reduce(sr, false);
 				if (result >= 0) {
 					return result;
@@ -321,12 +338,16 @@ public abstract class yyparser {
 				if (result >= 0) {
 					return result;
 				}
-			}
-			if (yydebug) {
-				return -1;
+				if (yydebug) {
+					return -1;
+				}
 			}
 			state = yystack[yytop];
 		}
+	}
+
+	private void traceState(int state) {
+		yydebugout.println("in state " + state + " (stack depth " + (yytop + 1) + ")");
 	}
 
 	private void readToken() {
@@ -338,6 +359,7 @@ public abstract class yyparser {
 			yychar = 0;
 		}
 		lookahead = true;
+		stepping |= yydebug;
 		traceToken("read", yychar);
 	}
 
@@ -431,7 +453,7 @@ public abstract class yyparser {
 	/** Reduces by a rule: -1 to go on, or the result of the parse. */
 	private int reduce(int rule, boolean compact) {
 		yyreduction r = yyreduction[rule];
-		if (yydebug) {
+		if (yydebug && stepping) {
 			yydebugout.println("reduce rule (" + rule + ")" + (yyrule != null ? " " + yyrule[rule] : ""));
 		}
 		if (r.action >= 0) {
