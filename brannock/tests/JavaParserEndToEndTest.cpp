@@ -267,8 +267,9 @@ list : /* empty */	{ $$ = 0; live++; System.out.println("made"); }
 }
 
 // Each parse starts on stacks of the first size, as a C parse starts on
-// its static ones: limits set between parses hold for the next, and a
-// maximum below the first size leaves that first stack whole.
+// its static ones: limits set between parses hold for the next, a
+// maximum below the first size leaves that first stack whole, and a first
+// size changed after a parse that did not grow is the next parse's.
 TEST_P(JavaParserEndToEnd, EachParseStartsOnTheFirstStacksUnderTheLimitsItIsGiven)
 {
     ASSERT_NO_FATAL_FAILURE(buildJava("Limits", R"(%name Limits
@@ -293,28 +294,35 @@ l : 'a' l | 'a' ;
 		g.yystack_max = 50;
 		System.out.println(g.parse(60));
 		System.out.println(g.parse(500));
+		g.yystack_max = 0;
+		g.yysstack_size = 10;
+		System.out.println(g.parse(5));
+		g.yysstack_size = 500;
+		g.yystackgrow = false;
+		System.out.println(g.parse(300));
 	}
 }
 )"));
     const ProcessResult run = runJava(dir_, "Limits", "");
-    EXPECT_EQ(run.out, "0\nyacc stack overflow\n1\nyacc stack overflow\n1\n0\nyacc stack overflow\n1\n") << run.err;
+    EXPECT_EQ(run.out, "0\nyacc stack overflow\n1\nyacc stack overflow\n1\n0\nyacc stack overflow\n1\n0\n0\n") << run.err;
 }
 
-// Tracing switched on mid-parse, by the token source ('!') or by an
-// action ('@'), traces the same steps in Java as in C, error recovery
-// included: from the token the source gives, and from the next token read
-// after the action. The state and token numbers of the two languages
-// differ and are left out.
+// Tracing switched on mid-parse, by the token source ('!', off with '?')
+// or by an action ('@', and 'e', which raises an error), traces the same
+// steps in Java as in C, error recovery included: from the token the
+// source gives, from the next token read after the action, and from the
+// recovery after the error. The state and token numbers of the two
+// languages differ and are left out.
 TEST_P(JavaParserEndToEnd, TracingSwitchedOnMidParseTracesWhatTheCParserTraces)
 {
-    const std::string rules = "%%\nlines : | lines line ;\nline : expr ';' { SAY($1); } | '@' ';' { ON; } | error ';' ;\n"
+    const std::string rules = "%%\nlines : | lines line ;\nline : expr ';' { SAY($1); } | '@' ';' { ON; } | 'e' ';' { ON; RAISE; } | error ';' ;\n"
                               "expr : NUM | expr '+' NUM { $$ = $1 + $3; } ;\n%%\n";
     std::string java = "%name Trace\n{\n\tstatic final boolean YYDEBUG = true;\n}\n%union {\n\tpublic int n;\n}\n"
                        "%token <n> NUM\n%type <n> expr\n" +
                        rules +
                        "\tpublic int yygettoken() {\n\t\ttry {\n\t\t\tint c;\n"
                        "\t\t\twhile ((c = System.in.read()) == ' ' || c == '\\n')\n\t\t\t\t;\n"
-                       "\t\t\tif (c == '!') {\n\t\t\t\tyydebug = true;\n\t\t\t\treturn yygettoken();\n\t\t\t}\n"
+                       "\t\t\tif (c == '!' || c == '?') {\n\t\t\t\tyydebug = c == '!';\n\t\t\t\treturn yygettoken();\n\t\t\t}\n"
                        "\t\t\tif (c >= '0' && c <= '9') {\n\t\t\t\t((YYSTYPE) yylvalref).n = c - '0';\n"
                        "\t\t\t\treturn NUM;\n\t\t\t}\n\t\t\treturn c < 0 ? 0 : c;\n"
                        "\t\t} catch (java.io.IOException e) {\n\t\t\treturn 0;\n\t\t}\n\t}\n\n"
@@ -322,7 +330,7 @@ TEST_P(JavaParserEndToEnd, TracingSwitchedOnMidParseTracesWhatTheCParserTraces)
                        "\tpublic static void main(String[] args) {\n\t\tSystem.exit(new Trace().yyparse());\n\t}\n}\n";
     std::string c = "%{\n#include <stdio.h>\n#include <ctype.h>\n%}\n%token NUM\n" + rules +
                     "int yylex(void)\n{\n\tint c;\n\twhile ((c = getchar()) == ' ' || c == '\\n')\n\t\t;\n"
-                    "\tif (c == '!') {\n\t\tyydebug = 1;\n\t\treturn yylex();\n\t}\n"
+                    "\tif (c == '!' || c == '?') {\n\t\tyydebug = c == '!';\n\t\treturn yylex();\n\t}\n"
                     "\tif (isdigit(c)) {\n\t\tyylval = c - '0';\n\t\treturn NUM;\n\t}\n\treturn c == EOF ? 0 : c;\n}\n"
                     "void yyerror(const char *text) { printf(\"%s\\n\", text); }\n"
                     "int main(void) { return yyparse(); }\n";
@@ -331,8 +339,10 @@ TEST_P(JavaParserEndToEnd, TracingSwitchedOnMidParseTracesWhatTheCParserTraces)
             text.replace(at, from.size(), to);
         return text;
     };
-    java = replaceAll(replaceAll(java, "SAY($1)", "System.out.println(\"= \" + $1)"), "ON;", "yydebug = true;");
-    c = replaceAll(replaceAll(c, "SAY($1)", "printf(\"= %d\\n\", $1)"), "ON;", "yydebug = 1;");
+    java = replaceAll(replaceAll(replaceAll(java, "SAY($1)", "System.out.println(\"= \" + $1)"), "ON;", "yydebug = true;"),
+                      "RAISE;", "yyforceerror();");
+    c = replaceAll(replaceAll(replaceAll(c, "SAY($1)", "printf(\"= %d\\n\", $1)"), "ON;", "yydebug = 1;"), "RAISE;",
+                   "YYERROR;");
     ASSERT_NO_FATAL_FAILURE(buildJava("Trace", java));
     dir_.write("trace.y", c);
     ASSERT_NO_FATAL_FAILURE(generate(dir_, "trace.y", switches()));
@@ -344,7 +354,8 @@ TEST_P(JavaParserEndToEnd, TracingSwitchedOnMidParseTracesWhatTheCParserTraces)
         return std::regex_replace(std::regex_replace(trace, std::regex("in state [0-9]+"), "in state"),
                                   std::regex("token (NUM|error) \\([0-9]+\\)"), "token $1");
     };
-    for (const std::string input : {"1+2; ! 3+4;", "1+2; @; 3+4;", "@; 1+2+3;", "1+2; @; 3 + + 4; 5;", "! 1 + ; 2;"}) {
+    for (const std::string input : {"1+2; ! 3+4;", "1+2; @; 3+4;", "@; 1+2+3;", "1+2; @; 3 + + 4; 5;", "! 1 + ; 2;", "e; 1;",
+                                     "1; e; 2;", "!1; ?2; !3; ?4+5; !6;"}) {
         SCOPED_TRACE(input);
         const ProcessResult expected = runProgram(dir_, "trace_c", input);
         const ProcessResult run = runJava(dir_, "Trace", input);

@@ -190,8 +190,9 @@ void LexReader::integer(const SourceCharacter& first, Lexeme& lexeme)
 }
 
 // Called after a backslash inside a string; numeric, when given, tells
-// whether the value was written as a number rather than as a character.
-std::uint32_t LexReader::escape(bool* numeric)
+// whether the value was written as a number rather than as a character,
+// and written receives the bytes of a character escaped as itself.
+std::uint32_t LexReader::escape(bool* numeric, std::uint32_t* written)
 {
     const SourceCharacter& c = get();
     if (c.isEndOfFile() || c.is('\n')) {
@@ -243,6 +244,8 @@ std::uint32_t LexReader::escape(bool* numeric)
             *numeric = true;
         return value;
     }
+    if (written != nullptr)
+        *written = c.value;
     return options_.unicode ? c.code : c.value;
 }
 
@@ -266,9 +269,9 @@ void LexReader::string(Lexeme& lexeme)
             continue;
         }
         bool numeric = false;
-        const SourceCharacter source = c;
-        const std::uint32_t code = source.is('\\') ? escape(&numeric) : source.code;
-        if (const std::optional<std::uint32_t> unit = unicodeUnit(source, code, numeric))
+        std::uint32_t written = c.value;
+        const std::uint32_t code = c.is('\\') ? escape(&numeric, &written) : c.code;
+        if (const std::optional<std::uint32_t> unit = unicodeUnit(code, written, numeric))
             lexeme.codes.push_back(*unit);
     }
 }
@@ -276,10 +279,10 @@ void LexReader::string(Lexeme& lexeme)
 // A Unicode scanner's alphabet is UTF-16 code units, and a table entry
 // maps one of them: a character beyond U+FFFF, which takes two, has no
 // entry to go in, nor has one that did not convert.
-std::optional<std::uint32_t> LexReader::unicodeUnit(const SourceCharacter& source, std::uint32_t code, bool numeric)
+std::optional<std::uint32_t> LexReader::unicodeUnit(std::uint32_t code, std::uint32_t written, bool numeric)
 {
     if (code == SourceCharacter::kUnconvertible) {
-        diagnostics_.report(UnconvertibleToUnicode, MessageArgument::code(source.value));
+        diagnostics_.report(UnconvertibleToUnicode, MessageArgument::code(written));
         return std::nullopt;
     }
     if (code > kLastUnicodeUnit) {

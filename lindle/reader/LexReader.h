@@ -87,9 +87,8 @@ private:
     void keywordOrEscape(Lexeme& lexeme);
     void integer(const toolframe::SourceCharacter& first, Lexeme& lexeme);
     void string(Lexeme& lexeme);
-    std::uint32_t escape(bool* numeric = nullptr);
-    std::optional<std::uint32_t> unicodeUnit(const toolframe::SourceCharacter& source, std::uint32_t code,
-                                             bool numeric);
+    std::uint32_t escape(bool* numeric = nullptr, std::uint32_t* written = nullptr);
+    std::optional<std::uint32_t> unicodeUnit(std::uint32_t code, std::uint32_t written, bool numeric);
 
     const ToolOptions& options_;
     LexInput& input_;

@@ -318,6 +318,33 @@ TEST(LexerRuntime, RejectAtTheEndDoesNotReachTheNextInput)
     EXPECT_EQ(runProgramChecked(dir, "ends_compact", "ab\n").out, expected);
 }
 
+// A start state from which no character leads on (a condition whose
+// rules all begin with "^", in the middle of a line; an exclusive
+// condition with only an end-of-file rule) still reads on to find the
+// end of the input, and the scan ends there as flex's does.
+TEST(LexerRuntime, AStartStateThatNothingLeavesStillReachesTheEndOfInput)
+{
+    TemporaryDirectory dir;
+    const std::string main = "%%\nint main(void) { while (yylex() != 0) {} printf(\"done\\n\"); return 0; }\n";
+    dir.write("anchored.l", "%%\n^a\tprintf(\"[A]\");\n" + main);
+    dir.write("exclusive.l", "%x X\n%%\na\tBEGIN X;\n<X><<EOF>>\t{ printf(\"eof in X\\n\"); return 0; }\n" + main);
+    const std::vector<std::string> forms[] = {{}, {"-s"}, {"-W"}, {"-W", "-s"}, {"-R", "-S"}};
+    for (const std::vector<std::string>& form : forms) {
+        SCOPED_TRACE(form.empty() ? "fast" : form.back());
+        ASSERT_TRUE(buildScanner(dir, "anchored.l", "anchored", form));
+        ASSERT_TRUE(buildScanner(dir, "exclusive.l", "exclusive", form));
+        const std::pair<const char*, const char*> runs[] = {
+            {"anchored", "a"}, {"anchored", "ba"}, {"anchored", "a\na"}, {"exclusive", "a"}, {"exclusive", "ba"}};
+        const char* outputs[] = {"[A]done\n", "badone\n", "[A]\n[A]done\n", "eof in X\ndone\n", "beof in X\ndone\n"};
+        for (std::size_t k = 0; k < std::size(runs); ++k) {
+            dir.write("input.txt", runs[k].second);
+            const ProcessResult run = shell(std::string("timeout 10 ./") + runs[k].first + " < input.txt", dir.path());
+            EXPECT_EQ(run.out, outputs[k]) << runs[k].first << " on " << runs[k].second;
+            EXPECT_EQ(run.exitStatus, 0);
+        }
+    }
+}
+
 // A token that no character can make longer is acted on as soon as it is
 // read: a scanner reading a terminal answers a line when it ends, not when
 // the next one comes. Through the stream's buffer and through the

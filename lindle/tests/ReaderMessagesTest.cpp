@@ -119,8 +119,10 @@ const MessageCase kCases[] = {
      "scan.l(2) : error L2020: hex character too big\n"
      "scan.l(3) : error L2022: multibyte character too big\n",
      {"-W"}},
-    {"TableOfAUnicodeScannerHasNoEntryForWhatDoesNotConvert", "%t\n1 \"\xff\"\n%t\n%%\n",
-     "scan.l(2) : error L2033: unable to convert multibyte character '0xff' to unicode character\n", {"-W"}},
+    {"TableOfAUnicodeScannerHasNoEntryForWhatDoesNotConvert", "%t\n1 \"\xff\"\n2 \"\\\xfe\"\n%t\n%%\n",
+     "scan.l(2) : error L2033: unable to convert multibyte character '0xff' to unicode character\n"
+     "scan.l(3) : error L2033: unable to convert multibyte character '0xfe' to unicode character\n",
+     {"-W"}},
     {"DuplicateMacro", "D [0-9]\nD [a-z]\n%%\n", "scan.l(2) : error L2027: 'D' : duplicate macro declaration\n"},
     {"UndefinedMacro", "%%\n\nx{Y}\t;\n", "scan.l(3) : error L2028: undefined macro 'Y'\n"},
     {"MacrosMatchExactly", "D [0-9]\n%%\n{d}\t;\n", "scan.l(3) : error L2028: undefined macro 'd'\n"},

@@ -460,6 +460,30 @@ TEST(OwnUnput, JavaGivesBackThroughItAsCpp)
     }
 }
 
+// As in C: a start state that no character leaves (rules that all begin
+// with "^", in the middle of a line) still reads on to the end of the
+// input, where the scan ends.
+TEST(JavaEndOfInput, AStartStateThatNothingLeavesStillReachesIt)
+{
+    if (shell("command -v javac", "/").exitStatus != 0)
+        GTEST_SKIP() << "javac is needed";
+    TemporaryDirectory dir;
+    dir.write("Bol.l", "%name Bol\n%%\n^a\t{ yyout.print(\"[A]\"); }\n%%\n"
+                       "\tpublic static void main(String[] args) {\n\t\tBol l = new Bol();\n"
+                       "\t\twhile (l.yylex() != 0) {\n\t\t}\n\t\tl.yyout.print(\"done\\n\");\n\t\tl.yyout.flush();\n\t}\n}\n");
+    for (const std::vector<std::string>& switches : {std::vector<std::string>{"-Tj"}, {"-Tj", "-s"}}) {
+        SCOPED_TRACE(switches.back());
+        ASSERT_TRUE(generate(dir, "Bol.l", "Bol.java", switches));
+        ASSERT_TRUE(compiles(dir, "javac -Xlint:all -Werror -cp " YL_JAR " -d classes Bol.java"));
+        for (const auto& [input, output] : {std::pair<std::string, std::string>{"a", "[A]done\n"}, {"ba", "badone\n"}}) {
+            const ProcessResult run =
+                toolframe::testing::runWithInput(dir, "timeout 20 java -cp " YL_JAR ":classes Bol", input);
+            EXPECT_EQ(run.out, output) << input;
+            EXPECT_EQ(run.exitStatus, 0) << input;
+        }
+    }
+}
+
 // As in C: new input after the end of the last starts a line, also when
 // an end-of-file rule ended the scan.
 TEST(JavaEndOfInput, InputGivenAfterTheEndStartsALine)

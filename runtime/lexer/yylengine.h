@@ -936,7 +936,7 @@ static __attribute__((noinline)) int YYLF(fastscan)(YYLP struct yylcache *cache,
 		else {
 			/* A character the stream has still to bring is waited for
 			   only when the token may go on with it. */
-			if (p >= e && YYLF(ends)(YYLA cache->rowstate[off >> 8])) {
+			if (p >= e && len > tok->start && YYLF(ends)(YYLA cache->rowstate[off >> 8])) {
 				break;
 			}
 			if (YYLCANPEEK && p >= e && YYLNOTHINGAHEAD(unput)) {
@@ -1213,7 +1213,9 @@ static void YYLF(slowscan)(YYLP struct yyltoken *tok)
 	int len = tok->len, state = tok->state, ch = 0;
 	for (;;) {
 		int next;
-		if (YYLF(ends)(YYLA state)) {
+		/* A start state with nothing to go on with reads on all the same:
+		   the end of the input is found only by reading it. */
+		if (len > tok->start && YYLF(ends)(YYLA state)) {
 			break;
 		}
 		ch = YYLINPUT();

@@ -655,7 +655,9 @@ public abstract class yylexer {
 		// Newlines among the characters read from start on, where the engine counts lines itself.
 		int newlines = 0;
 		for (;;) {
-			if (tables.ends(state)) {
+			// A start state with nothing to go on with reads on all the same: the end of the input is found only by
+			// reading it.
+			if (len > start && tables.ends(state)) {
 				break;
 			}
 			ch = take();

@@ -174,6 +174,11 @@ public abstract class yyparser {
 		if (yystateaction == null && yycstateaction == null) {
 			return 1;
 		}
+		if (yystack != null && yystack.length != yysstack_size) {
+			// The first size was changed since the last parse.
+			yystack = null;
+			yyattributestackref = null;
+		}
 		if (!push(0, null)) {
 			return finish(1);
 		}
@@ -189,8 +194,8 @@ public abstract class yyparser {
 		int[] action = new int[2];
 		for (;;) {
 			int state = yystack[yytop];
-			final boolean traced = stepping && yydebug;
-			if (traced) {
+			final boolean wasStepping = stepping;
+			if (stepping && yydebug) {
 				traceState(state);
 			}
 			if (compact) {
@@ -198,7 +203,7 @@ public abstract class yyparser {
 			} else {
 				fastAction(state, action);
 			}
-			if (!traced && stepping && yydebug) {
+			if (!wasStepping && stepping) {
 				// The token just read began the trace: it goes on in this state, as when the fast loop hands over.
 				traceState(state);
 			}
@@ -326,10 +331,14 @@ public abstract class yyparser {
 					yystack[++yytop] = state;
 					continue;
 				}
-				// Tracing that an action switched on starts with the next token read, as in C.
+				// Tracing that an action switched on starts with the next token read, as in C, or once the
+				// error it raised has been recovered from.
 				int result = reduce(sr, false);
 				if (result >= 0) {
 					return result;
+				}
+				if (stepping) {
+					return -1;
 				}
 			} else if (type == YYAT_ACCEPT) {
 				return finish(0);
@@ -467,7 +476,11 @@ public abstract class yyparser {
 			}
 			if (errorflg) {
 				errorflg = false;
-				return recover() ? -1 : finish(1);
+				if (!recover()) {
+					return finish(1);
+				}
+				stepping |= yydebug;
+				return -1;
 			}
 		} else {
 			yytop -= r.length;
