@@ -147,7 +147,9 @@ typedef struct YYPM(parser) {
    generated constant one. */
 int YYCDECL YYPM(parse)(YYPM(parser_t) YYFAR *yy);
 /* Copies src into yy and gives yy its own stacks and values; nonzero on
-   success. Only a created object may be destroyed. */
+   success. Only a created object may be destroyed. Copy a -mi object: the
+   actions of a -mm grammar name its object itself, so a copy of that
+   object would run them on the original's values. */
 int YYCDECL YYPM(createparser)(YYPM(parser_t) YYFAR *yy, YYCONST YYPM(parser_t) YYFAR *src);
 void YYCDECL YYPM(destroyparser)(YYPM(parser_t) YYFAR *yy);
 void YYCDECL YYPM(exit)(YYPM(parser_t) YYFAR *yy, int exitcode);
