@@ -187,14 +187,6 @@ static int YYLF(growunput)(YYLP0)
 }
 
 #ifdef YYLWIDE
-/* UTF-8 in: each character becomes one code unit, or two (a surrogate
-   pair) beyond U+FFFF. A byte that does not begin a well-formed sequence
-   (a stray continuation byte, C0, C1, F5 to FF, a lead byte whose sequence
-   is cut short, overlong, a surrogate or beyond U+10FFFF) becomes the lone
-   low surrogate 0xDC00 + byte, which well-formed input never yields, and
-   the bytes after it are read anew; the output hook writes such a unit back
-   as the byte itself, so nothing is lost on the way through. This decodes
-   the character that lead (not EOF, not ASCII) begins. */
 /* The continuation bytes that lead announces (0 when it begins no
    sequence), the bits it gives, and the range its first continuation byte
    must lie in: the narrower ranges keep out overlong forms, surrogates and
@@ -222,6 +214,14 @@ static int YYLF(sequence)(int lead, long *code, int *low, int *high)
 	return 0;
 }
 
+/* UTF-8 in: each character becomes one code unit, or two (a surrogate
+   pair) beyond U+FFFF. A byte that does not begin a well-formed sequence
+   (a stray continuation byte, C0, C1, F5 to FF, a lead byte whose sequence
+   is cut short, overlong, a surrogate or beyond U+10FFFF) becomes the lone
+   low surrogate 0xDC00 + byte, which well-formed input never yields, and
+   the bytes after it are read anew; the output hook writes such a unit back
+   as the byte itself, so nothing is lost on the way through. This decodes
+   the character that lead (not EOF, not ASCII) begins. */
 static int YYLF(decode)(YYLP FILE *in, int lead)
 {
 	int need, low, high, k, n;
