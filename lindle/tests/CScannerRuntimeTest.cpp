@@ -234,6 +234,26 @@ TEST(LexerRuntime, InputGivenAfterAnEndOfFileRuleStartsALine)
     }
 }
 
+// And when an action's input() finds the end: what it gives back there
+// starts a line, as flex has it. A character that input() does find
+// decides as it always did.
+TEST(LexerRuntime, TextGivenBackAfterInputFoundTheEndStartsALine)
+{
+    TemporaryDirectory dir;
+    dir.write("ahead.l", "%%\nbc\t{ int c = input(); printf(\"[bc %s]\", c == EOF ? \"end\" : \"char\"); unput('a'); }\n"
+                         "^a\tprintf(\"[^a]\");\na\tprintf(\"[a]\");\n.|\\n\tprintf(\"[%c]\", yytext[0]);\n"
+                         "%%\nint main(void) { while (yylex() != 0) {} printf(\"\\n\"); return 0; }\n");
+    const std::vector<std::string> forms[] = {{}, {"-s"}, {"-W"}, {"-W", "-s"}};
+    for (const std::vector<std::string>& form : forms) {
+        SCOPED_TRACE(form.empty() ? "fast" : form.front() + form.back());
+        ASSERT_TRUE(buildScanner(dir, "ahead.l", "ahead", form));
+        EXPECT_EQ(runProgramChecked(dir, "ahead", "bc").out, "[bc end][^a]\n");
+        EXPECT_EQ(runProgramChecked(dir, "ahead", "xbc").out, "[x][bc end][^a]\n");
+        EXPECT_EQ(runProgramChecked(dir, "ahead", "bcd").out, "[bc char][a]\n");
+        EXPECT_EQ(runProgramChecked(dir, "ahead", "bc\n").out, "[bc char][^a]\n");
+    }
+}
+
 // Text given back is scanned at the line start it stands at, not at the
 // one the whole match ended with: y again at the start of its line after
 // yyless(0), and x after the newline that yyless(1) keeps.

@@ -509,6 +509,34 @@ TEST(JavaEndOfInput, InputGivenAfterTheEndStartsALine)
     }
 }
 
+// And as in C, what an action gives back once its input() found the end
+// starts a line.
+TEST(JavaEndOfInput, TextGivenBackAfterInputFoundTheEndStartsALine)
+{
+    if (shell("command -v javac", "/").exitStatus != 0)
+        GTEST_SKIP() << "javac is needed";
+    TemporaryDirectory dir;
+    dir.write("Ahead.l", "%name Ahead\n%%\n"
+                         "bc\t{ int c = yyinput(); yyout.print(c < 0 ? \"[bc end]\" : \"[bc char]\"); yyunput('a'); }\n"
+                         "^a\t{ yyout.print(\"[^a]\"); }\na\t{ yyout.print(\"[a]\"); }\n"
+                         ".|\\n\t{ yyout.print(\"[\" + yycharat(0) + \"]\"); }\n%%\n"
+                         "\tpublic static void main(String[] args) {\n\t\tAhead l = new Ahead();\n"
+                         "\t\twhile (l.yylex() != 0) {\n\t\t}\n\t\tl.yyout.print(\"\\n\");\n\t\tl.yyout.flush();\n\t}\n}\n");
+    for (const std::vector<std::string>& switches : {std::vector<std::string>{"-Tj"}, {"-Tj", "-s"}}) {
+        SCOPED_TRACE(switches.back());
+        ASSERT_TRUE(generate(dir, "Ahead.l", "Ahead.java", switches));
+        ASSERT_TRUE(compiles(dir, "javac -Xlint:all -Werror -cp " YL_JAR " -d classes Ahead.java"));
+        for (const auto& [input, output] : {std::pair<std::string, std::string>{"bc", "[bc end][^a]\n"},
+                                            {"xbc", "[x][bc end][^a]\n"},
+                                            {"bcd", "[bc char][a]\n"},
+                                            {"bc\n", "[bc char][^a]\n"}}) {
+            const ProcessResult run =
+                toolframe::testing::runWithInput(dir, "timeout 20 java -cp " YL_JAR ":classes Ahead", input);
+            EXPECT_EQ(run.out, output) << input;
+        }
+    }
+}
+
 } // namespace
 
 namespace {

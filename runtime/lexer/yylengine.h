@@ -410,7 +410,9 @@ YYLDEFAULT void YYCDECL YYLF(output)(YYLP int ch)
 
 /* input(): what was given back comes first. The line count and the
    beginning of a line follow every character read, so that characters the
-   scanner reads ahead and gives back leave them as they were. */
+   scanner reads ahead and gives back leave them as they were. Past the end
+   of the input a line begins, as it does when the scan reaches the end:
+   what an action gives back there starts one. */
 static int YYCDECL YYLF(inputdefault)(YYLP0)
 {
 	int ch;
@@ -425,6 +427,9 @@ static int YYCDECL YYLF(inputdefault)(YYLP0)
 			YYLV(lineno)++;
 		}
 		YYLV(eol) = ch == '\n';
+	}
+	else {
+		YYLV(eol) = YYTRUE;
 	}
 	return ch;
 }

@@ -230,7 +230,10 @@ public abstract class yylexer {
 		}
 	}
 
-	/** input(): what was given back comes first; the line count follows every character read. */
+	/**
+	 * input(): what was given back comes first; the line count follows every character read. Past the end of the
+	 * input a line begins, as it does when the scan reaches the end.
+	 */
 	public int yyinput() {
 		int ch = yyunputindex > 0 ? unputbuf[--yyunputindex] : yygetchar();
 		if (ch >= 0) {
@@ -238,6 +241,9 @@ public abstract class yylexer {
 				yylineno++;
 			}
 			yyeol = ch == '\n';
+		}
+		else {
+			yyeol = true;
 		}
 		return ch;
 	}
