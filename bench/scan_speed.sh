@@ -5,8 +5,10 @@
 # generated C-like text held in memory, counting tokens only. Times are
 # processor time of the scan as each program measures it, the median of
 # REPETITIONS (3) runs in turns; instructions are callgrind's for a whole
-# run on a tenth of the text. Also the time each tool takes to generate
-# the lexer.
+# run on a tenth of the text. Then lindle's fast tables against flex -Cf -8
+# on text of long tokens and of one-character tokens, which separate the
+# cost of a character from that of a token. Also the time each tool takes
+# to generate the lexer.
 #
 #   bench/scan_speed.sh [BUILD_DIR]
 set -euo pipefail
@@ -76,6 +78,37 @@ echo "lindle fast / flex -Cf -8:      $(r lindle_fast flex_full)"
 echo "lindle fast / flex default:     $(r lindle_fast flex_default)"
 echo "lindle compact / flex default:  $(r lindle_compact flex_default)"
 echo "lindle fast / re2c:             $(r lindle_fast re2c)"
+
+# Where the cost lies: the same scanners on text that is nearly all
+# characters (identifiers of 200 characters) and on text that is nearly all
+# tokens (one-character operators), a fifth of the size each.
+kind_mb=$(( (size_mb + 4) / 5 ))
+for kind in long short; do
+  "$build/bin/c_like_text" "$kind_mb" "$kind" >"$work/$kind.c"
+  "$build/bin/c_like_text" $(( (kind_mb + 9) / 10 )) "$kind" >"$work/${kind}_small.c"
+  declare -A kind_runs=()
+  for ((run = 0; run < repetitions; ++run)); do
+    for program in lindle_fast flex_full; do
+      elapsed=$("$work/$program" <"$work/$kind.c" 2>"$work/$program.$kind.tokens")
+      kind_runs[$program]="${kind_runs[$program]:-} $elapsed"
+    done
+  done
+  if [ "$(cat "$work/lindle_fast.$kind.tokens")" != "$(cat "$work/flex_full.$kind.tokens")" ]; then
+    echo "lindle_fast counted $(cat "$work/lindle_fast.$kind.tokens") on $kind text, flex $(cat "$work/flex_full.$kind.tokens")" >&2
+    exit 1
+  fi
+  declare -A kind_time=() kind_instr=()
+  for program in lindle_fast flex_full; do
+    # shellcheck disable=SC2086
+    kind_time[$program]=$(median ${kind_runs[$program]})
+    (cd "$work" && valgrind --tool=callgrind --callgrind-out-file="$work/$program.$kind.cg" "./$program" \
+      <"$work/${kind}_small.c") >/dev/null 2>"$work/$program.$kind.cg.log"
+    kind_instr[$program]=$(sed -n 's/.*Collected : \([0-9]*\).*/\1/p' "$work/$program.$kind.cg.log")
+  done
+  echo "lindle fast / flex -Cf -8 on $kind_mb MB of $kind tokens ($(cat "$work/flex_full.$kind.tokens")):" \
+    "time $(ratio "${kind_time[lindle_fast]}" "${kind_time[flex_full]}")," \
+    "instructions $(ratio "${kind_instr[lindle_fast]}" "${kind_instr[flex_full]}")"
+done
 
 # Generating the lexer.
 declare -A generation

@@ -1,16 +1,64 @@
 // Writes random C-like text for the scanning benchmark: declarations,
 // expressions, literals, comments and blank space in proportions like a
-// real program's. Usage: c_like_text MEGABYTES > file (fixed seed).
+// real program's. Two other kinds of text pull apart what a scanner pays
+// for each character and for each token: "long" is identifiers of 200
+// characters, one to a line, and "short" one-character operators without
+// blanks. Usage: c_like_text MEGABYTES [mixed|long|short] > file (fixed
+// seed).
 #include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <string>
 
+namespace {
+
+void writeLongIdentifiers(long target, std::mt19937& random)
+{
+    const std::string letters = "abcdefghijklmnopqrstuvwxyz_0123456789";
+    std::string line;
+    for (long written = 0; written < target; written += static_cast<long>(line.size())) {
+        line = "x";
+        for (int k = 0; k < 199; ++k)
+            line += letters[random() % letters.size()];
+        line += "\n";
+        std::fwrite(line.data(), 1, line.size(), stdout);
+    }
+}
+
+void writeShortTokens(long target, std::mt19937& random)
+{
+    // No "/", which could begin a comment.
+    const std::string operators = "+-*%<>=!&|^~?:;,.(){}[]";
+    std::string line;
+    for (long written = 0; written < target; written += static_cast<long>(line.size())) {
+        line.clear();
+        for (int k = 0; k < 79; ++k)
+            line += operators[random() % operators.size()];
+        line += "\n";
+        std::fwrite(line.data(), 1, line.size(), stdout);
+    }
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     const long megabytes = argc > 1 ? std::atol(argv[1]) : 100;
     const long target = megabytes * 1024 * 1024;
+    const std::string kind = argc > 2 ? argv[2] : "mixed";
     std::mt19937 random(20261208);
+    if (kind == "long") {
+        writeLongIdentifiers(target, random);
+        return 0;
+    }
+    if (kind == "short") {
+        writeShortTokens(target, random);
+        return 0;
+    }
+    if (kind != "mixed") {
+        std::fprintf(stderr, "c_like_text: unknown kind of text '%s'\n", kind.c_str());
+        return 2;
+    }
     const char* keywords[] = {"int", "char", "if", "else", "while", "for", "return", "static", "struct", "void",
                               "unsigned", "const", "switch", "case", "break", "sizeof", "typedef", "long"};
     const char* operators[] = {"=", "+", "-", "*", "/", "==", "!=", "<=", ">=", "&&", "||", "->", "++", "+=",

@@ -198,6 +198,51 @@ TEST(LexerRuntime, ATokenPastTheTextMaximumIsReportedAndSplitWithoutLoss)
     }
 }
 
+// The token loop takes tokens as long as the text buffer, the one place
+// past them that holds the closing 0 included, and writes nothing beyond:
+// the engine is compiled in with the address checker, which watches the
+// static buffer that a maximum keeps the text in, and the heap buffers it
+// grows into without one. Words of every length around the size, ended
+// by a newline, a blank or the end of the input.
+TEST(LexerRuntime, TokensAsLongAsTheTextBufferAreTakenWholeAndNothingPastItIsWritten)
+{
+    TemporaryDirectory dir;
+    dir.write("words.l", "%%\n[a-z]+\tprintf(\"w:%d:%s\\n\", yyleng, yytext);\n\" \"|\\n\t;\n"
+                         "%%\nint main(void) { return yylex(); }\n");
+    const std::string checked = " -fsanitize=address -fno-omit-frame-pointer " YL_LEXER_INCLUDE_DIR "/yylex.c";
+    ASSERT_TRUE(buildScanner(dir, "words.l", "bounded", {}, "-DYYTEXT_SIZE=8 -DYYTEXT_MAX=8" + checked));
+    ASSERT_TRUE(buildScanner(dir, "words.l", "growing", {}, "-DYYTEXT_SIZE=8" + checked));
+    const std::string letters = "abcdefghijkl";
+    std::string input, bounded, growing;
+    int overflows = 0;
+    for (std::size_t length = 6; length <= 11; ++length) {
+        for (const char* end : {"\n", " "}) {
+            const std::string word = letters.substr(0, length);
+            input += word + end;
+            growing += "w:" + std::to_string(length) + ":" + word + "\n";
+            bounded += "w:" + std::to_string(std::min<std::size_t>(length, 8)) + ":" + word.substr(0, 8) + "\n";
+            if (length > 8) {
+                bounded += "w:" + std::to_string(length - 8) + ":" + word.substr(8) + "\n";
+                ++overflows;
+            }
+        }
+    }
+    for (const std::string& last : {std::string("abcdefg"), std::string("abcdefgh")}) {
+        SCOPED_TRACE(last);
+        const std::string tail = "w:" + std::to_string(last.size()) + ":" + last + "\n";
+        const ProcessResult bound = runProgram(dir, "bounded", input + last);
+        EXPECT_EQ(bound.exitStatus, 0) << bound.err;
+        EXPECT_EQ(bound.out, bounded + tail);
+        std::string reports;
+        for (int k = 0; k < overflows; ++k)
+            reports += "lex text buffer overflow\n";
+        EXPECT_EQ(bound.err, reports);
+        const ProcessResult grown = runProgram(dir, "growing", input + last);
+        EXPECT_EQ(grown.exitStatus, 0) << grown.err;
+        EXPECT_EQ(grown.out, growing + tail);
+    }
+}
+
 // A program that gives the scanner new input after the end of the last
 // starts it at the beginning of a line, though the last ended without a
 // newline.

@@ -1116,8 +1116,13 @@ static __inline__ __attribute__((always_inline)) int YYLF(fasttokens)(YYLP struc
 		in = YYLF(instream)(YYLA0);
 		text = YYLV(text);
 		YYLPEEKSTART(in, p, e);
-		/* One place is kept for the token's closing 0. */
-		n = e - p >= YYLV(text_size) ? YYLV(text_size) - 1 : (int) (e - p);
+		/* The text has room for text_size characters and the closing 0,
+		   whose place the character the token ends before takes first:
+		   a token of up to text_size characters is taken here, one
+		   longer goes the general way, which grows the text, so that
+		   tokens as long as the text never take that way again and
+		   again. */
+		n = e - p > YYLV(text_size) ? YYLV(text_size) + 1 : (int) (e - p);
 		for (i = 0; i < n; i++) {
 			int ch = p[i];
 			YYCONST int *column;
