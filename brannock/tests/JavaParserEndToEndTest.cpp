@@ -200,7 +200,8 @@ TEST_P(JavaParserEndToEnd, DestructorsDiscardEveryValueOnce)
 }
 
 // The value an empty rule's action made, when the state its goto leads to
-// finds no room on the stack, is discarded with the values under it.
+// finds no room on the stack, is discarded with the values under it, after
+// a lookahead with a value of its own, each once.
 TEST_P(JavaParserEndToEnd, StackOverflowDiscardsTheValueAnEmptyRuleMade)
 {
     ASSERT_NO_FATAL_FAILURE(buildJava("Deep", R"(%name Deep
@@ -218,7 +219,7 @@ TEST_P(JavaParserEndToEnd, StackOverflowDiscardsTheValueAnEmptyRuleMade)
 	public Integer p;
 }
 
-%token <p> ITEM
+%token <p> ITEM STOP
 %type <p> list
 
 %%
@@ -226,6 +227,7 @@ TEST_P(JavaParserEndToEnd, StackOverflowDiscardsTheValueAnEmptyRuleMade)
 ~ <p> : { System.out.println("destroy " + $$); live--; }
 
 top : list		{ live--; }
+	| list STOP		{ live -= 2; }
 	;
 
 list : /* empty */	{ $$ = 0; live++; System.out.println("made"); }
@@ -237,10 +239,10 @@ list : /* empty */	{ $$ = 0; live++; System.out.println("made"); }
 	public int yygettoken() {
 		try {
 			int c = in.read();
-			if (c == 'a') {
+			if (c == 'a' || c == 'z') {
 				((YYSTYPE) yylvalref).p = Integer.valueOf(++made);
 				live++;
-				return ITEM;
+				return c == 'a' ? ITEM : STOP;
 			}
 			return c < 0 || c == '\n' ? 0 : c;
 		} catch (java.io.IOException e) {
@@ -264,6 +266,11 @@ list : /* empty */	{ $$ = 0; live++; System.out.println("made"); }
     EXPECT_EQ(overflows.out, "made\nyacc stack overflow\ndestroy 0\ndestroy 4\ndestroy 3\ndestroy 2\ndestroy 1\n"
                              "result 1 live 0\n")
         << overflows.err;
+    EXPECT_EQ(runJava(dir_, "Deep", "aaaz").out, "made\nresult 0 live 0\n");
+    const ProcessResult stopped = runJava(dir_, "Deep", "aaaaz");
+    EXPECT_EQ(stopped.out, "made\nyacc stack overflow\ndestroy 5\ndestroy 0\ndestroy 4\ndestroy 3\ndestroy 2\n"
+                           "destroy 1\nresult 1 live 0\n")
+        << stopped.err;
 }
 
 // Each parse starts on stacks of the first size, as a C parse starts on

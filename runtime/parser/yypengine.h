@@ -389,8 +389,9 @@ static void YYPF(destroyinaction)(YYPP int action)
 #endif
 }
 
-/* Throws the lookahead token away; inaction tells that an action asked
-   for it. */
+/* Throws the lookahead token away; inaction tells that yyval holds a
+   value to keep through the destructor: the $$ of an action that asked for
+   it, or the value of a rule that found no room on the stack. */
 static void YYPF(droplookahead)(YYPP int inaction)
 {
 	if (!YYPV(lookahead)) {
@@ -419,10 +420,12 @@ static void YYPF(destroylookahead)(YYPP0)
 
 /* The value an action made for an empty rule whose state found no room on
    the stack: it goes as it would have gone from the top of the stack, after
-   the lookahead and before the values under it. */
+   the lookahead and before the values under it. It waits in yyval, where
+   the lookahead's destructor reads its own value, so it is kept aside
+   meanwhile. */
 static void YYPF(destroyunpushed)(YYPP int state)
 {
-	YYPF(destroylookahead)(YYPA0);
+	YYPF(droplookahead)(YYPA 1);
 	if (state >= 0) {
 		YYPF(destroyin)(YYPA state, YYPV(valptr));
 	}

@@ -499,8 +499,9 @@ public abstract class yyparser {
 		}
 		if (r.action >= 0) {
 			// The value the action made found no room on the stack: it goes as it would have gone from the top,
-			// after the lookahead and before the values under it.
-			destroyLookahead();
+			// after the lookahead and before the values under it. It waits in yyvalref, where the lookahead's
+			// destructor reads its own value, so the two trade places meanwhile.
+			dropLookahead(true);
 			destroyIn(next, yyvalref);
 		}
 		return finish(1);
@@ -663,7 +664,10 @@ public abstract class yyparser {
 		dropLookahead(false);
 	}
 
-	/** Throws the lookahead token away; inAction tells that an action asked for it. */
+	/**
+	 * Throws the lookahead token away; inAction tells that yyvalref holds a value to keep through the destructor: the
+	 * $$ of an action that asked for it, or the value of a rule that found no room on the stack.
+	 */
 	private void dropLookahead(boolean inAction) {
 		if (!lookahead) {
 			return;
