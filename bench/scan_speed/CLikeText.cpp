@@ -27,8 +27,8 @@ void writeLongIdentifiers(long target, std::mt19937& random)
 
 void writeShortTokens(long target, std::mt19937& random)
 {
-    // No "/", which could begin a comment.
-    const std::string operators = "+-*%<>=!&|^~?:;,.(){}[]";
+    // None that begins or continues a longer operator or a comment.
+    const std::string operators = "~?:;,.(){}[]";
     std::string line;
     for (long written = 0; written < target; written += static_cast<long>(line.size())) {
         line.clear();

@@ -201,9 +201,11 @@ TEST(LexerRuntime, ATokenPastTheTextMaximumIsReportedAndSplitWithoutLoss)
 // The token loop takes tokens as long as the text buffer, the one place
 // past them that holds the closing 0 included, and writes nothing beyond:
 // the engine is compiled in with the address checker, which watches the
-// static buffer that a maximum keeps the text in, and the heap buffers it
-// grows into without one. Words of every length around the size, ended
-// by a newline, a blank or the end of the input.
+// static buffer that a maximum keeps the text in, and the heap buffer of
+// 16 it grows into without one. Words of every length around both sizes,
+// ended by a newline, a blank or the end of the input, after short words
+// that make every transition of the long ones known, so that the token
+// loop, not the general way, meets the long ones.
 TEST(LexerRuntime, TokensAsLongAsTheTextBufferAreTakenWholeAndNothingPastItIsWritten)
 {
     TemporaryDirectory dir;
@@ -212,18 +214,26 @@ TEST(LexerRuntime, TokensAsLongAsTheTextBufferAreTakenWholeAndNothingPastItIsWri
     const std::string checked = " -fsanitize=address -fno-omit-frame-pointer " YL_LEXER_INCLUDE_DIR "/yylex.c";
     ASSERT_TRUE(buildScanner(dir, "words.l", "bounded", {}, "-DYYTEXT_SIZE=8 -DYYTEXT_MAX=8" + checked));
     ASSERT_TRUE(buildScanner(dir, "words.l", "growing", {}, "-DYYTEXT_SIZE=8" + checked));
-    const std::string letters = "abcdefghijkl";
+    const std::string letters = "abcdefghijklmnopqr";
     std::string input, bounded, growing;
+    for (std::size_t k = 1; k < letters.size(); ++k) {
+        const std::string word = std::string("a") + letters[k];
+        input += word + " ";
+        bounded += "w:2:" + word + "\n";
+        growing += "w:2:" + word + "\n";
+    }
     int overflows = 0;
-    for (std::size_t length = 6; length <= 11; ++length) {
+    for (std::size_t length = 6; length <= 17; ++length) {
         for (const char* end : {"\n", " "}) {
             const std::string word = letters.substr(0, length);
             input += word + end;
             growing += "w:" + std::to_string(length) + ":" + word + "\n";
-            bounded += "w:" + std::to_string(std::min<std::size_t>(length, 8)) + ":" + word.substr(0, 8) + "\n";
-            if (length > 8) {
-                bounded += "w:" + std::to_string(length - 8) + ":" + word.substr(8) + "\n";
-                ++overflows;
+            // Past the maximum the word comes in pieces of 8, each piece
+            // after the first reported.
+            for (std::size_t at = 0; at < length; at += 8) {
+                const std::string piece = word.substr(at, 8);
+                bounded += "w:" + std::to_string(piece.size()) + ":" + piece + "\n";
+                overflows += at > 0;
             }
         }
     }
