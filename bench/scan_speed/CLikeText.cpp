@@ -17,7 +17,8 @@ void writeLongIdentifiers(long target, std::mt19937& random)
     const std::string letters = "abcdefghijklmnopqrstuvwxyz_0123456789";
     std::string line;
     for (long written = 0; written < target; written += static_cast<long>(line.size())) {
-        line = "x";
+        line.clear();
+        line += 'x';
         for (int k = 0; k < 199; ++k)
             line += letters[random() % letters.size()];
         line += "\n";
