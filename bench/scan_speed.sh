@@ -43,37 +43,44 @@ compile flex_full "$work/flex_full.c"
 (cd "$work" && re2c -o re2c.c "$speed/clexer.re")
 compile re2c "$work/re2c.c"
 
-programs=(lindle_fast lindle_compact flex_default flex_full re2c)
-declare -A runs
-for ((run = 0; run < repetitions; ++run)); do
-  for program in "${programs[@]}"; do
-    elapsed=$("$work/$program" <"$work/text.c" 2>"$work/$program.tokens")
-    runs[$program]="${runs[$program]:-} $elapsed"
-  done
-done
-tokens=$(cat "$work/flex_default.tokens")
-for program in "${programs[@]}"; do
-  if [ "$(cat "$work/$program.tokens")" != "$tokens" ]; then
-    echo "$program counted $(cat "$work/$program.tokens"), flex $tokens" >&2
-    exit 1
-  fi
-done
-
+# scan_in_turns TEXT SMALL REFERENCE PROGRAM...: each program scans
+# $work/TEXT $repetitions times, the programs taking turns; the median time
+# of each goes to time[PROGRAM], and the instructions of a whole run on
+# $work/SMALL to instr[PROGRAM]. Every program must count the tokens that
+# REFERENCE (one of them) counts, which are left in $tokens.
 declare -A time instr
-for program in "${programs[@]}"; do
-  # shellcheck disable=SC2086
-  time[$program]=$(median ${runs[$program]})
-  (cd "$work" && valgrind --tool=callgrind --callgrind-out-file="$work/$program.cg" "./$program" <"$work/small.c") \
-    >/dev/null 2>"$work/$program.cg.log"
-  instr[$program]=$(sed -n 's/.*Collected : \([0-9]*\).*/\1/p' "$work/$program.cg.log")
-done
+scan_in_turns() {
+  local text=$1 small=$2 reference=$3 program run elapsed
+  shift 3
+  local -A runs=()
+  for ((run = 0; run < repetitions; ++run)); do
+    for program in "$@"; do
+      elapsed=$("$work/$program" <"$work/$text" 2>"$work/$program.tokens")
+      runs[$program]="${runs[$program]:-} $elapsed"
+    done
+  done
+  tokens=$(cat "$work/$reference.tokens")
+  for program in "$@"; do
+    if [ "$(cat "$work/$program.tokens")" != "$tokens" ]; then
+      echo "$program counted $(cat "$work/$program.tokens") on $text, $reference $tokens" >&2
+      exit 1
+    fi
+    # shellcheck disable=SC2086
+    time[$program]=$(median ${runs[$program]})
+    (cd "$work" && valgrind --tool=callgrind --callgrind-out-file="$work/$program.cg" "./$program" <"$work/$small") \
+      >/dev/null 2>"$work/$program.cg.log"
+    instr[$program]=$(sed -n 's/.*Collected : \([0-9]*\).*/\1/p' "$work/$program.cg.log")
+  done
+}
+r() { echo "time $(ratio "${time[$1]}" "${time[$2]}"), instructions $(ratio "${instr[$1]}" "${instr[$2]}")"; }
 
+programs=(lindle_fast lindle_compact flex_default flex_full re2c)
+scan_in_turns text.c small.c flex_default "${programs[@]}"
 echo "Scanning $size_mb MB of C-like text ($tokens); median of $repetitions runs in turns; instructions on a tenth"
 printf '%-16s %12s %16s\n' scanner 'scan time' instructions
 for program in "${programs[@]}"; do
   printf '%-16s %9s ms %16s\n' "$program" "$((time[$program] / 1000000))" "${instr[$program]}"
 done
-r() { echo "time $(ratio "${time[$1]}" "${time[$2]}"), instructions $(ratio "${instr[$1]}" "${instr[$2]}")"; }
 echo "lindle fast / flex -Cf -8:      $(r lindle_fast flex_full)"
 echo "lindle fast / flex default:     $(r lindle_fast flex_default)"
 echo "lindle compact / flex default:  $(r lindle_compact flex_default)"
@@ -86,28 +93,8 @@ kind_mb=$(( (size_mb + 4) / 5 ))
 for kind in long short; do
   "$build/bin/c_like_text" "$kind_mb" "$kind" >"$work/$kind.c"
   "$build/bin/c_like_text" $(( (kind_mb + 9) / 10 )) "$kind" >"$work/${kind}_small.c"
-  declare -A kind_runs=()
-  for ((run = 0; run < repetitions; ++run)); do
-    for program in lindle_fast flex_full; do
-      elapsed=$("$work/$program" <"$work/$kind.c" 2>"$work/$program.$kind.tokens")
-      kind_runs[$program]="${kind_runs[$program]:-} $elapsed"
-    done
-  done
-  if [ "$(cat "$work/lindle_fast.$kind.tokens")" != "$(cat "$work/flex_full.$kind.tokens")" ]; then
-    echo "lindle_fast counted $(cat "$work/lindle_fast.$kind.tokens") on $kind text, flex $(cat "$work/flex_full.$kind.tokens")" >&2
-    exit 1
-  fi
-  declare -A kind_time=() kind_instr=()
-  for program in lindle_fast flex_full; do
-    # shellcheck disable=SC2086
-    kind_time[$program]=$(median ${kind_runs[$program]})
-    (cd "$work" && valgrind --tool=callgrind --callgrind-out-file="$work/$program.$kind.cg" "./$program" \
-      <"$work/${kind}_small.c") >/dev/null 2>"$work/$program.$kind.cg.log"
-    kind_instr[$program]=$(sed -n 's/.*Collected : \([0-9]*\).*/\1/p' "$work/$program.$kind.cg.log")
-  done
-  echo "lindle fast / flex -Cf -8 on $kind_mb MB of $kind tokens ($(cat "$work/flex_full.$kind.tokens")):" \
-    "time $(ratio "${kind_time[lindle_fast]}" "${kind_time[flex_full]}")," \
-    "instructions $(ratio "${kind_instr[lindle_fast]}" "${kind_instr[flex_full]}")"
+  scan_in_turns "$kind.c" "${kind}_small.c" flex_full lindle_fast flex_full
+  echo "lindle fast / flex -Cf -8 on $kind_mb MB of $kind tokens ($tokens): $(r lindle_fast flex_full)"
 done
 
 # Generating the lexer.

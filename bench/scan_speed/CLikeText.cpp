@@ -12,30 +12,18 @@
 
 namespace {
 
-void writeLongIdentifiers(long target, std::mt19937& random)
+// Lines of length characters drawn from alphabet, after first, until
+// target bytes are written.
+void writeLines(long target, std::mt19937& random, const std::string& first, const std::string& alphabet,
+                int length)
 {
-    const std::string letters = "abcdefghijklmnopqrstuvwxyz_0123456789";
     std::string line;
     for (long written = 0; written < target; written += static_cast<long>(line.size())) {
         line.clear();
-        line += 'x';
-        for (int k = 0; k < 199; ++k)
-            line += letters[random() % letters.size()];
-        line += "\n";
-        std::fwrite(line.data(), 1, line.size(), stdout);
-    }
-}
-
-void writeShortTokens(long target, std::mt19937& random)
-{
-    // None that begins or continues a longer operator or a comment.
-    const std::string operators = "~?:;,.(){}[]";
-    std::string line;
-    for (long written = 0; written < target; written += static_cast<long>(line.size())) {
-        line.clear();
-        for (int k = 0; k < 79; ++k)
-            line += operators[random() % operators.size()];
-        line += "\n";
+        line += first;
+        while (static_cast<int>(line.size()) < length)
+            line += alphabet[random() % alphabet.size()];
+        line += '\n';
         std::fwrite(line.data(), 1, line.size(), stdout);
     }
 }
@@ -49,11 +37,12 @@ int main(int argc, char** argv)
     const std::string kind = argc > 2 ? argv[2] : "mixed";
     std::mt19937 random(20261208);
     if (kind == "long") {
-        writeLongIdentifiers(target, random);
+        writeLines(target, random, "x", "abcdefghijklmnopqrstuvwxyz_0123456789", 200);
         return 0;
     }
     if (kind == "short") {
-        writeShortTokens(target, random);
+        // None that begins or continues a longer operator or a comment.
+        writeLines(target, random, "", "~?:;,.(){}[]", 79);
         return 0;
     }
     if (kind != "mixed") {

@@ -389,10 +389,10 @@ static void YYPF(destroyinaction)(YYPP int action)
 #endif
 }
 
-/* Throws the lookahead token away; inaction tells that yyval holds a
+/* Throws the lookahead token away; keepval tells that yyval holds a
    value to keep through the destructor: the $$ of an action that asked for
    it, or the value of a rule that found no room on the stack. */
-static void YYPF(droplookahead)(YYPP int inaction)
+static void YYPF(droplookahead)(YYPP int keepval)
 {
 	if (!YYPV(lookahead)) {
 		return;
@@ -402,7 +402,7 @@ static void YYPF(droplookahead)(YYPP int inaction)
 	if (YYPV(char) != 0) {
 		int action = YYPF(tokendestructor)(YYPA YYPV(char));
 		YYPF(tracetoken)(YYPA "discard", YYPV(char));
-		if (inaction && action >= 0) {
+		if (keepval && action >= 0) {
 			YYPF(destroyinaction)(YYPA action);
 		}
 		else {

@@ -665,10 +665,10 @@ public abstract class yyparser {
 	}
 
 	/**
-	 * Throws the lookahead token away; inAction tells that yyvalref holds a value to keep through the destructor: the
+	 * Throws the lookahead token away; keepValue tells that yyvalref holds a value to keep through the destructor: the
 	 * $$ of an action that asked for it, or the value of a rule that found no room on the stack.
 	 */
-	private void dropLookahead(boolean inAction) {
+	private void dropLookahead(boolean keepValue) {
 		if (!lookahead) {
 			return;
 		}
@@ -677,7 +677,7 @@ public abstract class yyparser {
 		if (yychar != 0) {
 			traceToken("discard", yychar);
 			int action = tokenDestructor(yychar);
-			if (inAction && action >= 0) {
+			if (keepValue && action >= 0) {
 				destroyInAction(action);
 			} else {
 				destroy(action, yylvalref);
